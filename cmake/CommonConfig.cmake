@@ -1,0 +1,18 @@
+# Build settings every target of the project shares.
+add_library(vandoria_common INTERFACE)
+target_compile_features(vandoria_common INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+target_compile_options(vandoria_common INTERFACE
+  $<$<CXX_COMPILER_ID:GNU,Clang>:-Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor>)
+target_compile_definitions(vandoria_common INTERFACE
+  QT_NO_CAST_FROM_ASCII
+  QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+  QT_NO_URL_CAST_FROM_STRING
+  QT_DISABLE_DEPRECATED_UP_TO=0x060000)
+
+option(VANDORIA_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+if(VANDORIA_SANITIZE)
+  target_compile_options(vandoria_common INTERFACE
+    -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  target_link_options(vandoria_common INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,1 @@
+// The report engine: replays recorded pages on a QPainter.

@@ -1,0 +1,142 @@
+#include "register/pliki_przelewow.h"
+
+#include "register/przelew.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <vector>
+
+namespace {
+
+// A text slot: one length byte, then the capacity's bytes. A length larger
+// than the slot reads as the slot's capacity.
+template <std::size_t N>
+void czytaj_pole(const char*& p, Tekst<N>& pole, std::size_t pojemnosc = N) {
+    const std::size_t dl = std::min<std::size_t>(static_cast<unsigned char>(*p), pojemnosc);
+    pole.ustaw(std::string_view(p + 1, dl));
+    p += 1 + pojemnosc;
+}
+
+template <std::size_t N>
+void pisz_pole(char*& p, const Tekst<N>& pole, std::size_t pojemnosc = N) {
+    const std::size_t dl = std::min(pole.size(), pojemnosc);
+    *p = static_cast<char>(dl);
+    std::memcpy(p + 1, pole.bajty().data(), dl);
+    std::memset(p + 1 + dl, 0, pojemnosc - dl);
+    p += 1 + pojemnosc;
+}
+
+// The same walk over the fields reads and writes a record of either version.
+template <typename Pole>
+void przejdz_rekord(Tprzelew& r, int wersja, Pole&& pole, auto&& bajt) {
+    const std::size_t linia = wersja == 2 ? 51 : 150;
+    pole(r.nazwa_odbiorcy1, linia);
+    pole(r.nazwa_odbiorcy2, linia);
+    pole(r.lk, 2);
+    pole(r.nr_banku_odbiorcy, 9);
+    pole(r.nr_rach_odbiorcy, 19);
+    pole(r.kwota, 6);
+    pole(r.kwota100, 2);
+    pole(r.data, 10);
+    pole(r.nr_rach_nadawcy, 32);
+    pole(r.nazwa_nadawcy1, linia);
+    pole(r.nazwa_nadawcy2, linia);
+    pole(r.tytulem1, linia);
+    pole(r.tytulem2, linia);
+    bajt(r.czy_przelew);
+    pole(r.symbol, 2);
+    if (wersja == 2)
+        pole(r.dodatkowe, 20);
+    else
+        r.dodatkowe.wyczysc();
+}
+
+void dekoduj(const char* p, int wersja, Tprzelew& r) {
+    przejdz_rekord(
+        r, wersja, [&](auto& pole, std::size_t poj) { czytaj_pole(p, pole, poj); },
+        [&](std::uint8_t& b) { b = static_cast<std::uint8_t>(*p++); });
+}
+
+void koduj(const Tprzelew& wiersz, int wersja, char* p) {
+    Tprzelew r = wiersz;  // the walk takes a mutable record; dodatkowe of v1 is not written
+    przejdz_rekord(
+        r, wersja, [&](auto& pole, std::size_t poj) { pisz_pole(p, pole, poj); },
+        [&](std::uint8_t& b) { *p++ = static_cast<char>(b); });
+}
+
+}  // namespace
+
+int typ_pliku(const QString& nazwa) { return nazwa.right(2) == u"p2" ? 2 : 1; }
+
+int rozmiar_rekordu(int wersja) { return wersja == 2 ? rozmiar_rekordu_v2 : rozmiar_rekordu_v1; }
+
+WynikOdczytu czytaj_przelewy(QIODevice& wejscie, int wersja, TablicaPrzelewow& tablica) {
+    WynikOdczytu wynik;
+    const int rozmiar = rozmiar_rekordu(wersja);
+    std::vector<char> bufor(static_cast<std::size_t>(rozmiar));
+    // A file whose size is known must deliver all its whole records; a short
+    // read before that is an input/output error, not the end.
+    const qint64 rekordow = wejscie.isSequential() ? -1 : wejscie.size() / rozmiar;
+    int wiersz = 0;
+    for (;;) {
+        const qint64 przeczytane = wejscie.read(bufor.data(), rozmiar);
+        if (przeczytane < 0 || (przeczytane < rozmiar && wiersz < rekordow)) {
+            wynik.stan = WynikOdczytu::blad_odczytu;
+            break;
+        }
+        if (przeczytane < rozmiar) break;  // a shorter tail is ignored
+        if (wiersz == TablicaPrzelewow::pojemnosc) {
+            wynik.za_duzo = true;
+            break;
+        }
+        ++wiersz;
+        dekoduj(bufor.data(), wersja, tablica[wiersz]);
+    }
+    wynik.wczytane = wiersz;
+    tablica.wyczysc_od(wiersz + 1);
+    return wynik;
+}
+
+WynikOdczytu czytaj_przelewy(const QString& sciezka, TablicaPrzelewow& tablica) {
+    QFile plik(sciezka);
+    if (!plik.exists()) return {WynikOdczytu::brak_pliku, 0, false};
+    if (!plik.open(QIODevice::ReadOnly)) return {WynikOdczytu::blad_odczytu, 0, false};
+    return czytaj_przelewy(plik, typ_pliku(sciezka), tablica);
+}
+
+bool pisz_przelewy(QIODevice& wyjscie, int wersja, const TablicaPrzelewow& tablica, int ilosc) {
+    const int rozmiar = rozmiar_rekordu(wersja);
+    std::vector<char> bufor(static_cast<std::size_t>(rozmiar));
+    for (int i = 1; i <= ilosc; ++i) {
+        koduj(tablica[i], wersja, bufor.data());
+        if (wyjscie.write(bufor.data(), rozmiar) != rozmiar) return false;
+    }
+    return true;
+}
+
+bool zapisz_przelewy(const QString& sciezka, const TablicaPrzelewow& tablica, int ilosc) {
+    // A file the user made read-only is not replaced behind their back, even
+    // though renaming the new file over it would succeed.
+    const QFileInfo cel(sciezka);
+    if (cel.exists() && !(cel.permissions() & QFileDevice::WriteOwner)) return false;
+    QSaveFile plik(sciezka);
+    if (!plik.open(QIODevice::WriteOnly)) return false;
+    if (!pisz_przelewy(plik, typ_pliku(sciezka), tablica, ilosc)) {
+        plik.cancelWriting();
+        return false;
+    }
+    return plik.commit();
+}
+
+bool ma_dodatkowe_informacje(const TablicaPrzelewow& tablica, int ilosc) {
+    for (int i = 1; i <= ilosc; ++i)
+        if (!przytnij(tablica[i].dodatkowe.bajty()).empty()) return true;
+    return false;
+}
+
+QString nazwa_w_wersji_2(const QString& sciezka) {
+    const qsizetype obciecie = sciezka.endsWith(u".vando") ? 5 : 3;
+    return sciezka.left(std::max<qsizetype>(0, sciezka.size() - obciecie)) + u"p2"_qs;
+}

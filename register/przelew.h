@@ -1,0 +1,78 @@
+#pragma once
+
+#include "register/tekst.h"
+
+#include <array>
+#include <cstdint>
+
+// One payment order: a bank transfer ("przelew") or a cash deposit ("wpłata").
+struct Tprzelew {
+    Tekst<150> nazwa_odbiorcy1;
+    Tekst<150> nazwa_odbiorcy2;
+    Tekst<2> lk;
+    Tekst<9> nr_banku_odbiorcy;
+    Tekst<19> nr_rach_odbiorcy;
+    Tekst<6> kwota;
+    Tekst<2> kwota100;
+    Tekst<10> data;
+    Tekst<32> nr_rach_nadawcy;
+    Tekst<150> nazwa_nadawcy1;
+    Tekst<150> nazwa_nadawcy2;
+    Tekst<150> tytulem1;
+    Tekst<150> tytulem2;
+    std::uint8_t czy_przelew = 1;  // 1 transfer, 0 cash deposit
+    Tekst<2> symbol;
+    Tekst<20> dodatkowe;
+
+    // A row counts as an order while any of these four holds something.
+    bool obecny() const {
+        return !nazwa_odbiorcy1.empty() || !kwota.empty() || !kwota100.empty() || !lk.empty();
+    }
+
+    // czy_przelew and symbol may keep old values: nobody reads rows past the count.
+    void wyczysc();
+
+    // "lk bank account", the form the list and the CSV show.
+    std::string konto_odbiorcy() const;
+
+    friend bool operator==(const Tprzelew&, const Tprzelew&) = default;
+};
+
+// The collection: 1000 rows numbered from 1; orders fill rows 1..count
+// without gaps, and the first row that is not present ends the collection.
+class TablicaPrzelewow {
+public:
+    static constexpr int pojemnosc = 1000;
+
+    Tprzelew& operator[](int nr) { return wiersze_[static_cast<std::size_t>(nr - 1)]; }
+    const Tprzelew& operator[](int nr) const { return wiersze_[static_cast<std::size_t>(nr - 1)]; }
+
+    int ilosc_el() const;
+    bool pelna() const { return ilosc_el() >= pojemnosc; }
+
+    // Writes the order into row count + 1; refuses when all 1000 rows are taken.
+    bool dopisz(const Tprzelew& przelew);
+
+    // Exchanges the whole rows k and k + 1.
+    void sortowanie(int k);
+
+    // Rows k + 1..count move up one place and row count is emptied;
+    // k = count + 1 (nothing selected) changes nothing.
+    void usun(int k);
+
+    void wyczysc() { wyczysc_od(1); }
+    void wyczysc_od(int pierwszy);
+
+private:
+    std::array<Tprzelew, pojemnosc> wiersze_{};
+};
+
+// The collection and the state of its file, shared by the windows.
+struct StanRejestru {
+    TablicaPrzelewow tablica_przelewow;
+    QString sciezka_pliku;        // empty when the collection has no file
+    bool plik_ma_nazwe = false;   // "Zapisz" may write without asking for a name
+    bool plik_zmieniony = false;  // changes not yet written to a file
+    int ilosc_przelewow = 0;      // the last computed count
+    bool pierwsze_uruchomienie = false;
+};

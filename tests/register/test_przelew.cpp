@@ -1,0 +1,195 @@
+#include "register/przelew.h"
+#include "register/sortowanie.h"
+#include "editor/kwota.h"
+#include "wspolne/pomocnicze.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<TablicaPrzelewow> tablica(std::initializer_list<Tprzelew> wiersze) {
+    auto t = std::make_unique<TablicaPrzelewow>();
+    for (const auto& w : wiersze) t->dopisz(w);
+    return t;
+}
+
+QStringList odbiorcy(const TablicaPrzelewow& t) {
+    QStringList wynik;
+    for (int i = 1; i <= t.ilosc_el(); ++i) wynik << t[i].nazwa_odbiorcy1.na_unicode();
+    return wynik;
+}
+
+QStringList kwoty(const TablicaPrzelewow& t) {
+    QStringList wynik;
+    for (int i = 1; i <= t.ilosc_el(); ++i) wynik << forma_listy(t[i]);
+    return wynik;
+}
+
+// The rule as written: n - 1 passes of adjacent exchanges, descending, then
+// ascending only when nothing moved. The program's sort must agree with it.
+void sortuj_babelkowo(TablicaPrzelewow& t, auto klucz) {
+    const int n = t.ilosc_el();
+    int zamiany = 0;
+    for (int p = 1; p < n; ++p)
+        for (int j = 1; j < n; ++j)
+            if (klucz(t[j]) < klucz(t[j + 1])) {
+                t.sortowanie(j);
+                ++zamiany;
+            }
+    if (zamiany) return;
+    for (int p = 1; p < n; ++p)
+        for (int j = 1; j < n; ++j)
+            if (klucz(t[j]) > klucz(t[j + 1])) t.sortowanie(j);
+}
+
+}  // namespace
+
+class TestPrzelew : public QObject {
+    Q_OBJECT
+private slots:
+    void liczenie() {
+        auto t = tablica({});
+        QCOMPARE(t->ilosc_el(), 0);
+        (*t)[1].kwota100 = "5";  // any of the four key fields makes a row present
+        QCOMPARE(t->ilosc_el(), 1);
+        (*t)[3] = przelew("po przerwie");
+        QCOMPARE(t->ilosc_el(), 1);  // an empty row in between ends the collection
+        (*t)[2].tytulem1 = "tytul";
+        (*t)[2].nr_rach_nadawcy = "12";
+        QCOMPARE(t->ilosc_el(), 1);
+        (*t)[2].lk = "  ";  // a stored order always has its 2-character lk
+        QCOMPARE(t->ilosc_el(), 3);
+    }
+
+    void pelna_tablica() {
+        auto t = std::make_unique<TablicaPrzelewow>();
+        for (int i = 0; i < 1000; ++i) QVERIFY(t->dopisz(przelew("x")));
+        QCOMPARE(t->ilosc_el(), 1000);
+        QVERIFY(t->pelna());
+        QVERIFY(!t->dopisz(przelew("tysiąc pierwszy")));
+        QCOMPARE(t->ilosc_el(), 1000);
+    }
+
+    void usuwanie() {
+        auto t = tablica({przelew("a"), przelew("b"), przelew("c")});
+        t->usun(4);  // nothing selected
+        QCOMPARE(odbiorcy(*t), (QStringList{u"a"_qs, u"b"_qs, u"c"_qs}));
+        t->usun(3);
+        QCOMPARE(odbiorcy(*t), (QStringList{u"a"_qs, u"b"_qs}));
+        QVERIFY(!(*t)[3].obecny());
+        t->usun(1);
+        QCOMPARE(odbiorcy(*t), (QStringList{u"b"_qs}));
+    }
+
+    void zamiana_przenosi_wszystkie_pola() {
+        Tprzelew a = przelew("a"), b = przelew("b");
+        a.czy_przelew = 0;
+        a.symbol = "51";
+        a.dodatkowe = "dodatkowe a";
+        auto t = tablica({a, b});
+        t->sortowanie(1);
+        QVERIFY((*t)[2] == a);
+        QVERIFY((*t)[1] == b);
+    }
+
+    void sortowanie_kolumn_data() {
+        QTest::addColumn<int>("kolumna");
+        QTest::addColumn<QStringList>("po_pierwszym");
+        QTest::addColumn<QStringList>("po_drugim");
+        QTest::newRow("Odbiorca, polskie litery na koncu")
+            << 0 << QStringList{u"Łukasz"_qs, u"adam"_qs, u"Zenon"_qs}
+            << QStringList{u"Zenon"_qs, u"adam"_qs, u"Łukasz"_qs};
+    }
+    void sortowanie_kolumn() {
+        QFETCH(int, kolumna);
+        QFETCH(QStringList, po_pierwszym);
+        QFETCH(QStringList, po_drugim);
+        auto t = tablica({przelew("Zenon"), przelew("adam"), przelew("Łukasz")});
+        sortuj_po_kolumnie(*t, kolumna);
+        QCOMPARE(odbiorcy(*t), po_pierwszym);
+        sortuj_po_kolumnie(*t, kolumna);
+        QCOMPARE(odbiorcy(*t), po_drugim);
+    }
+
+    void sortowanie_kwot() {
+        auto t = tablica({przelew("a", "5", "00"), przelew("b", "120", "50"), przelew("c", "30", "00")});
+        sortuj_po_kolumnie(*t, 3);
+        QCOMPARE(kwoty(*t), (QStringList{u"120,50 zł"_qs, u"30,00 zł"_qs, u"5,00 zł"_qs}));
+        sortuj_po_kolumnie(*t, 3);
+        QCOMPARE(kwoty(*t), (QStringList{u"5,00 zł"_qs, u"30,00 zł"_qs, u"120,50 zł"_qs}));
+        sortuj_po_kolumnie(*t, 3);
+        QCOMPARE(kwoty(*t), (QStringList{u"120,50 zł"_qs, u"30,00 zł"_qs, u"5,00 zł"_qs}));
+    }
+
+    void jednoznakowe_grosze_to_grosze() {
+        auto t = tablica({przelew("dwa", "2", "00"), przelew("dwanascie", "12", "5"), przelew("dwanascie i pol", "12", "50")});
+        sortuj_po_kolumnie(*t, 3);
+        QCOMPARE(odbiorcy(*t), (QStringList{u"dwanascie i pol"_qs, u"dwanascie"_qs, u"dwa"_qs}));
+    }
+
+    void kwoty_nieliczbowe_jak_zero() {
+        Tprzelew pusty = przelew("pusta", "", "");
+        pusty.lk = "  ";
+        auto t = tablica({przelew("litery", "ab", "cd"), przelew("jeden", "1", "00"), pusty});
+        sortuj_po_kolumnie(*t, 3);
+        QCOMPARE(odbiorcy(*t), (QStringList{u"jeden"_qs, u"litery"_qs, u"pusta"_qs}));
+        QCOMPARE(t->ilosc_el(), 3);
+    }
+
+    void rowne_klucze_zachowuja_kolejnosc() {
+        auto t = tablica({przelew("Ala", "1"), przelew("Ala", "2"), przelew("Ala", "3")});
+        sortuj_po_kolumnie(*t, 0);
+        QCOMPARE(kwoty(*t), (QStringList{u"1,00 zł"_qs, u"2,00 zł"_qs, u"3,00 zł"_qs}));
+        t = tablica({przelew("B", "1"), przelew("A", "2"), przelew("B", "3"), przelew("A", "4")});
+        sortuj_po_kolumnie(*t, 0);  // descending: both B first, in their order
+        QCOMPARE(kwoty(*t), (QStringList{u"1,00 zł"_qs, u"3,00 zł"_qs, u"2,00 zł"_qs, u"4,00 zł"_qs}));
+        sortuj_po_kolumnie(*t, 0);
+        QCOMPARE(kwoty(*t), (QStringList{u"2,00 zł"_qs, u"4,00 zł"_qs, u"1,00 zł"_qs, u"3,00 zł"_qs}));
+    }
+
+    void zgodnosc_z_sortowaniem_babelkowym_data() {
+        QTest::addColumn<int>("kolumna");
+        for (int k = 0; k < 5; ++k) QTest::newRow(qPrintable(QString::number(k))) << k;
+    }
+    void zgodnosc_z_sortowaniem_babelkowym() {
+        QFETCH(int, kolumna);
+        QRandomGenerator los(1234 + kolumna);
+        auto t = std::make_unique<TablicaPrzelewow>();
+        for (int i = 0; i < 60; ++i) {
+            const QByteArray imie = QByteArray(1, char('A' + los.bounded(4))) + QByteArray::number(los.bounded(3));
+            Tprzelew p = przelew(imie.constData(), QByteArray::number(los.bounded(5)).constData(),
+                                 QByteArray::number(los.bounded(3)).constData(),
+                                 QByteArray::number(los.bounded(4)).constData(),
+                                 QByteArray::number(2000 + los.bounded(3)).constData());
+            p.lk = QByteArray::number(10 + los.bounded(3)).constData();
+            p.dodatkowe = QByteArray::number(i).constData();  // identity of the row
+            t->dopisz(p);
+        }
+        auto wzor = std::make_unique<TablicaPrzelewow>(*t);
+        auto klucz = [kolumna](const Tprzelew& p) -> std::string {
+            switch (kolumna) {
+                case 0: return std::string(p.nazwa_odbiorcy1.bajty());
+                case 1: return std::string(p.tytulem1.bajty());
+                case 2: return std::string(p.lk.bajty()) + std::string(p.nr_banku_odbiorcy.bajty()) +
+                               std::string(p.nr_rach_odbiorcy.bajty());
+                case 3: {
+                    char s[32];
+                    std::snprintf(s, sizeof s, "%020lld", static_cast<long long>(kwota_w_groszach(p).value_or(0)));
+                    return s;
+                }
+                default: return std::string(p.data.bajty());
+            }
+        };
+        for (int klik = 0; klik < 3; ++klik) {
+            sortuj_babelkowo(*wzor, klucz);
+            sortuj_po_kolumnie(*t, kolumna);
+            for (int i = 1; i <= 60; ++i) QVERIFY2((*t)[i] == (*wzor)[i], qPrintable(QString::number(i)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPrzelew)
+#include "test_przelew.moc"

@@ -1,0 +1,64 @@
+#pragma once
+
+// Every message box, file dialog and print dialog of the program goes through
+// here, so that a test can answer them and every window can run with no human.
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QPrinter;
+class QWidget;
+
+namespace Dialogi {
+
+enum class Przyciski { Ok, TakNie, TakNieAnuluj };
+enum class Ikona { Brak, Informacja, Pytanie, Blad };
+enum class Odpowiedz { Ok, Tak, Nie, Anuluj };
+
+// A message box. Texts are the program's own: "\r" and "\n" both break lines.
+Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul = {},
+                    Ikona ikona = Ikona::Brak, Przyciski przyciski = Przyciski::Ok);
+
+// File dialogs. Filters are written "opis|wzorce|opis|wzorce" with patterns
+// separated by ";". An empty result means the user cancelled.
+QString otworz_plik(QWidget* rodzic, const QString& filtr);
+// The dialog appends domyslne_rozszerzenie to a name typed without one; it
+// never asks about overwriting: the callers ask themselves.
+QString zapisz_plik(QWidget* rodzic, const QString& filtr, const QString& domyslne_rozszerzenie = {});
+
+// The system print dialog; true when the user confirmed it.
+bool drukuj(QWidget* rodzic, QPrinter& drukarka);
+
+// The test seam. While it is on, nothing is shown: every dialog is recorded
+// and answered from the queues below. A question with no queued answer is a
+// broken test and aborts it.
+namespace Test {
+
+struct Pokazany {
+    QString rodzaj;  // "komunikat", "otworz", "zapisz", "drukuj"
+    QString tekst;   // message text, or the filter of a file dialog
+    QString tytul;
+    Ikona ikona = Ikona::Brak;
+    Przyciski przyciski = Przyciski::Ok;
+};
+
+void wlacz();
+void wylacz();
+bool wlaczony();
+void wyczysc();  // forgets answers and history
+
+void odpowiedz(Odpowiedz odpowiedz);     // next question
+void wybierz_plik(const QString& nazwa); // next file dialog; empty = cancel
+void potwierdz_druk(bool tak);           // next print dialog
+// Called with the printer before a confirmed print dialog returns, so a test
+// can turn it into a PDF printer.
+void przy_druku(void (*przygotuj)(QPrinter&));
+
+QList<Pokazany> pokazane();
+QStringList teksty();  // texts of the message boxes shown, in order
+int ile_odpowiedzi_czeka();
+
+}  // namespace Test
+
+}  // namespace Dialogi

@@ -1,0 +1,508 @@
+#include "ui/main/glowny.h"
+
+#include "register/pliki_przelewow.h"
+#include "register/sortowanie.h"
+#include "ui/dialogi.h"
+#include "ui/main/lista_przelewow.h"
+#include "ui/obrazki.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+
+using Dialogi::Ikona;
+using Dialogi::Odpowiedz;
+using Dialogi::Przyciski;
+
+namespace {
+
+const QString filtr_poczatkowy = u"Baza przelewow (*.vando)|*.vando"_qs;
+const QString tekst_zmodyfikowana = u"Baza przelewów została zmodyfikowana.\nZapisać zmiany?"_qs;
+const QString tekst_bledu_zapisu = u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs;
+
+}  // namespace
+
+void ustaw_podpowiedz(QAction* akcja, const QString& podpowiedz) {
+    const qsizetype kreska = podpowiedz.indexOf(u'|');
+    const QString krotka = kreska < 0 ? podpowiedz : podpowiedz.left(kreska).trimmed();
+    const QString dluga = kreska < 0 ? podpowiedz : podpowiedz.mid(kreska + 1).trimmed();
+    akcja->setToolTip(krotka);
+    akcja->setStatusTip(dluga);
+}
+
+Tglowne_okno::Tglowne_okno(QWidget* rodzic)
+    : QMainWindow(rodzic),
+      filtr_otwierania(filtr_poczatkowy),
+      filtr_zapisu(filtr_poczatkowy) {
+    setObjectName(u"Tglowne_okno"_qs);
+    QFont czcionka(u"Tahoma"_qs);
+    czcionka.setPixelSize(12);
+    setFont(czcionka);
+    setWindowIcon(QIcon(u":/zasoby/vandoria.png"_qs));
+
+    zbuduj_akcje();
+    zbuduj_menu();
+    zbuduj_pasek_narzedzi();
+    zbuduj_liste();
+    polacz_polecenia();
+    statusBar()->setSizeGripEnabled(true);
+
+    ustaw_tytul();
+    setMinimumSize(786, 200);
+    resize(778, 646);
+    if (const QScreen* ekran = QGuiApplication::primaryScreen()) {
+        const QRect obszar = ekran->availableGeometry();
+        move(obszar.center() - rect().center());
+    }
+    ListViewClick();
+}
+
+Tglowne_okno::~Tglowne_okno() = default;
+
+// --- building the window -----------------------------------------------------------------
+
+void Tglowne_okno::zbuduj_akcje() {
+    auto akcja = [this](const QString& tekst, const QString& podpowiedz, const QIcon& ikona = {},
+                        const QKeySequence& skrot = {}) {
+        auto* a = new QAction(ikona, tekst, this);
+        if (!podpowiedz.isEmpty()) ustaw_podpowiedz(a, podpowiedz);
+        if (!skrot.isEmpty()) a->setShortcut(skrot);
+        return a;
+    };
+    QStyle* s = style();
+    const QIcon i_nowy = s->standardIcon(QStyle::SP_FileIcon);
+    const QIcon i_otworz = s->standardIcon(QStyle::SP_DialogOpenButton);
+    const QIcon i_zapisz = s->standardIcon(QStyle::SP_DialogSaveButton);
+    const QIcon i_stat = s->standardIcon(QStyle::SP_FileDialogDetailedView);
+    const QIcon i_csv = s->standardIcon(QStyle::SP_FileDialogListView);
+    const QIcon i_druk = ikona_z_para(u"PRINT"_qs);
+    const QIcon i_podglad = ikona_z_para(u"PRINT_PREVIEW"_qs);
+    const QIcon i_nowy_przelew = s->standardIcon(QStyle::SP_FileDialogNewFolder);
+    const QIcon i_edytuj = ikona_z_para(u"EDIT"_qs);
+    const QIcon i_usun = ikona_z_para(u"DELETE"_qs);
+    const QIcon i_baza = s->standardIcon(QStyle::SP_DirHomeIcon);
+    const QIcon i_baza_nad = s->standardIcon(QStyle::SP_ComputerIcon);
+    const QIcon i_baza_tyt = s->standardIcon(QStyle::SP_FileDialogContentsView);
+    const QIcon i_ustawienia = s->standardIcon(QStyle::SP_FileDialogInfoView);
+    const QIcon i_pomoc = s->standardIcon(QStyle::SP_DialogHelpButton);
+
+    // tool bar
+    ToolButton9 = akcja(u"Nowy"_qs, u"Nowy|Stwórz nowy zbiór przelewów"_qs, i_nowy);
+    ToolButton1 = akcja(u"Otwórz"_qs, u"Otwórz|Otwórz zbiór przelewów"_qs, i_otworz);
+    btn_zapisz_do_pliku = akcja(u"Zapisz"_qs, u"Zapisz|Zapisz bieżący zbiór przelewów"_qs, i_zapisz);
+    tbn_stats = akcja(u"Statystyki"_qs, u"Pokaż statystyki"_qs, i_stat);
+    btn_eksportCSV = akcja(
+        u"Eksportuj do CSV "_qs,
+        u"Eksportuj do CSV | Eksportuje całą bazę do pliku, który można otworzyć we wszystkich arkuszach kalkulacyjnych"_qs,
+        i_csv);
+    Printbutton = akcja(u"Drukuj"_qs, u"Drukuj zaznaczony przelew|Drukuj zaznaczony przelew"_qs, i_druk);
+    ToolButton6 = akcja(u"Podgląd wydruku"_qs, u"Pokaż podgląd wydruku zaznaczonego przelewu"_qs, i_podglad);
+    ToolButton4 = akcja(u"Nowy przelew"_qs, u"Nowy przelew|Stwórz nowy przelew"_qs, i_nowy_przelew);
+    edycja_button_toolbar = akcja(u"Edytuj"_qs, u"Edytuj zaznaczony przelew"_qs, i_edytuj);
+    usun_przycisk = akcja(u"Usuń"_qs, u"Usuń zaznaczony przelew|Usuwa zaznaczony przelew"_qs, i_usun);
+    baza_odb = akcja(u"Baza odbiorców"_qs, u"Otwórz okno bazy odbiorców"_qs, i_baza);
+    baza_nad = akcja(u"Baza nadawców"_qs, u"Otwórz okno bazy nadawców"_qs, i_baza_nad);
+    baza_tyt = akcja(u"Baza tytułów"_qs, u"Otwórz okno bazy tytułów"_qs, i_baza_tyt);
+    ustawienia = akcja(u"Ustawienia programu"_qs, u"Zmień domyśle ustawienia programu"_qs, i_ustawienia);
+    ToolButton8 = akcja(u"Pomoc"_qs, u"Dowiedz się więcej o programie i uzyskaj pomoc!"_qs, i_pomoc);
+
+    // menu bar
+    FileNew1 = akcja(u"Nowy"_qs, u"Nowy|Stwórz nowy zbiór przelewów"_qs, i_nowy, QKeySequence(u"Ctrl+N"_qs));
+    FileOpen1 = akcja(u"Otwórz"_qs, u"Otwórz|Otwórz zbiór przelewów"_qs, i_otworz, QKeySequence(u"Ctrl+O"_qs));
+    FileSaveItem = akcja(u"Zapisz"_qs, u"Zapisz|Zapisz bieżący plik"_qs, i_zapisz, QKeySequence(u"Ctrl+S"_qs));
+    FileSaveAs1 = akcja(u"Zapisz jako..."_qs, u"Zapisz jako|Zapisz zbiór przelewów z inną nazwą"_qs);
+    Statystykibazy1 = akcja(u"Statystyki bazy"_qs, {}, i_stat);
+    EksportujdoCSV1 = akcja(
+        u"Eksportuj do CSV"_qs,
+        u"Eksportuj do CSV | Eksportuje całą bazę do pliku, który można otworzyć we wszystkich arkuszach kalkulacyjnych"_qs,
+        i_csv);
+    podglad_wydruku_menu = akcja(u"Podgląd wydruku"_qs, u"Podgląd wydruku zaznaczonego przelewu"_qs, i_podglad);
+    Drukuj_menu = akcja(u"Drukuj"_qs, u"Drukuj zaznaczony przelew"_qs, i_druk, QKeySequence(u"Ctrl+P"_qs));
+    FileExit1 = akcja(u"Wyjdź"_qs, u"Wyjdź z programu"_qs);
+    Nowyprzelew1 = akcja(u"Nowy przelew"_qs, u"Stwórz nowy przelew"_qs, i_nowy_przelew, QKeySequence(u"Ctrl+A"_qs));
+    Edytujprzelew1 = akcja(u"Edytuj przelew"_qs, u"Edytuj zaznaczony przelew"_qs, i_edytuj, QKeySequence(u"Ctrl+E"_qs));
+    Usuprzelew_menu = akcja(u"Usuń przelew"_qs, u"Usuń zaznaczony przelew"_qs, i_usun, QKeySequence(u"Ctrl+U"_qs));
+    Bazaodbiorcow1 = akcja(u"Baza odbiorców"_qs, u"Otwórz okno bazy odbiorców"_qs, i_baza, QKeySequence(u"Ctrl+D"_qs));
+    Bazanadawcow1 = akcja(u"Baza nadawców"_qs, u"Otwórz okno bazy nadawców"_qs, i_baza_nad, QKeySequence(u"Ctrl+F"_qs));
+    Bazatytulow1 = akcja(u"Baza tytułów"_qs, u"Otwórz okno bazy tytułów"_qs, i_baza_tyt, QKeySequence(u"Ctrl+G"_qs));
+    Ustawieniaprogramu1 = akcja(u"Ustawienia programu"_qs, u"Zmień domyśle ustawienia programu"_qs, i_ustawienia);
+    Pomoc1 = akcja(u"Pomoc"_qs, {}, i_pomoc, QKeySequence(Qt::Key_F1));
+    o_programie = akcja(u"O programie..."_qs, u"Dowiedz się więcej o programie i uzyskaj pomoc!"_qs, {},
+                        QKeySequence(Qt::Key_F2));
+    dodaj_mnie_menu = akcja(u"Dodaj do listy przelew do autora programu"_qs, {}, {}, QKeySequence(Qt::Key_F3));
+    aktualizacje = akcja(
+        u"Sprawdź, czy są dostępne aktualizacje"_qs,
+        u"Sprawdź, czy są dostepne aktualizacje programu, z poprawionymi bugami dodanymi nowymi możliwościami."_qs,
+        {}, QKeySequence(Qt::Key_F4));
+
+    // pop-up menu of the list
+    popup_edytuj = akcja(u"Edytuj"_qs, u"Otwiera okno pozwalające na edycję przelewu"_qs);
+    popup_usun = akcja(u"Usuń"_qs, u"Usuwa aktualnie zaznaczony porzelew"_qs);
+    popup_nowy = akcja(u"Nowy przelew"_qs, u"Otwiera okno pozwalające na stworzenie nowego przelewu"_qs,
+                       i_nowy_przelew);
+    popup_podglad = akcja(u"Podgląd wydruku"_qs, u"Pokazuje podgląd wydruku aktualnie zaznaczonego przelewu"_qs);
+    popup_drukuj = akcja(u"Drukuj"_qs, u"Drukuje aktualnie zaznaczony przelew"_qs);
+}
+
+void Tglowne_okno::zbuduj_menu() {
+    QMenu* plik = menuBar()->addMenu(u"&Plik"_qs);
+    plik->addActions({FileNew1, FileOpen1, FileSaveItem, FileSaveAs1});
+    plik->addSeparator();
+    plik->addActions({Statystykibazy1, EksportujdoCSV1, podglad_wydruku_menu, Drukuj_menu});
+    plik->addSeparator();
+    plik->addAction(FileExit1);
+
+    QMenu* vandoria = menuBar()->addMenu(u"&Vandoria"_qs);
+    vandoria->addActions({Nowyprzelew1, Edytujprzelew1, Usuprzelew_menu});
+
+    QMenu* baza = menuBar()->addMenu(u"&Baza"_qs);
+    baza->addActions({Bazaodbiorcow1, Bazanadawcow1, Bazatytulow1});
+
+    QMenu* opcje = menuBar()->addMenu(u"&Opcje"_qs);
+    opcje->addAction(Ustawieniaprogramu1);
+
+    QMenu* inne = menuBar()->addMenu(u"&Inne"_qs);
+    inne->menuAction()->setStatusTip(u"Dowiedz się więcej o programie i uzyskaj pomoc!"_qs);
+    inne->addActions({Pomoc1, o_programie, dodaj_mnie_menu, aktualizacje});
+
+    listviewMENU = new QMenu(this);
+    listviewMENU->addActions({popup_edytuj, popup_usun, popup_nowy, popup_podglad, popup_drukuj});
+}
+
+void Tglowne_okno::zbuduj_pasek_narzedzi() {
+    QToolBar* pasek = addToolBar(u"Pasek narzędzi"_qs);
+    pasek->setObjectName(u"pasek_narzedzi"_qs);
+    pasek->setMovable(false);
+    pasek->setIconSize(QSize(16, 16));
+    pasek->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    pasek->addActions({ToolButton9, ToolButton1, btn_zapisz_do_pliku});
+    pasek->addSeparator();
+    pasek->addActions({tbn_stats, btn_eksportCSV});
+    pasek->addSeparator();
+    pasek->addActions({Printbutton, ToolButton6});
+    pasek->addSeparator();
+    pasek->addActions({ToolButton4, edycja_button_toolbar, usun_przycisk});
+    pasek->addSeparator();
+    pasek->addActions({baza_odb, baza_nad, baza_tyt});
+    pasek->addSeparator();
+    pasek->addActions({ustawienia, ToolButton8});
+    for (QAction* a : pasek->actions())
+        if (QWidget* w = pasek->widgetForAction(a); w && !a->isSeparator()) w->setFixedSize(25, 28);
+
+    l_update_info = new QLabel(pasek);
+    l_update_info->setObjectName(u"l_update_info"_qs);
+    l_update_info->setFixedSize(239, 28);
+    l_update_info->setAlignment(Qt::AlignCenter);
+    l_update_info->setWordWrap(true);
+    akcja_update_info = pasek->addWidget(l_update_info);
+
+    btn_update_download = new QToolButton(pasek);
+    btn_update_download->setObjectName(u"btn_update_download"_qs);
+    btn_update_download->setText(u"Pobierz!"_qs);
+    btn_update_download->setFixedSize(89, 28);
+    akcja_update_download = pasek->addWidget(btn_update_download);
+    akcja_update_download->setVisible(false);
+}
+
+void Tglowne_okno::zbuduj_liste() {
+    model_listy = new ModelListyPrzelewow(rejestr, this);
+    ListView = new QTreeView(this);
+    ListView->setObjectName(u"ListView"_qs);
+    ListView->setModel(model_listy);
+    ListView->setRootIsDecorated(false);
+    ListView->setItemsExpandable(false);
+    ListView->setUniformRowHeights(true);
+    ListView->setAllColumnsShowFocus(true);
+    ListView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView->setSortingEnabled(false);
+    ListView->setContextMenuPolicy(Qt::CustomContextMenu);
+    ListView->header()->setSectionsClickable(true);
+    ListView->header()->setSectionsMovable(false);
+    ListView->header()->setStretchLastSection(false);
+    const int szerokosci[] = {189, 201, 188, 100, 99};
+    for (int i = 0; i < 5; ++i) ListView->setColumnWidth(i, szerokosci[i]);
+    ListView->installEventFilter(this);
+    ListView->viewport()->installEventFilter(this);
+    setCentralWidget(ListView);
+}
+
+void Tglowne_okno::polacz_polecenia() {
+    auto polacz = [this](QAction* a, void (Tglowne_okno::*polecenie)()) {
+        connect(a, &QAction::triggered, this, [this, polecenie] { (this->*polecenie)(); });
+    };
+    for (QAction* a : {ToolButton9, FileNew1}) polacz(a, &Tglowne_okno::FileNew1Execute);
+    for (QAction* a : {ToolButton1, FileOpen1}) polacz(a, &Tglowne_okno::FileOpen1Execute);
+    for (QAction* a : {btn_zapisz_do_pliku, FileSaveItem})
+        connect(a, &QAction::triggered, this, [this] { FileSave1Execute(); });
+    connect(FileSaveAs1, &QAction::triggered, this, [this] { FileSaveAs1Execute(); });
+    for (QAction* a : {tbn_stats, Statystykibazy1}) polacz(a, &Tglowne_okno::statystykiClick);
+    for (QAction* a : {btn_eksportCSV, EksportujdoCSV1}) polacz(a, &Tglowne_okno::EksportujdoCSV1Click);
+    for (QAction* a : {Printbutton, Drukuj_menu, popup_drukuj}) polacz(a, &Tglowne_okno::drukowanieClick);
+    for (QAction* a : {ToolButton6, podglad_wydruku_menu, popup_podglad})
+        polacz(a, &Tglowne_okno::print_previewClick);
+    polacz(FileExit1, &Tglowne_okno::FileExit1Execute);
+    for (QAction* a : {ToolButton4, Nowyprzelew1, popup_nowy}) polacz(a, &Tglowne_okno::ListViewNew);
+    for (QAction* a : {edycja_button_toolbar, Edytujprzelew1, popup_edytuj}) polacz(a, &Tglowne_okno::edycja);
+    for (QAction* a : {usun_przycisk, Usuprzelew_menu, popup_usun}) polacz(a, &Tglowne_okno::Usun);
+    for (QAction* a : {baza_odb, Bazaodbiorcow1}) polacz(a, &Tglowne_okno::baza_odbClick);
+    for (QAction* a : {baza_nad, Bazanadawcow1}) polacz(a, &Tglowne_okno::baza_nadClick);
+    for (QAction* a : {baza_tyt, Bazatytulow1}) polacz(a, &Tglowne_okno::baza_tytClick);
+    for (QAction* a : {ustawienia, Ustawieniaprogramu1}) polacz(a, &Tglowne_okno::ustawieniaClick);
+    for (QAction* a : {ToolButton8, Pomoc1}) polacz(a, &Tglowne_okno::Pomoc1Click);
+    polacz(o_programie, &Tglowne_okno::o_programieClick);
+    polacz(dodaj_mnie_menu, &Tglowne_okno::dodaj_mnie);
+    polacz(aktualizacje, &Tglowne_okno::aktualizacjeClick);
+    connect(btn_update_download, &QToolButton::clicked, this, [this] { btn_update_downloadClick(); });
+
+    connect(ListView, &QTreeView::doubleClicked, this, [this] { edycja(); });
+    connect(ListView->header(), &QHeaderView::sectionClicked, this,
+            [this](int kolumna) { ListViewColumnClick(kolumna); });
+    connect(ListView, &QTreeView::customContextMenuRequested, this, [this](const QPoint& punkt) {
+        ListViewClick();
+        listviewMENU->popup(ListView->viewport()->mapToGlobal(punkt));
+    });
+}
+
+bool Tglowne_okno::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt == ListView->viewport()) {
+        if (zdarzenie->type() == QEvent::MouseButtonPress) {
+            // A click beside the items clears the selection, as in a list view.
+            const auto* mysz = static_cast<QMouseEvent*>(zdarzenie);
+            if (!ListView->indexAt(mysz->position().toPoint()).isValid()) {
+                ListView->selectionModel()->clear();
+            }
+        } else if (zdarzenie->type() == QEvent::MouseButtonRelease) {
+            ListViewClick();
+        }
+    } else if (obiekt == ListView && zdarzenie->type() == QEvent::KeyPress) {
+        const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
+        if (klawisz == Qt::Key_Delete) {
+            Usun();
+            return true;
+        }
+        if (klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter) {
+            edycja();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(obiekt, zdarzenie);
+}
+
+// --- the table and the list --------------------------------------------------------------
+
+int Tglowne_okno::ilosc_el() {
+    rejestr.ilosc_przelewow = rejestr.tablica_przelewow.ilosc_el();
+    return rejestr.ilosc_przelewow;
+}
+
+int Tglowne_okno::zaznaczony_el() {
+    const QModelIndexList wybrane = ListView->selectionModel()->selectedRows();
+    if (wybrane.isEmpty()) return model_listy->rowCount() + 1;
+    return wybrane.constFirst().row() + 1;
+}
+
+void Tglowne_okno::sortowanie(int k) { rejestr.tablica_przelewow.sortowanie(k); }
+
+void Tglowne_okno::odswiezanie() {
+    model_listy->przebuduj(ilosc_el());
+    ListViewClick();
+}
+
+void Tglowne_okno::dopisz_wiersz_listy() { model_listy->dopisz_wiersz(); }
+
+void Tglowne_okno::odswiez_wiersz_listy(int nr) { model_listy->odswiez_wiersz(nr); }
+
+void Tglowne_okno::zaznacz_wiersz(int nr) {
+    ListView->selectionModel()->clear();
+    if (nr >= 1 && nr <= model_listy->rowCount()) {
+        ListView->selectionModel()->select(model_listy->index(nr - 1, 0),
+                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        ListView->setCurrentIndex(model_listy->index(nr - 1, 0));
+    }
+    ListViewClick();
+}
+
+void Tglowne_okno::ustaw_zapisz_dostepne(bool tak) {
+    btn_zapisz_do_pliku->setEnabled(tak);
+    FileSaveItem->setEnabled(tak);
+}
+
+void Tglowne_okno::ListViewClick() {
+    const int s = zaznaczony_el();
+    const int n = ilosc_el();
+    const bool wybrany = s <= n;
+    for (QAction* a : {Printbutton, ToolButton6, edycja_button_toolbar, usun_przycisk, podglad_wydruku_menu,
+                       Drukuj_menu, Edytujprzelew1, Usuprzelew_menu, popup_edytuj, popup_usun, popup_podglad,
+                       popup_drukuj})
+        a->setEnabled(wybrany);
+    const QString stan = wybrany ? u"_E"_qs : u"_D"_qs;
+    popup_edytuj->setIcon(obrazek(u"EDIT"_qs + stan));
+    popup_usun->setIcon(obrazek(u"DELETE"_qs + stan));
+    popup_podglad->setIcon(obrazek(u"PRINT_PREVIEW"_qs + stan));
+    popup_drukuj->setIcon(obrazek(u"PRINT"_qs + stan));
+    ustaw_zapisz_dostepne(rejestr.plik_zmieniony);
+}
+
+void Tglowne_okno::ListViewColumnClick(int kolumna) {
+    ilosc_el();
+    sortuj_po_kolumnie(rejestr.tablica_przelewow, kolumna);
+    odswiezanie();
+}
+
+void Tglowne_okno::Usun() {
+    rejestr.plik_zmieniony = true;
+    ustaw_zapisz_dostepne(true);
+    rejestr.plik_ma_nazwe = true;
+    rejestr.tablica_przelewow.usun(zaznaczony_el());
+    odswiezanie();
+}
+
+// --- transfer files ----------------------------------------------------------------------
+
+void Tglowne_okno::ustaw_tytul() {
+    setWindowTitle(rejestr.sciezka_pliku.isEmpty() ? u"Vandoria"_qs
+                                                   : u"Vandoria - ["_qs + rejestr.sciezka_pliku + u']');
+}
+
+void Tglowne_okno::ustaw_filtry_dialogow() {
+    filtr_otwierania =
+        u"Wszystkie obsługiwane formaty (*.vando, *.p2)|*.vando;*.p2|Baza przelewów (*.vando)|*.vando|"
+        u"Baza przelewów ver.2 (*.p2)|*.p2"_qs;
+    filtr_zapisu = u"Baza przelewów ver.2 (*.p2)|*.p2|Baza przelewów (*.vando)|*.vando"_qs;
+    domyslne_rozszerzenie = u"p2"_qs;
+}
+
+void Tglowne_okno::otwieranie_pliku(const QString& sciezka) {
+    if (!QFileInfo::exists(sciezka)) {
+        Dialogi::komunikat(this, u"Podany plik nie istnieje lub jest uszkodzony!"_qs,
+                           u"Nie można otworzyć pliku."_qs, Ikona::Blad);
+        rejestr.sciezka_pliku.clear();
+        return;
+    }
+    const WynikOdczytu wynik = czytaj_przelewy(sciezka, rejestr.tablica_przelewow);
+    if (wynik.stan == WynikOdczytu::ok) {
+        ustaw_tytul();
+    } else {
+        Dialogi::komunikat(this, u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_qs, u"Błąd odczytu!"_qs,
+                           Ikona::Blad);
+        rejestr.sciezka_pliku.clear();
+    }
+    odswiezanie();
+    if (wynik.za_duzo) {
+        Dialogi::komunikat(
+            this,
+            u"Plik zawiera więcej niż 1000 przelewów.\nWczytano pierwsze 1000, pozostałe nie zostały wczytane."_qs,
+            u"Otwieranie pliku"_qs, Ikona::Informacja);
+    }
+}
+
+bool Tglowne_okno::zapis_do_pliku_przelewow() {
+    const int n = ilosc_el();
+    QString sciezka = rejestr.sciezka_pliku;
+    if (typ_pliku(sciezka) == 1 && ma_dodatkowe_informacje(rejestr.tablica_przelewow, n)) {
+        const Odpowiedz o = Dialogi::komunikat(
+            this,
+            u"Chcesz zapisać dane w formacie, który nie obsługuje zapisu pola \"Dodatkowe informacje\".\r"
+            u"Naciśnij TAK, jeśli nadal chcesz zapisać w tym formacie.\r"
+            u"Naciśnij NIE, aby zapisać dane w nowym formacie."_qs,
+            u"Zapisz jako..."_qs, Ikona::Informacja, Przyciski::TakNie);
+        if (o != Odpowiedz::Tak) {
+            sciezka = nazwa_w_wersji_2(sciezka);
+            if (QFileInfo::exists(sciezka) &&
+                Dialogi::komunikat(this, u"Podany plik już istnieje.\rNadpisać?"_qs, u"Zapisz jako..."_qs,
+                                   Ikona::Informacja, Przyciski::TakNie) != Odpowiedz::Tak)
+                return false;
+        }
+    }
+    if (!zapisz_przelewy(sciezka, rejestr.tablica_przelewow, n)) {
+        Dialogi::komunikat(this, tekst_bledu_zapisu);
+        return false;
+    }
+    rejestr.sciezka_pliku = sciezka;
+    ustaw_tytul();
+    return true;
+}
+
+bool Tglowne_okno::zapytaj_o_zapis(const QString& tytul, const QString& tekst) {
+    if (!rejestr.plik_zmieniony) return true;
+    switch (Dialogi::komunikat(this, tekst, tytul, Ikona::Informacja, Przyciski::TakNieAnuluj)) {
+        case Odpowiedz::Tak:
+            // Unsaved changes are dropped only on "Nie": a cancelled or failed save stops.
+            return FileSave1Execute();
+        case Odpowiedz::Nie:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Tglowne_okno::FileNew1Execute() {
+    if (!zapytaj_o_zapis(u"Nowy plik bazy"_qs, u"Baza przelewów została zmodyfikowana. Zapisać zmiany?"_qs))
+        return;
+    rejestr.tablica_przelewow.wyczysc();
+    model_listy->wyczysc();
+    rejestr.plik_ma_nazwe = false;
+    rejestr.plik_zmieniony = true;
+    ustaw_zapisz_dostepne(true);
+    rejestr.sciezka_pliku.clear();
+    ustaw_tytul();
+}
+
+void Tglowne_okno::FileOpen1Execute() {
+    if (!zapytaj_o_zapis(u"Otwieranie pliku"_qs, tekst_zmodyfikowana)) return;
+    const QString nazwa = Dialogi::otworz_plik(this, filtr_otwierania);
+    if (nazwa.isEmpty()) return;
+    rejestr.sciezka_pliku = nazwa;
+    otwieranie_pliku(rejestr.sciezka_pliku);
+    rejestr.plik_ma_nazwe = true;
+    rejestr.plik_zmieniony = false;
+    ustaw_zapisz_dostepne(false);
+}
+
+bool Tglowne_okno::FileSave1Execute() {
+    if (rejestr.plik_ma_nazwe && QFileInfo::exists(rejestr.sciezka_pliku)) {
+        if (!zapis_do_pliku_przelewow()) return false;
+        rejestr.plik_ma_nazwe = true;
+        rejestr.plik_zmieniony = false;
+        ustaw_zapisz_dostepne(false);
+        return true;
+    }
+    return zapisz_pod_nazwa(u"Podany plik już istnieje.\rNadpisać?"_qs);
+}
+
+bool Tglowne_okno::FileSaveAs1Execute() { return zapisz_pod_nazwa(u"Podany plik juz istnieje.\rNadpisać?"_qs); }
+
+bool Tglowne_okno::zapisz_pod_nazwa(const QString& tekst_nadpisania) {
+    QString nazwa = Dialogi::zapisz_plik(this, filtr_zapisu, domyslne_rozszerzenie);
+    if (nazwa.isEmpty()) return false;
+    if (!nazwa.endsWith(u".vando") && !nazwa.endsWith(u".p2")) nazwa += u".p2"_qs;
+    if (QFileInfo::exists(nazwa) &&
+        Dialogi::komunikat(this, tekst_nadpisania, u"Zapisz jako..."_qs, Ikona::Informacja, Przyciski::TakNie) !=
+            Odpowiedz::Tak)
+        return false;
+    const QString poprzednia = rejestr.sciezka_pliku;
+    rejestr.sciezka_pliku = nazwa;
+    if (!zapis_do_pliku_przelewow()) {
+        // A failed write leaves the collection with the file it had.
+        rejestr.sciezka_pliku = poprzednia;
+        return false;
+    }
+    rejestr.plik_ma_nazwe = true;
+    rejestr.plik_zmieniony = false;
+    ustaw_zapisz_dostepne(false);
+    return true;
+}

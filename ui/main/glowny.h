@@ -1,0 +1,161 @@
+#pragma once
+
+#include "register/przelew.h"
+
+#include <QMainWindow>
+
+class ModelListyPrzelewow;
+class QAction;
+class QLabel;
+class QMenu;
+class QToolButton;
+class QTreeView;
+
+// The main window: the list of orders and every command of the program.
+// Its handlers are spread by subsystem: the list, sort and file commands are
+// in glowny.cpp; start-up and closing in start.cpp; the editor's, printing's,
+// address books' and extras' commands beside those subsystems
+// (editor/glowny_edycja.cpp, printing/glowny_druk.cpp,
+// addressbook/glowny_bazy.cpp, extras/glowny_dodatki.cpp, extras/glowny_inne.cpp).
+class Tglowne_okno : public QMainWindow {
+public:
+    explicit Tglowne_okno(QWidget* rodzic = nullptr);
+    ~Tglowne_okno() override;
+
+    StanRejestru rejestr;
+
+    // --- the table and the list
+    int ilosc_el();      // the count; also stored in rejestr.ilosc_przelewow
+    int zaznaczony_el(); // the selected row, or items + 1 when none is selected
+    void sortowanie(int k);
+    void odswiezanie();  // rebuilds the list from the table, then ListViewClick
+    void ListViewClick();
+    void ListViewColumnClick(int kolumna);
+    void Usun();
+    // Keeps the list in step after a caller changed or appended row nr.
+    void dopisz_wiersz_listy();
+    void odswiez_wiersz_listy(int nr);
+    void zaznacz_wiersz(int nr);  // selects row nr (from 1) as a click would
+    void ustaw_zapisz_dostepne(bool tak);
+
+    // --- transfer files
+    void FileNew1Execute();
+    void FileOpen1Execute();
+    bool FileSave1Execute();    // true when the collection was written
+    bool FileSaveAs1Execute();
+    void otwieranie_pliku(const QString& sciezka);
+    bool zapis_do_pliku_przelewow();
+    void ustaw_tytul();
+    void ustaw_filtry_dialogow();  // done once at start-up
+    // The asking of "Nowy", "Otwórz" and closing: true when the command may go on.
+    bool zapytaj_o_zapis(const QString& tytul, const QString& tekst);
+
+    // --- start-up and closing (start.cpp)
+    void FormShow();
+    void watek_zakonczony();
+    void FileExit1Execute();
+    QString argument_startowy;  // the file named on the command line
+
+    // --- transfer editor (editor/glowny_edycja.cpp)
+    void ListViewNew();
+    void edycja();
+
+    // --- printing (printing/glowny_druk.cpp)
+    void drukowanieClick();
+    void print_previewClick();
+    void ustawieniaClick();
+
+    // --- address books (addressbook/glowny_bazy.cpp)
+    void baza_odbClick();
+    void baza_nadClick();
+    void baza_tytClick();
+
+    // --- extras (extras/glowny_dodatki.cpp, extras/glowny_inne.cpp)
+    void EksportujdoCSV1Click();
+    void statystykiClick();
+    void aktualizacjeClick();
+    void btn_update_downloadClick();
+    void pokaz_informacje_o_aktualizacji(const QString& wersja_nowa, const QString& adres_pobierania);
+    void Pomoc1Click();
+    void o_programieClick();
+    void dodaj_mnie();
+
+    // --- controls, named as the program knows them
+    QTreeView* ListView = nullptr;
+    ModelListyPrzelewow* model_listy = nullptr;
+    QMenu* listviewMENU = nullptr;
+    QLabel* l_update_info = nullptr;
+    QToolButton* btn_update_download = nullptr;
+    QString adres_pobierania;
+
+    // tool bar
+    QAction* ToolButton9 = nullptr;           // Nowy
+    QAction* ToolButton1 = nullptr;           // Otwórz
+    QAction* btn_zapisz_do_pliku = nullptr;   // Zapisz
+    QAction* tbn_stats = nullptr;
+    QAction* btn_eksportCSV = nullptr;
+    QAction* Printbutton = nullptr;
+    QAction* ToolButton6 = nullptr;           // Podgląd wydruku
+    QAction* ToolButton4 = nullptr;           // Nowy przelew
+    QAction* edycja_button_toolbar = nullptr;
+    QAction* usun_przycisk = nullptr;
+    QAction* baza_odb = nullptr;
+    QAction* baza_nad = nullptr;
+    QAction* baza_tyt = nullptr;
+    QAction* ustawienia = nullptr;
+    QAction* ToolButton8 = nullptr;           // Pomoc
+    QAction* akcja_update_download = nullptr; // holds btn_update_download in the tool bar
+    QAction* akcja_update_info = nullptr;
+
+    // menu bar
+    QAction* FileNew1 = nullptr;
+    QAction* FileOpen1 = nullptr;
+    QAction* FileSaveItem = nullptr;
+    QAction* FileSaveAs1 = nullptr;
+    QAction* Statystykibazy1 = nullptr;
+    QAction* EksportujdoCSV1 = nullptr;
+    QAction* podglad_wydruku_menu = nullptr;
+    QAction* Drukuj_menu = nullptr;
+    QAction* FileExit1 = nullptr;
+    QAction* Nowyprzelew1 = nullptr;
+    QAction* Edytujprzelew1 = nullptr;
+    QAction* Usuprzelew_menu = nullptr;
+    QAction* Bazaodbiorcow1 = nullptr;
+    QAction* Bazanadawcow1 = nullptr;
+    QAction* Bazatytulow1 = nullptr;
+    QAction* Ustawieniaprogramu1 = nullptr;
+    QAction* Pomoc1 = nullptr;
+    QAction* o_programie = nullptr;
+    QAction* dodaj_mnie_menu = nullptr;
+    QAction* aktualizacje = nullptr;
+
+    // pop-up menu of the list, items 0..4
+    QAction* popup_edytuj = nullptr;
+    QAction* popup_usun = nullptr;
+    QAction* popup_nowy = nullptr;
+    QAction* popup_podglad = nullptr;
+    QAction* popup_drukuj = nullptr;
+
+    // File dialogs' filters; the window starts with the old one until start-up sets them.
+    QString filtr_otwierania;
+    QString filtr_zapisu;
+    QString domyslne_rozszerzenie;
+
+protected:
+    void showEvent(QShowEvent* zdarzenie) override;
+    void closeEvent(QCloseEvent* zdarzenie) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+private:
+    void zbuduj_akcje();
+    void zbuduj_menu();
+    void zbuduj_pasek_narzedzi();
+    void zbuduj_liste();
+    void polacz_polecenia();
+    bool zapisz_pod_nazwa(const QString& tekst_nadpisania);
+
+    bool pokazane_ = false;
+};
+
+// "Krótko|Długo": the short part is the tool tip, the long one goes to the status bar.
+void ustaw_podpowiedz(QAction* akcja, const QString& podpowiedz);

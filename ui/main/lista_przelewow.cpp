@@ -1,0 +1,66 @@
+#include "ui/main/lista_przelewow.h"
+
+#include "editor/kwota.h"
+#include "register/przelew.h"
+
+namespace {
+const char16_t* const naglowki[] = {u"Odbiorca", u"Tytułem", u"Nr rachunku odbiorcy", u"Kwota",
+                                    u"Data"};
+constexpr int kolumn = 5;
+}  // namespace
+
+ModelListyPrzelewow::ModelListyPrzelewow(StanRejestru& stan, QObject* rodzic)
+    : QAbstractTableModel(rodzic), stan_(stan) {}
+
+int ModelListyPrzelewow::rowCount(const QModelIndex& rodzic) const {
+    return rodzic.isValid() ? 0 : wierszy_;
+}
+
+int ModelListyPrzelewow::columnCount(const QModelIndex& rodzic) const {
+    return rodzic.isValid() ? 0 : kolumn;
+}
+
+QString ModelListyPrzelewow::tekst_komorki(const StanRejestru& stan, int nr, int kolumna) {
+    const Tprzelew& p = stan.tablica_przelewow[nr];
+    switch (kolumna) {
+        case 0: return p.nazwa_odbiorcy1.na_unicode();
+        case 1: return p.tytulem1.na_unicode();
+        case 2: return cp1250::na_unicode(p.konto_odbiorcy());
+        case 3: return forma_listy(p);
+        default: return p.data.na_unicode();
+    }
+}
+
+QVariant ModelListyPrzelewow::data(const QModelIndex& indeks, int rola) const {
+    if (!indeks.isValid() || indeks.row() >= wierszy_) return {};
+    if (rola == Qt::DisplayRole) return tekst_komorki(stan_, indeks.row() + 1, indeks.column());
+    if (rola == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignVCenter |
+                                   (indeks.column() >= 3 ? Qt::AlignRight : Qt::AlignLeft));
+    return {};
+}
+
+QVariant ModelListyPrzelewow::headerData(int sekcja, Qt::Orientation orientacja, int rola) const {
+    if (orientacja != Qt::Horizontal || sekcja < 0 || sekcja >= kolumn) return {};
+    if (rola == Qt::DisplayRole) return QString::fromUtf16(naglowki[sekcja]);
+    if (rola == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignVCenter | (sekcja >= 3 ? Qt::AlignRight : Qt::AlignLeft));
+    return {};
+}
+
+void ModelListyPrzelewow::przebuduj(int wierszy) {
+    beginResetModel();
+    wierszy_ = wierszy;
+    endResetModel();
+}
+
+void ModelListyPrzelewow::dopisz_wiersz() {
+    beginInsertRows({}, wierszy_, wierszy_);
+    ++wierszy_;
+    endInsertRows();
+}
+
+void ModelListyPrzelewow::odswiez_wiersz(int nr) {
+    if (nr < 1 || nr > wierszy_) return;
+    emit dataChanged(index(nr - 1, 0), index(nr - 1, kolumn - 1));
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAbstractTableModel>
+
+struct StanRejestru;
+
+// The main list: item i shows row i of the table. It shows as many items as
+// it was last told to (a rebuild, or an item appended), like a list view kept
+// in step with the table by its callers.
+class ModelListyPrzelewow : public QAbstractTableModel {
+public:
+    explicit ModelListyPrzelewow(StanRejestru& stan, QObject* rodzic = nullptr);
+
+    int rowCount(const QModelIndex& rodzic = {}) const override;
+    int columnCount(const QModelIndex& rodzic = {}) const override;
+    QVariant data(const QModelIndex& indeks, int rola) const override;
+    QVariant headerData(int sekcja, Qt::Orientation orientacja, int rola) const override;
+
+    void przebuduj(int wierszy);
+    void wyczysc() { przebuduj(0); }
+    void dopisz_wiersz();
+    void odswiez_wiersz(int nr);  // nr counted from 1
+
+    static QString tekst_komorki(const StanRejestru& stan, int nr, int kolumna);
+
+private:
+    StanRejestru& stan_;
+    int wierszy_ = 0;
+};

@@ -1,0 +1,6 @@
+#include "ui/okna.h"
+
+Okna& okna() {
+    static Okna wszystkie;
+    return wszystkie;
+}
