@@ -4,6 +4,7 @@
 #include "register/sortowanie.h"
 #include "ui/dialogi.h"
 #include "ui/main/lista_przelewow.h"
+#include "ui/czcionki.h"
 #include "ui/obrazki.h"
 
 #include <QAction>
@@ -47,6 +48,7 @@ Tglowne_okno::Tglowne_okno(QWidget* rodzic)
       filtr_otwierania(filtr_poczatkowy),
       filtr_zapisu(filtr_poczatkowy) {
     setObjectName(u"Tglowne_okno"_qs);
+    ustaw_zastepstwa_czcionek();
     QFont czcionka(u"Tahoma"_qs);
     czcionka.setPixelSize(12);
     setFont(czcionka);
@@ -235,6 +237,13 @@ void Tglowne_okno::zbuduj_liste() {
     ListView->header()->setStretchLastSection(false);
     const int szerokosci[] = {189, 201, 188, 100, 99};
     for (int i = 0; i < 5; ++i) ListView->setColumnWidth(i, szerokosci[i]);
+    // A whole account number must never be cut, whatever font stands in for Tahoma.
+    const int konto = ListView->fontMetrics().horizontalAdvance(u"00 0000 0000 0000 0000 0000 0000"_qs) + 16;
+    // The title column gives up what the account needs, so the five still fit the window.
+    if (konto > 188) {
+        ListView->setColumnWidth(2, konto);
+        ListView->setColumnWidth(1, std::max(120, 201 - (konto - 188)));
+    }
     ListView->installEventFilter(this);
     ListView->viewport()->installEventFilter(this);
     setCentralWidget(ListView);

@@ -1,0 +1,345 @@
+#include "register/pliki_przelewow.h"
+#include "ui/dialogi.h"
+#include "ui/main/glowny.h"
+#include "ui/main/lista_przelewow.h"
+#include "wspolne/pomocnicze.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QTest>
+#include <QTreeView>
+
+#include <memory>
+
+using Dialogi::Odpowiedz;
+
+namespace {
+
+const QString zmodyfikowana2 = u"Baza przelewów została zmodyfikowana.\nZapisać zmiany?"_qs;
+
+QStringList kolumna(Tglowne_okno& okno, int k) {
+    QStringList wynik;
+    for (int i = 0; i < okno.model_listy->rowCount(); ++i)
+        wynik << okno.model_listy->index(i, k).data().toString();
+    return wynik;
+}
+
+void zapisz_kolekcje(const QString& sciezka, std::initializer_list<Tprzelew> wiersze) {
+    auto t = std::make_unique<TablicaPrzelewow>();
+    for (const auto& w : wiersze) t->dopisz(w);
+    QVERIFY(zapisz_przelewy(sciezka, *t, t->ilosc_el()));
+}
+
+}  // namespace
+
+class TestGlowneOkno : public QObject {
+    Q_OBJECT
+    QTemporaryDir katalog_;
+    std::unique_ptr<Tglowne_okno> okno_;
+
+    QString sciezka(const QString& nazwa) const { return katalog_.filePath(nazwa); }
+
+    Tglowne_okno& okno_z(std::initializer_list<Tprzelew> wiersze) {
+        okno_ = std::make_unique<Tglowne_okno>();
+        okno_->ustaw_filtry_dialogow();
+        for (const auto& w : wiersze) okno_->rejestr.tablica_przelewow.dopisz(w);
+        okno_->odswiezanie();
+        return *okno_;
+    }
+
+private slots:
+    void init() { okno_.reset(); }
+
+    void lista_pokazuje_kolumny() {
+        Tprzelew p = przelew("Zenon", "125", "5", "Czynsz", "2008-03-15");
+        p.lk = "12";
+        p.nr_banku_odbiorcy = "1020 5558";
+        p.nr_rach_odbiorcy = "1111 2222 3333 4444";
+        auto& okno = okno_z({p});
+        const QModelIndex w = okno.model_listy->index(0, 0);
+        QCOMPARE(w.data().toString(), u"Zenon"_qs);
+        QCOMPARE(w.siblingAtColumn(1).data().toString(), u"Czynsz"_qs);
+        QCOMPARE(w.siblingAtColumn(2).data().toString(), u"12 1020 5558 1111 2222 3333 4444"_qs);
+        QCOMPARE(w.siblingAtColumn(3).data().toString(), u"125,05 zł"_qs);
+        QCOMPARE(w.siblingAtColumn(4).data().toString(), u"2008-03-15"_qs);
+        QCOMPARE(okno.model_listy->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(), u"Kwota"_qs);
+        QCOMPARE(okno.ListView->columnWidth(0), 189);
+        QVERIFY(w.siblingAtColumn(3).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
+    }
+
+    void polecenia_zalezne_od_zaznaczenia() {
+        auto& okno = okno_z({przelew("a"), przelew("b")});
+        QCOMPARE(okno.zaznaczony_el(), 3);
+        for (QAction* a : {okno.Printbutton, okno.Drukuj_menu, okno.Edytujprzelew1, okno.usun_przycisk,
+                           okno.popup_edytuj, okno.popup_drukuj})
+            QVERIFY(!a->isEnabled());
+        QVERIFY(okno.popup_nowy->isEnabled());
+        QVERIFY(!okno.FileSaveItem->isEnabled());
+
+        okno.zaznacz_wiersz(2);
+        QCOMPARE(okno.zaznaczony_el(), 2);
+        for (QAction* a : {okno.Printbutton, okno.ToolButton6, okno.edycja_button_toolbar, okno.usun_przycisk,
+                           okno.podglad_wydruku_menu, okno.Drukuj_menu, okno.Edytujprzelew1,
+                           okno.Usuprzelew_menu, okno.popup_edytuj, okno.popup_usun, okno.popup_podglad,
+                           okno.popup_drukuj})
+            QVERIFY(a->isEnabled());
+        QCOMPARE(okno.popup_usun->icon().pixmap(16).toImage(),
+                 QIcon(QPixmap(u":/zasoby/DELETE_E.png"_qs)).pixmap(16).toImage());
+    }
+
+    void podpowiedzi_na_pasku_stanu() {
+        auto& okno = okno_z({});
+        QCOMPARE(okno.btn_zapisz_do_pliku->toolTip(), u"Zapisz"_qs);
+        QCOMPARE(okno.btn_zapisz_do_pliku->statusTip(), u"Zapisz bieżący zbiór przelewów"_qs);
+        QCOMPARE(okno.FileSaveItem->statusTip(), u"Zapisz bieżący plik"_qs);
+        QCOMPARE(okno.ToolButton6->statusTip(), u"Pokaż podgląd wydruku zaznaczonego przelewu"_qs);
+        QCOMPARE(okno.btn_eksportCSV->toolTip(), u"Eksportuj do CSV"_qs);
+        QCOMPARE(okno.Drukuj_menu->shortcut(), QKeySequence(u"Ctrl+P"_qs));
+        QCOMPARE(okno.aktualizacje->shortcut(), QKeySequence(Qt::Key_F4));
+    }
+
+    void usuwanie_i_klawisze() {
+        SeamDialogow seam;
+        auto& okno = okno_z({przelew("a"), przelew("b"), przelew("c")});
+        QTest::keyClick(okno.ListView, Qt::Key_Delete);  // nothing selected
+        QCOMPARE(kolumna(okno, 0), (QStringList{u"a"_qs, u"b"_qs, u"c"_qs}));
+        QVERIFY(okno.rejestr.plik_zmieniony);
+        QVERIFY(okno.FileSaveItem->isEnabled());
+
+        okno.zaznacz_wiersz(2);
+        QTest::keyClick(okno.ListView, Qt::Key_Delete);
+        QCOMPARE(kolumna(okno, 0), (QStringList{u"a"_qs, u"c"_qs}));
+        QCOMPARE(okno.zaznaczony_el(), 3);  // the rebuild clears the selection
+        QVERIFY(!okno.Usuprzelew_menu->isEnabled());
+        QVERIFY(!okno.rejestr.tablica_przelewow[3].obecny());
+    }
+
+    void sortowanie_naglowkiem() {
+        auto& okno = okno_z({przelew("a", "5"), przelew("b", "120", "50"), przelew("c", "30")});
+        okno.zaznacz_wiersz(1);
+        okno.ListView->header()->sectionClicked(3);
+        QCOMPARE(kolumna(okno, 3), (QStringList{u"120,50 zł"_qs, u"30,00 zł"_qs, u"5,00 zł"_qs}));
+        QCOMPARE(okno.zaznaczony_el(), 4);
+        okno.ListView->header()->sectionClicked(3);
+        QCOMPARE(kolumna(okno, 3), (QStringList{u"5,00 zł"_qs, u"30,00 zł"_qs, u"120,50 zł"_qs}));
+        QCOMPARE(okno.rejestr.tablica_przelewow[1].nazwa_odbiorcy1, "a");
+    }
+
+    void otwieranie_i_tytul() {
+        SeamDialogow seam;
+        const QString plik = sciezka(u"konto.p2"_qs);
+        zapisz_kolekcje(plik, {przelew("pierwszy"), przelew("drugi")});
+        auto& okno = okno_z({});
+        Dialogi::Test::wybierz_plik(plik);
+        okno.FileOpen1Execute();
+        QCOMPARE(kolumna(okno, 0), (QStringList{u"pierwszy"_qs, u"drugi"_qs}));
+        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_qs + plik + u']');
+        QVERIFY(okno.rejestr.plik_ma_nazwe);
+        QVERIFY(!okno.rejestr.plik_zmieniony);
+        QCOMPARE(Dialogi::Test::pokazane().constFirst().tekst,
+                 u"Wszystkie obsługiwane formaty (*.vando, *.p2)|*.vando;*.p2|Baza przelewów (*.vando)|*.vando|"
+                 u"Baza przelewów ver.2 (*.p2)|*.p2"_qs);
+    }
+
+    void otwieranie_znikajacego_pliku() {
+        SeamDialogow seam;
+        auto& okno = okno_z({przelew("stary")});
+        okno.rejestr.plik_zmieniony = true;
+        Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+        Dialogi::Test::wybierz_plik(sciezka(u"nie_ma.p2"_qs));
+        okno.FileOpen1Execute();
+        const auto pokazane = Dialogi::Test::pokazane();
+        QCOMPARE(pokazane[0].tytul, u"Otwieranie pliku"_qs);
+        QCOMPARE(pokazane[0].tekst, zmodyfikowana2);
+        QCOMPARE(pokazane[2].tekst, u"Podany plik nie istnieje lub jest uszkodzony!"_qs);
+        QCOMPARE(pokazane[2].tytul, u"Nie można otworzyć pliku."_qs);
+        QCOMPARE(pokazane[2].ikona, Dialogi::Ikona::Blad);
+        QCOMPARE(kolumna(okno, 0), QStringList{u"stary"_qs});
+        QVERIFY(okno.rejestr.sciezka_pliku.isEmpty());
+        QVERIFY(!okno.rejestr.plik_zmieniony);
+        QCOMPARE(okno.windowTitle(), u"Vandoria"_qs);
+    }
+
+    void blad_odczytu_i_za_duzy_plik() {
+        SeamDialogow seam;
+        auto& okno = okno_z({przelew("stary")});
+        const QString folder = sciezka(u"folder.p2"_qs);  // a folder cannot be read as a file
+        QVERIFY(QDir().mkpath(folder));
+        okno.otwieranie_pliku(folder);
+        QCOMPARE(Dialogi::Test::teksty().constLast(), u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_qs);
+        QCOMPARE(Dialogi::Test::pokazane().constLast().tytul, u"Błąd odczytu!"_qs);
+        QVERIFY(okno.rejestr.sciezka_pliku.isEmpty());
+
+        QByteArray duzo;
+        for (int i = 0; i < 1001; ++i) duzo += QByteArray(424, '\0');
+        for (int i = 0; i < 1001; ++i) duzo[i * 424] = 1, duzo[i * 424 + 1] = 'x';
+        const QString plik = sciezka(u"duzo.p2"_qs);
+        zapisz_plik(plik, duzo);
+        okno.otwieranie_pliku(plik);
+        QCOMPARE(okno.model_listy->rowCount(), 1000);
+        QVERIFY(Dialogi::Test::teksty().constLast().contains(u"1000"_qs));
+    }
+
+    void nazwy_przy_zapisie_data() {
+        QTest::addColumn<QString>("wybrana");
+        QTest::addColumn<QString>("zapisana");
+        QTest::newRow("bez rozszerzenia (okno dokleja p2)") << u"konto.p2"_qs << u"konto.p2"_qs;
+        QTest::newRow("txt") << u"konto.txt"_qs << u"konto.txt.p2"_qs;
+        QTest::newRow("wielkie litery") << u"KONTO.P2"_qs << u"KONTO.P2.p2"_qs;
+        QTest::newRow("vando") << u"konto.vando"_qs << u"konto.vando"_qs;
+    }
+    void nazwy_przy_zapisie() {
+        QFETCH(QString, wybrana);
+        QFETCH(QString, zapisana);
+        SeamDialogow seam;
+        QTemporaryDir folder;
+        auto& okno = okno_z({przelew("a")});
+        Dialogi::Test::wybierz_plik(folder.filePath(wybrana));
+        QVERIFY(okno.FileSave1Execute());
+        QVERIFY(QFile::exists(folder.filePath(zapisana)));
+        QCOMPARE(okno.rejestr.sciezka_pliku, folder.filePath(zapisana));
+        QCOMPARE(Dialogi::Test::pokazane().constFirst().tytul, u"p2"_qs);  // the default extension
+        QVERIFY(!okno.FileSaveItem->isEnabled());
+    }
+
+    void nadpisywanie_pyta_data() {
+        QTest::addColumn<bool>("jako");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("Zapisz") << false << u"Podany plik już istnieje.\rNadpisać?"_qs;
+        QTest::newRow("Zapisz jako") << true << u"Podany plik juz istnieje.\rNadpisać?"_qs;
+    }
+    void nadpisywanie_pyta() {
+        QFETCH(bool, jako);
+        QFETCH(QString, tekst);
+        SeamDialogow seam;
+        const QString plik = sciezka(jako ? u"jako.p2"_qs : u"zwykly.p2"_qs);
+        zapisz_kolekcje(plik, {przelew("stary")});
+        const QByteArray stare = czytaj_plik(plik);
+        auto& okno = okno_z({przelew("nowy")});
+        okno.rejestr.plik_zmieniony = true;
+        Dialogi::Test::wybierz_plik(plik);
+        Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+        QVERIFY(!(jako ? okno.FileSaveAs1Execute() : okno.FileSave1Execute()));
+        QCOMPARE(Dialogi::Test::teksty(), QStringList{tekst});
+        QCOMPARE(czytaj_plik(plik), stare);
+        QVERIFY(okno.rejestr.plik_zmieniony);
+    }
+
+    void pytanie_o_wersje_1() {
+        SeamDialogow seam;
+        const QString vando = sciezka(u"wersja.vando"_qs), p2 = sciezka(u"wersja.p2"_qs);
+        zapisz_kolekcje(vando, {przelew("stary")});
+        const QByteArray stare = czytaj_plik(vando);
+        Tprzelew p = przelew("z dodatkowymi");
+        p.dodatkowe = "pilne";
+        auto& okno = okno_z({p});
+        okno.rejestr.sciezka_pliku = vando;
+        okno.rejestr.plik_ma_nazwe = true;
+        okno.rejestr.plik_zmieniony = true;
+
+        // "Nie" when the new name exists, then "Nie" to overwriting it: nothing written.
+        zapisz_plik(p2, "x");
+        Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+        Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+        QVERIFY(!okno.FileSave1Execute());
+        QCOMPARE(Dialogi::Test::pokazane()[0].tytul, u"Zapisz jako..."_qs);
+        QVERIFY(Dialogi::Test::pokazane()[0].tekst.startsWith(u"Chcesz zapisać dane w formacie"_qs));
+        QCOMPARE(Dialogi::Test::pokazane()[1].tekst, u"Podany plik już istnieje.\rNadpisać?"_qs);
+        QCOMPARE(czytaj_plik(p2), QByteArray("x"));
+        QCOMPARE(okno.rejestr.sciezka_pliku, vando);
+
+        QFile::remove(p2);
+        Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+        QVERIFY(okno.FileSave1Execute());
+        QCOMPARE(czytaj_plik(vando), stare);
+        QCOMPARE(czytaj_plik(p2).size(), 424);
+        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_qs + p2 + u']');
+
+        // "Tak" keeps version 1; the table keeps the information.
+        okno.rejestr.sciezka_pliku = vando;
+        Dialogi::Test::odpowiedz(Odpowiedz::Tak);
+        QVERIFY(okno.FileSave1Execute());
+        QCOMPARE(czytaj_plik(vando).size(), 997);
+        QCOMPARE(okno.rejestr.tablica_przelewow[1].dodatkowe, "pilne");
+    }
+
+    void nieudany_zapis_niczego_nie_traci() {
+        SeamDialogow seam;
+        auto& okno = okno_z({przelew("a")});
+        okno.rejestr.plik_zmieniony = true;
+        okno.ListViewClick();
+        Dialogi::Test::wybierz_plik(sciezka(u"brak/folderu.p2"_qs));
+        QVERIFY(!okno.FileSave1Execute());
+        QCOMPARE(Dialogi::Test::teksty(), QStringList{u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs});
+        QVERIFY(okno.rejestr.plik_zmieniony);
+        QVERIFY(okno.FileSaveItem->isEnabled());
+        QVERIFY(okno.rejestr.sciezka_pliku.isEmpty());
+
+        // read-only file: opens, the save fails, the file stays
+        const QString plik = sciezka(u"tylko_odczyt.p2"_qs);
+        zapisz_kolekcje(plik, {przelew("zapisany")});
+        const QByteArray stare = czytaj_plik(plik);
+        QFile::setPermissions(plik, QFileDevice::ReadOwner);
+        okno.rejestr.plik_zmieniony = false;
+        Dialogi::Test::wybierz_plik(plik);
+        okno.FileOpen1Execute();
+        QCOMPARE(kolumna(okno, 0), QStringList{u"zapisany"_qs});
+        okno.rejestr.plik_zmieniony = true;
+        QVERIFY(!okno.FileSave1Execute());
+        QCOMPARE(czytaj_plik(plik), stare);
+        QVERIFY(okno.rejestr.plik_zmieniony);
+    }
+
+    void nowy_pyta_i_zatrzymuje_sie_gdy_zapis_nie_wyszedl() {
+        SeamDialogow seam;
+        auto& okno = okno_z({przelew("niezapisany")});
+        okno.rejestr.plik_zmieniony = true;
+        Dialogi::Test::odpowiedz(Odpowiedz::Tak);
+        Dialogi::Test::wybierz_plik({});  // the save dialog cancelled
+        okno.FileNew1Execute();
+        QCOMPARE(Dialogi::Test::pokazane()[0].tekst,
+                 u"Baza przelewów została zmodyfikowana. Zapisać zmiany?"_qs);
+        QCOMPARE(Dialogi::Test::pokazane()[0].tytul, u"Nowy plik bazy"_qs);
+        QCOMPARE(kolumna(okno, 0), QStringList{u"niezapisany"_qs});
+
+        Dialogi::Test::odpowiedz(Odpowiedz::Anuluj);
+        okno.FileNew1Execute();
+        QCOMPARE(kolumna(okno, 0), QStringList{u"niezapisany"_qs});
+
+        Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+        okno.FileNew1Execute();
+        QCOMPARE(okno.model_listy->rowCount(), 0);
+        QCOMPARE(okno.rejestr.tablica_przelewow.ilosc_el(), 0);
+        QVERIFY(okno.rejestr.plik_zmieniony);
+        QVERIFY(!okno.rejestr.plik_ma_nazwe);
+        QVERIFY(okno.FileSaveItem->isEnabled());
+        QCOMPARE(okno.windowTitle(), u"Vandoria"_qs);
+    }
+
+    void zapis_istniejacego_pliku_bez_pytania() {
+        SeamDialogow seam;
+        const QString plik = sciezka(u"biezacy.p2"_qs);
+        zapisz_kolekcje(plik, {});
+        auto& okno = okno_z({przelew("a"), przelew("b")});
+        okno.rejestr.sciezka_pliku = plik;
+        okno.rejestr.plik_ma_nazwe = true;
+        QVERIFY(okno.FileSave1Execute());
+        QCOMPARE(czytaj_plik(plik).size(), 2 * 424);
+        QVERIFY(Dialogi::Test::pokazane().isEmpty());
+    }
+
+    void pusta_kolekcja_to_pusty_plik() {
+        SeamDialogow seam;
+        auto& okno = okno_z({});
+        const QString plik = sciezka(u"pusta.vando"_qs);
+        Dialogi::Test::wybierz_plik(plik);
+        QVERIFY(okno.FileSaveAs1Execute());
+        QVERIFY(QFile::exists(plik));
+        QCOMPARE(czytaj_plik(plik).size(), 0);
+    }
+};
+
+QTEST_MAIN(TestGlowneOkno)
+#include "test_glowne_okno.moc"
