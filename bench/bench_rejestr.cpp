@@ -1,0 +1,87 @@
+// The collection on 1000 orders: what one click on the main window costs.
+#include "register/pliki_przelewow.h"
+#include "register/sortowanie.h"
+#include "ui/main/glowny.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class BenchRejestr : public QObject {
+    Q_OBJECT
+    QTemporaryDir katalog_;
+    QString plik_;
+
+    static void wypelnij(TablicaPrzelewow& t) {
+        for (int i = 0; i < TablicaPrzelewow::pojemnosc; ++i) {
+            Tprzelew p;
+            const std::string n = std::to_string((i * 7919) % 1000);
+            p.nazwa_odbiorcy1 = "Odbiorca " + n;
+            p.tytulem1 = "Tytuł " + std::to_string((i * 31) % 97);
+            p.lk = "12";
+            p.nr_banku_odbiorcy = "1020 " + std::to_string(1000 + i % 9000);
+            p.nr_rach_odbiorcy = "1111 2222 3333 " + std::to_string(1000 + (i * 13) % 9000);
+            p.kwota = std::to_string((i * 7) % 99999);
+            p.kwota100 = std::to_string(i % 100);
+            p.data = "2026-" + std::to_string(10 + i % 3) + "-1" + std::to_string(i % 10);
+            p.symbol = "06";
+            t.dopisz(p);
+        }
+    }
+
+private slots:
+    void initTestCase() {
+        plik_ = katalog_.filePath(u"tysiac.p2"_qs);
+        auto t = std::make_unique<TablicaPrzelewow>();
+        wypelnij(*t);
+        QVERIFY(zapisz_przelewy(plik_, *t, t->ilosc_el()));
+    }
+
+    void otwarcie() {
+        auto t = std::make_unique<TablicaPrzelewow>();
+        QBENCHMARK { czytaj_przelewy(plik_, *t); }
+    }
+
+    void przebudowa_listy() {
+        Tglowne_okno okno;
+        wypelnij(okno.rejestr.tablica_przelewow);
+        okno.show();
+        QBENCHMARK {
+            okno.odswiezanie();
+            QCoreApplication::processEvents();
+        }
+    }
+
+    void sortowanie_data() {
+        QTest::addColumn<int>("kolumna");
+        QTest::addColumn<bool>("rosnaco");
+        const char* nazwy[] = {"Odbiorca", "Tytulem", "Nr rachunku", "Kwota", "Data"};
+        for (int k = 0; k < 5; ++k) {
+            QTest::newRow((QByteArray(nazwy[k]) + " malejaco").constData()) << k << false;
+            QTest::newRow((QByteArray(nazwy[k]) + " rosnaco").constData()) << k << true;
+        }
+    }
+    void sortowanie() {
+        QFETCH(int, kolumna);
+        QFETCH(bool, rosnaco);
+        auto wzor = std::make_unique<TablicaPrzelewow>();
+        wypelnij(*wzor);
+        auto t = std::make_unique<TablicaPrzelewow>();
+        QBENCHMARK {
+            *t = *wzor;
+            if (rosnaco) sortuj_po_kolumnie(*t, kolumna);  // now descending: the click sorts ascending
+            sortuj_po_kolumnie(*t, kolumna);
+        }
+    }
+
+    void zapis() {
+        auto t = std::make_unique<TablicaPrzelewow>();
+        wypelnij(*t);
+        const QString cel = katalog_.filePath(u"zapis.p2"_qs);
+        QBENCHMARK { zapisz_przelewy(cel, *t, t->ilosc_el()); }
+    }
+};
+
+QTEST_MAIN(BenchRejestr)
+#include "bench_rejestr.moc"
