@@ -106,3 +106,31 @@ QString forma_eksportu(const QString& zlote, const QString& grosze) {
 QString forma_listy(const Tprzelew& przelew) {
     return forma_listy(przelew.kwota.na_unicode(), przelew.kwota100.na_unicode());
 }
+
+WynikFiltraLiczby filtr_liczby(const QString& tekst) {
+    // An empty text is no integer text either, but there is nothing to take away.
+    if (tekst.isEmpty() || liczba_calkowita(QStringView(tekst))) return {tekst, std::nullopt};
+    // The field is emptied and refilled one character at a time, each addition
+    // itself filtered; a kept text is always an integer text, so re-filtering it
+    // keeps it whole and the net effect is this single pass.
+    QString zostaje;
+    for (qsizetype i = 0; i + 1 < tekst.size(); ++i) {
+        const QString proba = zostaje + tekst.at(i);
+        if (liczba_calkowita(QStringView(proba))) zostaje = proba;
+    }
+    const qsizetype kursor = qMax<qsizetype>(0, qMin(tekst.size() - 1, zostaje.size()));
+    return {zostaje, kursor};
+}
+
+QString uzupelnij_zlote(const QString& zlote) { return zlote.isEmpty() ? u"0"_qs : zlote; }
+
+QString uzupelnij_grosze(const QString& grosze, Uzupelnianie kontekst) {
+    if (grosze.isEmpty()) return u"00"_qs;
+    if (grosze == u"0"_qs) return kontekst == Uzupelnianie::Druk ? grosze : u"00"_qs;
+    if (grosze.size() == 1) return u'0' + grosze;
+    return grosze;
+}
+
+QString przygotowanie_temp_nr_rach_nadawcy(const QString& zlote, const QString& grosze) {
+    return forma_slowna(zlote, grosze);
+}

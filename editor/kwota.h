@@ -34,3 +34,34 @@ QString forma_slowna(const QString& zlote, const QString& grosze);   // jed*dwat
 QString forma_eksportu(const QString& zlote, const QString& grosze); // 1234,56
 
 QString forma_listy(const Tprzelew& przelew);
+
+// --- entry of the two amount fields
+
+// The integer filter applied after every change of an amount field. T is the
+// field's new text. When T is an integer text nothing changes (`kursor` is
+// empty). Otherwise the field keeps, in order, those characters of T but its
+// last whose addition leaves an integer text, and the caret goes to
+// length(T) - 1, or to the end when fewer characters were kept.
+struct WynikFiltraLiczby {
+    QString tekst;
+    std::optional<qsizetype> kursor;
+};
+WynikFiltraLiczby filtr_liczby(const QString& tekst);
+
+// Where the two texts are completed; each context has its own rules.
+enum class Uzupelnianie {
+    Wyjscie,  // focus leaves the field
+    Zapis,    // the editor stores the order
+    Druk,     // the editor prints or previews the order
+};
+
+// An empty złote text becomes "0" in every context.
+QString uzupelnij_zlote(const QString& zlote);
+// An empty grosze text becomes "00" everywhere; "0" becomes "00" when leaving
+// the field or saving (printing keeps "0"); any other single character gets a
+// leading "0" (5 becomes 05) in every context, so no stored or printed
+// amount reads 12,5 for twelve złote five grosze.
+QString uzupelnij_grosze(const QString& grosze, Uzupelnianie kontekst);
+
+// The sender-account line of a printed deposit: the amount in words.
+QString przygotowanie_temp_nr_rach_nadawcy(const QString& zlote, const QString& grosze);

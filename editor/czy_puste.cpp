@@ -1,0 +1,10 @@
+#include "editor/czy_puste.h"
+
+#include "register/tekst.h"
+#include "ui/dialogi.h"
+
+bool czy_puste(QWidget* rodzic, const QString& tekst) {
+    if (!przytnij(tekst).isEmpty()) return false;
+    Dialogi::komunikat(rodzic, u"Nie wypełniłeś niezbędnych pól! Uzupełnij pierwsze pole."_qs);
+    return true;
+}

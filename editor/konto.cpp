@@ -1,0 +1,27 @@
+#include "editor/konto.h"
+
+bool czesc_kompletna(const QString& tekst, std::initializer_list<int> pozycje) {
+    for (const int p : pozycje)
+        if (p > tekst.size() || tekst.at(p - 1) == u' ') return false;
+    return true;
+}
+
+bool lk_kompletny(const QString& tekst) { return !tekst.contains(u' '); }
+
+bool nr_banku_kompletny(const QString& tekst) {
+    return czesc_kompletna(tekst, {1, 2, 3, 4, 6, 7, 8, 9});
+}
+
+bool nr_rach_kompletny(const QString& tekst) {
+    return czesc_kompletna(tekst, {1, 2, 3, 4, 6, 7, 8, 9, 11, 12, 13, 14, 16, 17, 18, 19});
+}
+
+QString polacz_konto(const QString& lk, const QString& bank, const QString& rach) {
+    return (lk + u' ' + bank + u' ' + rach).left(32);
+}
+
+CzesciKonta podziel_konto(const QString& jednolite) {
+    // The account is taken from the end, so a text shorter than 32 characters
+    // still gives its last 19.
+    return {jednolite.left(2), jednolite.mid(3, 9), jednolite.right(19)};
+}

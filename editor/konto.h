@@ -1,0 +1,30 @@
+#pragma once
+
+// Account texts without any window: completeness of the recipient's three
+// parts and joining/splitting them to and from the one-piece 32-character form.
+
+#include <QString>
+
+#include <initializer_list>
+
+// Check digits: complete when the text holds no space at all.
+bool lk_kompletny(const QString& tekst);
+// Bank number (9 characters) and account (19 characters): complete when no
+// digit position holds a space. A short text counts its missing positions as
+// blanks.
+bool nr_banku_kompletny(const QString& tekst);
+bool nr_rach_kompletny(const QString& tekst);
+
+// True when none of the given 1-based positions of the text is a space; a
+// position past the end counts as a space.
+bool czesc_kompletna(const QString& tekst, std::initializer_list<int> pozycje);
+
+// lk + " " + bank + " " + account.
+QString polacz_konto(const QString& lk, const QString& bank, const QString& rach);
+
+struct CzesciKonta {
+    QString lk;    // characters 1-2
+    QString bank;  // characters 4-12
+    QString rach;  // the last 19 characters
+};
+CzesciKonta podziel_konto(const QString& jednolite);

@@ -1,0 +1,52 @@
+#pragma once
+
+// The editing rules of a fixed-width masked text, kept apart from any widget.
+// A mask like "!9999 9999;1; " has a digit position for each '9' and a
+// literal for every other character of its first section; the text always has
+// the mask's length, with a blank at each digit position not typed yet.
+
+#include <QList>
+#include <QString>
+
+class Maska {
+  public:
+    explicit Maska(const QString& maska);
+
+    // The caret position after an edit and the text it leaves.
+    struct Wynik {
+        QString tekst;
+        qsizetype kursor = 0;
+    };
+
+    qsizetype dlugosc() const { return wzor_.size(); }
+    bool cyfra_w(qsizetype pozycja) const;  // 0-based
+    QString pusty() const;
+
+    // A stored text laid back on the mask: each character at its own place,
+    // anything that is not a digit at a digit position a blank, missing
+    // characters blanks, literals always the mask's.
+    QString dopasuj(const QString& tekst) const;
+
+    // The first digit position at or after `pozycja`, or the length when none.
+    qsizetype nastepna_cyfra(qsizetype pozycja) const;
+    // The last digit position before `pozycja`, or -1 when none.
+    qsizetype poprzednia_cyfra(qsizetype pozycja) const;
+
+    // A digit (or a blank) typed at the caret overwrites the next digit
+    // position, skipping separators; the caret lands on the digit position
+    // after it. Anything else, or no digit position left, changes nothing.
+    Wynik wpisz(const QString& tekst, qsizetype kursor, QChar znak) const;
+    // Backspace: blanks the digit position before the caret.
+    Wynik cofnij(const QString& tekst, qsizetype kursor) const;
+    // Delete: blanks the digit position at or after the caret.
+    Wynik usun(const QString& tekst, qsizetype kursor) const;
+    // Blanks every digit position of [od, do_) and leaves the caret at od.
+    Wynik wyczysc(const QString& tekst, qsizetype od, qsizetype do_) const;
+    // Pasted text: its digits fill digit positions from the caret on, in order;
+    // everything else is ignored.
+    Wynik wklej(const QString& tekst, qsizetype kursor, const QString& wklejany) const;
+
+  private:
+    QString wzor_;       // the empty text: blanks at digit positions, literals elsewhere
+    QList<bool> cyfry_;  // true at digit positions
+};

@@ -1,0 +1,116 @@
+#pragma once
+
+// The window in which one order is created or changed.
+
+#include <QDialog>
+#include <QString>
+
+#include "editor/kwota.h"
+
+class PoleMaskowane;
+class QCalendarWidget;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+struct Tprzelew;
+
+// True while the editor works on the selected order, false for a new one.
+extern bool edycja_przelewu;
+
+class Tnowy_edycja_przelewow : public QDialog {
+    Q_OBJECT
+  public:
+    explicit Tnowy_edycja_przelewow(QWidget* rodzic = nullptr);
+    ~Tnowy_edycja_przelewow() override;
+
+    // Opening steps; the caller then exec()s the window.
+    void przygotuj_nowy();
+    // False when no order is selected in the main list: nothing to open.
+    bool przygotuj_edycje();
+
+    // --- controls, by row
+    QLineEdit* nazwa_odbiorcy1 = nullptr;
+    QPushButton* wybierz_wpis_odb = nullptr;
+    QLineEdit* nazwa_odbiorcy2 = nullptr;
+    QPushButton* b_dodaj_do_bazy_odbiorcow = nullptr;
+    PoleMaskowane* lk = nullptr;
+    PoleMaskowane* nr_banku_odbiorcy = nullptr;
+    PoleMaskowane* nr_rach_odbiorcy = nullptr;
+    QRadioButton* rb_przelew = nullptr;
+    QRadioButton* rb_wplata = nullptr;
+    QLineEdit* kwota = nullptr;
+    QLineEdit* kwota100 = nullptr;
+    QLabel* data_label = nullptr;
+    QPushButton* kalendarz_button = nullptr;
+    QPushButton* btn_usun_date = nullptr;
+    QCalendarWidget* MonthCalendar1 = nullptr;
+    PoleMaskowane* nr_rach_nadawcy = nullptr;
+    QLineEdit* nazwa_nadawcy1 = nullptr;
+    QPushButton* wybierz_wpis_nad = nullptr;
+    QLineEdit* nazwa_nadawcy2 = nullptr;
+    QPushButton* b_dodaj_do_bazy_nadawcow = nullptr;
+    QLineEdit* tytulem1 = nullptr;
+    QPushButton* wybierz_tytul = nullptr;
+    QLineEdit* tytulem2 = nullptr;
+    QPushButton* b_dodaj_do_bazy_tytulow = nullptr;
+    QLineEdit* dodatkowe = nullptr;
+    PoleMaskowane* symbol = nullptr;
+    QPushButton* drukuj_w_edycji_przelew = nullptr;
+    QPushButton* podglad_wydruku_w_edycji = nullptr;
+    QPushButton* zapisz_edycja = nullptr;
+    QPushButton* anuluj_edycja = nullptr;
+
+    // The first letter a-z of the recipient's name and of the title made capital.
+    void kapitalizacja();
+    // Rewrites the two amount fields by the rules of the context.
+    void uzupelnij_kwote(Uzupelnianie kontekst);
+    // Sets plik_zmieniony when the controls differ from row s; never clears it.
+    void sprawdzenie_czy_wprowadzone_zmiany_edycja(int s);
+    // The order as the controls hold it, every text cut to its capacity.
+    Tprzelew przelew_z_okna() const;
+
+  public slots:
+    void FormActivate();
+    void nazwa_odbiorcy1Exit();
+    void tytulem1Exit();
+    void lkChange();
+    void lkExit();
+    void nr_banku_odbiorcyChange();
+    void nr_banku_odbiorcyExit();
+    void nr_rach_odbiorcyChange();
+    void nr_rach_odbiorcyExit();
+    void kwotaChange();
+    void kwotaExit();
+    void kwota100Change();
+    void kwota100Exit();
+    void rb_przelewClick();
+    void rb_wplataClick();
+    void kalendarz_buttonClick();
+    void MonthCalendar1Click();
+    void btn_usun_dateClick();
+    void zapisz_edycjaClick();
+    void anuluj_edycjaClick();
+
+    // Printing and the address books; not available yet, the buttons are disabled.
+    void drukuj_w_edycji_przelewClick();
+    void podglad_wydruku_w_edycjiClick();
+    void b_dodaj_do_bazy_odbiorcowClick();
+    void b_dodaj_do_bazy_nadawcowClick();
+    void b_dodaj_do_bazy_tytulowClick();
+    void wybierz_wpis_odbClick();
+    void wybierz_wpis_nadClick();
+    void wybierz_tytulClick();
+
+  protected:
+    bool event(QEvent* zdarzenie) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+    void showEvent(QShowEvent* zdarzenie) override;
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
+
+  private:
+    void zbuduj();
+    void ustaw_kolejnosc_tabulacji();
+    void ustaw_konto_nadawcy(bool dostepne);
+    void filtruj(QLineEdit* pole);
+};

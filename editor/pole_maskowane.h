@@ -1,0 +1,55 @@
+#pragma once
+
+// A fixed-width field for account numbers. Its text always has the full
+// length of its mask: separators stay in place and an untyped digit reads as
+// a space, so a half-typed number is stored exactly as it stands.
+
+#include <QLineEdit>
+#include <QString>
+
+#include "editor/maska.h"
+
+class QKeyEvent;
+class QFocusEvent;
+class QInputMethodEvent;
+class QContextMenuEvent;
+
+class PoleMaskowane : public QLineEdit {
+    Q_OBJECT
+  public:
+    // maska: "!99;1; ", "!9999 9999;1; " and the like ('9' a digit position,
+    // other characters literal separators).
+    explicit PoleMaskowane(const QString& maska, QWidget* rodzic = nullptr);
+
+    // The whole text, mask length, blanks and separators included.
+    QString tekst() const;
+    // Puts each character of a stored text back at its own position; a
+    // non-digit at a digit position becomes a blank.
+    void ustaw_tekst(const QString& tekst);
+
+    const Maska& maska() const { return maska_; }
+
+  signals:
+    // After each change of the text: typing, deleting, pasting, ustaw_tekst.
+    void zmieniony();
+    // Focus moved to another control of the window (not to another window
+    // or a context menu).
+    void opuszczony();
+
+  protected:
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
+    void focusOutEvent(QFocusEvent* zdarzenie) override;
+    void inputMethodEvent(QInputMethodEvent* zdarzenie) override;
+    void contextMenuEvent(QContextMenuEvent* zdarzenie) override;
+
+  private:
+    void zastosuj(const Maska::Wynik& wynik);
+    // The selection blanked, or the caret when nothing is selected.
+    Maska::Wynik bez_zaznaczenia() const;
+    void wklej_ze_schowka();
+    void wytnij_do_schowka();
+
+    Maska maska_;
+    QString ostatni_;  // the text last announced by zmieniony()
+    qsizetype kursor_po_zmianie_ = -1;
+};

@@ -1,0 +1,47 @@
+#include "editor/sprawdzanie_konta.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPalette>
+
+#include "editor/konto.h"
+
+bool wynik_sprawdzenia = false;
+
+namespace {
+const QColor czerwony(255, 0, 0);
+
+void maluj(QWidget* pole, const QColor& kolor) {
+    QPalette paleta = pole->palette();
+    paleta.setColor(QPalette::Base, kolor);
+    pole->setPalette(paleta);
+}
+}  // namespace
+
+void maluj_normalnie(QWidget* pole) { maluj(pole, QApplication::palette().color(QPalette::Base)); }
+
+void maluj_na_czerwono(QWidget* pole) { maluj(pole, czerwony); }
+
+bool czy_czerwone(const QWidget* pole) { return pole->palette().color(QPalette::Base) == czerwony; }
+
+void sprawdzenie_lk(QLineEdit* pole) {
+    if (lk_kompletny(pole->text()))
+        maluj_normalnie(pole);
+    else
+        maluj_na_czerwono(pole);
+}
+
+void sprawdzenie_nr_banku_odbiorcy(QLineEdit* pole) {
+    wynik_sprawdzenia = nr_banku_kompletny(pole->text());
+}
+
+void sprawdzenie_nr_rach_odbiorcy(QLineEdit* pole) {
+    wynik_sprawdzenia = nr_rach_kompletny(pole->text());
+}
+
+void gdy_poprawnie_lub_nie(QWidget* pole) {
+    if (wynik_sprawdzenia)
+        maluj_normalnie(pole);
+    else
+        maluj_na_czerwono(pole);
+}
