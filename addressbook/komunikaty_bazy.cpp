@@ -1,0 +1,41 @@
+#include "addressbook/komunikaty_bazy.h"
+
+#include "addressbook/wpisy.h"
+#include "ui/dialogi.h"
+
+void zglos_odczyt_bazy(QWidget* rodzic, const WynikOdczytu& wynik) {
+    if (wynik.stan == WynikOdczytu::blad_odczytu) {
+        Dialogi::komunikat(rodzic, u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_qs,
+                           u"Błąd odczytu!"_qs, Dialogi::Ikona::Blad);
+    } else if (wynik.za_duzo) {
+        Dialogi::komunikat(
+            rodzic,
+            u"Plik bazy zawiera więcej niż 1000 wpisów.\n"
+            u"Wczytano pierwsze 1000; pozostałe nie zostaną zachowane przy zapisie."_qs,
+            u"Zbyt duża baza"_qs, Dialogi::Ikona::Informacja);
+    }
+}
+
+void zglos_blad_zapisu_bazy(QWidget* rodzic) {
+    Dialogi::komunikat(rodzic, u"Nie udało sie zapisać zmian!"_qs, u"Błąd zapisu"_qs,
+                       Dialogi::Ikona::Blad);
+}
+
+void zglos_pelna_baze(QWidget* rodzic) {
+    Dialogi::komunikat(
+        rodzic, u"Baza może zawierać najwyżej 1000 wpisów.\nNie można dodać nowego wpisu."_qs,
+        u"Baza pełna"_qs, Dialogi::Ikona::Informacja);
+}
+
+bool dopisz_do_bazy(QWidget* rodzic, const QString& rodzaj, const QString& nazwa1,
+                    const QString& nazwa2, const QString& lk, const QString& nr_banku,
+                    const QString& nr_rach) {
+    const WynikDopisania wynik = dopisz_do_bazy(rodzaj, nazwa1, nazwa2, lk, nr_banku, nr_rach);
+    if (wynik.pelna)
+        zglos_pelna_baze(rodzic);  // says all the cut-off note would
+    else if (wynik.odczyt.stan == WynikOdczytu::blad_odczytu)
+        zglos_odczyt_bazy(rodzic, wynik.odczyt);
+    else if (!wynik.zapisany)
+        zglos_blad_zapisu_bazy(rodzic);
+    return wynik.zapisany;
+}

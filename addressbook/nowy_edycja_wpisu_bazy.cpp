@@ -1,0 +1,308 @@
+#include "addressbook/nowy_edycja_wpisu_bazy.h"
+
+#include "addressbook/komunikaty_bazy.h"
+#include "addressbook/lista.h"
+#include "editor/czy_puste.h"
+#include "editor/pole_maskowane.h"
+#include "editor/sprawdzanie_konta.h"
+#include "ui/okna.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValidator>
+
+namespace {
+
+// Only what Windows-1250 can store may be typed or pasted, so the entry is
+// saved exactly as the user sees it.
+class ZnakiZapisywalne : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& tekst, int&) const override {
+        for (const QChar z : tekst)
+            if (!cp1250::da_sie_zapisac(z)) return Invalid;
+        return Acceptable;
+    }
+};
+
+void maluj(QWidget* pole, const QColor& kolor) {
+    QPalette paleta = pole->palette();
+    paleta.setColor(QPalette::Base, kolor);
+    pole->setPalette(paleta);
+}
+
+bool wyjscie_z_pola(const QFocusEvent* zdarzenie) {
+    // Switching to another window or opening a menu is not leaving the field.
+    return zdarzenie->reason() != Qt::ActiveWindowFocusReason &&
+           zdarzenie->reason() != Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+QString pierwsza_wielka(const QString& tekst) {
+    if (tekst.isEmpty() || tekst.at(0) < u'a' || tekst.at(0) > u'z') return tekst;
+    QString wynik = tekst;
+    wynik[0] = QChar(tekst.at(0).unicode() - u'a' + u'A');
+    return wynik;
+}
+
+Tnowy_wpis::Tnowy_wpis(QWidget* rodzic)
+    : QDialog(rodzic, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName(u"Tnowy_wpis"_qs);
+    setWindowTitle(u"Nowy wpis / Edycja istniejącego"_qs);
+    setModal(true);
+    zbuduj();
+}
+
+void Tnowy_wpis::zbuduj() {
+    auto etykieta = [this](const QString& nazwa, const QString& tekst) {
+        auto* l = new QLabel(tekst, this);
+        l->setObjectName(nazwa);
+        return l;
+    };
+    auto pole_tekstu = [this](const QString& nazwa) {
+        auto* p = new QLineEdit(this);
+        p->setObjectName(nazwa);
+        // The record's capacity: an entry added from the transfer editor may
+        // be longer than anything typed here, and editing must not cut it.
+        p->setMaxLength(150);
+        p->setValidator(new ZnakiZapisywalne(p));
+        return p;
+    };
+    auto pole_maski = [this](const QString& nazwa, const QString& maska, int cyfr) {
+        auto* p = new PoleMaskowane(maska, this);
+        p->setObjectName(nazwa);
+        p->setFixedWidth(p->fontMetrics().horizontalAdvance(QString(cyfr, u'8')) + 14);
+        return p;
+    };
+    auto przycisk = [this](const QString& nazwa, const QString& tekst) {
+        auto* b = new QPushButton(tekst, this);
+        b->setObjectName(nazwa);
+        b->setAutoDefault(false);
+        b->setMinimumSize(75, 25);
+        return b;
+    };
+
+    Label1 = etykieta(u"Label1"_qs, u"Nazwa odbiorcy:"_qs);
+    Label2 = etykieta(u"Label2"_qs, u"Nazwa odbiorcy cd.:"_qs);
+    Label3 = etykieta(u"Label3"_qs, u"Lk.:"_qs);
+    Label4 = etykieta(u"Label4"_qs, u"Nr banku odbiorcy:"_qs);
+    Label5 = etykieta(u"Label5"_qs, u"Nr rachunku odbiorcy:"_qs);
+    nazwa_odbiorcy1_wpis = pole_tekstu(u"nazwa_odbiorcy1_wpis"_qs);
+    nazwa_odbiorcy2_wpis = pole_tekstu(u"nazwa_odbiorcy2_wpis"_qs);
+    lk_wpis = pole_maski(u"lk_wpis"_qs, u"!99;1; "_qs, 2);
+    nr_banku_odbiorcy_wpis = pole_maski(u"nr_banku_odbiorcy_wpis"_qs, u"!9999 9999;1; "_qs, 9);
+    nr_rach_odbiorcy_wpis =
+        pole_maski(u"nr_rach_odbiorcy_wpis"_qs, u"!9999 9999 9999 9999;1; "_qs, 19);
+    b_zapisz = przycisk(u"b_zapisz"_qs, u"Zapisz"_qs);
+    b_anuluj = przycisk(u"b_anuluj"_qs, u"Anuluj"_qs);
+
+    // The name lines with their labels in front; the number fields below with
+    // their labels above, so the longest labels of all three books fit the width.
+    auto* nazwy = new QGridLayout;
+    nazwy->addWidget(Label1, 0, 0);
+    nazwy->addWidget(nazwa_odbiorcy1_wpis, 0, 1);
+    nazwy->addWidget(Label2, 1, 0);
+    nazwy->addWidget(nazwa_odbiorcy2_wpis, 1, 1);
+    auto* numery = new QGridLayout;
+    numery->setVerticalSpacing(2);
+    numery->addWidget(Label3, 0, 0);
+    numery->addWidget(lk_wpis, 1, 0);
+    numery->addWidget(Label4, 0, 1);
+    numery->addWidget(nr_banku_odbiorcy_wpis, 1, 1);
+    numery->addWidget(Label5, 0, 2);
+    numery->addWidget(nr_rach_odbiorcy_wpis, 1, 2);
+    auto* dol = new QHBoxLayout;
+    dol->addLayout(numery);
+    dol->addStretch();
+    dol->addWidget(b_zapisz, 0, Qt::AlignBottom);
+    dol->addWidget(b_anuluj, 0, Qt::AlignBottom);
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(8, 8, 8, 8);
+    uklad->addLayout(nazwy);
+    uklad->addStretch();
+    uklad->addLayout(dol);
+    resize(513, 137);
+
+    setTabOrder(nazwa_odbiorcy1_wpis, nazwa_odbiorcy2_wpis);
+    setTabOrder(nazwa_odbiorcy2_wpis, lk_wpis);
+    setTabOrder(lk_wpis, nr_banku_odbiorcy_wpis);
+    setTabOrder(nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis);
+    setTabOrder(nr_rach_odbiorcy_wpis, b_zapisz);
+    setTabOrder(b_zapisz, b_anuluj);
+
+    nazwa_odbiorcy1_wpis->installEventFilter(this);
+    nr_rach_odbiorcy_wpis->installEventFilter(this);
+    connect(lk_wpis, &PoleMaskowane::zmieniony, this, &Tnowy_wpis::lk_wpisChange);
+    connect(lk_wpis, &PoleMaskowane::opuszczony, this, &Tnowy_wpis::lk_wpisExit);
+    connect(nr_banku_odbiorcy_wpis, &PoleMaskowane::zmieniony, this,
+            &Tnowy_wpis::nr_banku_odbiorcy_wpisChange);
+    connect(nr_banku_odbiorcy_wpis, &PoleMaskowane::opuszczony, this,
+            &Tnowy_wpis::nr_banku_odbiorcy_wpisExit);
+    connect(nr_rach_odbiorcy_wpis, &PoleMaskowane::zmieniony, this,
+            &Tnowy_wpis::nr_rach_odbiorcy_wpisChange);
+    connect(nr_rach_odbiorcy_wpis, &PoleMaskowane::opuszczony, this,
+            &Tnowy_wpis::nr_rach_odbiorcy_wpisExit);
+    connect(b_zapisz, &QPushButton::clicked, this, &Tnowy_wpis::b_zapiszClick);
+    connect(b_anuluj, &QPushButton::clicked, this, &Tnowy_wpis::b_anulujClick);
+}
+
+void Tnowy_wpis::ustaw_dla_bazy(RodzajBazy rodzaj) {
+    rodzaj_ = rodzaj;
+    switch (rodzaj) {
+        case RodzajBazy::odbiorcy:
+            Label1->setText(u"Nazwa odbiorcy:"_qs);
+            Label2->setText(u"Nazwa odbiorcy cd.:"_qs);
+            Label4->setText(u"Nr banku odbiorcy:"_qs);
+            Label5->setText(u"Nr rachunku odbiorcy:"_qs);
+            break;
+        case RodzajBazy::nadawcy:
+            Label1->setText(u"Nazwa nadawcy:"_qs);
+            Label2->setText(u"Nazwa nadawcy cd.:"_qs);
+            Label4->setText(u"Nr banku nadawcy:"_qs);
+            Label5->setText(u"Nr rachunku nadawcy:"_qs);
+            break;
+        case RodzajBazy::tytuly:
+            Label1->setText(u"Tytułem:"_qs);
+            Label2->setText(u"Tytułem cd.:"_qs);
+            Label4->setText(u"Nr banku:"_qs);
+            Label5->setText(u"Nr rachunku:"_qs);
+            break;
+    }
+    const bool numery = rodzaj != RodzajBazy::tytuly;
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             Label3, Label4, Label5, lk_wpis, nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis})
+        w->setEnabled(numery);
+    maluj_pola_numerow();
+}
+
+// Window colour, or the switched-off colour in the titles book; either way a
+// red mark left over from the previous entry goes.
+void Tnowy_wpis::maluj_pola_numerow() {
+    for (QWidget* pole :
+         std::initializer_list<QWidget*>{lk_wpis, nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis}) {
+        if (rodzaj_ == RodzajBazy::tytuly)
+            maluj(pole, kolor_pol_nieaktywnych);
+        else
+            maluj_normalnie(pole);
+    }
+}
+
+void Tnowy_wpis::wyczysc_pola() {
+    nazwa_odbiorcy1_wpis->clear();
+    nazwa_odbiorcy2_wpis->clear();
+    lk_wpis->ustaw_tekst({});
+    nr_banku_odbiorcy_wpis->ustaw_tekst({});
+    nr_rach_odbiorcy_wpis->ustaw_tekst({});
+    maluj_pola_numerow();
+}
+
+void Tnowy_wpis::wypelnij(const Twpis_bazy& wpis) {
+    nazwa_odbiorcy1_wpis->setText(wpis.nazwa1.na_unicode());
+    nazwa_odbiorcy2_wpis->setText(wpis.nazwa2.na_unicode());
+    lk_wpis->ustaw_tekst(wpis.lk.na_unicode());
+    nr_banku_odbiorcy_wpis->ustaw_tekst(wpis.nr_banku.na_unicode());
+    nr_rach_odbiorcy_wpis->ustaw_tekst(wpis.nr_rach.na_unicode());
+    maluj_pola_numerow();
+}
+
+Twpis_bazy Tnowy_wpis::wpis_z_pol() const {
+    return Twpis_bazy::z_tekstow(nazwa_odbiorcy1_wpis->text(), nazwa_odbiorcy2_wpis->text(),
+                                 lk_wpis->tekst(), nr_banku_odbiorcy_wpis->tekst(),
+                                 nr_rach_odbiorcy_wpis->tekst());
+}
+
+void Tnowy_wpis::FormActivate() {
+    nazwa_odbiorcy1_wpis->setFocus(Qt::ActiveWindowFocusReason);
+    if (edycja_wpisu && rodzaj_ != RodzajBazy::tytuly) {
+        lk_wpisExit();
+        nr_banku_odbiorcy_wpisExit();
+        nr_rach_odbiorcy_wpisExit();
+    }
+}
+
+void Tnowy_wpis::nazwa_odbiorcy1_wpisExit() {
+    const QString tekst = nazwa_odbiorcy1_wpis->text();
+    const QString poprawiony = pierwsza_wielka(tekst);
+    if (poprawiony != tekst) nazwa_odbiorcy1_wpis->setText(poprawiony);
+}
+
+void Tnowy_wpis::lk_wpisChange() {
+    if (isVisible() && !lk_wpis->tekst().contains(u' ')) {
+        nr_banku_odbiorcy_wpis->setFocus(Qt::TabFocusReason);
+        nr_banku_odbiorcy_wpis->setCursorPosition(0);
+    }
+}
+
+void Tnowy_wpis::lk_wpisExit() { sprawdzenie_lk(lk_wpis); }
+
+void Tnowy_wpis::nr_banku_odbiorcy_wpisChange() {
+    sprawdzenie_nr_banku_odbiorcy(nr_banku_odbiorcy_wpis);
+    if (isVisible() && wynik_sprawdzenia) {
+        nr_rach_odbiorcy_wpis->setFocus(Qt::TabFocusReason);
+        nr_rach_odbiorcy_wpis->setCursorPosition(0);
+    }
+}
+
+void Tnowy_wpis::nr_banku_odbiorcy_wpisExit() {
+    sprawdzenie_nr_banku_odbiorcy(nr_banku_odbiorcy_wpis);
+    gdy_poprawnie_lub_nie(nr_banku_odbiorcy_wpis);
+}
+
+void Tnowy_wpis::nr_rach_odbiorcy_wpisChange() {
+    sprawdzenie_nr_rach_odbiorcy(nr_rach_odbiorcy_wpis);
+    if (wynik_sprawdzenia) maluj_normalnie(nr_rach_odbiorcy_wpis);
+}
+
+void Tnowy_wpis::nr_rach_odbiorcy_wpisExit() {
+    sprawdzenie_nr_rach_odbiorcy(nr_rach_odbiorcy_wpis);
+    gdy_poprawnie_lub_nie(nr_rach_odbiorcy_wpis);
+}
+
+void Tnowy_wpis::b_zapiszClick() {
+    nazwa_odbiorcy1_wpisExit();
+    if (czy_puste(this, nazwa_odbiorcy1_wpis->text())) return;
+    const Twpis_bazy wpis = wpis_z_pol();
+    Tlista_wpisow* lista = okna().lista_wpisow;
+    if (edycja_wpisu) {
+        if (lista) tablica_wpisow.wyedytowanie_elementu(lista->zaznaczony_el_w_bazie(), wpis);
+    } else if (!tablica_wpisow.dodanie_elementu(wpis)) {
+        zglos_pelna_baze(this);
+        return;
+    }
+    if (lista) lista->odswiezenie_listy();
+    accept();
+}
+
+void Tnowy_wpis::b_anulujClick() { reject(); }
+
+bool Tnowy_wpis::event(QEvent* zdarzenie) {
+    if (zdarzenie->type() == QEvent::WindowActivate && isVisible()) FormActivate();
+    return QDialog::event(zdarzenie);
+}
+
+void Tnowy_wpis::showEvent(QShowEvent* zdarzenie) {
+    QDialog::showEvent(zdarzenie);
+    FormActivate();
+}
+
+bool Tnowy_wpis::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt == nazwa_odbiorcy1_wpis && zdarzenie->type() == QEvent::FocusOut &&
+        wyjscie_z_pola(static_cast<QFocusEvent*>(zdarzenie)))
+        nazwa_odbiorcy1_wpisExit();
+    if (obiekt == nr_rach_odbiorcy_wpis && zdarzenie->type() == QEvent::KeyPress) {
+        const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
+        if (klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter) {
+            b_zapiszClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(obiekt, zdarzenie);
+}

@@ -1,0 +1,220 @@
+#include "addressbook/wpisy.h"
+
+#include "editor/konto.h"
+#include "register/folder_programu.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstring>
+
+TablicaWpisow tablica_wpisow;
+QString rodzaj_bazy = u"odbiorcy"_qs;
+bool wybor_z_bazy = false;
+bool edycja_wpisu = false;
+
+namespace {
+
+// A length byte larger than the slot reads as the slot's capacity.
+template <std::size_t N>
+void czytaj_pole(const char*& p, Tekst<N>& pole) {
+    const std::size_t dl = std::min<std::size_t>(static_cast<unsigned char>(*p), N);
+    pole.ustaw(std::string_view(p + 1, dl));
+    p += 1 + N;
+}
+
+template <std::size_t N>
+void pisz_pole(char*& p, const Tekst<N>& pole) {
+    *p = static_cast<char>(pole.size());
+    std::memcpy(p + 1, pole.bajty().data(), pole.size());
+    std::memset(p + 1 + pole.size(), 0, N - pole.size());
+    p += 1 + N;
+}
+
+void dekoduj(const char* p, Twpis_bazy& w) {
+    czytaj_pole(p, w.nazwa1);
+    czytaj_pole(p, w.nazwa2);
+    czytaj_pole(p, w.lk);
+    czytaj_pole(p, w.nr_banku);
+    czytaj_pole(p, w.nr_rach);
+}
+
+void koduj(const Twpis_bazy& w, char* p) {
+    pisz_pole(p, w.nazwa1);
+    pisz_pole(p, w.nazwa2);
+    pisz_pole(p, w.lk);
+    pisz_pole(p, w.nr_banku);
+    pisz_pole(p, w.nr_rach);
+}
+
+}  // namespace
+
+Twpis_bazy Twpis_bazy::z_tekstow(const QString& nazwa1, const QString& nazwa2, const QString& lk,
+                                 const QString& nr_banku, const QString& nr_rach) {
+    Twpis_bazy w;
+    w.nazwa1 = Tekst<150>::z_unicode(nazwa1);
+    w.nazwa2 = Tekst<150>::z_unicode(nazwa2);
+    w.lk = Tekst<2>::z_unicode(lk);
+    w.nr_banku = Tekst<9>::z_unicode(nr_banku);
+    w.nr_rach = Tekst<19>::z_unicode(nr_rach);
+    return w;
+}
+
+void Twpis_bazy::wyczysc() {
+    nazwa1.wyczysc();
+    nazwa2.wyczysc();
+    lk.wyczysc();
+    nr_banku.wyczysc();
+    nr_rach.wyczysc();
+}
+
+QString konto_nadawcy(const Twpis_bazy& wpis) {
+    return polacz_konto(wpis.lk.na_unicode(), wpis.nr_banku.na_unicode(),
+                        wpis.nr_rach.na_unicode());
+}
+
+void TablicaWpisow::wyczysc_od(int pierwszy) {
+    for (int i = std::max(pierwszy, 1); i <= pojemnosc; ++i) (*this)[i].wyczysc();
+}
+
+int TablicaWpisow::ilosc_el_w_bazie() const {
+    int n = 0;
+    while (n < pojemnosc && !wpisy_[static_cast<std::size_t>(n)].pusty()) ++n;
+    return n;
+}
+
+void TablicaWpisow::sortowanie_listy() {
+    const int n = ilosc_el_w_bazie();
+    for (int przebieg = 1; przebieg < n; ++przebieg) {
+        for (int i = 1; i < n; ++i) {
+            Twpis_bazy& a = (*this)[i];
+            if (a.nazwa1.empty()) a.nazwa1 = " ";
+            if (a.nazwa1 > (*this)[i + 1].nazwa1) std::swap(a, (*this)[i + 1]);
+        }
+    }
+}
+
+bool TablicaWpisow::dodanie_elementu(const Twpis_bazy& wpis) {
+    const int n = ilosc_el_w_bazie();
+    if (n >= pojemnosc) return false;
+    (*this)[n + 1] = wpis;
+    return true;
+}
+
+void TablicaWpisow::wyedytowanie_elementu(int k, const Twpis_bazy& wpis) {
+    if (k < 1 || k > ilosc_el_w_bazie()) return;
+    (*this)[k] = wpis;
+}
+
+void TablicaWpisow::usuniecie_elementu(int k) {
+    const int n = ilosc_el_w_bazie();
+    if (k < 1 || k > n) return;
+    for (int i = k; i < n; ++i) (*this)[i] = (*this)[i + 1];
+    (*this)[n].wyczysc();
+}
+
+RodzajBazy rodzaj_z_nazwy(const QString& nazwa) {
+    if (nazwa == u"odbiorcy") return RodzajBazy::odbiorcy;
+    if (nazwa == u"nadawcy") return RodzajBazy::nadawcy;
+    return RodzajBazy::tytuly;
+}
+
+QString plik_bazy(const QString& nazwa) {
+    switch (rodzaj_z_nazwy(nazwa)) {
+        case RodzajBazy::odbiorcy:
+            return u"baza_odbiorcow.dat"_qs;
+        case RodzajBazy::nadawcy:
+            return u"baza_nadawcow.dat"_qs;
+        case RodzajBazy::tytuly:
+            break;
+    }
+    return u"baza_tytulow.dat"_qs;
+}
+
+WynikOdczytu czytaj_wpisy(QIODevice& wejscie, TablicaWpisow& tablica) {
+    WynikOdczytu wynik;
+    char bufor[rozmiar_wpisu];
+    // A file whose size is known must deliver all its whole records; a short
+    // read before that is an input/output error, not the end.
+    const qint64 rekordow = wejscie.isSequential() ? -1 : wejscie.size() / rozmiar_wpisu;
+    int nr = 0;
+    for (;;) {
+        const qint64 przeczytane = wejscie.read(bufor, rozmiar_wpisu);
+        if (przeczytane < 0 || (przeczytane < rozmiar_wpisu && nr < rekordow)) {
+            wynik.stan = WynikOdczytu::blad_odczytu;
+            break;
+        }
+        if (przeczytane < rozmiar_wpisu) break;  // a shorter tail is ignored
+        if (nr == TablicaWpisow::pojemnosc) {
+            Twpis_bazy nastepny;
+            dekoduj(bufor, nastepny);
+            wynik.za_duzo = !nastepny.pusty();
+            break;
+        }
+        ++nr;
+        dekoduj(bufor, tablica[nr]);
+    }
+    // Records after an empty one are not part of the book; keeping them out
+    // of the table stops a later addition from bringing them back.
+    tablica.wyczysc_od(nr + 1);
+    wynik.wczytane = tablica.ilosc_el_w_bazie();
+    tablica.wyczysc_od(wynik.wczytane + 1);
+    if (wynik.wczytane < nr) wynik.za_duzo = false;
+    return wynik;
+}
+
+bool pisz_wpisy(QIODevice& wyjscie, const TablicaWpisow& tablica) {
+    char bufor[rozmiar_wpisu];
+    const int n = tablica.ilosc_el_w_bazie();
+    for (int i = 1; i <= n; ++i) {
+        koduj(tablica[i], bufor);
+        if (wyjscie.write(bufor, rozmiar_wpisu) != rozmiar_wpisu) return false;
+    }
+    return true;
+}
+
+WynikOdczytu otwieranie_bazy(const QString& nazwa_pliku, TablicaWpisow& tablica) {
+    QFile plik(plik_programu(nazwa_pliku));
+    if (!plik.exists()) {
+        tablica.czyszczenie_tablicy();
+        return {WynikOdczytu::brak_pliku, 0, false};
+    }
+    if (!plik.open(QIODevice::ReadOnly)) {
+        tablica.czyszczenie_tablicy();
+        return {WynikOdczytu::blad_odczytu, 0, false};
+    }
+    return czytaj_wpisy(plik, tablica);
+}
+
+bool zapis_do_pliku_bazy(const QString& nazwa_pliku, const TablicaWpisow& tablica) {
+    const QString sciezka = plik_programu(nazwa_pliku);
+    // A book the user made read-only is not replaced behind their back, even
+    // though renaming the new file over it would succeed.
+    const QFileInfo cel(sciezka);
+    if (cel.exists() && !(cel.permissions() & QFileDevice::WriteOwner)) return false;
+    QSaveFile plik(sciezka);
+    if (!plik.open(QIODevice::WriteOnly)) return false;
+    if (!pisz_wpisy(plik, tablica)) {
+        plik.cancelWriting();
+        return false;
+    }
+    return plik.commit();
+}
+
+WynikDopisania dopisz_do_bazy(const QString& rodzaj, const QString& nazwa1, const QString& nazwa2,
+                              const QString& lk, const QString& nr_banku, const QString& nr_rach) {
+    WynikDopisania wynik;
+    const QString nazwa_pliku = plik_bazy(rodzaj);
+    tablica_wpisow.czyszczenie_tablicy();
+    wynik.odczyt = otwieranie_bazy(nazwa_pliku);
+    if (wynik.odczyt.stan == WynikOdczytu::blad_odczytu) return wynik;
+    if (!tablica_wpisow.dodanie_elementu(
+            Twpis_bazy::z_tekstow(nazwa1, nazwa2, lk, nr_banku, nr_rach))) {
+        wynik.pelna = true;
+        return wynik;
+    }
+    tablica_wpisow.sortowanie_listy();
+    wynik.zapisany = zapis_do_pliku_bazy(nazwa_pliku);
+    return wynik;
+}
