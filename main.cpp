@@ -1,5 +1,14 @@
+#include "addressbook/lista.h"
+#include "editor/nowy_edycja_przelewu.h"
 #include "extras/csv_z_wiersza_polecen.h"
+#include "extras/first_run_form.h"
+#include "extras/pomoc.h"
+#include "extras/statystyki.h"
+#include "printing/monolit.h"
 #include "printing/pdf_z_wiersza_polecen.h"
+#include "printing/print_preview.h"
+#include "printing/ustawienia_programu.h"
+#include "ui/czcionki.h"
 #include "ui/main/glowny.h"
 #include "ui/okna.h"
 
@@ -34,11 +43,27 @@ int main(int argc, char* argv[]) {
     QApplication aplikacja(argc, argv);
     QApplication::setApplicationName(u"Vandoria"_qs);
     QApplication::setApplicationDisplayName(u"Vandoria"_qs);
+    ustaw_zastepstwa_czcionek();
 
+    // The windows, each created once and living until the program ends; the
+    // main window first, so that it is the application's main window. The
+    // others are its children and go with it.
+    Okna& o = okna();
     Tglowne_okno glowne;
-    okna().glowne = &glowne;
+    o.glowne = &glowne;
+    o.edytor = new Tnowy_edycja_przelewow(&glowne);
+    o.preferencje = new Tpreferencje(&glowne);
+    o.podglad = new Tpodglad_wydruku(&glowne);
+    przygotuj_okna_baz(&glowne);  // Tlista_wpisow, then Tnowy_wpis
+    o.pomoc = new Tpomoc_okno(&glowne);
+    o.czekanie = new Tmonolit_czekania(&glowne);
+    o.first_run = new Tmonolit_first_run(&glowne);
+    o.statystyki = new TFstatystyki(glowne.rejestr.tablica_przelewow, &glowne);
+
     const QStringList argumenty = QApplication::arguments();
     if (argumenty.size() > 1) glowne.argument_startowy = argumenty.at(1);
     glowne.show();
-    return QApplication::exec();
+    const int wynik = QApplication::exec();
+    o = Okna{};
+    return wynik;
 }

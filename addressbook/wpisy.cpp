@@ -1,11 +1,12 @@
 #include "addressbook/wpisy.h"
 
+#include "register/bezpieczny_zapis.h"
+
 #include "editor/konto.h"
 #include "register/folder_programu.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -188,18 +189,8 @@ WynikOdczytu otwieranie_bazy(const QString& nazwa_pliku, TablicaWpisow& tablica)
 }
 
 bool zapis_do_pliku_bazy(const QString& nazwa_pliku, const TablicaWpisow& tablica) {
-    const QString sciezka = plik_programu(nazwa_pliku);
-    // A book the user made read-only is not replaced behind their back, even
-    // though renaming the new file over it would succeed.
-    const QFileInfo cel(sciezka);
-    if (cel.exists() && !(cel.permissions() & QFileDevice::WriteOwner)) return false;
-    QSaveFile plik(sciezka);
-    if (!plik.open(QIODevice::WriteOnly)) return false;
-    if (!pisz_wpisy(plik, tablica)) {
-        plik.cancelWriting();
-        return false;
-    }
-    return plik.commit();
+    return zapisz_bezpiecznie(plik_programu(nazwa_pliku),
+                              [&](QIODevice& plik) { return pisz_wpisy(plik, tablica); });
 }
 
 WynikDopisania dopisz_do_bazy(const QString& rodzaj, const QString& nazwa1, const QString& nazwa2,

@@ -16,3 +16,10 @@ if(VANDORIA_SANITIZE)
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(vandoria_common INTERFACE -fsanitize=address,undefined)
 endif()
+
+option(VANDORIA_FUZZ "Build the libFuzzer targets (clang only)" OFF)
+if(VANDORIA_FUZZ)
+  target_compile_options(vandoria_common INTERFACE
+    -fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+  target_link_options(vandoria_common INTERFACE -fsanitize=address,undefined)
+endif()

@@ -313,13 +313,6 @@ void Tnowy_edycja_przelewow::zbuduj() {
 
     setFixedSize(szerokosc, wysokosc_okna);
 
-    // Printing and the address books come later; until then these stay off.
-    for (QPushButton* b :
-         {drukuj_w_edycji_przelew, podglad_wydruku_w_edycji, b_dodaj_do_bazy_odbiorcow,
-          b_dodaj_do_bazy_nadawcow, b_dodaj_do_bazy_tytulow, wybierz_wpis_odb, wybierz_wpis_nad,
-          wybierz_tytul})
-        b->setEnabled(false);
-
     for (QLineEdit* p : {nazwa_odbiorcy1, tytulem1, kwota, kwota100}) p->installEventFilter(this);
 
     connect(lk, &PoleMaskowane::zmieniony, this, &Tnowy_edycja_przelewow::lkChange);
@@ -683,11 +676,3 @@ void Tnowy_edycja_przelewow::zapisz_edycjaClick() {
 
 void Tnowy_edycja_przelewow::anuluj_edycjaClick() { reject(); }
 
-void Tnowy_edycja_przelewow::drukuj_w_edycji_przelewClick() {}
-void Tnowy_edycja_przelewow::podglad_wydruku_w_edycjiClick() {}
-void Tnowy_edycja_przelewow::b_dodaj_do_bazy_odbiorcowClick() {}
-void Tnowy_edycja_przelewow::b_dodaj_do_bazy_nadawcowClick() {}
-void Tnowy_edycja_przelewow::b_dodaj_do_bazy_tytulowClick() {}
-void Tnowy_edycja_przelewow::wybierz_wpis_odbClick() {}
-void Tnowy_edycja_przelewow::wybierz_wpis_nadClick() {}
-void Tnowy_edycja_przelewow::wybierz_tytulClick() {}

@@ -14,6 +14,9 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 struct Tprzelew;
+struct Twpis_bazy;
+struct ZmienneDruku;
+enum class RodzajBazy;
 
 // True while the editor works on the selected order, false for a new one.
 extern bool edycja_przelewu;
@@ -69,6 +72,9 @@ class Tnowy_edycja_przelewow : public QDialog {
     void sprawdzenie_czy_wprowadzone_zmiany_edycja(int s);
     // The order as the controls hold it, every text cut to its capacity.
     Tprzelew przelew_z_okna() const;
+    // The print variables from the controls as they stand. The amount is
+    // completed for printing first, and the completion stays on screen.
+    ZmienneDruku przypisywanie_zmiennych_w_edycji();
 
   public slots:
     void FormActivate();
@@ -92,7 +98,8 @@ class Tnowy_edycja_przelewow : public QDialog {
     void zapisz_edycjaClick();
     void anuluj_edycjaClick();
 
-    // Printing and the address books; not available yet, the buttons are disabled.
+    // Printing the order on screen and reaching the address books; nothing
+    // here stores the order.
     void drukuj_w_edycji_przelewClick();
     void podglad_wydruku_w_edycjiClick();
     void b_dodaj_do_bazy_odbiorcowClick();
@@ -113,4 +120,7 @@ class Tnowy_edycja_przelewow : public QDialog {
     void ustaw_kolejnosc_tabulacji();
     void ustaw_konto_nadawcy(bool dostepne);
     void filtruj(QLineEdit* pole);
+    // The picked entry into the fields of its book's part of the order.
+    void wstaw_wpis(RodzajBazy rodzaj, const Twpis_bazy& wpis);
+    void wybierz_z_bazy(const QString& rodzaj);
 };

@@ -1,3 +1,47 @@
 #include "extras/csv_z_wiersza_polecen.h"
 
-int csv_z_wiersza_polecen(const QStringList&) { return 1; }
+#include "extras/csv.h"
+#include "register/pliki_przelewow.h"
+#include "register/przelew.h"
+
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+void blad(const QString& tekst) {
+    std::fputs((tekst + u'\n').toLocal8Bit().constData(), stderr);
+}
+
+}  // namespace
+
+int csv_z_wiersza_polecen(const QStringList& argumenty) {
+    const qsizetype opcja = argumenty.indexOf(u"--csv"_qs);
+    if (opcja < 0 || opcja + 2 >= argumenty.size() || argumenty.at(opcja + 1).isEmpty() ||
+        argumenty.at(opcja + 2).isEmpty()) {
+        blad(u"Użycie: Vandoria --csv WYJSCIE.csv PLIK"_qs);
+        return 2;
+    }
+    const QString wyjscie = argumenty.at(opcja + 1);
+    const QString plik = argumenty.at(opcja + 2);
+
+    auto tablica = std::make_unique<TablicaPrzelewow>();
+    const WynikOdczytu odczyt = czytaj_przelewy(plik, *tablica);
+    if (odczyt.stan == WynikOdczytu::brak_pliku) {
+        blad(u"Podany plik nie istnieje: "_qs + plik);
+        return 1;
+    }
+    if (odczyt.stan != WynikOdczytu::ok) {
+        blad(u"Wystąpił błąd odczytu! Plik bazy jest uszkodzony: "_qs + plik);
+        return 1;
+    }
+    if (odczyt.za_duzo)
+        blad(u"Plik zawiera więcej niż 1000 przelewów; wyeksportowano pierwsze 1000."_qs);
+
+    if (!zapisz_csv(wyjscie, *tablica, tablica->ilosc_el())) {
+        blad(u"Wystąpił błąd zapisu pliku: "_qs + wyjscie);
+        return 1;
+    }
+    return 0;
+}

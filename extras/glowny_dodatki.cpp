@@ -1,8 +1,53 @@
 // The main window's CSV export, statistics and update commands.
+#include "extras/aktualizacja.h"
+#include "extras/aktualizacja_plik.h"
+#include "extras/csv.h"
+#include "extras/statystyki.h"
+#include "ui/dialogi.h"
 #include "ui/main/glowny.h"
+#include "ui/okna.h"
 
-void Tglowne_okno::EksportujdoCSV1Click() {}
-void Tglowne_okno::statystykiClick() {}
-void Tglowne_okno::aktualizacjeClick() {}
-void Tglowne_okno::btn_update_downloadClick() {}
-void Tglowne_okno::pokaz_informacje_o_aktualizacji(const QString&, const QString&) {}
+#include <QAction>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QUrl>
+
+using Dialogi::Ikona;
+using Dialogi::Odpowiedz;
+using Dialogi::Przyciski;
+
+void Tglowne_okno::EksportujdoCSV1Click() {
+    const QString wybrana = Dialogi::zapisz_plik(this, u"arkusz kalkulacyjny (*.csv)|*.csv"_qs);
+    if (wybrana.isEmpty()) return;
+    const QString nazwa = nazwa_pliku_csv(wybrana);
+    if (QFileInfo::exists(nazwa) &&
+        Dialogi::komunikat(this, u"Podany plik już istnieje.\rNadpisać?"_qs, u"Zapisz jako..."_qs, Ikona::Pytanie,
+                           Przyciski::TakNie) != Odpowiedz::Tak)
+        return;
+    if (!zapisz_csv(nazwa, rejestr.tablica_przelewow, ilosc_el()))
+        Dialogi::komunikat(this, u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs);
+}
+
+void Tglowne_okno::statystykiClick() {
+    if (!okna().statystyki) okna().statystyki = new TFstatystyki(rejestr.tablica_przelewow, this);
+    okna().statystyki->exec();
+}
+
+void Tglowne_okno::aktualizacjeClick() {
+    if (!wywolaj_z_biblioteki(u"update"_qs, "pokaz_update"))
+        Dialogi::komunikat(this, u"Nie można znaleźć proceudry w bibliotece!"_qs, u"Vandoria"_qs, Ikona::Blad);
+}
+
+void Tglowne_okno::btn_update_downloadClick() {
+    if (bezpieczny_adres_http(adres_pobierania)) QDesktopServices::openUrl(QUrl(adres_pobierania));
+}
+
+void Tglowne_okno::pokaz_informacje_o_aktualizacji(const QString& wersja_nowa, const QString& adres) {
+    // The version comes from the network: shown as plain text, never as markup.
+    l_update_info->setTextFormat(Qt::PlainText);
+    l_update_info->setText(u"Dostępna jest nowsza wersja programu!\nVandoria "_qs + wersja_nowa);
+    akcja_update_info->setVisible(true);
+    adres_pobierania = bezpieczny_adres_http(adres) ? adres : QString();
+    akcja_update_download->setVisible(!adres_pobierania.isEmpty());
+}

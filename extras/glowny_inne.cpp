@@ -1,6 +1,30 @@
 // The main window's menu "Inne": help, the about window and the donation order.
+#include "extras/darowizna.h"
+#include "extras/pomoc.h"
+#include "extras/pomoc_plik.h"
+#include "ui/dialogi.h"
 #include "ui/main/glowny.h"
+#include "ui/okna.h"
 
-void Tglowne_okno::Pomoc1Click() {}
-void Tglowne_okno::o_programieClick() {}
-void Tglowne_okno::dodaj_mnie() {}
+void Tglowne_okno::Pomoc1Click() { pokaz_pomoc(this, 1); }
+
+void Tglowne_okno::o_programieClick() {
+    if (Tpomoc_okno* okno = okna().pomoc) okno->exec();
+}
+
+void Tglowne_okno::dodaj_mnie() {
+    const int c = ilosc_el();
+    if (c >= TablicaPrzelewow::pojemnosc) {
+        Dialogi::komunikat(
+            this,
+            u"Lista przelewów jest pełna: można w niej przechowywać najwyżej 1000 przelewów."_qs,
+            u"Dodaj do listy przelew do autora programu"_qs, Dialogi::Ikona::Informacja);
+        return;
+    }
+    // The row first: the list item reads its texts from it.
+    rejestr.tablica_przelewow[c + 1] = darowizna::przelew_do_autora();
+    dopisz_wiersz_listy();
+    rejestr.plik_zmieniony = true;
+    ustaw_zapisz_dostepne(true);
+    ListViewClick();
+}

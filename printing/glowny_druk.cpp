@@ -1,6 +1,41 @@
 // The main window's print, preview and preferences commands.
+#include "printing/druk_okna.h"
+#include "printing/ustawienia_programu.h"
 #include "ui/main/glowny.h"
+#include "ui/okna.h"
 
-void Tglowne_okno::drukowanieClick() {}
-void Tglowne_okno::print_previewClick() {}
-void Tglowne_okno::ustawieniaClick() {}
+namespace {
+
+// The order selected in the list, or nothing. Preparing row count + 1 would
+// write the amount completion into the empty row and so add an order.
+bool zaznaczony(Tglowne_okno& okno) { return okno.zaznaczony_el() <= okno.ilosc_el(); }
+
+}  // namespace
+
+void Tglowne_okno::drukowanieClick() {
+    if (!zaznaczony(*this)) return;
+    const int k = zaznaczony_el();
+    drukuj(this, [this, k] { return przypisanie_zmiennych_do_temp(rejestr.tablica_przelewow, k); });
+    odswiez_wiersz_listy(k);
+}
+
+void Tglowne_okno::print_previewClick() {
+    if (!zaznaczony(*this)) return;
+    const int k = zaznaczony_el();
+    podglad(
+        this, [this, k] { return przypisanie_zmiennych_do_temp(rejestr.tablica_przelewow, k); },
+        false);
+    odswiez_wiersz_listy(k);
+}
+
+void Tglowne_okno::ustawieniaClick() {
+    Okna& o = okna();
+    if (!o.preferencje) {
+        auto* okno = new Tpreferencje(this);
+        o.preferencje = okno;
+        QObject::connect(okno, &QObject::destroyed, [okno] {
+            if (okna().preferencje == okno) okna().preferencje = nullptr;
+        });
+    }
+    o.preferencje->exec();
+}

@@ -1,3 +1,67 @@
 #include "printing/pdf_z_wiersza_polecen.h"
 
-int pdf_z_wiersza_polecen(const QStringList&) { return 1; }
+#include "printing/przygotowanie.h"
+#include "printing/raport.h"
+#include "printing/wypelnianie.h"
+#include "register/pliki_przelewow.h"
+#include "register/przelew.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+int blad(const QString& tekst) {
+    std::fputs(qUtf8Printable(tekst + u'\n'), stderr);
+    return 1;
+}
+
+const QString uzycie = u"Użycie: Vandoria --pdf WYJSCIE.pdf [--przelew N] PLIK"_qs;
+
+}  // namespace
+
+int pdf_z_wiersza_polecen(const QStringList& argumenty) {
+    QString wyjscie;
+    QString plik;
+    int numer = 1;
+    for (qsizetype i = 1; i < argumenty.size(); ++i) {
+        const QString& a = argumenty.at(i);
+        if (a == u"--pdf" || a == u"--przelew") {
+            if (i + 1 >= argumenty.size()) return blad(uzycie);
+            const QString& wartosc = argumenty.at(++i);
+            if (a == u"--pdf") {
+                wyjscie = wartosc;
+            } else {
+                bool ok = false;
+                numer = wartosc.toInt(&ok);
+                if (!ok) return blad(u"Niepoprawny numer przelewu: "_qs + wartosc);
+            }
+        } else if (a.startsWith(u"--") || !plik.isEmpty()) {
+            return blad(uzycie);
+        } else {
+            plik = a;
+        }
+    }
+    if (wyjscie.isEmpty() || plik.isEmpty()) return blad(uzycie);
+
+    auto tablica = std::make_unique<TablicaPrzelewow>();
+    const WynikOdczytu odczyt = czytaj_przelewy(plik, *tablica);
+    if (odczyt.stan == WynikOdczytu::brak_pliku) return blad(u"Nie ma pliku: "_qs + plik);
+    if (odczyt.stan == WynikOdczytu::blad_odczytu)
+        return blad(u"Nie udało się odczytać pliku: "_qs + plik);
+    const int ilosc = tablica->ilosc_el();
+    if (ilosc == 0) return blad(u"Plik nie zawiera żadnego przelewu: "_qs + plik);
+    if (numer < 1 || numer > ilosc)
+        return blad(
+            u"Nie ma przelewu numer %1: plik zawiera przelewy od 1 do %2."_qs.arg(numer).arg(
+                ilosc));
+
+    // The same preparation and report as "Drukuj" in the main window.
+    const StanDruku stan = wczytanie_danych_do_druku();
+    const ZmienneDruku zmienne = przypisanie_zmiennych_do_temp(*tablica, numer);
+    if (!zapisz_pdf(generuj_wydruk(stan, zmienne), wyjscie))
+        return blad(u"Nie udało się zapisać pliku: "_qs + wyjscie);
+    return 0;
+}

@@ -1,10 +1,9 @@
 #include "register/pliki_przelewow.h"
 
+#include "register/bezpieczny_zapis.h"
 #include "register/przelew.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <vector>
 
@@ -117,17 +116,9 @@ bool pisz_przelewy(QIODevice& wyjscie, int wersja, const TablicaPrzelewow& tabli
 }
 
 bool zapisz_przelewy(const QString& sciezka, const TablicaPrzelewow& tablica, int ilosc) {
-    // A file the user made read-only is not replaced behind their back, even
-    // though renaming the new file over it would succeed.
-    const QFileInfo cel(sciezka);
-    if (cel.exists() && !(cel.permissions() & QFileDevice::WriteOwner)) return false;
-    QSaveFile plik(sciezka);
-    if (!plik.open(QIODevice::WriteOnly)) return false;
-    if (!pisz_przelewy(plik, typ_pliku(sciezka), tablica, ilosc)) {
-        plik.cancelWriting();
-        return false;
-    }
-    return plik.commit();
+    return zapisz_bezpiecznie(sciezka, [&](QIODevice& plik) {
+        return pisz_przelewy(plik, typ_pliku(sciezka), tablica, ilosc);
+    });
 }
 
 bool ma_dodatkowe_informacje(const TablicaPrzelewow& tablica, int ilosc) {

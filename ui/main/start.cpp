@@ -1,8 +1,46 @@
 // Start-up and closing of the main window.
+#include "ui/main/start.h"
+
+#include "extras/aktualizacja.h"
+#include "extras/first_run_form.h"
+#include "extras/pomoc_plik.h"
+#include "register/folder_programu.h"
+#include "register/magazyn_ustawien.h"
 #include "ui/main/glowny.h"
+#include "ui/okna.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QShowEvent>
+
+namespace {
+
+const QString pierwsze = u"FirstRun"_qs;
+const QString ostatni_plik = u"LastFilePath"_qs;
+constexpr char wlasnosc_zakonczenia[] = "vandoria_start_zakonczony";
+bool sprawdzanie_aktualizacji = true;
+
+}  // namespace
+
+WynikStartu czytaj_ustawienia_startu() {
+    WynikStartu wynik;
+    if (!MagazynUstawien::klucz_istnieje()) return wynik;
+    if (const auto tak = MagazynUstawien::czytaj_logiczna(pierwsze)) {
+        wynik.pierwsze_uruchomienie = *tak;
+        MagazynUstawien::zapisz_logiczna(pierwsze, false);
+    }
+    if (const auto sciezka = MagazynUstawien::czytaj_tekst(ostatni_plik))
+        wynik.sciezka_pliku = *sciezka;
+    return wynik;
+}
+
+void watek::run() { *wynik_ = czytaj_ustawienia_startu(); }
+
+void sprawdzaj_aktualizacje_przy_starcie(bool tak) { sprawdzanie_aktualizacji = tak; }
+
+bool start_zakonczony(const Tglowne_okno& glowne) {
+    return glowne.property(wlasnosc_zakonczenia).toBool();
+}
 
 void Tglowne_okno::showEvent(QShowEvent* zdarzenie) {
     QMainWindow::showEvent(zdarzenie);
@@ -12,9 +50,25 @@ void Tglowne_okno::showEvent(QShowEvent* zdarzenie) {
 }
 
 void Tglowne_okno::FormShow() {
+    // Widgets belong to the user-interface thread: the worker only reads the store.
     ustaw_filtry_dialogow();
+    ustaw_plik_pomocy(plik_dostarczony(u"HELP.HLP"_qs));
+    rejestr.plik_ma_nazwe = false;
+    rejestr.plik_zmieniony = false;
+
+    auto wynik = std::make_shared<WynikStartu>();
+    auto* w = new watek(wynik);
+    connect(w, &QThread::finished, w, &QObject::deleteLater);
+    connect(w, &QThread::finished, this, [this, wynik] {
+        rejestr.pierwsze_uruchomienie = wynik->pierwsze_uruchomienie;
+        rejestr.sciezka_pliku = wynik->sciezka_pliku;
+        watek_zakonczony();
+        setProperty(wlasnosc_zakonczenia, true);
+    });
+    w->start();
+
     ListViewClick();
-    watek_zakonczony();
+    if (sprawdzanie_aktualizacji) uruchom_sprawdzanie_aktualizacji(this);
 }
 
 void Tglowne_okno::watek_zakonczony() {
@@ -22,15 +76,28 @@ void Tglowne_okno::watek_zakonczony() {
         rejestr.sciezka_pliku = argument_startowy;
         otwieranie_pliku(rejestr.sciezka_pliku);
         rejestr.plik_ma_nazwe = true;
+    } else if (QFileInfo(rejestr.sciezka_pliku).isFile()) {
+        otwieranie_pliku(rejestr.sciezka_pliku);
+        rejestr.plik_ma_nazwe = true;
+    }
+    // A remembered file that is gone is skipped without a word; its path stays
+    // and is written back on exit.
+
+    if (rejestr.pierwsze_uruchomienie) {
+        dodaj_mnie();
+        if (Tmonolit_first_run* okno = okna().first_run) okno->exec();
     }
 }
 
 void Tglowne_okno::closeEvent(QCloseEvent* zdarzenie) {
+    // A cancelled or failed save keeps the program open and the store untouched.
     if (!zapytaj_o_zapis(u"Zamykanie programu"_qs,
                          u"Baza przelewów została zmodyfikowana.\nZapisać zmiany?"_qs)) {
         zdarzenie->ignore();
         return;
     }
+    // Closed before the store was read, the path is not known yet: keep the remembered one.
+    if (start_zakonczony(*this)) MagazynUstawien::zapisz_tekst(ostatni_plik, rejestr.sciezka_pliku);
     zdarzenie->accept();
 }
 

@@ -1,0 +1,121 @@
+// The editor's buttons that reach other parts of the program: printing the
+// order on screen, and adding to and picking from the address books.
+
+#include "addressbook/komunikaty_bazy.h"
+#include "addressbook/lista.h"
+#include "addressbook/wpisy.h"
+#include "editor/czy_puste.h"
+#include "editor/konto.h"
+#include "editor/nowy_edycja_przelewu.h"
+#include "editor/pole_maskowane.h"
+#include "printing/druk_okna.h"
+#include "printing/przygotowanie.h"
+#include "ui/dialogi.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+// --- printing ---------------------------------------------------------------------------
+
+ZmienneDruku Tnowy_edycja_przelewow::przypisywanie_zmiennych_w_edycji() {
+    uzupelnij_kwote(Uzupelnianie::Druk);
+    TekstyZlecenia t{
+        .nazwa_odbiorcy1 = nazwa_odbiorcy1->text(),
+        .nazwa_odbiorcy2 = nazwa_odbiorcy2->text(),
+        .lk = lk->tekst(),
+        .nr_banku_odbiorcy = nr_banku_odbiorcy->tekst(),
+        .nr_rach_odbiorcy = nr_rach_odbiorcy->tekst(),
+        .kwota = kwota->text(),
+        .kwota100 = kwota100->text(),
+        .nr_rach_nadawcy = nr_rach_nadawcy->tekst(),
+        .nazwa_nadawcy1 = nazwa_nadawcy1->text(),
+        .nazwa_nadawcy2 = nazwa_nadawcy2->text(),
+        .tytulem1 = tytulem1->text(),
+        .tytulem2 = tytulem2->text(),
+        .data = data_label->text(),
+        .symbol = symbol->tekst(),
+        .dodatkowe = dodatkowe->text(),
+        .przelew = rb_przelew->isChecked(),
+    };
+    return zmienne_druku(t);
+}
+
+// The buttons do not take the focus, so the exit actions the print relies on
+// run here, once the wait window is up.
+void Tnowy_edycja_przelewow::drukuj_w_edycji_przelewClick() {
+    drukuj(this, [this] {
+        kapitalizacja();
+        return przypisywanie_zmiennych_w_edycji();
+    });
+}
+
+void Tnowy_edycja_przelewow::podglad_wydruku_w_edycjiClick() {
+    podglad(
+        this,
+        [this] {
+            kapitalizacja();
+            return przypisywanie_zmiennych_w_edycji();
+        },
+        true);
+}
+
+// --- adding to a book -------------------------------------------------------------------
+
+// Each button requires the first line of the entry it adds: an entry without
+// one would be empty or sort as a blank line.
+void Tnowy_edycja_przelewow::b_dodaj_do_bazy_odbiorcowClick() {
+    if (czy_puste(this, nazwa_odbiorcy1->text())) return;
+    if (dopisz_do_bazy(this, u"odbiorcy"_qs, nazwa_odbiorcy1->text(), nazwa_odbiorcy2->text(),
+                       lk->tekst(), nr_banku_odbiorcy->tekst(), nr_rach_odbiorcy->tekst()))
+        Dialogi::komunikat(this, u"Wpis został dodany do bazy odbiorców."_qs);
+}
+
+void Tnowy_edycja_przelewow::b_dodaj_do_bazy_nadawcowClick() {
+    if (czy_puste(this, nazwa_nadawcy1->text())) return;
+    const CzesciKonta konto = podziel_konto(nr_rach_nadawcy->tekst());
+    if (dopisz_do_bazy(this, u"nadawcy"_qs, nazwa_nadawcy1->text(), nazwa_nadawcy2->text(),
+                       konto.lk, konto.bank, konto.rach))
+        Dialogi::komunikat(this, u"Wpis został dodany do bazy nadawców."_qs);
+}
+
+void Tnowy_edycja_przelewow::b_dodaj_do_bazy_tytulowClick() {
+    if (czy_puste(this, tytulem1->text())) return;
+    if (dopisz_do_bazy(this, u"tytuly"_qs, tytulem1->text(), tytulem2->text()))
+        Dialogi::komunikat(this, u"Wpis został dodany do bazy tytułów."_qs);
+}
+
+// --- picking from a book ----------------------------------------------------------------
+
+void Tnowy_edycja_przelewow::wstaw_wpis(RodzajBazy rodzaj, const Twpis_bazy& wpis) {
+    switch (rodzaj) {
+        case RodzajBazy::odbiorcy:
+            nazwa_odbiorcy1->setText(wpis.nazwa1.na_unicode());
+            nazwa_odbiorcy2->setText(wpis.nazwa2.na_unicode());
+            lk->ustaw_tekst(wpis.lk.na_unicode());
+            nr_banku_odbiorcy->ustaw_tekst(wpis.nr_banku.na_unicode());
+            nr_rach_odbiorcy->ustaw_tekst(wpis.nr_rach.na_unicode());
+            break;
+        case RodzajBazy::nadawcy:
+            nazwa_nadawcy1->setText(wpis.nazwa1.na_unicode());
+            nazwa_nadawcy2->setText(wpis.nazwa2.na_unicode());
+            nr_rach_nadawcy->ustaw_tekst(konto_nadawcy(wpis));
+            break;
+        case RodzajBazy::tytuly:
+            tytulem1->setText(wpis.nazwa1.na_unicode());
+            tytulem2->setText(wpis.nazwa2.na_unicode());
+            break;
+    }
+}
+
+void Tnowy_edycja_przelewow::wybierz_z_bazy(const QString& rodzaj) {
+    const std::optional<Twpis_bazy> wpis = wybor_wpisu(rodzaj);
+    if (!wpis) return;
+    wstaw_wpis(rodzaj_z_nazwy(rodzaj), *wpis);
+    // The activation that follows the closing may come before the fill.
+    FormActivate();
+}
+
+void Tnowy_edycja_przelewow::wybierz_wpis_odbClick() { wybierz_z_bazy(u"odbiorcy"_qs); }
+void Tnowy_edycja_przelewow::wybierz_wpis_nadClick() { wybierz_z_bazy(u"nadawcy"_qs); }
+void Tnowy_edycja_przelewow::wybierz_tytulClick() { wybierz_z_bazy(u"tytuly"_qs); }

@@ -1,0 +1,49 @@
+#include "extras/first_run_form.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+Tmonolit_first_run::Tmonolit_first_run(QWidget* rodzic)
+    : QDialog(rodzic, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setObjectName(u"Tmonolit_first_run"_qs);
+    setWindowTitle(u"Pierwsze uruchomienie programu"_qs);
+    setModal(true);
+    QFont czcionka(u"Tahoma"_qs);
+    czcionka.setPixelSize(12);
+    setFont(czcionka);
+
+    l_tekst = new QLabel(
+        u"<b>Witaj w programie Vandoria!</b><br><br>"
+        u"Program jest darmowy i możesz z niego korzystać bez żadnych opłat. "
+        u"Do listy został właśnie dodany formularz dobrowolnej wpłaty dla autora programu. "
+        u"Jeśli program Ci się przyda, możesz go wydrukować i opłacić na poczcie lub w banku. "
+        u"Jeśli nie chcesz, po prostu usuń go z listy."_qs,
+        this);
+    l_tekst->setObjectName(u"l_tekst"_qs);
+    l_tekst->setTextFormat(Qt::RichText);
+    l_tekst->setWordWrap(true);
+    l_tekst->setAlignment(Qt::AlignCenter);
+
+    b_ok = new QPushButton(u"OK"_qs, this);
+    b_ok->setObjectName(u"b_ok"_qs);
+    b_ok->setDefault(true);
+    b_ok->setMinimumWidth(75);
+    connect(b_ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(12, 12, 12, 10);
+    uklad->addWidget(l_tekst, 1);
+    uklad->addWidget(b_ok, 0, Qt::AlignHCenter);
+    setFixedSize(370, 184);
+}
+
+void Tmonolit_first_run::showEvent(QShowEvent* zdarzenie) {
+    // Centred on the screen, not on the main window that may not be placed yet.
+    if (const QScreen* ekran = screen() ? screen() : QGuiApplication::primaryScreen())
+        move(ekran->availableGeometry().center() - rect().center());
+    QDialog::showEvent(zdarzenie);
+}

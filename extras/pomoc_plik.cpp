@@ -1,0 +1,70 @@
+#include "extras/pomoc_plik.h"
+
+#include "register/folder_programu.h"
+#include "ui/dialogi.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+QString& wybrany_plik() {
+    static QString sciezka;
+    return sciezka;
+}
+
+QString kotwica(int kontekst) { return u"kontekst-"_qs + QString::number(kontekst); }
+
+}  // namespace
+
+void ustaw_plik_pomocy(const QString& sciezka) { wybrany_plik() = sciezka; }
+
+QString plik_pomocy() {
+    return wybrany_plik().isEmpty() ? plik_dostarczony(u"HELP.HLP"_qs) : wybrany_plik();
+}
+
+Tokno_pomocy::Tokno_pomocy(QWidget* rodzic) : QDialog(rodzic, Qt::Window) {
+    setObjectName(u"Tokno_pomocy"_qs);
+    setWindowTitle(u"Vandoria - Pomoc"_qs);
+    tresc = new QTextBrowser(this);
+    tresc->setObjectName(u"tresc"_qs);
+    tresc->setOpenExternalLinks(true);
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->addWidget(tresc);
+    resize(680, 560);
+}
+
+bool Tokno_pomocy::pokaz(const QString& plik, int kontekst) {
+    QFile zrodlo(plik);
+    if (!zrodlo.open(QIODevice::ReadOnly)) {
+        Dialogi::komunikat(parentWidget(),
+                           u"Nie można otworzyć pliku pomocy:\n"_qs +
+                               QDir::toNativeSeparators(plik) +
+                               u"\nPlik HELP.HLP powinien znajdować się w folderze programu."_qs,
+                           u"Pomoc"_qs, Dialogi::Ikona::Blad);
+        return false;
+    }
+    tresc->setHtml(QString::fromUtf8(zrodlo.readAll()));
+    show();
+    raise();
+    activateWindow();
+    // Scrolled once shown, when the text has the width it is laid out for.
+    tresc->scrollToAnchor(kotwica(kontekst));
+    return true;
+}
+
+Tokno_pomocy* pokaz_pomoc(QWidget* wlasciciel, int kontekst) {
+    auto* okno = wlasciciel
+                     ? wlasciciel->findChild<Tokno_pomocy*>(QString(), Qt::FindDirectChildrenOnly)
+                     : nullptr;
+    if (!okno) {
+        okno = new Tokno_pomocy(wlasciciel);
+        if (!wlasciciel) okno->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    if (okno->pokaz(plik_pomocy(), kontekst)) return okno;
+    if (!wlasciciel) delete okno;
+    return nullptr;
+}

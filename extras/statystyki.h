@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class TablicaPrzelewow;
+
+// "Statystyki bazy": counts and totals of the orders, for all of them or for a
+// year, a month, a sender and a recipient. It only reads the table.
+class TFstatystyki : public QDialog {
+public:
+    explicit TFstatystyki(const TablicaPrzelewow& tablica, QWidget* rodzic = nullptr);
+
+    void FormShow();  // fills the lists from the table, then Licz
+    void Licz();      // counts for the current choices
+
+    QComboBox* CBrok = nullptr;
+    QComboBox* CBmiesiac = nullptr;
+    QComboBox* CBnadawcy = nullptr;
+    QComboBox* CBodbiorcy = nullptr;
+    QLabel* Lwypisanych = nullptr;
+    QLabel* LwypisanychWplat = nullptr;
+    QLabel* LwypisanychPrzelewow = nullptr;
+    QLabel* Lkwota = nullptr;
+    QLabel* LkwotaWplat = nullptr;
+    QLabel* LkwotaPrzelewow = nullptr;
+
+protected:
+    void showEvent(QShowEvent* zdarzenie) override;
+
+private:
+    const TablicaPrzelewow& tablica_;
+    int n_ = 0;  // the count when the window was shown, used by every Licz until the next show
+};

@@ -1,0 +1,54 @@
+// The update library: checks at once and tells the user the result.
+#include "extras/aktualizacja_sprawdzanie.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+QString tekst_wyniku(const WynikSprawdzania& wynik) {
+    switch (wynik.stan) {
+        case WynikSprawdzania::ta_sama_wersja: return u"Używasz najnowszej wersji programu."_qs;
+        case WynikSprawdzania::inna_wersja: return u"Dostępna jest nowsza wersja programu: "_qs + wynik.wersja_nowa;
+        case WynikSprawdzania::nieudane: break;
+    }
+    return u"Nie udało się sprawdzić dostępności aktualizacji."_qs;
+}
+
+}  // namespace
+
+extern "C" Q_DECL_EXPORT void pokaz_update() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WynikSprawdzania wynik = sprawdz_aktualizacje();
+    QApplication::restoreOverrideCursor();
+
+    QDialog okno(QApplication::activeWindow());
+    okno.setObjectName(u"okno_aktualizacji"_qs);
+    okno.setWindowTitle(u"Aktualizacje"_qs);
+    auto* uklad = new QVBoxLayout(&okno);
+    auto* napis = new QLabel(tekst_wyniku(wynik), &okno);
+    napis->setObjectName(u"wynik"_qs);
+    napis->setTextFormat(Qt::PlainText);  // the version comes from the network
+    napis->setWordWrap(true);
+    napis->setMinimumWidth(300);
+    uklad->addWidget(napis);
+    auto* przyciski = new QDialogButtonBox(QDialogButtonBox::Ok, &okno);
+    if (wynik.stan == WynikSprawdzania::inna_wersja && !wynik.adres_pobierania.isEmpty()) {
+        QPushButton* pobierz = przyciski->addButton(u"Pobierz!"_qs, QDialogButtonBox::ActionRole);
+        pobierz->setObjectName(u"pobierz"_qs);
+        const QUrl adres(wynik.adres_pobierania);
+        QObject::connect(pobierz, &QPushButton::clicked, &okno, [adres, &okno] {
+            QDesktopServices::openUrl(adres);
+            okno.accept();
+        });
+    }
+    QObject::connect(przyciski, &QDialogButtonBox::accepted, &okno, &QDialog::accept);
+    uklad->addWidget(przyciski);
+    okno.exec();
+}

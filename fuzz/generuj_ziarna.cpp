@@ -1,0 +1,75 @@
+// Writes the seed corpora of the fuzz targets, made by the program's own
+// writers: 0, 1 and 1000 records of each file format.
+#include "addressbook/wpisy.h"
+#include "register/pliki_przelewow.h"
+#include "register/przelew.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <memory>
+
+namespace {
+
+QByteArray przelewy(int wersja, int ilosc) {
+    auto t = std::make_unique<TablicaPrzelewow>();
+    for (int i = 0; i < ilosc; ++i) {
+        Tprzelew p;
+        p.nazwa_odbiorcy1 = "Odbiorca " + std::to_string(i);
+        p.lk = "12";
+        p.nr_banku_odbiorcy = "1020 5558";
+        p.nr_rach_odbiorcy = "1111 2222 3333 4444";
+        p.kwota = std::to_string(i);
+        p.kwota100 = "50";
+        p.data = "2026-12-09";
+        p.symbol = "06";
+        p.dodatkowe = "dodatkowe";
+        p.czy_przelew = static_cast<std::uint8_t>(i % 2);
+        t->dopisz(p);
+    }
+    QByteArray dane;
+    QBuffer bufor(&dane);
+    bufor.open(QIODevice::WriteOnly);
+    pisz_przelewy(bufor, wersja, *t, t->ilosc_el());
+    return dane;
+}
+
+QByteArray wpisy(int ilosc) {
+    auto t = std::make_unique<TablicaWpisow>();
+    for (int i = 0; i < ilosc; ++i) {
+        Twpis_bazy w;
+        w.nazwa1 = "Wpis " + std::to_string(i);
+        w.nazwa2 = "ul. Długa " + std::to_string(i);
+        w.lk = "12";
+        w.nr_banku = "1020 5558";
+        w.nr_rach = "1111 2222 3333 4444";
+        t->dodanie_elementu(w);
+    }
+    QByteArray dane;
+    QBuffer bufor(&dane);
+    bufor.open(QIODevice::WriteOnly);
+    pisz_wpisy(bufor, *t);
+    return dane;
+}
+
+void zapisz(const QString& folder, const QString& nazwa, const QByteArray& dane) {
+    QDir().mkpath(folder);
+    QFile plik(folder + u'/' + nazwa);
+    if (plik.open(QIODevice::WriteOnly)) plik.write(dane);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication aplikacja(argc, argv);
+    const QString cel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"ziarna"_qs;
+    for (int ilosc : {0, 1, 1000}) {
+        const QString n = QString::number(ilosc);
+        zapisz(cel + u"/fuzz_przelewy"_qs, u"v1_"_qs + n, QByteArray(1, '\0') + przelewy(1, ilosc));
+        zapisz(cel + u"/fuzz_przelewy"_qs, u"v2_"_qs + n, QByteArray(1, '\1') + przelewy(2, ilosc));
+        zapisz(cel + u"/fuzz_bazy"_qs, n, wpisy(ilosc));
+    }
+    return 0;
+}

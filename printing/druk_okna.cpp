@@ -1,0 +1,106 @@
+#include "printing/druk_okna.h"
+
+#include "printing/drukarka.h"
+#include "printing/monolit.h"
+#include "printing/print_preview.h"
+#include "printing/wypelnianie.h"
+#include "ui/dialogi.h"
+#include "ui/main/glowny.h"
+#include "ui/okna.h"
+
+#include <QApplication>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace {
+
+// The hourglass for the life of the object, whatever way the command ends.
+class KursorCzekania {
+  public:
+    KursorCzekania() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~KursorCzekania() { QApplication::restoreOverrideCursor(); }
+    KursorCzekania(const KursorCzekania&) = delete;
+    KursorCzekania& operator=(const KursorCzekania&) = delete;
+};
+
+Tmonolit_czekania* okno_czekania(QWidget* rodzic) {
+    Okna& o = okna();
+    if (!o.czekanie) {
+        auto* okno = new Tmonolit_czekania(o.glowne ? o.glowne : rodzic);
+        o.czekanie = okno;
+        QObject::connect(okno, &QObject::destroyed, [okno] {
+            if (okna().czekanie == okno) okna().czekanie = nullptr;
+        });
+    }
+    return o.czekanie;
+}
+
+void pokaz_czekanie(QWidget* rodzic) {
+    const Okna& o = okna();
+    okno_czekania(rodzic)->pokaz_nad(o.glowne && o.glowne->isVisible() ? o.glowne : rodzic);
+}
+
+void zamknij_czekanie() {
+    if (Tmonolit_czekania* okno = okna().czekanie) okno->hide();
+}
+
+// The pages the print dialog's page range asks for; all of them when it asks for none.
+Dokument strony_do_druku(const Dokument& dokument, int od_strony, int do_strony) {
+    if (od_strony <= 0 && do_strony <= 0) return dokument;
+    Dokument wynik;
+    wynik.orientacja = dokument.orientacja;
+    const int ostatnia =
+        do_strony > 0 ? std::min<int>(do_strony, dokument.strony.size()) : dokument.strony.size();
+    for (int nr = std::max(od_strony, 1); nr <= ostatnia; ++nr)
+        wynik.strony.append(dokument.strony.at(nr - 1));
+    return wynik;
+}
+
+}  // namespace
+
+WynikDruku drukuj(QWidget* rodzic, const PrzygotujZmienne& przygotuj) {
+    StanDruku stan;
+    ZmienneDruku zmienne;
+    {
+        pokaz_czekanie(rodzic);
+        KursorCzekania kursor;
+        stan = wczytanie_danych_do_druku();
+        zmienne = przygotuj();
+        zamknij_czekanie();
+    }
+
+    // The layouts are drawn for A4; the dialog may still change the paper.
+    QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setPageSize(QPageSize(QPageSize::A4));
+    przygotuj_drukarke(drukarka, stan.orientacja);
+    // The dialog waits for the user, so it gets the normal cursor. It goes
+    // over the window the user is in: a print started from the preview must
+    // not open behind it.
+    QWidget* nad = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : rodzic;
+    if (!Dialogi::drukuj(nad, drukarka)) return WynikDruku::anulowany;
+
+    KursorCzekania kursor;
+    Dokument dokument = generuj_wydruk(stan, zmienne);
+    if (drukarka.printRange() == QPrinter::PageRange)
+        dokument = strony_do_druku(dokument, drukarka.fromPage(), drukarka.toPage());
+    // A range past the last page asks for nothing; a blank sheet is not what the user wants.
+    if (dokument.strony.isEmpty()) return WynikDruku::wydrukowany;
+    return drukuj_dokument(dokument, drukarka) ? WynikDruku::wydrukowany : WynikDruku::nieudany;
+}
+
+void podglad(QWidget* rodzic, const PrzygotujZmienne& przygotuj, bool z_edycji) {
+    Tpodglad_wydruku okno(rodzic ? rodzic : okna().glowne);
+    {
+        pokaz_czekanie(rodzic);
+        KursorCzekania kursor;
+        const StanDruku stan = wczytanie_danych_do_druku();
+        const ZmienneDruku zmienne = przygotuj();
+        okno.ustaw_dokument(generuj_wydruk(stan, zmienne), stan.ustawienia.ilosc_odcinkow,
+                            stan.ustawienia.uklad_strony);
+        zamknij_czekanie();
+    }
+    podglad_z_edycji = z_edycji;
+    okno.exec();
+    podglad_z_edycji = false;
+}

@@ -1,0 +1,17 @@
+#include "printing/drukarka.h"
+
+#include "printing/raport.h"
+
+#include <QPrinter>
+
+void przygotuj_drukarke(QPrinter& drukarka, Orientacja orientacja) {
+    drukarka.setDocName(u"Vandoria"_qs);
+    drukarka.setFullPage(true);
+    drukarka.setPageOrientation(orientacja == Orientacja::pionowa ? QPageLayout::Portrait
+                                                                  : QPageLayout::Landscape);
+}
+
+bool drukuj_dokument(const Dokument& dokument, QPrinter& drukarka) {
+    przygotuj_drukarke(drukarka, dokument.orientacja);
+    return rysuj_dokument(dokument, drukarka);
+}

@@ -1,0 +1,50 @@
+#include "printing/monolit.h"
+
+#include "ui/czcionki.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QVBoxLayout>
+
+Tmonolit_czekania::Tmonolit_czekania(QWidget* rodzic)
+    : QFrame(rodzic, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    setObjectName(u"Tmonolit_czekania"_qs);
+    ustaw_zastepstwa_czcionek();
+    QFont czcionka(u"Tahoma"_qs);
+    czcionka.setPixelSize(11);
+    setFont(czcionka);
+    // With no title bar the edge is the only thing setting it apart from the window below.
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setAutoFillBackground(true);
+
+    auto etykieta = [this](const QString& nazwa, const QString& tekst) {
+        auto* l = new QLabel(tekst, this);
+        l->setObjectName(nazwa);
+        l->setAlignment(Qt::AlignCenter);
+        return l;
+    };
+    l_prosze_czekac = etykieta(u"l_prosze_czekac"_qs, u"Proszę czekać...."_qs);
+    l_trwa_generowanie = etykieta(u"l_trwa_generowanie"_qs, u"Trwa generowania formularza..."_qs);
+
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(4, 12, 4, 12);
+    uklad->addWidget(l_prosze_czekac);
+    uklad->addWidget(l_trwa_generowanie);
+    setFixedSize(201, 73);
+}
+
+void Tmonolit_czekania::pokaz_nad(const QWidget* nad) {
+    QRect obszar;
+    if (nad && nad->isVisible()) {
+        obszar = nad->window()->frameGeometry();
+    } else if (const QScreen* ekran = QGuiApplication::primaryScreen()) {
+        obszar = ekran->availableGeometry();
+    }
+    if (obszar.isValid()) move(obszar.center() - rect().center());
+    show();
+    // Only painting: a click reaching the main window now would start a second
+    // command in the middle of this one.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

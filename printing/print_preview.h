@@ -1,0 +1,94 @@
+#pragma once
+
+#include "printing/plotno.h"
+
+#include <QDialog>
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+
+// True while the open preview was started from the transfer editor: its
+// "Drukuj" then prints the order being edited, not the one selected in the list.
+extern bool podglad_z_edycji;
+
+// One page of a recorded document at a zoom in percent of its real size.
+// Only the part on screen is rendered, so a large zoom costs no more memory
+// than a small one.
+class StronaPodgladu : public QWidget {
+  public:
+    explicit StronaPodgladu(QWidget* rodzic = nullptr);
+
+    void ustaw(const Dokument* dokument, int strona, int procent);
+    int strona() const { return strona_; }
+    int procent() const { return procent_; }
+    // The resolution the page is rendered at.
+    double dpi() const;
+
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* zdarzenie) override;
+
+  private:
+    const Dokument* dokument_ = nullptr;
+    int strona_ = 1;
+    int procent_ = 100;
+};
+
+// The print preview: the recorded document page by page, with zoom and a
+// button that prints the order anew.
+class Tpodglad_wydruku : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit Tpodglad_wydruku(QWidget* rodzic = nullptr);
+
+    // The document to show; the window keeps its own copy, so a print started
+    // from here cannot change it. The settings it was made with give the
+    // number of pages. Shows page 1 at 100 %.
+    void ustaw_dokument(Dokument dokument, int ilosc_odcinkow, const QString& uklad_strony);
+
+    int powiekszenie() const { return powiekszenie_; }
+    int biezaca_strona() const { return strona_; }
+    int ilosc_stron() const;
+    const Dokument& dokument() const { return strumien_podgladu_; }
+
+    QWidget* panel = nullptr;
+    QPushButton* b_drukuj = nullptr;
+    QPushButton* b_powieksz = nullptr;
+    QPushButton* b_pomniejsz = nullptr;
+    QPushButton* b_poprz = nullptr;
+    QPushButton* b_nast = nullptr;
+    QLabel* l_biezaca_strona = nullptr;
+    QLineEdit* e_ilosc = nullptr;
+    QScrollArea* ScrollBox1 = nullptr;
+    StronaPodgladu* podglad_strony = nullptr;
+
+    static constexpr int krok_powiekszenia = 10;
+
+  public slots:
+    void b_drukujClick();
+    void b_powiekszClick();
+    void b_pomniejszClick();
+    void b_poprzClick();
+    void b_nastClick();
+    void sprawdz_str();
+
+  protected:
+    void showEvent(QShowEvent* zdarzenie) override;
+
+  private:
+    void zbuduj();
+    void rozmiesc_panel();
+    void odswiez_strone();
+
+    Dokument strumien_podgladu_;
+    int ilosc_odcinkow_ = 2;
+    QString uklad_strony_ = u"portrait"_qs;
+    int strona_ = 1;
+    int powiekszenie_ = 100;
+    bool wysrodkowane_ = false;
+};

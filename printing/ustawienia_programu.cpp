@@ -1,0 +1,351 @@
+#include "printing/ustawienia_programu.h"
+
+#include "editor/kwota.h"
+#include "printing/ustawienia_wydruku.h"
+#include "register/folder_programu.h"
+#include "ui/czcionki.h"
+#include "ui/dialogi.h"
+#include "ui/jpeg.h"
+#include "ui/main/glowny.h"
+#include "ui/obrazki.h"
+#include "ui/okna.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString plik_ustawien = u"config.ini"_qs;
+
+// The shortest decimal text of a count of hundredths: 250 -> 2,5; 300 -> 3.
+QString tekst_setnych(qint64 setne) {
+    const bool ujemna = setne < 0;
+    const qint64 modul = ujemna ? -setne : setne;
+    QString t = QString::number(modul / 100);
+    if (const qint64 reszta = modul % 100) {
+        QString ulamek = u"%1"_qs.arg(reszta, 2, 10, QChar(u'0'));
+        if (ulamek.endsWith(u'0')) ulamek.chop(1);
+        t += u',' + ulamek;
+    }
+    return ujemna ? u'-' + t : t;
+}
+
+qint64 setne(double wartosc) {
+    // Far beyond any fee; keeps the count away from overflow.
+    constexpr double granica = 1e13;
+    return std::llround(std::clamp(wartosc, -granica, granica) * 100);
+}
+
+}  // namespace
+
+// --- the up-down arrows --------------------------------------------------------------------
+
+StrzalkiGoraDol::StrzalkiGoraDol(QLineEdit* pole, int najmniej, int najwiecej, QWidget* rodzic)
+    : QWidget(rodzic), pole_(pole), najmniej_(najmniej), najwiecej_(najwiecej), pozycja_(najmniej) {
+    auto strzalka = [this](Qt::ArrowType kierunek, int o) {
+        auto* b = new QToolButton(this);
+        b->setArrowType(kierunek);
+        b->setAutoRepeat(true);
+        b->setFocusPolicy(Qt::NoFocus);
+        connect(b, &QToolButton::clicked, this, [this, o] { krok(o); });
+        return b;
+    };
+    w_gore = strzalka(Qt::UpArrow, 1);
+    w_dol = strzalka(Qt::DownArrow, -1);
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setSpacing(0);
+    uklad->addWidget(w_gore);
+    uklad->addWidget(w_dol);
+    pole_->installEventFilter(this);
+    // Like the system's arrows with a buddy edit: they go on from the number
+    // typed in, and text that is no number leaves them where they were.
+    auto czytaj = [this](const QString& tekst) {
+        if (const auto liczba = liczba_calkowita(QStringView(tekst)))
+            pozycja_ = std::clamp(*liczba, najmniej_, najwiecej_);
+    };
+    czytaj(pole_->text());
+    connect(pole_, &QLineEdit::textChanged, this, czytaj);
+}
+
+void StrzalkiGoraDol::krok(int o) {
+    pozycja_ = std::clamp(pozycja_ + o, najmniej_, najwiecej_);
+    pole_->setText(QString::number(pozycja_));
+}
+
+bool StrzalkiGoraDol::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt == pole_ && zdarzenie->type() == QEvent::KeyPress) {
+        const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
+        if (klawisz == Qt::Key_Up || klawisz == Qt::Key_Down) {
+            krok(klawisz == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(obiekt, zdarzenie);
+}
+
+// --- the window ----------------------------------------------------------------------------
+
+Tpreferencje::Tpreferencje(QWidget* rodzic)
+    : QDialog(rodzic, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    setObjectName(u"Tpreferencje"_qs);
+    setWindowTitle(u"Ustawienia programu"_qs);
+    setModal(true);
+    ustaw_zastepstwa_czcionek();
+    QFont czcionka(u"Tahoma"_qs);
+    czcionka.setPixelSize(11);
+    setFont(czcionka);
+    zbuduj();
+    zaladuj_obrazki();
+    setFixedSize(332, 408);
+}
+
+void Tpreferencje::zbuduj() {
+    auto grupa = [this](const QString& nazwa, const QString& tytul, QRect miejsce) {
+        auto* g = new QGroupBox(tytul, this);
+        g->setObjectName(nazwa);
+        g->setGeometry(miejsce);
+        return g;
+    };
+    // Controls keep their places; one that would cut its text grows to the right.
+    auto na_miejscu = [](QWidget* w, const QString& nazwa, int x, int y, int szerokosc,
+                         int wysokosc) {
+        w->setObjectName(nazwa);
+        w->setGeometry(x, y, std::max(szerokosc, w->sizeHint().width()), wysokosc);
+    };
+    auto radio = [&](QWidget* g, const QString& nazwa, const QString& tekst, int x, int y,
+                     int szerokosc) {
+        auto* r = new QRadioButton(tekst, g);
+        na_miejscu(r, nazwa, x, y, szerokosc, 17);
+        return r;
+    };
+    auto etykieta = [&](QWidget* g, const QString& nazwa, const QString& tekst, int x, int y) {
+        auto* l = new QLabel(tekst, g);
+        na_miejscu(l, nazwa, x, y, 0, 13);
+        return l;
+    };
+
+    gb_typ_formularza =
+        grupa(u"gb_typ_formularza"_qs, u"Typ formularza przelewu"_qs, {8, 8, 313, 185});
+    auto obrazek_wzoru = [this](const QString& nazwa, int x) {
+        auto* i = new QLabel(gb_typ_formularza);
+        i->setObjectName(nazwa);
+        i->setGeometry(x, 20, 91, 129);
+        i->setScaledContents(true);
+        return i;
+    };
+    i_kolorowy = obrazek_wzoru(u"i_kolorowy"_qs, 14);
+    i_czarnobialy = obrazek_wzoru(u"i_czarnobialy"_qs, 111);
+    i_brak = obrazek_wzoru(u"i_brak"_qs, 208);
+    kolorowy = radio(gb_typ_formularza, u"kolorowy"_qs, u"Kolorowy"_qs, 22, 157, 81);
+    czarnobialy = radio(gb_typ_formularza, u"czarnobialy"_qs, u"Czarno-biały"_qs, 113, 157, 89);
+    brak = radio(gb_typ_formularza, u"brak"_qs, u"Oryginalny"_qs, 214, 157, 85);
+
+    gb_form_2odc = grupa(u"gb_form_2odc"_qs, u"Formularz 2-odcinkowy"_qs, {8, 199, 202, 66});
+    auto margines = [&](const QString& nazwa, int y, QLabel*& opis, const QString& tekst,
+                        QLineEdit*& pole, StrzalkiGoraDol*& strzalki, const QString& nazwa_strzalek,
+                        QLabel*& mm) {
+        opis = etykieta(gb_form_2odc, u"l_"_qs + nazwa, tekst, 10, y + 4);
+        pole = new QLineEdit(u"50"_qs, gb_form_2odc);
+        pole->setObjectName(nazwa);
+        pole->setGeometry(100, y, 25, 20);
+        pole->setTextMargins(0, 0, 0, 0);
+        strzalki = new StrzalkiGoraDol(pole, 0, 1000, gb_form_2odc);
+        strzalki->setObjectName(nazwa_strzalek);
+        strzalki->setGeometry(125, y, 15, 20);
+        mm = etykieta(gb_form_2odc, u"l_mm_"_qs + nazwa, u"mm"_qs, 144, y + 4);
+    };
+    margines(u"margines_gorny"_qs, 17, l_margines_gorny, u"Margines górny:"_qs, margines_gorny,
+             UpDown1, u"UpDown1"_qs, l_mm_gorny);
+    margines(u"margines_lewy"_qs, 41, l_margines_lewy, u"Margines lewy:"_qs, margines_lewy, UpDown2,
+             u"UpDown2"_qs, l_mm_lewy);
+
+    orinetacja = grupa(u"orinetacja"_qs, u"Układ strony"_qs, {216, 200, 105, 65});
+    pionowy = radio(orinetacja, u"pionowy"_qs, u"pionowy"_qs, 10, 19, 85);
+    poziomy = radio(orinetacja, u"poziomy"_qs, u"poziomy"_qs, 10, 40, 85);
+
+    gb_ilosc_odcinkow = grupa(u"gb_ilosc_odcinkow"_qs, u"Ilość odcinków"_qs, {8, 266, 202, 39});
+    odc1 = radio(gb_ilosc_odcinkow, u"odc1"_qs, u"1"_qs, 10, 17, 40);
+    odc2 = radio(gb_ilosc_odcinkow, u"odc2"_qs, u"2"_qs, 78, 17, 40);
+    odc4 = radio(gb_ilosc_odcinkow, u"odc4"_qs, u"4"_qs, 146, 17, 40);
+
+    gb_oplata = grupa(u"gb_oplata"_qs, u"Opłata"_qs, {216, 266, 105, 71});
+    chb_oplata = new QCheckBox(u"Drukuj opłatę"_qs, gb_oplata);
+    na_miejscu(chb_oplata, u"chb_oplata"_qs, 8, 18, 90, 17);
+    oplata1 = new QLineEdit(u"0"_qs, gb_oplata);
+    oplata1->setObjectName(u"oplata1"_qs);
+    oplata1->setReadOnly(true);
+    oplata1->setGeometry(8, 42, 41, 22);
+    QFont mala = font();
+    mala.setPixelSize(8);
+    auto strzalka = [&](const QString& nazwa, const QString& tekst, int y) {
+        auto* b = new QToolButton(gb_oplata);
+        b->setObjectName(nazwa);
+        b->setText(tekst);
+        b->setFont(mala);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setGeometry(50, y, 17, 11);
+        return b;
+    };
+    opl_UP = strzalka(u"opl_UP"_qs, u"/\\"_qs, 42);
+    opl_DOWN = strzalka(u"opl_DOWN"_qs, u"\\/"_qs, 53);
+    l_pln = etykieta(gb_oplata, u"l_pln"_qs, u"PLN"_qs, 72, 46);
+
+    gb_inne = grupa(u"gb_inne"_qs, u"Inne ustawienia:"_qs, {7, 311, 203, 58});
+    chb_capitals = new QCheckBox(u"Na wydruku używaj dużych liter"_qs, gb_inne);
+    na_miejscu(chb_capitals, u"chb_capitals"_qs, 8, 17, 185, 17);
+    chb_boxes = new QCheckBox(u"Drukuj w kratkach"_qs, gb_inne);
+    na_miejscu(chb_boxes, u"chb_boxes"_qs, 8, 36, 185, 17);
+
+    b_ok = new QPushButton(u"OK"_qs, this);
+    b_ok->setObjectName(u"b_ok"_qs);
+    b_ok->setGeometry(137, 375, 89, 25);
+    b_ok->setDefault(true);
+    b_anuluj = new QPushButton(u"Anuluj"_qs, this);
+    b_anuluj->setObjectName(u"b_anuluj"_qs);
+    b_anuluj->setGeometry(232, 375, 89, 25);
+    b_anuluj->setAutoDefault(false);
+
+    connect(opl_UP, &QToolButton::clicked, this, &Tpreferencje::opl_UPClick);
+    connect(opl_DOWN, &QToolButton::clicked, this, &Tpreferencje::opl_DOWNClick);
+    connect(chb_oplata, &QCheckBox::toggled, this, &Tpreferencje::chb_oplataClick);
+    connect(b_ok, &QPushButton::clicked, this, &Tpreferencje::b_okClick);
+    connect(b_anuluj, &QPushButton::clicked, this, &Tpreferencje::b_anulujClick);
+}
+
+void Tpreferencje::zaladuj_obrazki() {
+    const QByteArray jpeg = dane_zasobu(u"KOLOR_MALY"_qs);
+    i_kolorowy->setPixmap(QPixmap::fromImage(dekoduj_jpeg(jpeg)));
+    i_czarnobialy->setPixmap(QPixmap::fromImage(dekoduj_jpeg(jpeg, true)));
+    QPixmap pusty(91, 125);
+    pusty.fill(Qt::white);
+    i_brak->setPixmap(pusty);
+}
+
+void Tpreferencje::showEvent(QShowEvent* zdarzenie) {
+    // Centred on the main window, or on whatever opened it.
+    const QWidget* nad = okna().glowne ? static_cast<QWidget*>(okna().glowne) : parentWidget();
+    if (nad && nad->isVisible()) move(nad->window()->frameGeometry().center() - rect().center());
+    FormShow();
+    QDialog::showEvent(zdarzenie);
+}
+
+void Tpreferencje::FormShow() {
+    const QString sciezka = plik_programu(plik_ustawien);
+    if (QFile::exists(sciezka)) {
+        // This window's own defaults, not those of the print preparation.
+        const PlikIni ini = PlikIni::wczytaj(sciezka);
+        switch (ini.liczba_calkowita(u"typ_formularza"_qs, 1)) {
+            case 2:
+                czarnobialy->setChecked(true);
+                break;
+            case 3:
+                brak->setChecked(true);
+                break;
+            default:
+                kolorowy->setChecked(true);
+                break;
+        }
+        switch (ini.liczba_calkowita(u"ilosc_odcinkow"_qs, 2)) {
+            case 1:
+                odc1->setChecked(true);
+                break;
+            case 4:
+                odc4->setChecked(true);
+                break;
+            default:
+                odc2->setChecked(true);
+                break;
+        }
+        if (ini.tekst(u"uklad_strony"_qs, u"portrait"_qs) == u"portrait")
+            pionowy->setChecked(true);
+        else
+            poziomy->setChecked(true);
+        chb_capitals->setChecked(ini.logiczna(u"capitals"_qs, true));
+        chb_boxes->setChecked(ini.logiczna(u"boxes"_qs, false));
+        for (const auto& [pole, klucz] : marginesy()) {
+            const int mm = ini.liczba_calkowita(klucz, 50);
+            pole->setText(QString::number(mm <= 1000 ? mm : 50));
+        }
+        chb_oplata->setChecked(ini.logiczna(u"drukuj_oplate"_qs, false));
+        pokaz_oplate(setne(ini.liczba(u"oplata_wart"_qs, 2.5)));
+    } else {
+        // The margins and the boxes keep what the window showed last.
+        kolorowy->setChecked(true);
+        odc2->setChecked(true);
+        pionowy->setChecked(true);
+        chb_capitals->setChecked(true);
+        chb_oplata->setChecked(false);
+        oplata_ = 250;
+        oplata1->setText(u"2,50"_qs);
+    }
+    chb_oplataClick();
+}
+
+QList<std::pair<QLineEdit*, QString>> Tpreferencje::marginesy() const {
+    return {{margines_gorny, u"margin_top"_qs}, {margines_lewy, u"margin_left"_qs}};
+}
+
+void Tpreferencje::pokaz_oplate(qint64 setne) {
+    oplata_ = setne;
+    oplata1->setText(tekst_setnych(setne));
+}
+
+void Tpreferencje::opl_UPClick() {
+    if (oplata_ + 10 < 10000) pokaz_oplate(oplata_ + 10);
+}
+
+void Tpreferencje::opl_DOWNClick() {
+    const qint64 v = oplata_ - 10;
+    pokaz_oplate(v < 10 ? 0 : v);
+}
+
+void Tpreferencje::chb_oplataClick() {
+    const bool tak = chb_oplata->isChecked();
+    for (QWidget* w : {static_cast<QWidget*>(oplata1), static_cast<QWidget*>(opl_UP),
+                       static_cast<QWidget*>(opl_DOWN), static_cast<QWidget*>(l_pln)})
+        w->setEnabled(tak);
+}
+
+bool Tpreferencje::zapisz() {
+    ZapisUstawien plik;
+    if (const int typ = kolorowy->isChecked()      ? 1
+                        : czarnobialy->isChecked() ? 2
+                        : brak->isChecked()        ? 3
+                                                   : 0)
+        if (!plik.zapisz_liczbe_calkowita(u"typ_formularza"_qs, typ)) return false;
+    if (const int n = odc1->isChecked() ? 1 : odc2->isChecked() ? 2 : odc4->isChecked() ? 4 : 0)
+        if (!plik.zapisz_liczbe_calkowita(u"ilosc_odcinkow"_qs, n)) return false;
+    if (!plik.zapisz_tekst(u"uklad_strony"_qs,
+                           poziomy->isChecked() ? u"landscape"_qs : u"portrait"_qs))
+        return false;
+    if (!plik.zapisz_logiczna(u"capitals"_qs, chb_capitals->isChecked())) return false;
+    if (!plik.zapisz_logiczna(u"boxes"_qs, chb_boxes->isChecked())) return false;
+    for (const auto& [pole, klucz] : marginesy()) {
+        const auto mm = liczba_calkowita(QStringView(pole->text()));
+        if (!mm || !plik.zapisz_liczbe_calkowita(klucz, *mm)) return false;
+    }
+    if (!plik.zapisz_logiczna(u"drukuj_oplate"_qs, chb_oplata->isChecked())) return false;
+    return plik.zapisz_tekst(u"oplata_wart"_qs, tekst_setnych(oplata_));
+}
+
+void Tpreferencje::b_okClick() {
+    if (!zapisz())
+        Dialogi::komunikat(this, u"Nie udało sie zapisać zmian konfiguracyjnych!"_qs,
+                           u"Błąd zapisu"_qs, Dialogi::Ikona::Blad);
+    accept();
+}
+
+void Tpreferencje::b_anulujClick() { reject(); }

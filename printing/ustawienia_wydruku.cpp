@@ -1,0 +1,231 @@
+#include "printing/ustawienia_wydruku.h"
+
+#include "register/bezpieczny_zapis.h"
+
+#include "editor/kwota.h"
+#include "register/folder_programu.h"
+#include "register/tekst.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cmath>
+
+namespace {
+
+QString tekst(QByteArrayView bajty) {
+    return cp1250::na_unicode(
+        std::string_view(bajty.data(), static_cast<std::size_t>(bajty.size())));
+}
+
+QByteArrayList linie(QByteArray tresc) {
+    // A file saved by an editor that marks UTF-8 still has plain ASCII keys.
+    if (tresc.startsWith("\xEF\xBB\xBF")) tresc.remove(0, 3);
+    QByteArrayList wynik = tresc.split('\n');
+    for (QByteArray& l : wynik)
+        if (l.endsWith('\r')) l.chop(1);
+    if (!wynik.isEmpty() && wynik.last().isEmpty()) wynik.removeLast();
+    return wynik;
+}
+
+// The section's name when the line opens a section.
+std::optional<QString> naglowek_sekcji(const QByteArray& linia) {
+    const QByteArray t = linia.trimmed();
+    if (!t.startsWith('[')) return std::nullopt;
+    const qsizetype koniec = t.indexOf(']');
+    if (koniec < 0) return std::nullopt;
+    return tekst(QByteArrayView(t).sliced(1, koniec - 1)).trimmed();
+}
+
+// Key and value of a "key=value" line; comments and other lines give nothing.
+std::optional<std::pair<QString, QString>> para(const QByteArray& linia) {
+    const QByteArray t = linia.trimmed();
+    if (t.isEmpty() || t.startsWith(';')) return std::nullopt;
+    const qsizetype rowna = t.indexOf('=');
+    if (rowna <= 0) return std::nullopt;
+    const QByteArray k = t.left(rowna).trimmed();
+    QByteArray w = t.mid(rowna + 1).trimmed();
+    if (w.size() >= 2 && (w.front() == '"' || w.front() == '\'') && w.back() == w.front())
+        w = w.mid(1, w.size() - 2);
+    return std::pair{tekst(k), tekst(w)};
+}
+
+bool ta_sama_nazwa(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+QByteArray bajty(const QString& tekst) {
+    const std::string b = cp1250::z_unicode(tekst);
+    return QByteArray(b.data(), static_cast<qsizetype>(b.size()));
+}
+
+}  // namespace
+
+PlikIni PlikIni::z_tekstu(const QByteArray& tresc, const QString& sekcja) {
+    PlikIni ini;
+    bool w_sekcji = false;
+    for (const QByteArray& linia : linie(tresc)) {
+        if (const auto nazwa = naglowek_sekcji(linia)) {
+            w_sekcji = ta_sama_nazwa(*nazwa, sekcja);
+            continue;
+        }
+        if (!w_sekcji) continue;
+        if (auto p = para(linia)) {
+            if (!ini.wartosc(p->first)) ini.klucze_.append(std::move(*p));
+        }
+    }
+    return ini;
+}
+
+PlikIni PlikIni::wczytaj(const QString& sciezka, const QString& sekcja) {
+    QFile plik(sciezka);
+    if (!plik.open(QIODevice::ReadOnly)) return {};
+    return z_tekstu(plik.readAll(), sekcja);
+}
+
+std::optional<QString> PlikIni::wartosc(const QString& klucz) const {
+    for (const auto& [k, w] : klucze_)
+        if (ta_sama_nazwa(k, klucz)) return w;
+    return std::nullopt;
+}
+
+QString PlikIni::tekst(const QString& klucz, const QString& domyslny) const {
+    return wartosc(klucz).value_or(domyslny);
+}
+
+int PlikIni::liczba_calkowita(const QString& klucz, int domyslna) const {
+    const auto w = wartosc(klucz);
+    if (!w) return domyslna;
+    return ::liczba_calkowita(QStringView(*w)).value_or(domyslna);
+}
+
+bool PlikIni::logiczna(const QString& klucz, bool domyslna) const {
+    return liczba_calkowita(klucz, domyslna ? 1 : 0) != 0;
+}
+
+double PlikIni::liczba(const QString& klucz, double domyslna) const {
+    const auto w = wartosc(klucz);
+    if (!w) return domyslna;
+    return czytaj_liczbe(*w).value_or(domyslna);
+}
+
+std::optional<double> czytaj_liczbe(const QString& tekst) {
+    QString t = tekst.trimmed();
+    t.replace(u',', u'.');
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+QString tekst_liczby(double wartosc) {
+    // Fifteen significant digits hide the binary noise of repeated 0.1 steps
+    // (0.1 + 0.2 is 0,3, not 0,30000000000000004).
+    QString t = QString::number(wartosc, 'g', 15);
+    if (t.contains(u'e')) {
+        // Never an exponent: a hand-edited fee of 1e-5 still reads as digits.
+        t = QString::number(wartosc, 'f', 15);
+        if (t.contains(u'.')) {
+            while (t.endsWith(u'0')) t.chop(1);
+            if (t.endsWith(u'.')) t.chop(1);
+        }
+    }
+    if (t == u"-0") t = u"0"_qs;
+    t.replace(u'.', u',');
+    return t;
+}
+
+UstawieniaWydruku czytaj_ustawienia_wydruku(const QString& sciezka) {
+    UstawieniaWydruku u;  // the defaults of a missing file
+    if (QFileInfo::exists(sciezka)) {
+        const PlikIni ini = PlikIni::wczytaj(sciezka);
+        u.typ_formularza = ini.liczba_calkowita(u"typ_formularza"_qs, 2);
+        u.ilosc_odcinkow = ini.liczba_calkowita(u"ilosc_odcinkow"_qs, 2);
+        u.uklad_strony = ini.tekst(u"uklad_strony"_qs, u"portrait"_qs);
+        u.capitals = ini.logiczna(u"capitals"_qs, true);
+        u.margin_top = ini.liczba_calkowita(u"margin_top"_qs, 50);
+        u.margin_left = ini.liczba_calkowita(u"margin_left"_qs, 50);
+        u.drukuj_oplate = ini.logiczna(u"drukuj_oplate"_qs, false);
+        u.oplata_wart = tekst_liczby(ini.liczba(u"oplata_wart"_qs, 2.5));
+        u.boxes = ini.logiczna(u"boxes"_qs, false);
+    }
+
+    if (u.ilosc_odcinkow != 1 && u.ilosc_odcinkow != 2 && u.ilosc_odcinkow != 4)
+        u.ilosc_odcinkow = 2;
+    if (u.uklad_strony != u"landscape" && u.uklad_strony != u"portrait")
+        u.uklad_strony = u"landscape"_qs;
+    if (u.margin_top > 1000 || u.margin_top < 0) u.margin_top = 50;
+    if (u.margin_left > 1000 || u.margin_left < 0) u.margin_left = 50;
+    return u;
+}
+
+UstawieniaWydruku czytaj_ustawienia_wydruku() {
+    return czytaj_ustawienia_wydruku(plik_programu(u"config.ini"_qs));
+}
+
+ZapisUstawien::ZapisUstawien(QString sciezka, QString sekcja)
+    : sciezka_(std::move(sciezka)), sekcja_(std::move(sekcja)) {}
+
+ZapisUstawien::ZapisUstawien() : ZapisUstawien(plik_programu(u"config.ini"_qs)) {}
+
+bool ZapisUstawien::zapisz_tekst(const QString& klucz, const QString& wartosc) {
+    QByteArrayList l;
+    const QFileInfo info(sciezka_);
+    if (info.exists()) {
+        // A file the user made read-only is not replaced behind their back.
+        if (!(info.permissions() & QFileDevice::WriteOwner)) return false;
+        QFile plik(sciezka_);
+        if (!plik.open(QIODevice::ReadOnly)) return false;
+        const QByteArray tresc = plik.readAll();
+        if (plik.error() != QFileDevice::NoError) return false;
+        l = linie(tresc);
+    }
+
+    const QByteArray nowa = bajty(klucz) + '=' + bajty(wartosc);
+    qsizetype poczatek = -1;      // the section's header line
+    qsizetype koniec = l.size();  // the line after the section's last key
+    for (qsizetype i = 0; i < l.size(); ++i) {
+        if (const auto nazwa = naglowek_sekcji(l[i])) {
+            if (poczatek >= 0) break;
+            if (ta_sama_nazwa(*nazwa, sekcja_)) {
+                poczatek = i;
+                koniec = i + 1;
+            }
+            continue;
+        }
+        if (poczatek < 0) continue;
+        if (const auto p = para(l[i])) {
+            if (ta_sama_nazwa(p->first, klucz)) {
+                l[i] = nowa;
+                koniec = -1;
+                break;
+            }
+        }
+        if (!l[i].trimmed().isEmpty()) koniec = i + 1;
+    }
+    if (poczatek < 0) {
+        if (!l.isEmpty() && !l.last().trimmed().isEmpty()) l.append(QByteArray());
+        l.append('[' + bajty(sekcja_) + ']');
+        l.append(nowa);
+    } else if (koniec >= 0) {
+        l.insert(koniec, nowa);
+    }
+
+    return zapisz_bezpiecznie(sciezka_, [&](QIODevice& plik) {
+        for (const QByteArray& linia : l)
+            if (plik.write(linia + "\r\n") != linia.size() + 2) return false;
+        return true;
+    });
+}
+
+bool ZapisUstawien::zapisz_liczbe_calkowita(const QString& klucz, int wartosc) {
+    return zapisz_tekst(klucz, QString::number(wartosc));
+}
+
+bool ZapisUstawien::zapisz_logiczna(const QString& klucz, bool wartosc) {
+    return zapisz_tekst(klucz, wartosc ? u"1"_qs : u"0"_qs);
+}
+
+bool ZapisUstawien::zapisz_liczbe(const QString& klucz, double wartosc) {
+    return zapisz_tekst(klucz, tekst_liczby(wartosc));
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+// config.ini: the print settings, section [SETTINGS], one "key=value" line per
+// key. Read afresh before every print; written only by the preferences window.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// The keys of one section of an INI file. Names of sections and keys compare
+// without regard to case; values lose surrounding blanks and one pair of
+// surrounding quotes; texts are Windows-1250.
+class PlikIni {
+  public:
+    PlikIni() = default;
+    // An unreadable or missing file reads as an empty one.
+    static PlikIni wczytaj(const QString& sciezka, const QString& sekcja = u"SETTINGS"_qs);
+    static PlikIni z_tekstu(const QByteArray& tresc, const QString& sekcja = u"SETTINGS"_qs);
+
+    std::optional<QString> wartosc(const QString& klucz) const;
+
+    QString tekst(const QString& klucz, const QString& domyslny) const;
+    // An integer text as the amount fields accept it; anything else is the default.
+    int liczba_calkowita(const QString& klucz, int domyslna) const;
+    // Any non-zero integer is true.
+    bool logiczna(const QString& klucz, bool domyslna) const;
+    // A decimal number with a comma or a point.
+    double liczba(const QString& klucz, double domyslna) const;
+
+  private:
+    QList<std::pair<QString, QString>> klucze_;
+};
+
+// The shortest decimal text of a number with a decimal comma: 2,5 10 0,3.
+QString tekst_liczby(double wartosc);
+// Reads "2,5" and "2.5" alike.
+std::optional<double> czytaj_liczbe(const QString& tekst);
+
+struct UstawieniaWydruku {
+    int typ_formularza = 1;  // 1 coloured, 2 black-and-white, 3 pre-printed; others act as 2
+    int ilosc_odcinkow = 2;  // 1, 2 or 4
+    QString uklad_strony = u"portrait"_qs;  // "portrait" or "landscape"
+    bool capitals = true;
+    bool boxes = false;
+    int margin_left = 5;  // mm
+    int margin_top = 5;
+    bool drukuj_oplate = false;
+    QString oplata_wart = u"2,50"_qs;
+
+    friend bool operator==(const UstawieniaWydruku&, const UstawieniaWydruku&) = default;
+};
+
+// Reads and validates the file; a missing file gives the defaults of a
+// first run, which are not those of a missing key.
+UstawieniaWydruku czytaj_ustawienia_wydruku(const QString& sciezka);
+UstawieniaWydruku czytaj_ustawienia_wydruku();  // config.ini in the program's folder
+
+// Writes keys of [SETTINGS] one by one: each call rewrites the file at once
+// (safely, through a temporary file), so when a later key fails the keys
+// written before it stay in the file. Other keys, sections and lines of the
+// file are kept as they were.
+class ZapisUstawien {
+  public:
+    explicit ZapisUstawien(QString sciezka, QString sekcja = u"SETTINGS"_qs);
+    ZapisUstawien();  // config.ini in the program's folder
+
+    // False when the file could not be read or written; it is then unchanged.
+    bool zapisz_tekst(const QString& klucz, const QString& wartosc);
+    bool zapisz_liczbe_calkowita(const QString& klucz, int wartosc);
+    bool zapisz_logiczna(const QString& klucz, bool wartosc);  // "1" / "0"
+    bool zapisz_liczbe(const QString& klucz, double wartosc);  // decimal comma
+
+  private:
+    QString sciezka_;
+    QString sekcja_;
+};

@@ -1,0 +1,164 @@
+// Every file the program writes, under the faults of a real disk: after each
+// failure the previous file is intact byte for byte, no temporary file is
+// left, the user was told, and a second try succeeds.
+#include "addressbook/lista.h"
+#include "addressbook/wpisy.h"
+#include "register/pliki_przelewow.h"
+#include "ui/dialogi.h"
+#include "ui/main/glowny.h"
+#include "wspolne/pomocnicze.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+enum class Awaria { zapis_w_polowie, podmiana, brak_folderu };
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Awaria)
+
+namespace {
+
+struct Awarie {
+    explicit Awarie(Awaria a, const QString& folder) {
+        if (a == Awaria::zapis_w_polowie) {
+            qputenv("VANDORIA_AWARIA_PLIK", folder.toLocal8Bit());
+            qputenv("VANDORIA_AWARIA_PO", "300");
+        } else if (a == Awaria::podmiana) {
+            qputenv("VANDORIA_AWARIA_PLIK", folder.toLocal8Bit());
+            qputenv("VANDORIA_AWARIA_PO", "100000000");
+            qputenv("VANDORIA_AWARIA_RENAME", "1");
+        }
+    }
+    ~Awarie() { wylacz(); }
+    static void wylacz() {
+        qunsetenv("VANDORIA_AWARIA_PLIK");
+        qunsetenv("VANDORIA_AWARIA_PO");
+        qunsetenv("VANDORIA_AWARIA_RENAME");
+    }
+};
+
+// One file format as the program saves it: the file's name, how to make its
+// previous content, and the window command that saves the new one (true when
+// it reported success).
+struct Format {
+    QString nazwa;
+    std::function<void(const QString& sciezka)> przygotuj;
+    std::function<bool(const QString& sciezka)> zapisz;
+    QString komunikat;
+};
+
+std::unique_ptr<Tglowne_okno> okno;
+
+Format plik_przelewow(const QString& nazwa) {
+    return {nazwa,
+            [](const QString& sciezka) {
+                auto t = std::make_unique<TablicaPrzelewow>();
+                t->dopisz(przelew("stary"));
+                QVERIFY(zapisz_przelewy(sciezka, *t, 1));
+            },
+            [](const QString& sciezka) {
+                okno = std::make_unique<Tglowne_okno>();
+                for (int i = 0; i < 20; ++i) okno->rejestr.tablica_przelewow.dopisz(przelew("nowy"));
+                okno->rejestr.sciezka_pliku = sciezka;
+                okno->rejestr.plik_ma_nazwe = true;
+                okno->rejestr.plik_zmieniony = true;
+                if (!QFile::exists(sciezka)) Dialogi::Test::wybierz_plik(sciezka);
+                const bool ok = okno->FileSave1Execute();
+                if (!ok && !okno->rejestr.plik_zmieniony) QTest::qFail("niezapisane zmiany zgubione", __FILE__, __LINE__);
+                return ok;
+            },
+            u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs};
+}
+
+// A book is saved by "OK" of the address-book window into the program's folder.
+Format ksiazka(const QString& rodzaj) {
+    return {plik_bazy(rodzaj),
+            [rodzaj](const QString& sciezka) {
+                qputenv("VANDORIA_DIR", QFileInfo(sciezka).absolutePath().toLocal8Bit());
+                auto t = std::make_unique<TablicaWpisow>();
+                Twpis_bazy w;
+                w.nazwa1 = "stary wpis";
+                t->dodanie_elementu(w);
+                QVERIFY(zapis_do_pliku_bazy(plik_bazy(rodzaj), *t));
+            },
+            [rodzaj](const QString& sciezka) {
+                qputenv("VANDORIA_DIR", QFileInfo(sciezka).absolutePath().toLocal8Bit());
+                Tlista_wpisow lista;
+                rodzaj_bazy = rodzaj;
+                wybor_z_bazy = false;
+                lista.przypisanie_label();
+                Twpis_bazy w;
+                w.nazwa1 = "nowy wpis";
+                tablica_wpisow.dodanie_elementu(w);
+                lista.zapisz_zmianyClick();
+                // A failed save keeps the changes in the window for another try.
+                const bool zapisano = tablica_wpisow.ilosc_el_w_bazie() == 0;
+                if (!zapisano && tablica_wpisow.ilosc_el_w_bazie() == 0)
+                    QTest::qFail("zmiany zgubione", __FILE__, __LINE__);
+                tablica_wpisow.czyszczenie_tablicy();
+                return zapisano;
+            },
+            u"Nie udało sie zapisać zmian!"_qs};
+}
+
+QList<Format> formaty() {
+    return {plik_przelewow(u"konto.p2"_qs), plik_przelewow(u"konto.vando"_qs), ksiazka(u"odbiorcy"_qs),
+            ksiazka(u"nadawcy"_qs), ksiazka(u"tytuly"_qs)};
+}
+
+}  // namespace
+
+class TestAwarie : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() {
+        Awarie::wylacz();
+        okno.reset();
+    }
+
+    void awaria_zapisu_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<Awaria>("awaria");
+        const auto lista = formaty();
+        for (int f = 0; f < lista.size(); ++f) {
+            const QByteArray n = lista[f].nazwa.toUtf8();
+            QTest::newRow(n + " zapis w połowie") << f << Awaria::zapis_w_polowie;
+            QTest::newRow(n + " podmiana pliku") << f << Awaria::podmiana;
+            QTest::newRow(n + " brak folderu") << f << Awaria::brak_folderu;
+        }
+    }
+    void awaria_zapisu() {
+        QFETCH(int, format);
+        QFETCH(Awaria, awaria);
+        const Format f = formaty()[format];
+        SeamDialogow seam;
+        QTemporaryDir katalog;
+        const QString folder = awaria == Awaria::brak_folderu ? katalog.filePath(u"nie_ma"_qs) : katalog.path();
+        const QString sciezka = folder + u'/' + f.nazwa;
+        if (awaria != Awaria::brak_folderu) f.przygotuj(sciezka);
+        const QByteArray stare = czytaj_plik(sciezka);
+        {
+            Awarie a(awaria, folder);
+            QVERIFY(!f.zapisz(sciezka));
+        }
+        QCOMPARE(Dialogi::Test::teksty().value(0), f.komunikat);
+        QCOMPARE(czytaj_plik(sciezka), stare);
+        QCOMPARE(QDir(katalog.path()).entryList(QDir::Files | QDir::Hidden),
+                 awaria == Awaria::brak_folderu ? QStringList{} : QStringList{f.nazwa});
+
+        if (awaria == Awaria::brak_folderu) QVERIFY(QDir().mkpath(folder));
+        QVERIFY(f.zapisz(sciezka));
+        QVERIFY(czytaj_plik(sciezka) != stare);
+    }
+};
+
+QTEST_MAIN(TestAwarie)
+#include "test_awarie.moc"

@@ -1,0 +1,118 @@
+// The update library loaded and called the way the program's menu command does.
+#include "extras/aktualizacja.h"
+#include "serwer_http.h"
+#include "ui/dialogi.h"
+#include "ui/main/glowny.h"
+#include "wspolne/pomocnicze.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+class TestBibliotekaUpdate : public QObject {
+    Q_OBJECT
+    QString dom_;
+    QTemporaryDir katalog_;
+    SerwerHttp serwer_;
+
+    // The library keeps its own copy of the program's code, so it reads the
+    // real per-user store: the test's home folder stands in for the user's.
+    void ustaw_magazyn(const QString& adres, const QString& wersja) {
+        QSettings magazyn(QSettings::IniFormat, QSettings::UserScope, u"Vandoria"_qs, u"Vandoria"_qs);
+        QVERIFY(magazyn.fileName().startsWith(dom_));
+        magazyn.setValue(u"UpdateServerAdress"_qs, adres);
+        magazyn.setValue(u"CurrentVersion"_qs, wersja);
+        magazyn.sync();
+    }
+
+    // Runs the library's procedure; returns its window's text and whether it offered "Pobierz!".
+    std::pair<QString, bool> pokaz_update() {
+        QString tekst;
+        bool pobierz = false;
+        QTimer zegar;
+        connect(&zegar, &QTimer::timeout, this, [&] {
+            auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!okno || okno->objectName() != u"okno_aktualizacji") return;
+            tekst = okno->findChild<QLabel*>(u"wynik"_qs)->text();
+            pobierz = okno->findChild<QPushButton*>(u"pobierz"_qs) != nullptr;
+            okno->reject();
+        });
+        zegar.start(10);
+        if (!wywolaj_z_biblioteki(QStringLiteral(BIBLIOTEKA_UPDATE), "pokaz_update")) return {u"nie wywołano"_qs, false};
+        return {tekst, pobierz};
+    }
+
+public:
+    explicit TestBibliotekaUpdate(QString dom) : dom_(std::move(dom)) {}
+
+private slots:
+    void initTestCase() {
+        QVERIFY(katalog_.isValid());
+        qputenv("VANDORIA_DIR", katalog_.path().toUtf8());
+    }
+
+    // Beside the tests there is no update library. First, before the library
+    // is loaded: once loaded, it stays in the process under its name.
+    void brak_biblioteki() {
+        SeamDialogow seam;
+        Tglowne_okno okno;
+        okno.aktualizacjeClick();
+        const auto pokazane = Dialogi::Test::pokazane();
+        QCOMPARE(pokazane.size(), 1);
+        QCOMPARE(pokazane[0].tekst, u"Nie można znaleźć proceudry w bibliotece!"_qs);
+        QCOMPARE(pokazane[0].tytul, u"Vandoria"_qs);
+        QCOMPARE(pokazane[0].ikona, Dialogi::Ikona::Blad);
+    }
+
+    void wynik_sprawdzenia_data() {
+        QTest::addColumn<QByteArray>("tresc");  // empty: the server has no such file
+        QTest::addColumn<QString>("wersja_biezaca");
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("pobierz");
+        QTest::newRow("nowsza") << QByteArray("1.9\r\nhttp://p.example.org/v19.exe\r\n") << u"1.7"_qs
+                                << u"Dostępna jest nowsza wersja programu: 1.9"_qs << true;
+        QTest::newRow("ta sama") << QByteArray("1.9\r\nhttp://p.example.org/v19.exe\r\n") << u"1.9"_qs
+                                 << u"Używasz najnowszej wersji programu."_qs << false;
+        QTest::newRow("niebezpieczny adres") << QByteArray("1.9\r\nfile:///C:/zlo.exe\r\n") << u"1.7"_qs
+                                             << u"Dostępna jest nowsza wersja programu: 1.9"_qs << false;
+        QTest::newRow("nieudane") << QByteArray() << u"1.7"_qs
+                                  << u"Nie udało się sprawdzić dostępności aktualizacji."_qs << false;
+    }
+    void wynik_sprawdzenia() {
+        QFETCH(QByteArray, tresc);
+        QFETCH(QString, wersja_biezaca);
+        QFETCH(QString, tekst);
+        QFETCH(bool, pobierz);
+        serwer_.wyczysc();
+        if (!tresc.isEmpty()) serwer_.ustaw(u"/update.txt"_qs, tresc);
+        ustaw_magazyn(serwer_.adres(u"/update.txt"_qs), wersja_biezaca);
+
+        const auto [pokazany, z_przyciskiem] = pokaz_update();
+        QCOMPARE(pokazany, tekst);
+        QCOMPARE(z_przyciskiem, pobierz);
+        QCOMPARE(serwer_.zapytania(), QStringList{u"/update.txt"_qs});
+        QVERIFY(!QFile::exists(katalog_.filePath(u"update.txt"_qs)));
+    }
+
+    void brak_procedury() {
+        QVERIFY(!wywolaj_z_biblioteki(QStringLiteral(BIBLIOTEKA_UPDATE), "nie_ma_takiej_procedury"));
+    }
+
+};
+
+int main(int argc, char* argv[]) {
+    QTemporaryDir dom;
+    qputenv("HOME", dom.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", (dom.path() + u"/config"_qs).toUtf8());
+    QApplication aplikacja(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    TestBibliotekaUpdate test(dom.path());
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_biblioteka_update.moc"

@@ -1,0 +1,261 @@
+#include "extras/statystyki.h"
+#include "extras/statystyki_obliczenia.h"
+#include "register/przelew.h"
+#include "ui/dialogi.h"
+#include "ui/main/glowny.h"
+#include "ui/okna.h"
+#include "wspolne/pomocnicze.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(KryteriaStatystyk)
+
+namespace {
+
+Tprzelew zlecenie(const char* odbiorca, const char* nadawca, const char* zlote, const char* grosze, const char* data,
+                  bool czy_przelew = true) {
+    Tprzelew p = przelew(odbiorca, zlote, grosze, "", data);
+    p.nazwa_nadawcy1 = w1250(nadawca);
+    p.czy_przelew = czy_przelew ? 1 : 0;
+    return p;
+}
+
+// Two spellings of one recipient, a deposit, an order without a date, dates
+// in both of the forms files carry.
+std::unique_ptr<TablicaPrzelewow> fikstura() {
+    auto t = std::make_unique<TablicaPrzelewow>();
+    t->dopisz(zlecenie("Zakład Energetyczny", "Jan", "10", "50", "2008-03-15"));
+    t->dopisz(zlecenie("zakład energetyczny", "Anna", "0", "5", "15.07.2008"));
+    t->dopisz(zlecenie("Urząd", "Jan", "100", "00", "2009-03-01", false));
+    t->dopisz(zlecenie("Bez daty", "", "7", "00", ""));
+    return t;
+}
+
+KryteriaStatystyk kryteria(const QString& rok, int miesiac = 0, const char* odbiorca = nullptr,
+                           const char* nadawca = nullptr) {
+    KryteriaStatystyk k;
+    k.rok = rok;
+    k.miesiac = miesiac;
+    if (odbiorca) k.odbiorca = w1250(odbiorca);
+    if (nadawca) k.nadawca = w1250(nadawca);
+    return k;
+}
+
+QStringList pozycje(const QComboBox* lista) {
+    QStringList wynik;
+    for (int i = 0; i < lista->count(); ++i) wynik << lista->itemText(i);
+    return wynik;
+}
+
+QStringList etykiety(const TFstatystyki& okno) {
+    QStringList wynik;
+    for (const QLabel* l : {okno.Lwypisanych, okno.LwypisanychWplat, okno.LwypisanychPrzelewow, okno.Lkwota,
+                            okno.LkwotaWplat, okno.LkwotaPrzelewow})
+        wynik << l->text();
+    return wynik;
+}
+
+}  // namespace
+
+class TestStatystyki : public QObject {
+    Q_OBJECT
+
+private slots:
+    void liczenie_wedlug_kryteriow_data() {
+        QTest::addColumn<KryteriaStatystyk>("k");
+        QTest::addColumn<int>("wplat");
+        QTest::addColumn<int>("przelewow");
+        QTest::addColumn<qint64>("kwota_wplat");
+        QTest::addColumn<qint64>("kwota_przelewow");
+        QTest::newRow("wszystkie") << kryteria({}) << 1 << 3 << qint64(10000) << qint64(1755);
+        QTest::newRow("rok 2008") << kryteria(u"2008"_qs) << 0 << 2 << qint64(0) << qint64(1055);
+        QTest::newRow("rok 2009") << kryteria(u"2009"_qs) << 1 << 0 << qint64(10000) << qint64(0);
+        QTest::newRow("marzec każdego roku") << kryteria({}, 3) << 1 << 1 << qint64(10000) << qint64(1050);
+        QTest::newRow("marzec 2008") << kryteria(u"2008"_qs, 3) << 0 << 1 << qint64(0) << qint64(1050);
+        QTest::newRow("odbiorca bez dat i rok") << kryteria(u"2008"_qs, 0, "Bez daty") << 0 << 0 << qint64(0)
+                                                << qint64(0);
+        QTest::newRow("odbiorca bez dat i miesiąc") << kryteria({}, 1, "Bez daty") << 0 << 0 << qint64(0) << qint64(0);
+        QTest::newRow("odbiorca z wielkiej litery") << kryteria({}, 0, "Zakład Energetyczny") << 0 << 1 << qint64(0)
+                                                    << qint64(1050);
+        QTest::newRow("odbiorca z małej litery") << kryteria({}, 0, "zakład energetyczny") << 0 << 1 << qint64(0)
+                                                 << qint64(5);
+        QTest::newRow("nadawca") << kryteria({}, 0, nullptr, "Jan") << 1 << 1 << qint64(10000) << qint64(1050);
+        QTest::newRow("nadawca i odbiorca") << kryteria({}, 0, "Urząd", "Jan") << 1 << 0 << qint64(10000)
+                                            << qint64(0);
+    }
+    void liczenie_wedlug_kryteriow() {
+        QFETCH(KryteriaStatystyk, k);
+        QFETCH(int, wplat);
+        QFETCH(int, przelewow);
+        QFETCH(qint64, kwota_wplat);
+        QFETCH(qint64, kwota_przelewow);
+        const auto t = fikstura();
+        const WynikStatystyk w = licz_statystyki(*t, t->ilosc_el(), k);
+        QVERIFY(!w.blad);
+        QCOMPARE(w.wplat, wplat);
+        QCOMPARE(w.przelewow, przelewow);
+        QCOMPARE(w.kwota_wplat, kwota_wplat);
+        QCOMPARE(w.kwota_przelewow, kwota_przelewow);
+    }
+
+    void listy_bez_powtorzen_i_posortowane() {
+        auto t = fikstura();
+        t->dopisz(zlecenie("  ", "Jan", "1", "00", "2008-01-01"));  // blank names are not offered
+        const ListyStatystyk l = listy_statystyk(*t, t->ilosc_el());
+        QVERIFY(!l.blad);
+        QCOMPARE(l.lata, (QStringList{u"2008"_qs, u"2009"_qs}));
+        QCOMPARE(l.nadawcy, (QStringList{u"Anna"_qs, u"Jan"_qs}));
+        QCOMPARE(l.odbiorcy, (QStringList{u"Bez daty"_qs, u"Urząd"_qs, u"Zakład Energetyczny"_qs}));
+    }
+
+    void nieczytelna_data_przerywa() {
+        auto t = fikstura();
+        (*t)[3].data = "32.13.2020";
+        const QString komunikat = u"Przelew nr 3: nie można odczytać daty „32.13.2020”."_qs;
+
+        const WynikStatystyk w = licz_statystyki(*t, t->ilosc_el(), {});
+        QVERIFY(w.blad);
+        QCOMPARE(w.blad->komunikat(), komunikat);
+
+        const ListyStatystyk l = listy_statystyk(*t, t->ilosc_el());
+        QVERIFY(l.blad);
+        QCOMPARE(l.blad->komunikat(), komunikat);
+        QCOMPARE(l.lata, QStringList{u"2008"_qs});  // what came before the bad row
+    }
+
+    void nieczytelna_kwota_tylko_gdy_liczona() {
+        auto t = fikstura();
+        (*t)[2].kwota = "12a";
+        const WynikStatystyk w = licz_statystyki(*t, t->ilosc_el(), {});
+        QVERIFY(w.blad);
+        QCOMPARE(w.blad->komunikat(), u"Przelew nr 2: nie można odczytać kwoty „12a,5”."_qs);
+        QVERIFY(!licz_statystyki(*t, t->ilosc_el(), kryteria(u"2009"_qs)).blad);
+    }
+
+    void forma_sumy_data() {
+        QTest::addColumn<qint64>("grosze");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("zero") << qint64(0) << u"0,00"_qs;
+        QTest::newRow("5 groszy") << qint64(5) << u"0,05"_qs;
+        QTest::newRow("50 groszy") << qint64(50) << u"0,50"_qs;
+        QTest::newRow("2,50") << qint64(250) << u"2,50"_qs;
+        QTest::newRow("110,55") << qint64(11055) << u"110,55"_qs;
+        QTest::newRow("ponad 32 bity") << qint64(99999999000) << u"999999990,00"_qs;
+        QTest::newRow("ujemna") << qint64(-505) << u"-5,05"_qs;
+    }
+    void forma_sumy() {
+        QFETCH(qint64, grosze);
+        QFETCH(QString, tekst);
+        QCOMPARE(::forma_sumy(grosze), tekst);
+    }
+
+    void tysiac_najwiekszych_kwot() {
+        auto t = std::make_unique<TablicaPrzelewow>();
+        for (int i = 0; i < TablicaPrzelewow::pojemnosc; ++i) t->dopisz(zlecenie("Odbiorca", "", "999999", "99", ""));
+        const WynikStatystyk w = licz_statystyki(*t, t->ilosc_el(), {});
+        QCOMPARE(w.przelewow, 1000);
+        QCOMPARE(::forma_sumy(w.kwota_przelewow), u"999999990,00"_qs);
+    }
+
+    // --- the window
+
+    void okno_po_pokazaniu() {
+        auto t = std::make_unique<TablicaPrzelewow>();
+        t->dopisz(zlecenie("A", "X", "10", "50", "2008-03-15"));
+        t->dopisz(zlecenie("B", "X", "0", "05", "2009-01-02"));
+        t->dopisz(zlecenie("C", "Y", "100", "00", "", false));
+        TFstatystyki okno(*t);
+        okno.show();
+        QCOMPARE(okno.windowTitle(), u"Statystyki bazy"_qs);
+        QCOMPARE(pozycje(okno.CBrok), (QStringList{u"--"_qs, u"2008"_qs, u"2009"_qs}));
+        QCOMPARE(pozycje(okno.CBmiesiac),
+                 (QStringList{u"--"_qs, u"styczeń"_qs, u"luty"_qs, u"marzec"_qs, u"kwiecień"_qs, u"maj"_qs,
+                              u"czerwiec"_qs, u"lipiec"_qs, u"sierpień"_qs, u"wrzesień"_qs, u"październik"_qs,
+                              u"listopad"_qs, u"grudzień"_qs}));
+        QCOMPARE(pozycje(okno.CBnadawcy), (QStringList{u"--"_qs, u"X"_qs, u"Y"_qs}));
+        QCOMPARE(pozycje(okno.CBodbiorcy), (QStringList{u"--"_qs, u"A"_qs, u"B"_qs, u"C"_qs}));
+        QCOMPARE(etykiety(okno), (QStringList{u"3"_qs, u"1"_qs, u"2"_qs, u"110,55"_qs, u"100,00"_qs, u"10,55"_qs}));
+
+        okno.CBrok->setCurrentIndex(1);
+        QCOMPARE(etykiety(okno), (QStringList{u"1"_qs, u"0"_qs, u"1"_qs, u"10,50"_qs, u"0,00"_qs, u"10,50"_qs}));
+        okno.CBmiesiac->setCurrentIndex(1);  // styczeń 2008: nothing
+        QCOMPARE(okno.Lwypisanych->text(), u"0"_qs);
+        okno.CBrok->setCurrentIndex(0);      // styczeń of any year
+        QCOMPARE(etykiety(okno), (QStringList{u"1"_qs, u"0"_qs, u"1"_qs, u"0,05"_qs, u"0,00"_qs, u"0,05"_qs}));
+        okno.CBmiesiac->setCurrentIndex(0);
+        okno.CBnadawcy->setCurrentIndex(2);
+        QCOMPARE(etykiety(okno), (QStringList{u"1"_qs, u"1"_qs, u"0"_qs, u"100,00"_qs, u"100,00"_qs, u"0,00"_qs}));
+
+        // Shown again, it starts from the table as it is now and with no criteria.
+        okno.hide();
+        t->usun(3);
+        okno.show();
+        QCOMPARE(okno.CBnadawcy->currentIndex(), 0);
+        QCOMPARE(etykiety(okno), (QStringList{u"2"_qs, u"0"_qs, u"2"_qs, u"10,55"_qs, u"0,00"_qs, u"10,55"_qs}));
+    }
+
+    void pusta_tabela() {
+        const auto t = std::make_unique<TablicaPrzelewow>();
+        TFstatystyki okno(*t);
+        okno.show();
+        QCOMPARE(pozycje(okno.CBrok), QStringList{u"--"_qs});
+        QCOMPARE(pozycje(okno.CBodbiorcy), QStringList{u"--"_qs});
+        QCOMPARE(etykiety(okno), (QStringList{u"0"_qs, u"0"_qs, u"0"_qs, u"0,00"_qs, u"0,00"_qs, u"0,00"_qs}));
+    }
+
+    void nazwy_rozne_wielkoscia_liter() {
+        const auto t = fikstura();
+        TFstatystyki okno(*t);
+        okno.show();
+        QCOMPARE(pozycje(okno.CBodbiorcy), (QStringList{u"--"_qs, u"Bez daty"_qs, u"Urząd"_qs, u"Zakład Energetyczny"_qs}));
+        okno.CBodbiorcy->setCurrentIndex(3);
+        QCOMPARE(okno.Lwypisanych->text(), u"1"_qs);
+        QCOMPARE(okno.Lkwota->text(), u"10,50"_qs);
+    }
+
+    void blad_zostawia_poprzednie_wartosci() {
+        SeamDialogow seam;
+        auto t = fikstura();
+        TFstatystyki okno(*t);
+        okno.show();
+        const QStringList przed = etykiety(okno);
+        (*t)[2].data = "32.13.2020";
+        okno.CBrok->setCurrentIndex(1);
+        QCOMPARE(etykiety(okno), przed);
+        QCOMPARE(Dialogi::Test::teksty(), QStringList{u"Przelew nr 2: nie można odczytać daty „32.13.2020”."_qs});
+        QCOMPARE(Dialogi::Test::pokazane().last().ikona, Dialogi::Ikona::Blad);
+
+        // The same when the window is shown on such a table.
+        okno.hide();
+        okno.show();
+        QCOMPARE(etykiety(okno), przed);
+        QCOMPARE(Dialogi::Test::teksty().size(), 2);
+    }
+
+    void polecenie_glownego_okna() {
+        Tglowne_okno glowne;
+        glowne.rejestr.tablica_przelewow.dopisz(zlecenie("A", "X", "10", "50", "2008-03-15"));
+        QString etykieta;
+        bool modalne = false;
+        QTimer::singleShot(0, [&] {
+            auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            modalne = okno && okno == okna().statystyki;
+            if (okna().statystyki) etykieta = okna().statystyki->Lkwota->text();
+            if (okno) okno->reject();
+        });
+        glowne.statystykiClick();
+        QVERIFY(modalne);
+        QCOMPARE(etykieta, u"10,50"_qs);
+        QCOMPARE(okna().statystyki->parent(), &glowne);
+        okna().statystyki = nullptr;  // goes with the main window
+    }
+};
+
+QTEST_MAIN(TestStatystyki)
+#include "test_statystyki.moc"

@@ -1,0 +1,468 @@
+#include "printing/druk_okna.h"
+#include "printing/monolit.h"
+#include "printing/pdf_z_wiersza_polecen.h"
+#include "printing/print_preview.h"
+#include "printing/raport.h"
+#include "printing/wypelnianie.h"
+#include "register/pliki_przelewow.h"
+#include "ui/dialogi.h"
+#include "ui/main/glowny.h"
+#include "ui/main/lista_przelewow.h"
+#include "ui/okna.h"
+#include "wspolne/pomocnicze.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Where the test's PDF printer writes: the print dialog seam takes a plain function.
+QString wyjscie_drukarki;
+void drukarka_pdf(QPrinter& drukarka) {
+    drukarka.setOutputFormat(QPrinter::PdfFormat);
+    drukarka.setOutputFileName(wyjscie_drukarki);
+}
+void drukarka_pdf_strona_2(QPrinter& drukarka) {
+    drukarka_pdf(drukarka);
+    drukarka.setPrintRange(QPrinter::PageRange);
+    drukarka.setFromTo(2, 2);
+}
+
+QByteArray config(int ilosc_odcinkow, const char* uklad, int typ = 1) {
+    return "[SETTINGS]\r\ntyp_formularza=" + QByteArray::number(typ) +
+           "\r\nilosc_odcinkow=" + QByteArray::number(ilosc_odcinkow) +
+           "\r\nuklad_strony=" + uklad + "\r\nmargin_top=10\r\nmargin_left=10\r\n";
+}
+
+// The pages of a PDF as pdftoppm renders them.
+QList<QImage> strony_pdf(const QString& pdf) {
+    const QString przedrostek = pdf + u"-str"_qs;
+    QProcess::execute(u"pdftoppm"_qs, {u"-r"_qs, u"40"_qs, u"-png"_qs, pdf, przedrostek});
+    QFileInfo info(przedrostek);
+    QList<QImage> wynik;
+    const QStringList pliki =
+        QDir(info.path()).entryList({info.fileName() + u"-*.png"_qs}, QDir::Files, QDir::Name);
+    for (const QString& p : pliki) wynik << QImage(info.path() + u'/' + p);
+    return wynik;
+}
+
+// Runs `co` once the modal window of type T is open, then closes it.
+template <typename T>
+class PrzyOknieModalnym {
+  public:
+    explicit PrzyOknieModalnym(std::function<void(T*)> co) : co_(std::move(co)) {
+        // Polled, not a single shot: the preparation runs pending events before the window opens.
+        QObject::connect(&zegar_, &QTimer::timeout, [this] {
+            if (T* okno = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                zegar_.stop();
+                okno_ = okno;
+                co_(okno);
+                okno->close();
+            }
+        });
+        zegar_.start(10);
+    }
+    QPointer<T> okno() const { return okno_; }
+
+  private:
+    std::function<void(T*)> co_;
+    QTimer zegar_;
+    QPointer<T> okno_;
+};
+
+}  // namespace
+
+class TestDrukOkna : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> katalog_;
+    std::unique_ptr<Tglowne_okno> glowne_;
+
+    QString sciezka(const QString& nazwa) const { return katalog_->filePath(nazwa); }
+
+    Tglowne_okno& okno_z(std::initializer_list<Tprzelew> wiersze, int zaznaczony = 1) {
+        glowne_ = std::make_unique<Tglowne_okno>();
+        okna().glowne = glowne_.get();
+        for (const auto& w : wiersze) glowne_->rejestr.tablica_przelewow.dopisz(w);
+        glowne_->odswiezanie();
+        glowne_->zaznacz_wiersz(zaznaczony);
+        return *glowne_;
+    }
+
+    static Tprzelew wplata() {
+        Tprzelew w = przelew("Odbiorca wpłaty", "1205", "50", "Darowizna", "2024-05-01");
+        w.czy_przelew = 0;
+        return w;
+    }
+
+  private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init() {
+        katalog_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(katalog_->isValid());
+        qputenv("VANDORIA_DIR", katalog_->path().toUtf8());
+        wyjscie_drukarki = sciezka(u"drukarka.pdf"_qs);
+        podglad_z_edycji = false;
+    }
+
+    void cleanup() {
+        okna() = Okna{};
+        glowne_.reset();
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // The printer gets exactly the pages `Vandoria --pdf` writes for the same order.
+    void druk_na_drukarce_pdf_data() {
+        QTest::addColumn<QByteArray>("ustawienia");
+        QTest::addColumn<int>("wiersz");
+        QTest::addColumn<int>("strony");
+        QTest::newRow("bez config.ini") << QByteArray() << 1 << 1;
+        QTest::newRow("wplata, 4 odcinki pionowo") << config(4, "portrait") << 2 << 2;
+        QTest::newRow("4 odcinki poziomo, szary") << config(4, "landscape", 2) << 1 << 1;
+    }
+
+    void druk_na_drukarce_pdf() {
+        QFETCH(QByteArray, ustawienia);
+        QFETCH(int, wiersz);
+        QFETCH(int, strony);
+        if (QStandardPaths::findExecutable(u"pdftoppm"_qs).isEmpty())
+            QSKIP("pdftoppm is not installed");
+        if (!ustawienia.isEmpty()) zapisz_plik(sciezka(u"config.ini"_qs), ustawienia);
+
+        const std::initializer_list<Tprzelew> wiersze = {przelew("Odbiorca", "12", "5", "Czynsz"),
+                                                         wplata()};
+        auto tablica = std::make_unique<TablicaPrzelewow>();
+        for (const auto& w : wiersze) tablica->dopisz(w);
+        QVERIFY(zapisz_przelewy(sciezka(u"zlecenia.p2"_qs), *tablica, 2));
+
+        auto& okno = okno_z(wiersze, wiersz);
+        {
+            SeamDialogow seam;
+            Dialogi::Test::potwierdz_druk(true);
+            Dialogi::Test::przy_druku(drukarka_pdf);
+            okno.drukowanieClick();
+        }
+        const QString wzor = sciezka(u"wzor.pdf"_qs);
+        QCOMPARE(pdf_z_wiersza_polecen({u"Vandoria"_qs, u"--pdf"_qs, wzor, u"--przelew"_qs,
+                                        QString::number(wiersz), sciezka(u"zlecenia.p2"_qs)}),
+                 0);
+
+        // The print job's title.
+        QProcess pdfinfo;
+        pdfinfo.start(u"pdfinfo"_qs, {wyjscie_drukarki});
+        QVERIFY(pdfinfo.waitForFinished());
+        const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+        QVERIFY2(info.contains(QRegularExpression(u"^Title: +Vandoria$"_qs,
+                                                  QRegularExpression::MultilineOption)),
+                 qPrintable(info));
+
+        const QList<QImage> wydruk = strony_pdf(wyjscie_drukarki);
+        const QList<QImage> oczekiwane = strony_pdf(wzor);
+        QCOMPARE(wydruk.size(), strony);
+        QCOMPARE(oczekiwane.size(), strony);
+        for (int i = 0; i < strony; ++i) {
+            QCOMPARE(wydruk[i].size(), oczekiwane[i].size());
+            QVERIFY2(wydruk[i] == oczekiwane[i], qPrintable(u"strona %1"_qs.arg(i + 1)));
+        }
+    }
+
+    void zakres_stron_z_okna_drukowania() {
+        if (QStandardPaths::findExecutable(u"pdftoppm"_qs).isEmpty())
+            QSKIP("pdftoppm is not installed");
+        zapisz_plik(sciezka(u"config.ini"_qs), config(4, "portrait"));
+        auto& okno = okno_z({przelew("Odbiorca", "12", "5", "Czynsz")});
+        SeamDialogow seam;
+        Dialogi::Test::potwierdz_druk(true);
+        Dialogi::Test::przy_druku(drukarka_pdf_strona_2);
+        okno.drukowanieClick();
+
+        const QList<QImage> wydruk = strony_pdf(wyjscie_drukarki);
+        QCOMPARE(wydruk.size(), 1);
+        Dialogi::Test::przy_druku(drukarka_pdf);
+        wyjscie_drukarki = sciezka(u"calosc.pdf"_qs);
+        Dialogi::Test::potwierdz_druk(true);
+        okno.drukowanieClick();
+        QCOMPARE(wydruk.constFirst(), strony_pdf(wyjscie_drukarki).at(1));
+    }
+
+    void anulowany_druk() {
+        auto& okno = okno_z({przelew("Odbiorca", "12", "5"), przelew("Drugi", "", "")}, 2);
+        SeamDialogow seam;
+        Dialogi::Test::potwierdz_druk(false);
+        Dialogi::Test::przy_druku(drukarka_pdf);
+        okno.drukowanieClick();
+
+        QCOMPARE(Dialogi::Test::pokazane().size(), 1);
+        QCOMPARE(Dialogi::Test::pokazane().constFirst().rodzaj, u"drukuj"_qs);
+        QVERIFY(!QFile::exists(wyjscie_drukarki));
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(!okna().czekanie->isVisible());
+        // The amount completion of the preparation stays in the row, and in the list.
+        const Tprzelew& w = okno.rejestr.tablica_przelewow[2];
+        QCOMPARE(w.kwota.na_unicode(), u"0"_qs);
+        QCOMPARE(w.kwota100.na_unicode(), u"00"_qs);
+        QCOMPARE(okno.model_listy->index(1, 3).data().toString(), u"0,00 zł"_qs);
+        QVERIFY(!okno.rejestr.plik_zmieniony);
+        QCOMPARE(okno.rejestr.tablica_przelewow[1].kwota100.na_unicode(), u"5"_qs);
+    }
+
+    // With no order selected the preparation would write "0" into the empty
+    // row after the last one and so make an order of it.
+    void bez_zaznaczenia_nic_sie_nie_dzieje_data() {
+        QTest::addColumn<bool>("podglad");
+        QTest::newRow("drukuj") << false;
+        QTest::newRow("podglad") << true;
+    }
+
+    void bez_zaznaczenia_nic_sie_nie_dzieje() {
+        QFETCH(bool, podglad);
+        auto& okno = okno_z({przelew("Odbiorca")}, 0);
+        QCOMPARE(okno.zaznaczony_el(), 2);
+        SeamDialogow seam;
+        if (podglad)
+            okno.print_previewClick();
+        else
+            okno.drukowanieClick();
+        QVERIFY(Dialogi::Test::pokazane().isEmpty());
+        QCOMPARE(okno.ilosc_el(), 1);
+        QVERIFY(!okna().czekanie);
+    }
+
+    // The wait window is up and painted, with the hourglass, while the order
+    // is prepared, and gone before the dialog or the preview window.
+    void okno_czekania_podczas_przygotowania_data() {
+        QTest::addColumn<bool>("podglad");
+        QTest::newRow("drukuj") << false;
+        QTest::newRow("podglad") << true;
+    }
+
+    void okno_czekania_podczas_przygotowania() {
+        QFETCH(bool, podglad);
+        auto& okno = okno_z({przelew("Odbiorca")});
+        okno.resize(600, 400);
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+
+        bool widoczne = false;
+        QRect miejsce;
+        QStringList napisy;
+        Qt::CursorShape kursor = Qt::ArrowCursor;
+        const auto przygotuj = [&] {
+            Tmonolit_czekania* czekanie = okna().czekanie;
+            widoczne = czekanie && czekanie->isVisible();
+            if (czekanie) {
+                miejsce = czekanie->geometry();
+                for (const QLabel* l : czekanie->findChildren<QLabel*>()) napisy << l->text();
+            }
+            if (const QCursor* c = QApplication::overrideCursor()) kursor = c->shape();
+            return ZmienneDruku{};
+        };
+
+        SeamDialogow seam;
+        bool czekanie_przy_podgladzie = true;
+        bool kursor_przy_podgladzie = true;
+        if (podglad) {
+            PrzyOknieModalnym<Tpodglad_wydruku> przy([&](Tpodglad_wydruku*) {
+                czekanie_przy_podgladzie = okna().czekanie->isVisible();
+                kursor_przy_podgladzie = QApplication::overrideCursor() != nullptr;
+            });
+            ::podglad(&okno, przygotuj, false);
+            QVERIFY(przy.okno().isNull());  // destroyed on closing
+        } else {
+            Dialogi::Test::potwierdz_druk(false);
+            drukuj(&okno, przygotuj);
+            czekanie_przy_podgladzie = kursor_przy_podgladzie = false;
+        }
+
+        QVERIFY(widoczne);
+        QCOMPARE(miejsce.size(), QSize(201, 73));
+        QCOMPARE(miejsce.center(), okno.frameGeometry().center());
+        QCOMPARE(napisy,
+                 (QStringList{u"Proszę czekać...."_qs, u"Trwa generowania formularza..."_qs}));
+        QCOMPARE(kursor, Qt::WaitCursor);
+        QVERIFY(!czekanie_przy_podgladzie);
+        QVERIFY(!kursor_przy_podgladzie);
+        QVERIFY(!okna().czekanie->isVisible());
+        QVERIFY(okna().czekanie->windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY(okna().czekanie->windowFlags() & Qt::FramelessWindowHint);
+    }
+
+    void nawigacja_w_podgladzie_data() {
+        QTest::addColumn<QByteArray>("ustawienia");
+        QTest::addColumn<int>("strony");
+        QTest::newRow("4 odcinki pionowo") << config(4, "portrait") << 2;
+        QTest::newRow("4 odcinki poziomo") << config(4, "landscape") << 1;
+        QTest::newRow("2 odcinki pionowo") << config(2, "portrait") << 1;
+        QTest::newRow("1 odcinek pionowo") << config(1, "portrait") << 1;
+        QTest::newRow("bez config.ini") << QByteArray() << 1;
+    }
+
+    void nawigacja_w_podgladzie() {
+        QFETCH(QByteArray, ustawienia);
+        QFETCH(int, strony);
+        if (!ustawienia.isEmpty()) zapisz_plik(sciezka(u"config.ini"_qs), ustawienia);
+        auto& okno = okno_z({przelew("Odbiorca")});
+
+        struct Stan {
+            QString strona;
+            bool poprz = false, nast = false;
+            int strona_rysowana = 0;
+        };
+        QList<Stan> stany;
+        QString tytul;
+        QSize rozmiar;
+        bool z_edycji = true;
+        auto zapamietaj = [&](Tpodglad_wydruku* p) {
+            stany.append({p->e_ilosc->text(), p->b_poprz->isEnabled(), p->b_nast->isEnabled(),
+                          p->podglad_strony->strona()});
+        };
+        PrzyOknieModalnym<Tpodglad_wydruku> przy([&](Tpodglad_wydruku* p) {
+            tytul = p->windowTitle();
+            rozmiar = p->size();
+            z_edycji = podglad_z_edycji;
+            zapamietaj(p);
+            if (p->b_nast->isEnabled()) {
+                QTest::mouseClick(p->b_nast, Qt::LeftButton);
+                zapamietaj(p);
+                QTest::mouseClick(p->b_poprz, Qt::LeftButton);
+                zapamietaj(p);
+            }
+        });
+        okno.ToolButton6->trigger();
+
+        QCOMPARE(tytul, u"Podgląd wydruku"_qs);
+        QCOMPARE(rozmiar, QSize(850, 600));
+        QVERIFY(!z_edycji);
+        QCOMPARE(stany.size(), strony == 2 ? 3 : 1);
+        QCOMPARE(stany[0].strona, u"1"_qs);
+        QVERIFY(!stany[0].poprz);
+        QCOMPARE(stany[0].nast, strony == 2);
+        if (strony == 2) {
+            QCOMPARE(stany[1].strona, u"2"_qs);
+            QCOMPARE(stany[1].strona_rysowana, 2);
+            QVERIFY(stany[1].poprz);
+            QVERIFY(!stany[1].nast);
+            QCOMPARE(stany[2].strona, u"1"_qs);
+            QVERIFY(!stany[2].poprz && stany[2].nast);
+        }
+        QVERIFY(!okna().podglad);  // the start-up instance is never used for a preview
+    }
+
+    void powiekszenie_data() {
+        QTest::addColumn<int>("powieksz");
+        QTest::addColumn<int>("pomniejsz");
+        QTest::addColumn<int>("procent");
+        QTest::newRow("na poczatku") << 0 << 0 << 100;
+        QTest::newRow("powieksz") << 1 << 0 << 110;
+        QTest::newRow("do 10") << 0 << 9 << 10;
+        QTest::newRow("ponizej 10 nie schodzi") << 0 << 12 << 10;
+        QTest::newRow("bez gornej granicy") << 60 << 0 << 700;
+    }
+
+    void powiekszenie() {
+        QFETCH(int, powieksz);
+        QFETCH(int, pomniejsz);
+        QFETCH(int, procent);
+        Tpodglad_wydruku okno;
+        UstawieniaWydruku u;
+        okno.ustaw_dokument(generuj_wydruk(stan_druku(u), {}), u.ilosc_odcinkow, u.uklad_strony);
+        okno.show();
+        for (int i = 0; i < powieksz; ++i) QTest::mouseClick(okno.b_powieksz, Qt::LeftButton);
+        for (int i = 0; i < pomniejsz; ++i) QTest::mouseClick(okno.b_pomniejsz, Qt::LeftButton);
+        QCOMPARE(okno.powiekszenie(), procent);
+        const double dpi = okno.podglad_strony->logicalDpiX() * procent / 100.0;
+        QCOMPARE(okno.podglad_strony->size(),
+                 QSize(qRound(210 * dpi / 25.4), qRound(297 * dpi / 25.4)));
+    }
+
+    // What the window paints is the page the report engine renders.
+    void podglad_rysuje_biezaca_strone_data() {
+        QTest::addColumn<int>("strona");
+        QTest::addColumn<int>("procent");
+        QTest::newRow("strona 1, 100%") << 1 << 100;
+        QTest::newRow("strona 2, 50%") << 2 << 50;
+    }
+
+    void podglad_rysuje_biezaca_strone() {
+        QFETCH(int, strona);
+        QFETCH(int, procent);
+        UstawieniaWydruku u;
+        u.ilosc_odcinkow = 4;
+        u.margin_left = u.margin_top = 0;
+        ZmienneDruku z;
+        z.temp_nazwa_odbiorcy1 = u"ODBIORCA"_qs;
+        const Dokument dokument = generuj_wydruk(stan_druku(u), z);
+
+        Tpodglad_wydruku okno;
+        okno.ustaw_dokument(dokument, u.ilosc_odcinkow, u.uklad_strony);
+        okno.show();
+        while (okno.powiekszenie() > procent) QTest::mouseClick(okno.b_pomniejsz, Qt::LeftButton);
+        while (okno.biezaca_strona() < strona) QTest::mouseClick(okno.b_nast, Qt::LeftButton);
+
+        const QImage pokazane =
+            okno.podglad_strony->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage wzor = obraz_strony_w_powiekszeniu(dokument, strona, procent,
+                                                        okno.podglad_strony->logicalDpiX());
+        QCOMPARE(pokazane.size(), wzor.size());
+        QVERIFY(pokazane == wzor.convertToFormat(QImage::Format_RGB32));
+    }
+
+    // "Drukuj" runs a whole new print while the preview keeps its own pages.
+    void drukuj_z_podgladu_data() {
+        QTest::addColumn<bool>("z_edycji");
+        QTest::addColumn<bool>("drukuje_z_listy");
+        QTest::newRow("z listy") << false << true;
+        // Never the main list's order in place of the editor's.
+        QTest::newRow("z edycji, bez edytora") << true << false;
+    }
+
+    void drukuj_z_podgladu() {
+        QFETCH(bool, z_edycji);
+        QFETCH(bool, drukuje_z_listy);
+        zapisz_plik(sciezka(u"config.ini"_qs), config(4, "portrait"));
+        auto& okno = okno_z({przelew("Odbiorca", "12", "5")});
+
+        SeamDialogow seam;
+        if (drukuje_z_listy) {
+            Dialogi::Test::potwierdz_druk(true);
+            Dialogi::Test::przy_druku(drukarka_pdf);
+        }
+        qsizetype operacje_przed = -1, operacje_po = -2;
+        bool otwarte = false;
+        PrzyOknieModalnym<Tpodglad_wydruku> przy([&](Tpodglad_wydruku* p) {
+            operacje_przed = p->dokument().strony.at(1).operacje.size();
+            // Overwrite the settings: the new print reads them, the shown pages stay.
+            zapisz_plik(sciezka(u"config.ini"_qs), config(1, "portrait"));
+            QTest::mouseClick(p->b_drukuj, Qt::LeftButton);
+            operacje_po =
+                p->dokument().strony.size() == 2 ? p->dokument().strony.at(1).operacje.size() : -3;
+            otwarte = p->isVisible();
+            QVERIFY(!QApplication::overrideCursor());
+        });
+        ::podglad(
+            &okno, [&] { return przypisanie_zmiennych_do_temp(okno.rejestr.tablica_przelewow, 1); },
+            z_edycji);
+
+        QVERIFY(otwarte);
+        QCOMPARE(operacje_po, operacje_przed);
+        QCOMPARE(QFile::exists(wyjscie_drukarki), drukuje_z_listy);
+        QVERIFY(!podglad_z_edycji);
+    }
+};
+
+QTEST_MAIN(TestDrukOkna)
+#include "test_druk_okna.moc"

@@ -1,0 +1,394 @@
+#include "printing/ustawienia_programu.h"
+#include "printing/ustawienia_wydruku.h"
+#include "ui/dialogi.h"
+#include "ui/main/glowny.h"
+#include "ui/okna.h"
+#include "wspolne/pomocnicze.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+// The keys of config.ini as written, in file order.
+QStringList klucze(const QString& sciezka) {
+    QStringList wynik;
+    const QList<QByteArray> linie = czytaj_plik(sciezka).split('\n');
+    for (QByteArray l : linie) {
+        l = l.trimmed();
+        if (!l.isEmpty() && !l.startsWith('[')) wynik << QString::fromLatin1(l);
+    }
+    return wynik;
+}
+
+QStringList zaznaczone(const Tpreferencje& okno) {
+    QStringList wynik;
+    for (const QAbstractButton* b : okno.findChildren<QAbstractButton*>())
+        if (b->isCheckable() && b->isChecked()) wynik << b->objectName();
+    wynik.sort();
+    return wynik;
+}
+
+}  // namespace
+
+class TestPreferencje : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> katalog_;
+
+    QString config() const { return katalog_->filePath(u"config.ini"_qs); }
+
+  private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init() {
+        katalog_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(katalog_->isValid());
+        qputenv("VANDORIA_DIR", katalog_->path().toUtf8());
+    }
+
+    void cleanup() { okna() = Okna{}; }
+
+    void pierwsze_otwarcie_bez_pliku() {
+        Tpreferencje okno;
+        okno.show();
+        QCOMPARE(zaznaczone(okno),
+                 (QStringList{u"chb_capitals"_qs, u"kolorowy"_qs, u"odc2"_qs, u"pionowy"_qs}));
+        QCOMPARE(okno.margines_gorny->text(), u"50"_qs);
+        QCOMPARE(okno.margines_lewy->text(), u"50"_qs);
+        QCOMPARE(okno.oplata1->text(), u"2,50"_qs);
+        for (QWidget* w : {static_cast<QWidget*>(okno.oplata1), static_cast<QWidget*>(okno.opl_UP),
+                           static_cast<QWidget*>(okno.opl_DOWN), static_cast<QWidget*>(okno.l_pln)})
+            QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+        QVERIFY(!QFile::exists(config()));
+
+        SeamDialogow seam;
+        QTest::mouseClick(okno.b_ok, Qt::LeftButton);
+        QVERIFY(!okno.isVisible());
+        QVERIFY(Dialogi::Test::pokazane().isEmpty());
+        QCOMPARE(klucze(config()),
+                 (QStringList{u"typ_formularza=1"_qs, u"ilosc_odcinkow=2"_qs,
+                              u"uklad_strony=portrait"_qs, u"capitals=1"_qs, u"boxes=0"_qs,
+                              u"margin_top=50"_qs, u"margin_left=50"_qs, u"drukuj_oplate=0"_qs,
+                              u"oplata_wart=2,5"_qs}));
+    }
+
+    void pokazuje_plik_data() {
+        QTest::addColumn<QByteArray>("tresc");
+        QTest::addColumn<QStringList>("zaznaczone");
+        QTest::addColumn<QString>("gorny");
+        QTest::addColumn<QString>("lewy");
+        QTest::addColumn<QString>("oplata");
+
+        QTest::newRow("pusta sekcja: wlasne wartosci domyslne okna")
+            << QByteArray("[SETTINGS]\r\n")
+            << QStringList{u"chb_capitals"_qs, u"kolorowy"_qs, u"odc2"_qs, u"pionowy"_qs}
+            << u"50"_qs << u"50"_qs << u"2,5"_qs;
+        QTest::newRow("wszystko inaczej")
+            << QByteArray(
+                   "[SETTINGS]\ntyp_formularza=3\nilosc_odcinkow=4\nuklad_strony="
+                   "landscape\ncapitals=0\n"
+                   "boxes=1\nmargin_top=1000\nmargin_left=-7\ndrukuj_oplate=1\noplata_wart=12,5\n")
+            << QStringList{u"brak"_qs, u"chb_boxes"_qs, u"chb_oplata"_qs, u"odc4"_qs, u"poziomy"_qs}
+            << u"1000"_qs << u"-7"_qs << u"12,5"_qs;
+        QTest::newRow("wartosci spoza zakresu")
+            << QByteArray(
+                   "[SETTINGS]\ntyp_formularza=7\nilosc_odcinkow=3\nuklad_strony=Portrait\n"
+                   "margin_top=1001\nmargin_left=x\noplata_wart=abc\n")
+            << QStringList{u"chb_capitals"_qs, u"kolorowy"_qs, u"odc2"_qs, u"poziomy"_qs}
+            << u"50"_qs << u"50"_qs << u"2,5"_qs;
+        QTest::newRow("czarno-bialy, 1 odcinek, oplata w setnych")
+            << QByteArray("[SETTINGS]\ntyp_formularza=2\nilosc_odcinkow=1\noplata_wart=2,55\n")
+            << QStringList{u"chb_capitals"_qs, u"czarnobialy"_qs, u"odc1"_qs, u"pionowy"_qs}
+            << u"50"_qs << u"50"_qs << u"2,55"_qs;
+    }
+
+    void pokazuje_plik() {
+        QFETCH(QByteArray, tresc);
+        QFETCH(QStringList, zaznaczone);
+        QFETCH(QString, gorny);
+        QFETCH(QString, lewy);
+        QFETCH(QString, oplata);
+        zapisz_plik(config(), tresc);
+        Tpreferencje okno;
+        okno.show();
+        QCOMPARE(::zaznaczone(okno), zaznaczone);
+        QCOMPARE(okno.margines_gorny->text(), gorny);
+        QCOMPARE(okno.margines_lewy->text(), lewy);
+        QCOMPARE(okno.oplata1->text(), oplata);
+        QCOMPARE(okno.oplata1->isEnabled(), okno.chb_oplata->isChecked());
+    }
+
+    // Without the file the margins and the boxes keep what the window showed last.
+    void bez_pliku_marginesy_zostaja() {
+        zapisz_plik(config(),
+                    "[SETTINGS]\nmargin_top=12\nmargin_left=34\nboxes=1\ntyp_formularza=2\n");
+        Tpreferencje okno;
+        okno.show();
+        QTest::mouseClick(okno.b_anuluj, Qt::LeftButton);
+        QVERIFY(QFile::remove(config()));
+        okno.show();
+        QCOMPARE(okno.margines_gorny->text(), u"12"_qs);
+        QCOMPARE(okno.margines_lewy->text(), u"34"_qs);
+        QVERIFY(okno.chb_boxes->isChecked());
+        QVERIFY(okno.kolorowy->isChecked());
+    }
+
+    void przyciski_oplaty_data() {
+        QTest::addColumn<QString>("poczatek");
+        QTest::addColumn<bool>("w_gore");
+        QTest::addColumn<int>("razy");
+        QTest::addColumn<QString>("wynik");
+        QTest::newRow("99,9 w gore zostaje") << u"99,9"_qs << true << 1 << u"99,9"_qs;
+        QTest::newRow("99,8 w gore") << u"99,8"_qs << true << 3 << u"99,9"_qs;
+        QTest::newRow("0,1 w dol do 0") << u"0,1"_qs << false << 1 << u"0"_qs;
+        QTest::newRow("0 w dol zostaje") << u"0"_qs << false << 1 << u"0"_qs;
+        QTest::newRow("0,2 w dol") << u"0,2"_qs << false << 1 << u"0,1"_qs;
+        QTest::newRow("trzydziesci razy 0,1") << u"0"_qs << true << 30 << u"3"_qs;
+        QTest::newRow("tysiac krokow bez bledu") << u"0"_qs << true << 999 << u"99,9"_qs;
+        QTest::newRow("w dol do konca") << u"99,9"_qs << false << 998 << u"0,1"_qs;
+        QTest::newRow("setne zostaja") << u"2,55"_qs << true << 1 << u"2,65"_qs;
+    }
+
+    void przyciski_oplaty() {
+        QFETCH(QString, poczatek);
+        QFETCH(bool, w_gore);
+        QFETCH(int, razy);
+        QFETCH(QString, wynik);
+        zapisz_plik(config(),
+                    "[SETTINGS]\ndrukuj_oplate=1\noplata_wart=" + poczatek.toLatin1() + "\n");
+        Tpreferencje okno;
+        okno.show();
+        QCOMPARE(okno.oplata1->text(), poczatek);
+        for (int i = 0; i < razy; ++i)
+            QTest::mouseClick(w_gore ? okno.opl_UP : okno.opl_DOWN, Qt::LeftButton);
+        QCOMPARE(okno.oplata1->text(), wynik);
+
+        QTest::mouseClick(okno.b_ok, Qt::LeftButton);
+        QCOMPARE(PlikIni::wczytaj(config()).tekst(u"oplata_wart"_qs, {}), wynik);
+    }
+
+    void wylaczenie_oplaty_wyszarza() {
+        Tpreferencje okno;
+        okno.show();
+        QTest::mouseClick(okno.chb_oplata, Qt::LeftButton);
+        QVERIFY(okno.opl_UP->isEnabled() && okno.l_pln->isEnabled());
+        QTest::mouseClick(okno.opl_UP, Qt::LeftButton);
+        QCOMPARE(okno.oplata1->text(), u"2,6"_qs);
+        QTest::mouseClick(okno.chb_oplata, Qt::LeftButton);
+        QVERIFY(!okno.opl_UP->isEnabled() && !okno.oplata1->isEnabled() &&
+                !okno.l_pln->isEnabled());
+    }
+
+    void strzalki_marginesow_data() {
+        QTest::addColumn<QString>("wpisane");
+        QTest::addColumn<bool>("w_gore");
+        QTest::addColumn<QString>("wynik");
+        QTest::newRow("w gore") << u"50"_qs << true << u"51"_qs;
+        QTest::newRow("1000 w gore zostaje") << u"1000"_qs << true << u"1000"_qs;
+        QTest::newRow("0 w dol zostaje") << u"0"_qs << false << u"0"_qs;
+        QTest::newRow("wpisane 2000 w dol") << u"2000"_qs << false << u"999"_qs;
+        QTest::newRow("litery: od ostatniej liczby") << u"abc"_qs << true << u"51"_qs;
+    }
+
+    void strzalki_marginesow() {
+        QFETCH(QString, wpisane);
+        QFETCH(bool, w_gore);
+        QFETCH(QString, wynik);
+        Tpreferencje okno;
+        okno.show();
+        okno.margines_gorny->setText(wpisane);
+        QTest::mouseClick(w_gore ? okno.UpDown1->w_gore : okno.UpDown1->w_dol, Qt::LeftButton);
+        QCOMPARE(okno.margines_gorny->text(), wynik);
+        QCOMPARE(okno.margines_lewy->text(), u"50"_qs);
+
+        // The keyboard's arrows in the edit step it too.
+        okno.margines_lewy->setText(wpisane);
+        QTest::keyClick(okno.margines_lewy, w_gore ? Qt::Key_Up : Qt::Key_Down);
+        QCOMPARE(okno.margines_lewy->text(), wynik);
+    }
+
+    void zapis_marginesow_data() {
+        QTest::addColumn<QString>("gorny");
+        QTest::addColumn<QString>("lewy");
+        QTest::addColumn<QStringList>("zapisane");
+        QTest::newRow("poza zakresem zapisane jak wpisane")
+            << u"2000"_qs << u"-3"_qs << QStringList{u"margin_top=2000"_qs, u"margin_left=-3"_qs};
+        QTest::newRow("spacje przed liczba")
+            << u" 7"_qs << u"0"_qs << QStringList{u"margin_top=7"_qs, u"margin_left=0"_qs};
+    }
+
+    void zapis_marginesow() {
+        QFETCH(QString, gorny);
+        QFETCH(QString, lewy);
+        QFETCH(QStringList, zapisane);
+        Tpreferencje okno;
+        okno.show();
+        okno.margines_gorny->setText(gorny);
+        okno.margines_lewy->setText(lewy);
+        SeamDialogow seam;
+        QTest::mouseClick(okno.b_ok, Qt::LeftButton);
+        QVERIFY(Dialogi::Test::pokazane().isEmpty());
+        QCOMPARE(klucze(config()).mid(5, 2), zapisane);
+    }
+
+    // The keys before the failing one are written; it and those after keep their old values.
+    void blad_zapisu_data() {
+        QTest::addColumn<QString>("gorny");
+        QTest::addColumn<QString>("lewy");
+        QTest::addColumn<bool>("tylko_do_odczytu");
+        QTest::addColumn<QStringList>("po");
+
+        const QStringList stare{
+            u"typ_formularza=2"_qs, u"ilosc_odcinkow=4"_qs, u"uklad_strony=landscape"_qs,
+            u"capitals=0"_qs,       u"boxes=1"_qs,          u"margin_top=20"_qs,
+            u"margin_left=30"_qs,   u"drukuj_oplate=1"_qs,  u"oplata_wart=5"_qs};
+        QStringList do_boxes = stare;
+        do_boxes.replace(0, u"typ_formularza=1"_qs);
+        do_boxes.replace(1, u"ilosc_odcinkow=1"_qs);
+        do_boxes.replace(2, u"uklad_strony=portrait"_qs);
+        do_boxes.replace(3, u"capitals=1"_qs);
+        do_boxes.replace(4, u"boxes=0"_qs);
+        QStringList do_gornego = do_boxes;
+        do_gornego.replace(5, u"margin_top=40"_qs);
+
+        QTest::newRow("litery w marginesie gornym") << u"abc"_qs << u"40"_qs << false << do_boxes;
+        QTest::newRow("litery w marginesie lewym") << u"40"_qs << u"4O"_qs << false << do_gornego;
+        QTest::newRow("pusty margines") << u""_qs << u"40"_qs << false << do_boxes;
+        QTest::newRow("plik tylko do odczytu") << u"40"_qs << u"40"_qs << true << stare;
+    }
+
+    void blad_zapisu() {
+        QFETCH(QString, gorny);
+        QFETCH(QString, lewy);
+        QFETCH(bool, tylko_do_odczytu);
+        QFETCH(QStringList, po);
+        zapisz_plik(
+            config(),
+            "[SETTINGS]\r\ntyp_formularza=2\r\nilosc_odcinkow=4\r\nuklad_strony=landscape\r\n"
+            "capitals=0\r\nboxes=1\r\nmargin_top=20\r\nmargin_left=30\r\ndrukuj_oplate=1\r\n"
+            "oplata_wart=5\r\n");
+        if (tylko_do_odczytu)
+            QVERIFY(QFile::setPermissions(config(), QFile::ReadOwner | QFile::ReadUser));
+
+        Tpreferencje okno;
+        okno.show();
+        okno.kolorowy->setChecked(true);
+        okno.odc1->setChecked(true);
+        okno.pionowy->setChecked(true);
+        okno.chb_capitals->setChecked(true);
+        okno.chb_boxes->setChecked(false);
+        okno.chb_oplata->setChecked(false);
+        okno.margines_gorny->setText(gorny);
+        okno.margines_lewy->setText(lewy);
+
+        SeamDialogow seam;
+        QTest::mouseClick(okno.b_ok, Qt::LeftButton);
+        const auto pokazane = Dialogi::Test::pokazane();
+        QCOMPARE(pokazane.size(), 1);
+        QCOMPARE(pokazane[0].tekst, u"Nie udało sie zapisać zmian konfiguracyjnych!"_qs);
+        QCOMPARE(pokazane[0].tytul, u"Błąd zapisu"_qs);
+        QCOMPARE(pokazane[0].ikona, Dialogi::Ikona::Blad);
+        QVERIFY(!okno.isVisible());
+        QCOMPARE(klucze(config()), po);
+    }
+
+    void anuluj_nic_nie_zapisuje() {
+        Tpreferencje okno;
+        okno.show();
+        okno.brak->setChecked(true);
+        QTest::mouseClick(okno.b_anuluj, Qt::LeftButton);
+        QVERIFY(!okno.isVisible());
+        QVERIFY(!QFile::exists(config()));
+    }
+
+    void obrazki_typow_formularza() {
+        Tpreferencje okno;
+        const QImage kolorowy = okno.i_kolorowy->pixmap().toImage();
+        const QImage szary = okno.i_czarnobialy->pixmap().toImage();
+        const QImage pusty = okno.i_brak->pixmap().toImage();
+        for (const QImage& i : {kolorowy, szary, pusty}) QCOMPARE(i.size(), QSize(91, 125));
+        bool kolor = false, tylko_szarosci = true;
+        for (int y = 0; y < 125; ++y) {
+            for (int x = 0; x < 91; ++x) {
+                const QRgb k = kolorowy.pixel(x, y);
+                const QRgb s = szary.pixel(x, y);
+                kolor |= qRed(k) - qGreen(k) > 40;
+                tylko_szarosci &= qRed(s) == qGreen(s) && qGreen(s) == qBlue(s);
+                QCOMPARE(pusty.pixel(x, y), qRgb(255, 255, 255));
+            }
+        }
+        QVERIFY(kolor);
+        QVERIFY(tylko_szarosci);
+        // Stretched into a frame a little taller than the picture.
+        QCOMPARE(okno.i_kolorowy->size(), QSize(91, 129));
+        QVERIFY(okno.i_kolorowy->hasScaledContents());
+    }
+
+    void uklad_okna() {
+        auto glowne = std::make_unique<Tglowne_okno>();
+        okna().glowne = glowne.get();
+        glowne->resize(700, 500);
+        glowne->show();
+        QVERIFY(QTest::qWaitForWindowExposed(glowne.get()));
+        Tpreferencje okno(glowne.get());
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        QCOMPARE(okno.size(), QSize(332, 408));
+        QCOMPARE(okno.minimumSize(), okno.maximumSize());
+        QCOMPARE(okno.windowTitle(), u"Ustawienia programu"_qs);
+        const QPoint odstep = okno.frameGeometry().center() - glowne->frameGeometry().center();
+        QVERIFY2(odstep.manhattanLength() <= 4,
+                 qPrintable(u"%1, %2"_qs.arg(odstep.x()).arg(odstep.y())));
+
+        // Every text fits whatever font stands in for Tahoma, and every control fits its group.
+        for (QWidget* w : okno.findChildren<QWidget*>()) {
+            const QWidget* rodzic = w->parentWidget();
+            if (qobject_cast<const StrzalkiGoraDol*>(rodzic)) continue;
+            if (!qobject_cast<QGroupBox*>(w) &&
+                (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w))) {
+                if (qobject_cast<QToolButton*>(w)) continue;  // the fee's tiny arrows
+                QVERIFY2(w->sizeHint().width() <= w->width(), qPrintable(w->objectName()));
+                QVERIFY2(w->sizeHint().height() <= w->height() + 4, qPrintable(w->objectName()));
+            }
+            QVERIFY2(rodzic->rect().contains(w->geometry()), qPrintable(w->objectName()));
+        }
+        okno.close();
+        okna().glowne = nullptr;
+    }
+
+    void polecenie_otwiera_okno_modalnie() {
+        auto glowne = std::make_unique<Tglowne_okno>();
+        okna().glowne = glowne.get();
+        QString pokazane;
+        bool modalne = false;
+        QTimer::singleShot(0, this, [&] {
+            if (QWidget* w = QApplication::activeModalWidget()) {
+                pokazane = w->objectName();
+                modalne = w->isModal();
+                w->close();
+            }
+        });
+        glowne->Ustawieniaprogramu1->trigger();
+        QCOMPARE(pokazane, u"Tpreferencje"_qs);
+        QVERIFY(modalne);
+        QVERIFY(okna().preferencje);
+        okna().preferencje = nullptr;
+    }
+};
+
+QTEST_MAIN(TestPreferencje)
+#include "test_preferencje.moc"

@@ -1,0 +1,108 @@
+// Runs the real program with --pdf, as a user or a script would.
+#include "register/pliki_przelewow.h"
+#include "register/przelew.h"
+#include "wspolne/pomocnicze.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+class TestPdfZWierszaPolecen : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+    QString sciezka(const QString& nazwa) const { return folder_.filePath(nazwa); }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(folder_.isValid());
+        auto t = std::make_unique<TablicaPrzelewow>();
+        t->dopisz(przelew("Odbiorca przelewu", "12", "5", "Czynsz"));
+        Tprzelew wplata = przelew("Odbiorca wpłaty", "1205", "50", "Darowizna");
+        wplata.czy_przelew = 0;
+        t->dopisz(wplata);
+        QVERIFY(zapisz_przelewy(sciezka(u"zlecenia.p2"_qs), *t, 2));
+        zapisz_plik(sciezka(u"uszkodzony.p2"_qs), QByteArray(100, 'x'));
+        QDir(folder_.path()).mkdir(u"katalog.p2"_qs);
+    }
+
+    void uruchomienie_data() {
+        QTest::addColumn<QStringList>("argumenty");
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<int>("strony");  // 0: no PDF and a failure status
+
+        const QByteArray cztery = "[SETTINGS]\nilosc_odcinkow=4\nuklad_strony=portrait\n";
+        QTest::newRow("pierwszy przelew")
+            << QStringList{u"--pdf"_qs, u"WY"_qs, u"zlecenia.p2"_qs} << QByteArray() << 1;
+        QTest::newRow("wplata, cztery odcinki")
+            << QStringList{u"--pdf"_qs, u"WY"_qs, u"--przelew"_qs, u"2"_qs, u"zlecenia.p2"_qs}
+            << cztery << 2;
+        QTest::newRow("plik przed opcjami")
+            << QStringList{u"zlecenia.p2"_qs, u"--przelew"_qs, u"2"_qs, u"--pdf"_qs, u"WY"_qs}
+            << QByteArray() << 1;
+        QTest::newRow("numer 0") << QStringList{u"--pdf"_qs, u"WY"_qs, u"--przelew"_qs, u"0"_qs,
+                                                u"zlecenia.p2"_qs}
+                                 << QByteArray() << 0;
+        QTest::newRow("numer za duzy")
+            << QStringList{u"--pdf"_qs, u"WY"_qs, u"--przelew"_qs, u"3"_qs, u"zlecenia.p2"_qs}
+            << QByteArray() << 0;
+        QTest::newRow("numer nie liczba")
+            << QStringList{u"--pdf"_qs, u"WY"_qs, u"--przelew"_qs, u"dwa"_qs, u"zlecenia.p2"_qs}
+            << QByteArray() << 0;
+        QTest::newRow("brak pliku")
+            << QStringList{u"--pdf"_qs, u"WY"_qs, u"nie_ma.p2"_qs} << QByteArray() << 0;
+        QTest::newRow("uszkodzony plik")
+            << QStringList{u"--pdf"_qs, u"WY"_qs, u"uszkodzony.p2"_qs} << QByteArray() << 0;
+        QTest::newRow("katalog zamiast pliku")
+            << QStringList{u"--pdf"_qs, u"WY"_qs, u"katalog.p2"_qs} << QByteArray() << 0;
+        QTest::newRow("bez pliku") << QStringList{u"--pdf"_qs, u"WY"_qs} << QByteArray() << 0;
+        QTest::newRow("bez wyjscia")
+            << QStringList{u"zlecenia.p2"_qs, u"--pdf"_qs} << QByteArray() << 0;
+        QTest::newRow("wyjscie w brakujacym folderze")
+            << QStringList{u"--pdf"_qs, u"brak/WY"_qs, u"zlecenia.p2"_qs} << QByteArray() << 0;
+    }
+
+    void uruchomienie() {
+        QFETCH(QStringList, argumenty);
+        QFETCH(QByteArray, config);
+        QFETCH(int, strony);
+
+        const QString wyjscie = sciezka(u"wynik.pdf"_qs);
+        QFile::remove(wyjscie);
+        QFile::remove(sciezka(u"config.ini"_qs));
+        if (!config.isEmpty()) zapisz_plik(sciezka(u"config.ini"_qs), config);
+        for (QString& a : argumenty) {
+            if (a.endsWith(u"WY"))
+                a = sciezka(a.replace(u"WY"_qs, u"wynik.pdf"_qs));
+            else if (a.endsWith(u".p2"))
+                a = sciezka(a);
+        }
+
+        QProcess program;
+        QProcessEnvironment otoczenie = QProcessEnvironment::systemEnvironment();
+        otoczenie.insert(u"VANDORIA_DIR"_qs, folder_.path());
+        otoczenie.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+        program.setProcessEnvironment(otoczenie);
+        program.start(QStringLiteral(VANDORIA_EXE), argumenty);
+        QVERIFY(program.waitForFinished(60000));
+        const QByteArray bledy = program.readAllStandardError();
+
+        if (strony == 0) {
+            QVERIFY(program.exitCode() != 0);
+            QVERIFY(!QFile::exists(wyjscie));
+            QVERIFY(!bledy.trimmed().isEmpty());
+        } else {
+            QVERIFY2(program.exitCode() == 0, bledy.constData());
+            const QByteArray pdf = czytaj_plik(wyjscie);
+            QVERIFY(pdf.startsWith("%PDF"));
+            QCOMPARE(pdf.count("/Type /Page\n"), strony);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPdfZWierszaPolecen)
+#include "test_pdf_z_wiersza_polecen.moc"
