@@ -3,6 +3,7 @@
 // left, the user was told, and a second try succeeds.
 #include "addressbook/lista.h"
 #include "addressbook/wpisy.h"
+#include "printing/ustawienia_programu.h"
 #include "register/pliki_przelewow.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTest>
 
 #include <functional>
@@ -27,10 +29,10 @@ Q_DECLARE_METATYPE(Awaria)
 namespace {
 
 struct Awarie {
-    explicit Awarie(Awaria a, const QString& folder) {
+    Awarie(Awaria a, const QString& folder, int po_bajtach) {
         if (a == Awaria::zapis_w_polowie) {
             qputenv("VANDORIA_AWARIA_PLIK", folder.toLocal8Bit());
-            qputenv("VANDORIA_AWARIA_PO", "300");
+            qputenv("VANDORIA_AWARIA_PO", QByteArray::number(po_bajtach));
         } else if (a == Awaria::podmiana) {
             qputenv("VANDORIA_AWARIA_PLIK", folder.toLocal8Bit());
             qputenv("VANDORIA_AWARIA_PO", "100000000");
@@ -53,6 +55,7 @@ struct Format {
     std::function<void(const QString& sciezka)> przygotuj;
     std::function<bool(const QString& sciezka)> zapisz;
     QString komunikat;
+    int po_bajtach = 300;  // where a write fails partway
 };
 
 std::unique_ptr<Tglowne_okno> okno;
@@ -109,9 +112,28 @@ Format ksiazka(const QString& rodzaj) {
             u"Nie udało sie zapisać zmian!"_qs};
 }
 
+// The print settings are written by "OK" of the preferences window.
+Format ustawienia_wydruku() {
+    return {u"config.ini"_qs,
+            [](const QString& sciezka) {
+                qputenv("VANDORIA_DIR", QFileInfo(sciezka).absolutePath().toLocal8Bit());
+                zapisz_plik(sciezka, "[SETTINGS]\r\ntyp_formularza=2\r\nmargin_top=33\r\n");
+            },
+            [](const QString& sciezka) {
+                qputenv("VANDORIA_DIR", QFileInfo(sciezka).absolutePath().toLocal8Bit());
+                Tpreferencje okno;
+                okno.FormShow();
+                okno.margines_gorny->setText(u"17"_qs);
+                const qsizetype przed = Dialogi::Test::teksty().size();
+                okno.b_okClick();
+                return Dialogi::Test::teksty().size() == przed;
+            },
+            u"Nie udało sie zapisać zmian konfiguracyjnych!"_qs, 20};
+}
+
 QList<Format> formaty() {
     return {plik_przelewow(u"konto.p2"_qs), plik_przelewow(u"konto.vando"_qs), ksiazka(u"odbiorcy"_qs),
-            ksiazka(u"nadawcy"_qs), ksiazka(u"tytuly"_qs)};
+            ksiazka(u"nadawcy"_qs), ksiazka(u"tytuly"_qs), ustawienia_wydruku()};
 }
 
 }  // namespace
@@ -146,7 +168,7 @@ private slots:
         if (awaria != Awaria::brak_folderu) f.przygotuj(sciezka);
         const QByteArray stare = czytaj_plik(sciezka);
         {
-            Awarie a(awaria, folder);
+            Awarie a(awaria, folder, f.po_bajtach);
             QVERIFY(!f.zapisz(sciezka));
         }
         QCOMPARE(Dialogi::Test::teksty().value(0), f.komunikat);
