@@ -9,7 +9,8 @@ watek_update::watek_update(Tglowne_okno* glowne, UstawieniaSprawdzania ustawieni
     : ustawienia_(std::move(ustawienia)) {
     connect(this, &QThread::finished, this, &QObject::deleteLater);
     if (glowne)
-        connect(this, &watek_update::nowa_wersja, glowne, &Tglowne_okno::pokaz_informacje_o_aktualizacji);
+        connect(this, &watek_update::nowa_wersja, glowne,
+                &Tglowne_okno::pokaz_informacje_o_aktualizacji);
     // A check still waiting for the server must not outlive the application.
     if (auto* aplikacja = QCoreApplication::instance()) {
         connect(aplikacja, &QCoreApplication::aboutToQuit, this, [this] {
@@ -23,24 +24,28 @@ watek_update::watek_update(Tglowne_okno* glowne, UstawieniaSprawdzania ustawieni
 
 void watek_update::run() {
     const WynikSprawdzania wynik = sprawdz_aktualizacje(ustawienia_);
-    if (wynik.stan == WynikSprawdzania::inna_wersja) emit nowa_wersja(wynik.wersja_nowa, wynik.adres_pobierania);
+    if (wynik.stan == WynikSprawdzania::inna_wersja)
+        emit nowa_wersja(wynik.wersja_nowa, wynik.adres_pobierania);
 }
 
 watek_update* uruchom_sprawdzanie_aktualizacji(Tglowne_okno* glowne) {
     return uruchom_sprawdzanie_aktualizacji(glowne, {});
 }
 
-watek_update* uruchom_sprawdzanie_aktualizacji(Tglowne_okno* glowne, UstawieniaSprawdzania ustawienia) {
+watek_update* uruchom_sprawdzanie_aktualizacji(Tglowne_okno* glowne,
+                                               UstawieniaSprawdzania ustawienia) {
     // The system's connection state is asked here, on the user-interface
     // thread, where its notifier lives.
-    const bool polaczenie = ustawienia.jest_polaczenie ? ustawienia.jest_polaczenie() : jest_polaczenie_z_siecia();
+    const bool polaczenie =
+        ustawienia.jest_polaczenie ? ustawienia.jest_polaczenie() : jest_polaczenie_z_siecia();
     ustawienia.jest_polaczenie = [polaczenie] { return polaczenie; };
     return new watek_update(glowne, std::move(ustawienia));
 }
 
 bool wywolaj_z_biblioteki(const QString& biblioteka, const char* procedura) {
     using Procedura = void (*)();
-    for (const QString& nazwa : {QCoreApplication::applicationDirPath() + u'/' + biblioteka, biblioteka}) {
+    for (const QString& nazwa :
+         {QCoreApplication::applicationDirPath() + u'/' + biblioteka, biblioteka}) {
         QLibrary modul(nazwa);
         // Qt keeps some texts it is handed (settings keys among them) beyond
         // the call; they may point into the library, so its code stays mapped

@@ -14,23 +14,24 @@ class Tglowne_okno;
 // to the user-interface thread; the window may be gone by then.
 class watek_update : public QThread {
     Q_OBJECT
-public:
+  public:
     watek_update(Tglowne_okno* glowne, UstawieniaSprawdzania ustawienia);
 
-signals:
+  signals:
     void nowa_wersja(const QString& wersja_nowa, const QString& adres_pobierania);
 
-protected:
+  protected:
     void run() override;
 
-private:
+  private:
     UstawieniaSprawdzania ustawienia_;
 };
 
 // Started once by the main window when it is first shown. The returned thread
 // deletes itself when it finishes; a test may wait for its finished().
 watek_update* uruchom_sprawdzanie_aktualizacji(Tglowne_okno* glowne);
-watek_update* uruchom_sprawdzanie_aktualizacji(Tglowne_okno* glowne, UstawieniaSprawdzania ustawienia);
+watek_update* uruchom_sprawdzanie_aktualizacji(Tglowne_okno* glowne,
+                                               UstawieniaSprawdzania ustawienia);
 
 // Loads the library (from the program's own folder first, then the system's
 // usual places), calls its procedure without arguments and unloads it. False

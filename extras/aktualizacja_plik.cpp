@@ -11,8 +11,9 @@ PlikAktualizacji czytaj_plik_aktualizacji(const QByteArray& dane) {
     for (QByteArray& linia : linie)
         if (linia.endsWith('\r')) linia.chop(1);
     auto linia = [&](qsizetype i) {
-        return i < linie.size() ? cp1250::na_unicode(std::string_view(linie[i].constData(), linie[i].size()))
-                                : QString();
+        return i < linie.size()
+                   ? cp1250::na_unicode(std::string_view(linie[i].constData(), linie[i].size()))
+                   : QString();
     };
     return {linia(0), linia(1), linia(2)};
 }
@@ -22,7 +23,8 @@ bool bezpieczny_adres_http(const QString& adres) {
     const QUrl url(adres, QUrl::StrictMode);
     if (!url.isValid() || url.isRelative()) return false;
     const QString schemat = url.scheme();
-    return (schemat == u"http" || schemat == u"https") && !url.host().isEmpty() && url.userInfo().isEmpty();
+    return (schemat == u"http" || schemat == u"https") && !url.host().isEmpty() &&
+           url.userInfo().isEmpty();
 }
 
 UstawieniaAktualizacji odczytaj_ustawienia() {

@@ -6,7 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
-inline constexpr char16_t domyslny_adres_aktualizacji[] = u"http://vandoria.example.org/Vandoria/update.txt";
+inline constexpr char16_t domyslny_adres_aktualizacji[] =
+    u"http://vandoria.example.org/Vandoria/update.txt";
 inline constexpr char16_t nazwa_pliku_aktualizacji[] = u"update.txt";
 
 // The three lines of the update file, LF or CR LF; a missing line is empty and

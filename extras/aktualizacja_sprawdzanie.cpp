@@ -26,7 +26,8 @@ std::optional<QByteArray> pobierz(const QString& adres, const UstawieniaSprawdza
     QNetworkRequest zadanie{QUrl(adres)};
     // Redirects stay on http and https (never from https down to http); Qt
     // refuses any other scheme on its own.
-    zadanie.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    zadanie.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::NoLessSafeRedirectPolicy);
     zadanie.setMaximumRedirectsAllowed(u.przekierowania);
     zadanie.setTransferTimeout(static_cast<int>(u.limit_czasu.count()));
 
@@ -79,13 +80,16 @@ std::optional<QByteArray> przez_plik(const QByteArray& dane) {
     const auto usun = qScopeGuard([&] { QFile::remove(sciezka); });
     {
         QFile zapis(sciezka);
-        if (!zapis.open(QIODevice::WriteOnly | QIODevice::Truncate) || zapis.write(dane) != dane.size() ||
-            !zapis.flush())
+        if (!zapis.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            zapis.write(dane) != dane.size() || !zapis.flush())
             return std::nullopt;
     }
     QFile odczyt(sciezka);
     if (!odczyt.open(QIODevice::ReadOnly)) return std::nullopt;
-    return odczyt.readAll();
+    QByteArray przeczytane = odczyt.readAll();
+    // A full disk may cut the file short when it is closed.
+    if (przeczytane != dane) return std::nullopt;
+    return przeczytane;
 }
 
 }  // namespace
@@ -94,7 +98,8 @@ bool jest_polaczenie_z_siecia() {
     if (!QNetworkInformation::instance() &&
         !QNetworkInformation::loadBackendByFeatures(QNetworkInformation::Feature::Reachability))
         return true;
-    return QNetworkInformation::instance()->reachability() != QNetworkInformation::Reachability::Disconnected;
+    return QNetworkInformation::instance()->reachability() !=
+           QNetworkInformation::Reachability::Disconnected;
 }
 
 WynikSprawdzania sprawdz_aktualizacje(const UstawieniaSprawdzania& u) {
@@ -113,8 +118,9 @@ WynikSprawdzania sprawdz_aktualizacje(const UstawieniaSprawdzania& u) {
     zapisz_adres(ustawienia, plik);
     WynikSprawdzania wynik;
     wynik.stan = plik.wersja_nowa == ustawienia.wersja_biezaca ? WynikSprawdzania::ta_sama_wersja
-                                                                 : WynikSprawdzania::inna_wersja;
+                                                               : WynikSprawdzania::inna_wersja;
     wynik.wersja_nowa = plik.wersja_nowa;
-    if (bezpieczny_adres_http(plik.adres_pobierania)) wynik.adres_pobierania = plik.adres_pobierania;
+    if (bezpieczny_adres_http(plik.adres_pobierania))
+        wynik.adres_pobierania = plik.adres_pobierania;
     return wynik;
 }

@@ -1,10 +1,11 @@
 #include "extras/csv.h"
 
+#include "register/bezpieczny_zapis.h"
+
 #include "editor/kwota.h"
 #include "register/przelew.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <string>
 #include <string_view>
@@ -37,11 +38,14 @@ std::string linia_przelewu(const Tprzelew& p) {
     std::string linia;
     dopisz_pole(linia, przytnij(p.data.bajty()));
     dopisz_pole(linia, p.czy_przelew == 1 ? przelew : wplata);
-    dopisz_pole(linia, cp1250::z_unicode(forma_eksportu(p.kwota.na_unicode(), p.kwota100.na_unicode())));
+    dopisz_pole(linia,
+                cp1250::z_unicode(forma_eksportu(p.kwota.na_unicode(), p.kwota100.na_unicode())));
     dopisz_pole(linia, dwie_linie(p.tytulem1.bajty(), p.tytulem2.bajty()));
-    dopisz_pole(linia, dwie_linie(przytnij(p.nazwa_odbiorcy1.bajty()), przytnij(p.nazwa_odbiorcy2.bajty())));
+    dopisz_pole(linia, dwie_linie(przytnij(p.nazwa_odbiorcy1.bajty()),
+                                  przytnij(p.nazwa_odbiorcy2.bajty())));
     dopisz_pole(linia, p.konto_odbiorcy());
-    dopisz_pole(linia, dwie_linie(przytnij(p.nazwa_nadawcy1.bajty()), przytnij(p.nazwa_nadawcy2.bajty())));
+    dopisz_pole(linia,
+                dwie_linie(przytnij(p.nazwa_nadawcy1.bajty()), przytnij(p.nazwa_nadawcy2.bajty())));
     dopisz_pole(linia, przytnij(p.nr_rach_nadawcy.bajty()));
     return linia;
 }
@@ -55,8 +59,8 @@ bool pisz(QIODevice& wyjscie, const std::string& bajty) {
 
 bool pisz_csv(QIODevice& wyjscie, const TablicaPrzelewow& tablica, int ilosc) {
     std::string naglowek;
-    for (const char16_t* pole : {u"DATA", u"TYP", u"KWOTA", u"TYTUŁEM", u"NAZWA ODBIORCY", u"NR RACH. ODBIORCY",
-                                 u"NAZWA NADAWCY", u"NR RACH. NADAWCY"})
+    for (const char16_t* pole : {u"DATA", u"TYP", u"KWOTA", u"TYTUŁEM", u"NAZWA ODBIORCY",
+                                 u"NR RACH. ODBIORCY", u"NAZWA NADAWCY", u"NR RACH. NADAWCY"})
         dopisz_pole(naglowek, cp1250::z_unicode(QString::fromUtf16(pole)));
     naglowek += '\r';
     if (!pisz(wyjscie, naglowek)) return false;
@@ -69,15 +73,7 @@ bool pisz_csv(QIODevice& wyjscie, const TablicaPrzelewow& tablica, int ilosc) {
 }
 
 bool zapisz_csv(const QString& sciezka, const TablicaPrzelewow& tablica, int ilosc) {
-    const QFileInfo cel(sciezka);
-    if (cel.exists() && !(cel.permissions() & QFileDevice::WriteOwner)) return false;
-    QSaveFile plik(sciezka);
-    if (!plik.open(QIODevice::WriteOnly)) return false;
-    if (!pisz_csv(plik, tablica, ilosc)) {
-        plik.cancelWriting();
-        return false;
-    }
-    return plik.commit();
+    return zapisz_bezpiecznie(sciezka, [&](QIODevice& plik) { return pisz_csv(plik, tablica, ilosc); });
 }
 
 QString nazwa_pliku_csv(const QString& wybrana) {

@@ -4,15 +4,12 @@
 #include "register/pliki_przelewow.h"
 #include "register/przelew.h"
 
-
 #include <cstdio>
 #include <memory>
 
 namespace {
 
-void blad(const QString& tekst) {
-    std::fputs((tekst + u'\n').toLocal8Bit().constData(), stderr);
-}
+void blad(const QString& tekst) { std::fputs((tekst + u'\n').toLocal8Bit().constData(), stderr); }
 
 }  // namespace
 

@@ -22,8 +22,8 @@ void Tglowne_okno::EksportujdoCSV1Click() {
     if (wybrana.isEmpty()) return;
     const QString nazwa = nazwa_pliku_csv(wybrana);
     if (QFileInfo::exists(nazwa) &&
-        Dialogi::komunikat(this, u"Podany plik już istnieje.\rNadpisać?"_qs, u"Zapisz jako..."_qs, Ikona::Pytanie,
-                           Przyciski::TakNie) != Odpowiedz::Tak)
+        Dialogi::komunikat(this, u"Podany plik już istnieje.\rNadpisać?"_qs, u"Zapisz jako..."_qs,
+                           Ikona::Pytanie, Przyciski::TakNie) != Odpowiedz::Tak)
         return;
     if (!zapisz_csv(nazwa, rejestr.tablica_przelewow, ilosc_el()))
         Dialogi::komunikat(this, u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs);
@@ -36,14 +36,16 @@ void Tglowne_okno::statystykiClick() {
 
 void Tglowne_okno::aktualizacjeClick() {
     if (!wywolaj_z_biblioteki(u"update"_qs, "pokaz_update"))
-        Dialogi::komunikat(this, u"Nie można znaleźć proceudry w bibliotece!"_qs, u"Vandoria"_qs, Ikona::Blad);
+        Dialogi::komunikat(this, u"Nie można znaleźć proceudry w bibliotece!"_qs, u"Vandoria"_qs,
+                           Ikona::Blad);
 }
 
 void Tglowne_okno::btn_update_downloadClick() {
     if (bezpieczny_adres_http(adres_pobierania)) QDesktopServices::openUrl(QUrl(adres_pobierania));
 }
 
-void Tglowne_okno::pokaz_informacje_o_aktualizacji(const QString& wersja_nowa, const QString& adres) {
+void Tglowne_okno::pokaz_informacje_o_aktualizacji(const QString& wersja_nowa,
+                                                   const QString& adres) {
     // The version comes from the network: shown as plain text, never as markup.
     l_update_info->setTextFormat(Qt::PlainText);
     l_update_info->setText(u"Dostępna jest nowsza wersja programu!\nVandoria "_qs + wersja_nowa);

@@ -20,8 +20,8 @@ QComboBox* lista(QWidget* rodzic, const char* nazwa, int widocznych) {
     l->setObjectName(QString::fromLatin1(nazwa));
     l->setEditable(false);
     l->setMaxVisibleItems(widocznych);
-    // Names may be 150 characters long; the list stays as wide as the window
-    // and its pop-up grows to show them.
+    // Names may be 150 characters long: the window keeps its width instead of
+    // growing with the longest one.
     l->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     l->setMinimumContentsLength(24);
     return l;
@@ -58,8 +58,10 @@ TFstatystyki::TFstatystyki(const TablicaPrzelewow& tablica, QWidget* rodzic)
     uklad->setColumnStretch(2, 1);
     auto napis = [this](const QString& tekst) { return new QLabel(tekst, this); };
     int wiersz = 0;
-    for (auto [podpis, l] : {std::pair{u"rok:"_qs, CBrok}, {u"miesiąc:"_qs, CBmiesiac},
-                             {u"nadawcy:"_qs, CBnadawcy}, {u"odbiorcy:"_qs, CBodbiorcy}}) {
+    for (auto [podpis, l] : {std::pair{u"rok:"_qs, CBrok},
+                             {u"miesiąc:"_qs, CBmiesiac},
+                             {u"nadawcy:"_qs, CBnadawcy},
+                             {u"odbiorcy:"_qs, CBodbiorcy}}) {
         uklad->addWidget(napis(podpis), wiersz, 0, 1, 2);
         uklad->addWidget(l, wiersz++, 2, 1, 2);
     }
@@ -105,9 +107,10 @@ void TFstatystyki::showEvent(QShowEvent* zdarzenie) {
 
 void TFstatystyki::FormShow() {
     n_ = tablica_.ilosc_el();
-    static const QStringList miesiace = {
-        u"styczeń"_qs,  u"luty"_qs,      u"marzec"_qs,   u"kwiecień"_qs,    u"maj"_qs,      u"czerwiec"_qs,
-        u"lipiec"_qs,   u"sierpień"_qs,  u"wrzesień"_qs, u"październik"_qs, u"listopad"_qs, u"grudzień"_qs};
+    static const QStringList miesiace = {u"styczeń"_qs,     u"luty"_qs,     u"marzec"_qs,
+                                         u"kwiecień"_qs,    u"maj"_qs,      u"czerwiec"_qs,
+                                         u"lipiec"_qs,      u"sierpień"_qs, u"wrzesień"_qs,
+                                         u"październik"_qs, u"listopad"_qs, u"grudzień"_qs};
     const ListyStatystyk listy = listy_statystyk(tablica_, n_);
     {
         const QSignalBlocker b1(CBrok), b2(CBmiesiac), b3(CBnadawcy), b4(CBodbiorcy);
@@ -132,8 +135,10 @@ void TFstatystyki::Licz() {
     KryteriaStatystyk kryteria;
     if (CBrok->currentIndex() > 0) kryteria.rok = CBrok->currentText();
     kryteria.miesiac = std::max(CBmiesiac->currentIndex(), 0);
-    if (CBnadawcy->currentIndex() > 0) kryteria.nadawca = cp1250::z_unicode(CBnadawcy->currentText());
-    if (CBodbiorcy->currentIndex() > 0) kryteria.odbiorca = cp1250::z_unicode(CBodbiorcy->currentText());
+    if (CBnadawcy->currentIndex() > 0)
+        kryteria.nadawca = cp1250::z_unicode(CBnadawcy->currentText());
+    if (CBodbiorcy->currentIndex() > 0)
+        kryteria.odbiorca = cp1250::z_unicode(CBodbiorcy->currentText());
 
     const WynikStatystyk w = licz_statystyki(tablica_, n_, kryteria);
     if (w.blad) {

@@ -9,7 +9,7 @@ class TablicaPrzelewow;
 // "Statystyki bazy": counts and totals of the orders, for all of them or for a
 // year, a month, a sender and a recipient. It only reads the table.
 class TFstatystyki : public QDialog {
-public:
+  public:
     explicit TFstatystyki(const TablicaPrzelewow& tablica, QWidget* rodzic = nullptr);
 
     void FormShow();  // fills the lists from the table, then Licz
@@ -26,10 +26,10 @@ public:
     QLabel* LkwotaWplat = nullptr;
     QLabel* LkwotaPrzelewow = nullptr;
 
-protected:
+  protected:
     void showEvent(QShowEvent* zdarzenie) override;
 
-private:
+  private:
     const TablicaPrzelewow& tablica_;
     int n_ = 0;  // the count when the window was shown, used by every Licz until the next show
 };

@@ -29,7 +29,7 @@ QString tekst_roku(QDate data) { return QString::number(data.year()).rightJustif
 
 // Adds a text unless the list holds it already in any letter case.
 class ListaBezPowtorzen {
-public:
+  public:
     void dodaj(const QString& tekst) {
         const QString klucz = tekst.toCaseFolded();
         if (widziane_.contains(klucz)) return;
@@ -46,7 +46,7 @@ public:
         return wynik;
     }
 
-private:
+  private:
     QSet<QString> widziane_;
     QStringList teksty_;
 };
@@ -68,8 +68,10 @@ ListyStatystyk listy_statystyk(const TablicaPrzelewow& tablica, int ilosc) {
             break;
         }
         if (d.data) lata.dodaj(tekst_roku(*d.data));
-        if (!przytnij(p.nazwa_nadawcy1.bajty()).empty()) nadawcy.dodaj(p.nazwa_nadawcy1.na_unicode());
-        if (!przytnij(p.nazwa_odbiorcy1.bajty()).empty()) odbiorcy.dodaj(p.nazwa_odbiorcy1.na_unicode());
+        if (!przytnij(p.nazwa_nadawcy1.bajty()).empty())
+            nadawcy.dodaj(p.nazwa_nadawcy1.na_unicode());
+        if (!przytnij(p.nazwa_odbiorcy1.bajty()).empty())
+            odbiorcy.dodaj(p.nazwa_odbiorcy1.na_unicode());
     }
     wynik.lata = lata.posortowane();
     wynik.nadawcy = nadawcy.posortowane();
@@ -77,7 +79,8 @@ ListyStatystyk listy_statystyk(const TablicaPrzelewow& tablica, int ilosc) {
     return wynik;
 }
 
-WynikStatystyk licz_statystyki(const TablicaPrzelewow& tablica, int ilosc, const KryteriaStatystyk& kryteria) {
+WynikStatystyk licz_statystyki(const TablicaPrzelewow& tablica, int ilosc,
+                               const KryteriaStatystyk& kryteria) {
     WynikStatystyk wynik;
     for (int r = 1; r <= ilosc; ++r) {
         const Tprzelew& p = tablica[r];
@@ -109,7 +112,8 @@ QString forma_sumy(std::int64_t grosze) {
     // Amounts typed with a minus are integer texts too; the sign goes in
     // front rather than into both parts.
     const bool ujemna = grosze < 0;
-    const std::uint64_t wartosc = ujemna ? 0 - static_cast<std::uint64_t>(grosze) : static_cast<std::uint64_t>(grosze);
+    const std::uint64_t wartosc =
+        ujemna ? 0 - static_cast<std::uint64_t>(grosze) : static_cast<std::uint64_t>(grosze);
     return (ujemna ? u"-"_qs : QString()) + QString::number(wartosc / 100) + u',' +
            QString::number(wartosc % 100).rightJustified(2, u'0');
 }

@@ -14,8 +14,8 @@ class TablicaPrzelewow;
 // An order whose date or amount cannot be read stops the computation.
 struct BladStatystyk {
     int wiersz = 0;
-    QString co;     // "daty" or "kwoty"
-    QString tekst;  // what was found there
+    QString co;                 // "daty" or "kwoty"
+    QString tekst;              // what was found there
     QString komunikat() const;  // Przelew nr 5: nie można odczytać daty „32.13.2020”.
 };
 
@@ -32,10 +32,10 @@ ListyStatystyk listy_statystyk(const TablicaPrzelewow& tablica, int ilosc);
 
 // An empty criterion matches every order.
 struct KryteriaStatystyk {
-    QString rok;                         // four digits
-    int miesiac = 0;                     // 1..12
-    std::optional<std::string> nadawca;  // nazwa_nadawcy1 exactly, letter case included
-    std::optional<std::string> odbiorca; // nazwa_odbiorcy1 exactly
+    QString rok;                          // four digits
+    int miesiac = 0;                      // 1..12
+    std::optional<std::string> nadawca;   // nazwa_nadawcy1 exactly, letter case included
+    std::optional<std::string> odbiorca;  // nazwa_odbiorcy1 exactly
 };
 
 struct WynikStatystyk {
@@ -46,7 +46,8 @@ struct WynikStatystyk {
     std::optional<BladStatystyk> blad;  // when set, the counts are not to be shown
 };
 
-WynikStatystyk licz_statystyki(const TablicaPrzelewow& tablica, int ilosc, const KryteriaStatystyk& kryteria);
+WynikStatystyk licz_statystyki(const TablicaPrzelewow& tablica, int ilosc,
+                               const KryteriaStatystyk& kryteria);
 
 // Grosze as złote, a comma and two digits: 0 -> 0,00, 5 -> 0,05, 250 -> 2,50.
 QString forma_sumy(std::int64_t grosze);

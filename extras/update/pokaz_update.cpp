@@ -14,9 +14,12 @@ namespace {
 
 QString tekst_wyniku(const WynikSprawdzania& wynik) {
     switch (wynik.stan) {
-        case WynikSprawdzania::ta_sama_wersja: return u"Używasz najnowszej wersji programu."_qs;
-        case WynikSprawdzania::inna_wersja: return u"Dostępna jest nowsza wersja programu: "_qs + wynik.wersja_nowa;
-        case WynikSprawdzania::nieudane: break;
+        case WynikSprawdzania::ta_sama_wersja:
+            return u"Używasz najnowszej wersji programu."_qs;
+        case WynikSprawdzania::inna_wersja:
+            return u"Dostępna jest nowsza wersja programu: "_qs + wynik.wersja_nowa;
+        case WynikSprawdzania::nieudane:
+            break;
     }
     return u"Nie udało się sprawdzić dostępności aktualizacji."_qs;
 }

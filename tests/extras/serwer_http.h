@@ -20,18 +20,20 @@ class SerwerHttp : public QObject {
         bool milczy = false;  // reads the request and never answers
     };
 
-public:
+  public:
     SerwerHttp();
-    void ustaw(const QString& sciezka, const QByteArray& tresc) { odpowiedzi_[sciezka].tresc = tresc; }
+    void ustaw(const QString& sciezka, const QByteArray& tresc) {
+        odpowiedzi_[sciezka].tresc = tresc;
+    }
     // The body ends when the connection closes, with no Content-Length.
     void ustaw_bez_dlugosci(const QString& sciezka, const QByteArray& tresc);
     void milcz(const QString& sciezka) { odpowiedzi_[sciezka].milczy = true; }
     void przekieruj(const QString& sciezka, const QString& dokad);
-    QString adres(const QString& sciezka) const;  // http://127.0.0.1:port/sciezka
+    QString adres(const QString& sciezka) const;          // http://127.0.0.1:port/sciezka
     QStringList zapytania() const { return zapytania_; }  // paths asked for, in order
     void wyczysc();
 
-private:
+  private:
     void obsluz(class QTcpSocket* gniazdo);
 
     QTcpServer serwer_;

@@ -23,7 +23,8 @@ class TestBibliotekaUpdate : public QObject {
     // The library keeps its own copy of the program's code, so it reads the
     // real per-user store: the test's home folder stands in for the user's.
     void ustaw_magazyn(const QString& adres, const QString& wersja) {
-        QSettings magazyn(QSettings::IniFormat, QSettings::UserScope, u"Vandoria"_qs, u"Vandoria"_qs);
+        QSettings magazyn(QSettings::IniFormat, QSettings::UserScope, u"Vandoria"_qs,
+                          u"Vandoria"_qs);
         QVERIFY(magazyn.fileName().startsWith(dom_));
         magazyn.setValue(u"UpdateServerAdress"_qs, adres);
         magazyn.setValue(u"CurrentVersion"_qs, wersja);
@@ -43,14 +44,15 @@ class TestBibliotekaUpdate : public QObject {
             okno->reject();
         });
         zegar.start(10);
-        if (!wywolaj_z_biblioteki(QStringLiteral(BIBLIOTEKA_UPDATE), "pokaz_update")) return {u"nie wywołano"_qs, false};
+        if (!wywolaj_z_biblioteki(QStringLiteral(BIBLIOTEKA_UPDATE), "pokaz_update"))
+            return {u"nie wywołano"_qs, false};
         return {tekst, pobierz};
     }
 
-public:
+  public:
     explicit TestBibliotekaUpdate(QString dom) : dom_(std::move(dom)) {}
 
-private slots:
+  private slots:
     void initTestCase() {
         QVERIFY(katalog_.isValid());
         qputenv("VANDORIA_DIR", katalog_.path().toUtf8());
@@ -74,14 +76,17 @@ private slots:
         QTest::addColumn<QString>("wersja_biezaca");
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<bool>("pobierz");
-        QTest::newRow("nowsza") << QByteArray("1.9\r\nhttp://p.example.org/v19.exe\r\n") << u"1.7"_qs
-                                << u"Dostępna jest nowsza wersja programu: 1.9"_qs << true;
-        QTest::newRow("ta sama") << QByteArray("1.9\r\nhttp://p.example.org/v19.exe\r\n") << u"1.9"_qs
-                                 << u"Używasz najnowszej wersji programu."_qs << false;
-        QTest::newRow("niebezpieczny adres") << QByteArray("1.9\r\nfile:///C:/zlo.exe\r\n") << u"1.7"_qs
-                                             << u"Dostępna jest nowsza wersja programu: 1.9"_qs << false;
+        QTest::newRow("nowsza") << QByteArray("1.9\r\nhttp://p.example.org/v19.exe\r\n")
+                                << u"1.7"_qs << u"Dostępna jest nowsza wersja programu: 1.9"_qs
+                                << true;
+        QTest::newRow("ta sama") << QByteArray("1.9\r\nhttp://p.example.org/v19.exe\r\n")
+                                 << u"1.9"_qs << u"Używasz najnowszej wersji programu."_qs << false;
+        QTest::newRow("niebezpieczny adres")
+            << QByteArray("1.9\r\nfile:///C:/zlo.exe\r\n") << u"1.7"_qs
+            << u"Dostępna jest nowsza wersja programu: 1.9"_qs << false;
         QTest::newRow("nieudane") << QByteArray() << u"1.7"_qs
-                                  << u"Nie udało się sprawdzić dostępności aktualizacji."_qs << false;
+                                  << u"Nie udało się sprawdzić dostępności aktualizacji."_qs
+                                  << false;
     }
     void wynik_sprawdzenia() {
         QFETCH(QByteArray, tresc);
@@ -100,9 +105,9 @@ private slots:
     }
 
     void brak_procedury() {
-        QVERIFY(!wywolaj_z_biblioteki(QStringLiteral(BIBLIOTEKA_UPDATE), "nie_ma_takiej_procedury"));
+        QVERIFY(
+            !wywolaj_z_biblioteki(QStringLiteral(BIBLIOTEKA_UPDATE), "nie_ma_takiej_procedury"));
     }
-
 };
 
 int main(int argc, char* argv[]) {

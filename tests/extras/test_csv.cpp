@@ -11,8 +11,8 @@
 #include <memory>
 
 #ifdef Q_OS_LINUX
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 #endif
 
 Q_DECLARE_METATYPE(Tprzelew)
@@ -25,7 +25,8 @@ namespace {
 
 // Windows-1250 bytes written out by hand: 0xA3 is Ł, 0xB3 ł, 0xF3 ó.
 const QByteArray naglowek =
-    "\"DATA\";\"TYP\";\"KWOTA\";\"TYTU\xA3" "EM\";\"NAZWA ODBIORCY\";\"NR RACH. ODBIORCY\";"
+    "\"DATA\";\"TYP\";\"KWOTA\";\"TYTU\xA3"
+    "EM\";\"NAZWA ODBIORCY\";\"NR RACH. ODBIORCY\";"
     "\"NAZWA NADAWCY\";\"NR RACH. NADAWCY\"\r";
 
 Tprzelew pelny() {
@@ -50,8 +51,10 @@ Tprzelew pelny() {
 }
 
 const QByteArray linia_pelnego =
-    "\"2008-03-15\";\"przelew\";\"125,50\";\"Czynsz za marzec\";\"Sp\xF3\xB3" "dzielnia ul. Lipowa 3\";"
-    "\"12 1020 5558 1111 2222 3333 4444\";\"Jan Nowak Kielce\";\"99 8888 7777 6666 5555 4444 3333\"";
+    "\"2008-03-15\";\"przelew\";\"125,50\";\"Czynsz za marzec\";\"Sp\xF3\xB3"
+    "dzielnia ul. Lipowa 3\";"
+    "\"12 1020 5558 1111 2222 3333 4444\";\"Jan Nowak Kielce\";\"99 8888 7777 6666 5555 4444 "
+    "3333\"";
 
 QByteArray eksport(const TablicaPrzelewow& t, int ilosc) {
     QBuffer bufor;
@@ -73,7 +76,7 @@ class TestCsv : public QObject {
     QTemporaryDir katalog_;
     QString sciezka(const QString& nazwa) { return katalog_.filePath(nazwa); }
 
-private slots:
+  private slots:
     void init() { QVERIFY(katalog_.isValid()); }
 
     void pusta_tabela_to_naglowek_i_jeden_cr() {
@@ -89,18 +92,29 @@ private slots:
 
         Tprzelew p = pelny();
         p.czy_przelew = 0;
-        QTest::newRow("wpłata") << p << QByteArray(linia_pelnego).replace("\"przelew\"", "\"wp\xB3" "ata\"");
+        QTest::newRow("wpłata") << p
+                                << QByteArray(linia_pelnego)
+                                       .replace("\"przelew\"",
+                                                "\"wp\xB3"
+                                                "ata\"");
         p.czy_przelew = 2;
-        QTest::newRow("inna wartość to też wpłata") << p << QByteArray(linia_pelnego).replace("\"przelew\"", "\"wp\xB3" "ata\"");
+        QTest::newRow("inna wartość to też wpłata") << p
+                                                    << QByteArray(linia_pelnego)
+                                                           .replace("\"przelew\"",
+                                                                    "\"wp\xB3"
+                                                                    "ata\"");
 
         p = pelny();
         p.tytulem1 = "Faktura \"A\" i \"B\"";
         p.nazwa_odbiorcy1 = "Firma \"Sp\"";
         p.nazwa_nadawcy2 = "\"Kielce\"";
         QTest::newRow("cudzysłowy podwojone")
-            << p << QByteArray("\"2008-03-15\";\"przelew\";\"125,50\";\"Faktura \"\"A\"\" i \"\"B\"\" za marzec\";"
-                               "\"Firma \"\"Sp\"\" ul. Lipowa 3\";\"12 1020 5558 1111 2222 3333 4444\";"
-                               "\"Jan Nowak \"\"Kielce\"\"\";\"99 8888 7777 6666 5555 4444 3333\"");
+            << p
+            << QByteArray(
+                   "\"2008-03-15\";\"przelew\";\"125,50\";\"Faktura \"\"A\"\" i \"\"B\"\" za "
+                   "marzec\";"
+                   "\"Firma \"\"Sp\"\" ul. Lipowa 3\";\"12 1020 5558 1111 2222 3333 4444\";"
+                   "\"Jan Nowak \"\"Kielce\"\"\";\"99 8888 7777 6666 5555 4444 3333\"");
 
         p = pelny();
         p.nazwa_odbiorcy1 = "   Firma";
@@ -111,8 +125,11 @@ private slots:
         p.data = " 2008-3-5 ";
         p.nr_rach_nadawcy = " 99 8888 ";
         QTest::newRow("nazwy przycięte, tytuł nie")
-            << p << QByteArray("\"2008-3-5\";\"przelew\";\"125,50\";\"  Czynsz za marzec  \";\"Firma ul. Lipowa 3\";"
-                               "\"12 1020 5558 1111 2222 3333 4444\";\"Jan Nowak Kielce\";\"99 8888\"");
+            << p
+            << QByteArray(
+                   "\"2008-3-5\";\"przelew\";\"125,50\";\"  Czynsz za marzec  \";\"Firma ul. "
+                   "Lipowa 3\";"
+                   "\"12 1020 5558 1111 2222 3333 4444\";\"Jan Nowak Kielce\";\"99 8888\"");
 
         p = pelny();
         p.nazwa_odbiorcy1.wyczysc();
@@ -121,8 +138,11 @@ private slots:
         p.nazwa_nadawcy2.wyczysc();
         p.data.wyczysc();
         QTest::newRow("puste drugie linie zostawiają spację")
-            << p << QByteArray("\"\";\"przelew\";\"125,50\";\"Czynsz \";\" \";\"12 1020 5558 1111 2222 3333 4444\";"
-                               "\"Jan Nowak \";\"99 8888 7777 6666 5555 4444 3333\"");
+            << p
+            << QByteArray(
+                   "\"\";\"przelew\";\"125,50\";\"Czynsz \";\" \";\"12 1020 5558 1111 2222 3333 "
+                   "4444\";"
+                   "\"Jan Nowak \";\"99 8888 7777 6666 5555 4444 3333\"");
 
         p = pelny();
         p.kwota = " 12";
@@ -135,7 +155,9 @@ private slots:
         p.nr_banku_odbiorcy = "1020";
         p.nr_rach_odbiorcy.wyczysc();
         QTest::newRow("niepełny rachunek bez przycinania")
-            << p << QByteArray(linia_pelnego).replace("\"12 1020 5558 1111 2222 3333 4444\"", "\"   1020 \"");
+            << p
+            << QByteArray(linia_pelnego)
+                   .replace("\"12 1020 5558 1111 2222 3333 4444\"", "\"   1020 \"");
 
         p = pelny();
         p.data = "2008\"03";
@@ -153,8 +175,13 @@ private slots:
         Tprzelew drugi = pelny();
         drugi.nazwa_odbiorcy1 = "Drugi";
         const auto t = tablica({pelny(), drugi, pelny()});
-        const QByteArray linia_drugiego = QByteArray(linia_pelnego).replace("Sp\xF3\xB3" "dzielnia", "Drugi");
-        QCOMPARE(eksport(*t, 3), naglowek + linia_pelnego + '\r' + linia_drugiego + '\r' + linia_pelnego);
+        const QByteArray linia_drugiego = QByteArray(linia_pelnego)
+                                              .replace(
+                                                  "Sp\xF3\xB3"
+                                                  "dzielnia",
+                                                  "Drugi");
+        QCOMPARE(eksport(*t, 3),
+                 naglowek + linia_pelnego + '\r' + linia_drugiego + '\r' + linia_pelnego);
         QCOMPARE(eksport(*t, 2), naglowek + linia_pelnego + '\r' + linia_drugiego);
     }
 
@@ -225,7 +252,8 @@ private slots:
 
         QVERIFY(!zapisany);
         QCOMPARE(czytaj_plik(plik), QByteArray("stare"));
-        QCOMPARE(QDir(katalog_.path()).entryList({u"dysk*"_qs}, QDir::Files), QStringList{u"dysk.csv"_qs});
+        QCOMPARE(QDir(katalog_.path()).entryList({u"dysk*"_qs}, QDir::Files),
+                 QStringList{u"dysk.csv"_qs});
     }
 #endif
 
@@ -297,7 +325,8 @@ private slots:
         okno.rejestr.tablica_przelewow.dopisz(pelny());
         Dialogi::Test::wybierz_plik(sciezka(u"nie_ma_folderu/raport"_qs));
         okno.EksportujdoCSV1Click();
-        QCOMPARE(Dialogi::Test::teksty(), QStringList{u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs});
+        QCOMPARE(Dialogi::Test::teksty(),
+                 QStringList{u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs});
         QCOMPARE(Dialogi::Test::pokazane().last().ikona, Ikona::Brak);
         QVERIFY(!QFile::exists(sciezka(u"nie_ma_folderu/raport.csv"_qs)));
     }

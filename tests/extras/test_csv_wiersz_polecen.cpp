@@ -47,7 +47,7 @@ class TestCsvWierszPolecen : public QObject {
     QTemporaryDir katalog_;
     QString sciezka(const QString& nazwa) { return katalog_.filePath(nazwa); }
 
-private slots:
+  private slots:
     void takie_same_bajty_jak_z_menu_data() {
         QTest::addColumn<QString>("plik");
         QTest::newRow("p2") << u"zbior.p2"_qs;
@@ -63,12 +63,15 @@ private slots:
         {
             SeamDialogow seam;
             Tglowne_okno okno;
-            QCOMPARE(int(czytaj_przelewy(sciezka(plik), okno.rejestr.tablica_przelewow).stan), int(WynikOdczytu::ok));
+            QCOMPARE(int(czytaj_przelewy(sciezka(plik), okno.rejestr.tablica_przelewow).stan),
+                     int(WynikOdczytu::ok));
             Dialogi::Test::wybierz_plik(sciezka(u"z_menu"_qs));
             okno.EksportujdoCSV1Click();
         }
         const QByteArray z_menu = czytaj_plik(sciezka(u"z_menu.csv"_qs));
-        QVERIFY(z_menu.contains("wp\xB3" "ata"));
+        QVERIFY(
+            z_menu.contains("wp\xB3"
+                            "ata"));
 
         zapisz_plik(sciezka(u"wynik.csv"_qs), "stara, dłuższa zawartość pliku wynikowego");
         const Wynik w = uruchom({sciezka(u"wynik.csv"_qs), sciezka(plik)});
@@ -80,9 +83,12 @@ private slots:
     void bledy_data() {
         QTest::addColumn<QStringList>("argumenty");  // {dir} is the temporary folder
         QTest::addColumn<int>("kod");
-        QTest::newRow("brak pliku") << QStringList{u"{dir}/wynik.csv"_qs, u"{dir}/nie_ma.p2"_qs} << 1;
-        QTest::newRow("plik nieczytelny") << QStringList{u"{dir}/wynik.csv"_qs, u"{dir}/folder.p2"_qs} << 1;
-        QTest::newRow("nie można zapisać") << QStringList{u"{dir}/nie_ma/wynik.csv"_qs, u"{dir}/dobry.p2"_qs} << 1;
+        QTest::newRow("brak pliku")
+            << QStringList{u"{dir}/wynik.csv"_qs, u"{dir}/nie_ma.p2"_qs} << 1;
+        QTest::newRow("plik nieczytelny")
+            << QStringList{u"{dir}/wynik.csv"_qs, u"{dir}/folder.p2"_qs} << 1;
+        QTest::newRow("nie można zapisać")
+            << QStringList{u"{dir}/nie_ma/wynik.csv"_qs, u"{dir}/dobry.p2"_qs} << 1;
         QTest::newRow("bez plików") << QStringList{} << 2;
         QTest::newRow("bez pliku wejściowego") << QStringList{u"{dir}/wynik.csv"_qs} << 2;
     }

@@ -18,8 +18,8 @@ Q_DECLARE_METATYPE(KryteriaStatystyk)
 
 namespace {
 
-Tprzelew zlecenie(const char* odbiorca, const char* nadawca, const char* zlote, const char* grosze, const char* data,
-                  bool czy_przelew = true) {
+Tprzelew zlecenie(const char* odbiorca, const char* nadawca, const char* zlote, const char* grosze,
+                  const char* data, bool czy_przelew = true) {
     Tprzelew p = przelew(odbiorca, zlote, grosze, "", data);
     p.nazwa_nadawcy1 = w1250(nadawca);
     p.czy_przelew = czy_przelew ? 1 : 0;
@@ -55,8 +55,8 @@ QStringList pozycje(const QComboBox* lista) {
 
 QStringList etykiety(const TFstatystyki& okno) {
     QStringList wynik;
-    for (const QLabel* l : {okno.Lwypisanych, okno.LwypisanychWplat, okno.LwypisanychPrzelewow, okno.Lkwota,
-                            okno.LkwotaWplat, okno.LkwotaPrzelewow})
+    for (const QLabel* l : {okno.Lwypisanych, okno.LwypisanychWplat, okno.LwypisanychPrzelewow,
+                            okno.Lkwota, okno.LkwotaWplat, okno.LkwotaPrzelewow})
         wynik << l->text();
     return wynik;
 }
@@ -66,7 +66,7 @@ QStringList etykiety(const TFstatystyki& okno) {
 class TestStatystyki : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void liczenie_wedlug_kryteriow_data() {
         QTest::addColumn<KryteriaStatystyk>("k");
         QTest::addColumn<int>("wplat");
@@ -76,18 +76,22 @@ private slots:
         QTest::newRow("wszystkie") << kryteria({}) << 1 << 3 << qint64(10000) << qint64(1755);
         QTest::newRow("rok 2008") << kryteria(u"2008"_qs) << 0 << 2 << qint64(0) << qint64(1055);
         QTest::newRow("rok 2009") << kryteria(u"2009"_qs) << 1 << 0 << qint64(10000) << qint64(0);
-        QTest::newRow("marzec każdego roku") << kryteria({}, 3) << 1 << 1 << qint64(10000) << qint64(1050);
-        QTest::newRow("marzec 2008") << kryteria(u"2008"_qs, 3) << 0 << 1 << qint64(0) << qint64(1050);
-        QTest::newRow("odbiorca bez dat i rok") << kryteria(u"2008"_qs, 0, "Bez daty") << 0 << 0 << qint64(0)
-                                                << qint64(0);
-        QTest::newRow("odbiorca bez dat i miesiąc") << kryteria({}, 1, "Bez daty") << 0 << 0 << qint64(0) << qint64(0);
-        QTest::newRow("odbiorca z wielkiej litery") << kryteria({}, 0, "Zakład Energetyczny") << 0 << 1 << qint64(0)
-                                                    << qint64(1050);
-        QTest::newRow("odbiorca z małej litery") << kryteria({}, 0, "zakład energetyczny") << 0 << 1 << qint64(0)
-                                                 << qint64(5);
-        QTest::newRow("nadawca") << kryteria({}, 0, nullptr, "Jan") << 1 << 1 << qint64(10000) << qint64(1050);
-        QTest::newRow("nadawca i odbiorca") << kryteria({}, 0, "Urząd", "Jan") << 1 << 0 << qint64(10000)
-                                            << qint64(0);
+        QTest::newRow("marzec każdego roku")
+            << kryteria({}, 3) << 1 << 1 << qint64(10000) << qint64(1050);
+        QTest::newRow("marzec 2008")
+            << kryteria(u"2008"_qs, 3) << 0 << 1 << qint64(0) << qint64(1050);
+        QTest::newRow("odbiorca bez dat i rok")
+            << kryteria(u"2008"_qs, 0, "Bez daty") << 0 << 0 << qint64(0) << qint64(0);
+        QTest::newRow("odbiorca bez dat i miesiąc")
+            << kryteria({}, 1, "Bez daty") << 0 << 0 << qint64(0) << qint64(0);
+        QTest::newRow("odbiorca z wielkiej litery")
+            << kryteria({}, 0, "Zakład Energetyczny") << 0 << 1 << qint64(0) << qint64(1050);
+        QTest::newRow("odbiorca z małej litery")
+            << kryteria({}, 0, "zakład energetyczny") << 0 << 1 << qint64(0) << qint64(5);
+        QTest::newRow("nadawca") << kryteria({}, 0, nullptr, "Jan") << 1 << 1 << qint64(10000)
+                                 << qint64(1050);
+        QTest::newRow("nadawca i odbiorca")
+            << kryteria({}, 0, "Urząd", "Jan") << 1 << 0 << qint64(10000) << qint64(0);
     }
     void liczenie_wedlug_kryteriow() {
         QFETCH(KryteriaStatystyk, k);
@@ -157,7 +161,8 @@ private slots:
 
     void tysiac_najwiekszych_kwot() {
         auto t = std::make_unique<TablicaPrzelewow>();
-        for (int i = 0; i < TablicaPrzelewow::pojemnosc; ++i) t->dopisz(zlecenie("Odbiorca", "", "999999", "99", ""));
+        for (int i = 0; i < TablicaPrzelewow::pojemnosc; ++i)
+            t->dopisz(zlecenie("Odbiorca", "", "999999", "99", ""));
         const WynikStatystyk w = licz_statystyki(*t, t->ilosc_el(), {});
         QCOMPARE(w.przelewow, 1000);
         QCOMPARE(::forma_sumy(w.kwota_przelewow), u"999999990,00"_qs);
@@ -175,29 +180,34 @@ private slots:
         QCOMPARE(okno.windowTitle(), u"Statystyki bazy"_qs);
         QCOMPARE(pozycje(okno.CBrok), (QStringList{u"--"_qs, u"2008"_qs, u"2009"_qs}));
         QCOMPARE(pozycje(okno.CBmiesiac),
-                 (QStringList{u"--"_qs, u"styczeń"_qs, u"luty"_qs, u"marzec"_qs, u"kwiecień"_qs, u"maj"_qs,
-                              u"czerwiec"_qs, u"lipiec"_qs, u"sierpień"_qs, u"wrzesień"_qs, u"październik"_qs,
-                              u"listopad"_qs, u"grudzień"_qs}));
+                 (QStringList{u"--"_qs, u"styczeń"_qs, u"luty"_qs, u"marzec"_qs, u"kwiecień"_qs,
+                              u"maj"_qs, u"czerwiec"_qs, u"lipiec"_qs, u"sierpień"_qs,
+                              u"wrzesień"_qs, u"październik"_qs, u"listopad"_qs, u"grudzień"_qs}));
         QCOMPARE(pozycje(okno.CBnadawcy), (QStringList{u"--"_qs, u"X"_qs, u"Y"_qs}));
         QCOMPARE(pozycje(okno.CBodbiorcy), (QStringList{u"--"_qs, u"A"_qs, u"B"_qs, u"C"_qs}));
-        QCOMPARE(etykiety(okno), (QStringList{u"3"_qs, u"1"_qs, u"2"_qs, u"110,55"_qs, u"100,00"_qs, u"10,55"_qs}));
+        QCOMPARE(etykiety(okno),
+                 (QStringList{u"3"_qs, u"1"_qs, u"2"_qs, u"110,55"_qs, u"100,00"_qs, u"10,55"_qs}));
 
         okno.CBrok->setCurrentIndex(1);
-        QCOMPARE(etykiety(okno), (QStringList{u"1"_qs, u"0"_qs, u"1"_qs, u"10,50"_qs, u"0,00"_qs, u"10,50"_qs}));
+        QCOMPARE(etykiety(okno),
+                 (QStringList{u"1"_qs, u"0"_qs, u"1"_qs, u"10,50"_qs, u"0,00"_qs, u"10,50"_qs}));
         okno.CBmiesiac->setCurrentIndex(1);  // styczeń 2008: nothing
         QCOMPARE(okno.Lwypisanych->text(), u"0"_qs);
-        okno.CBrok->setCurrentIndex(0);      // styczeń of any year
-        QCOMPARE(etykiety(okno), (QStringList{u"1"_qs, u"0"_qs, u"1"_qs, u"0,05"_qs, u"0,00"_qs, u"0,05"_qs}));
+        okno.CBrok->setCurrentIndex(0);  // styczeń of any year
+        QCOMPARE(etykiety(okno),
+                 (QStringList{u"1"_qs, u"0"_qs, u"1"_qs, u"0,05"_qs, u"0,00"_qs, u"0,05"_qs}));
         okno.CBmiesiac->setCurrentIndex(0);
         okno.CBnadawcy->setCurrentIndex(2);
-        QCOMPARE(etykiety(okno), (QStringList{u"1"_qs, u"1"_qs, u"0"_qs, u"100,00"_qs, u"100,00"_qs, u"0,00"_qs}));
+        QCOMPARE(etykiety(okno),
+                 (QStringList{u"1"_qs, u"1"_qs, u"0"_qs, u"100,00"_qs, u"100,00"_qs, u"0,00"_qs}));
 
         // Shown again, it starts from the table as it is now and with no criteria.
         okno.hide();
         t->usun(3);
         okno.show();
         QCOMPARE(okno.CBnadawcy->currentIndex(), 0);
-        QCOMPARE(etykiety(okno), (QStringList{u"2"_qs, u"0"_qs, u"2"_qs, u"10,55"_qs, u"0,00"_qs, u"10,55"_qs}));
+        QCOMPARE(etykiety(okno),
+                 (QStringList{u"2"_qs, u"0"_qs, u"2"_qs, u"10,55"_qs, u"0,00"_qs, u"10,55"_qs}));
     }
 
     void pusta_tabela() {
@@ -206,14 +216,16 @@ private slots:
         okno.show();
         QCOMPARE(pozycje(okno.CBrok), QStringList{u"--"_qs});
         QCOMPARE(pozycje(okno.CBodbiorcy), QStringList{u"--"_qs});
-        QCOMPARE(etykiety(okno), (QStringList{u"0"_qs, u"0"_qs, u"0"_qs, u"0,00"_qs, u"0,00"_qs, u"0,00"_qs}));
+        QCOMPARE(etykiety(okno),
+                 (QStringList{u"0"_qs, u"0"_qs, u"0"_qs, u"0,00"_qs, u"0,00"_qs, u"0,00"_qs}));
     }
 
     void nazwy_rozne_wielkoscia_liter() {
         const auto t = fikstura();
         TFstatystyki okno(*t);
         okno.show();
-        QCOMPARE(pozycje(okno.CBodbiorcy), (QStringList{u"--"_qs, u"Bez daty"_qs, u"Urząd"_qs, u"Zakład Energetyczny"_qs}));
+        QCOMPARE(pozycje(okno.CBodbiorcy),
+                 (QStringList{u"--"_qs, u"Bez daty"_qs, u"Urząd"_qs, u"Zakład Energetyczny"_qs}));
         okno.CBodbiorcy->setCurrentIndex(3);
         QCOMPARE(okno.Lwypisanych->text(), u"1"_qs);
         QCOMPARE(okno.Lkwota->text(), u"10,50"_qs);
@@ -228,7 +240,8 @@ private slots:
         (*t)[2].data = "32.13.2020";
         okno.CBrok->setCurrentIndex(1);
         QCOMPARE(etykiety(okno), przed);
-        QCOMPARE(Dialogi::Test::teksty(), QStringList{u"Przelew nr 2: nie można odczytać daty „32.13.2020”."_qs});
+        QCOMPARE(Dialogi::Test::teksty(),
+                 QStringList{u"Przelew nr 2: nie można odczytać daty „32.13.2020”."_qs});
         QCOMPARE(Dialogi::Test::pokazane().last().ikona, Dialogi::Ikona::Blad);
 
         // The same when the window is shown on such a table.
