@@ -136,18 +136,23 @@ QString tekst_liczby(double wartosc) {
 }
 
 UstawieniaWydruku czytaj_ustawienia_wydruku(const QString& sciezka) {
+    if (!QFileInfo::exists(sciezka)) return czytaj_ustawienia_wydruku(nullptr);
+    const PlikIni ini = PlikIni::wczytaj(sciezka);
+    return czytaj_ustawienia_wydruku(&ini);
+}
+
+UstawieniaWydruku czytaj_ustawienia_wydruku(const PlikIni* ini) {
     UstawieniaWydruku u;  // the defaults of a missing file
-    if (QFileInfo::exists(sciezka)) {
-        const PlikIni ini = PlikIni::wczytaj(sciezka);
-        u.typ_formularza = ini.liczba_calkowita(u"typ_formularza"_qs, 2);
-        u.ilosc_odcinkow = ini.liczba_calkowita(u"ilosc_odcinkow"_qs, 2);
-        u.uklad_strony = ini.tekst(u"uklad_strony"_qs, u"portrait"_qs);
-        u.capitals = ini.logiczna(u"capitals"_qs, true);
-        u.margin_top = ini.liczba_calkowita(u"margin_top"_qs, 50);
-        u.margin_left = ini.liczba_calkowita(u"margin_left"_qs, 50);
-        u.drukuj_oplate = ini.logiczna(u"drukuj_oplate"_qs, false);
-        u.oplata_wart = tekst_liczby(ini.liczba(u"oplata_wart"_qs, 2.5));
-        u.boxes = ini.logiczna(u"boxes"_qs, false);
+    if (ini) {
+        u.typ_formularza = ini->liczba_calkowita(u"typ_formularza"_qs, 2);
+        u.ilosc_odcinkow = ini->liczba_calkowita(u"ilosc_odcinkow"_qs, 2);
+        u.uklad_strony = ini->tekst(u"uklad_strony"_qs, u"portrait"_qs);
+        u.capitals = ini->logiczna(u"capitals"_qs, true);
+        u.margin_top = ini->liczba_calkowita(u"margin_top"_qs, 50);
+        u.margin_left = ini->liczba_calkowita(u"margin_left"_qs, 50);
+        u.drukuj_oplate = ini->logiczna(u"drukuj_oplate"_qs, false);
+        u.oplata_wart = tekst_liczby(ini->liczba(u"oplata_wart"_qs, 2.5));
+        u.boxes = ini->logiczna(u"boxes"_qs, false);
     }
 
     if (u.ilosc_odcinkow != 1 && u.ilosc_odcinkow != 2 && u.ilosc_odcinkow != 4)

@@ -55,6 +55,8 @@ struct UstawieniaWydruku {
 // Reads and validates the file; a missing file gives the defaults of a
 // first run, which are not those of a missing key.
 UstawieniaWydruku czytaj_ustawienia_wydruku(const QString& sciezka);
+// The same from a file already read; null stands for a missing file.
+UstawieniaWydruku czytaj_ustawienia_wydruku(const PlikIni* ini);
 UstawieniaWydruku czytaj_ustawienia_wydruku();  // config.ini in the program's folder
 
 // Writes keys of [SETTINGS] one by one: each call rewrites the file at once

@@ -10,6 +10,7 @@ for p in clang libclang-rt-14-dev; do
 done
 if [ -n "${BRAK:-}" ]; then
     SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
+    $SUDO apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends $BRAK
 fi
 CC=clang CXX=clang++ cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -20,6 +21,11 @@ ZIARNA="$BUILD/ziarna"
 for cel in $(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//'); do
     echo "== $cel ($SEKUNDY s)"
     mkdir -p "$BUILD/korpus/$cel" "$ZIARNA/$cel"
-    QT_QPA_PLATFORM=offscreen "$BUILD/fuzz/$cel" -max_total_time="$SEKUNDY" -print_final_stats=1 \
-        -artifact_prefix="$BUILD/$cel-" "$BUILD/korpus/$cel" "$ZIARNA/$cel" 2>&1 | tail -3
+    if ! QT_QPA_PLATFORM=offscreen "$BUILD/fuzz/$cel" -max_total_time="$SEKUNDY" -print_final_stats=1 \
+        -artifact_prefix="$BUILD/$cel-" "$BUILD/korpus/$cel" "$ZIARNA/$cel" >"$BUILD/$cel.log" 2>&1; then
+        tail -40 "$BUILD/$cel.log"
+        echo "$cel: znaleziono błąd (dane wejściowe: $BUILD/$cel-*)"
+        exit 1
+    fi
+    grep -E 'stat::number_of_executed_units|stat::new_units_added' "$BUILD/$cel.log"
 done
