@@ -1,7 +1,9 @@
 // The collection on 1000 orders: what one click on the main window costs.
 #include "register/pliki_przelewow.h"
 #include "register/sortowanie.h"
+#include "register/magazyn_ustawien.h"
 #include "ui/main/glowny.h"
+#include "ui/main/start.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -72,6 +74,22 @@ private slots:
             *t = *wzor;
             if (rosnaco) sortuj_po_kolumnie(*t, kolumna);  // now descending: the click sorts ascending
             sortuj_po_kolumnie(*t, kolumna);
+        }
+    }
+
+    // From creating the main window to its list showing a 1000-order file
+    // named on the command line, with the start-up worker's round trip.
+    void start_do_pokazanego_okna() {
+        qputenv("VANDORIA_DIR", katalog_.path().toLocal8Bit());
+        MagazynUstawien::ustaw_plik(katalog_.filePath(u"ustawienia.ini"_qs));
+        sprawdzaj_aktualizacje_przy_starcie(false);
+        QBENCHMARK {
+            Tglowne_okno okno;
+            okno.argument_startowy = plik_;
+            okno.show();
+            while (!start_zakonczony(okno)) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            QCoreApplication::processEvents();
+            if (okno.ilosc_el() != 1000) QFAIL("plik nie został wczytany");
         }
     }
 
