@@ -44,8 +44,10 @@ watek_update* uruchom_sprawdzanie_aktualizacji(Tglowne_okno* glowne,
 
 bool wywolaj_z_biblioteki(const QString& biblioteka, const char* procedura) {
     using Procedura = void (*)();
-    for (const QString& nazwa :
-         {QCoreApplication::applicationDirPath() + u'/' + biblioteka, biblioteka}) {
+    // Beside the program first, then where an installed program keeps it.
+    const QString folder = QCoreApplication::applicationDirPath();
+    for (const QString& nazwa : {folder + u'/' + biblioteka, folder + u"/../lib/vandoria/"_qs + biblioteka,
+                                 biblioteka}) {
         QLibrary modul(nazwa);
         // Qt keeps some texts it is handed (settings keys among them) beyond
         // the call; they may point into the library, so its code stays mapped
