@@ -1,5 +1,7 @@
 #include "addressbook/nowy_edycja_wpisu_bazy.h"
 
+#include "ui/znaki_zapisywalne.h"
+
 #include "addressbook/komunikaty_bazy.h"
 #include "addressbook/lista.h"
 #include "editor/czy_puste.h"
@@ -18,18 +20,6 @@
 #include <QValidator>
 
 namespace {
-
-// Only what Windows-1250 can store may be typed or pasted, so the entry is
-// saved exactly as the user sees it.
-class ZnakiZapisywalne : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& tekst, int&) const override {
-        for (const QChar z : tekst)
-            if (!cp1250::da_sie_zapisac(z)) return Invalid;
-        return Acceptable;
-    }
-};
 
 void maluj(QWidget* pole, const QColor& kolor) {
     QPalette paleta = pole->palette();
@@ -244,27 +234,14 @@ void Tnowy_wpis::lk_wpisChange() {
 void Tnowy_wpis::lk_wpisExit() { sprawdzenie_lk(lk_wpis); }
 
 void Tnowy_wpis::nr_banku_odbiorcy_wpisChange() {
-    sprawdzenie_nr_banku_odbiorcy(nr_banku_odbiorcy_wpis);
-    if (isVisible() && wynik_sprawdzenia) {
-        nr_rach_odbiorcy_wpis->setFocus(Qt::TabFocusReason);
-        nr_rach_odbiorcy_wpis->setCursorPosition(0);
-    }
+    po_zmianie_nr_banku(nr_banku_odbiorcy_wpis, this, nr_rach_odbiorcy_wpis);
 }
 
-void Tnowy_wpis::nr_banku_odbiorcy_wpisExit() {
-    sprawdzenie_nr_banku_odbiorcy(nr_banku_odbiorcy_wpis);
-    gdy_poprawnie_lub_nie(nr_banku_odbiorcy_wpis);
-}
+void Tnowy_wpis::nr_banku_odbiorcy_wpisExit() { po_wyjsciu_z_nr_banku(nr_banku_odbiorcy_wpis); }
 
-void Tnowy_wpis::nr_rach_odbiorcy_wpisChange() {
-    sprawdzenie_nr_rach_odbiorcy(nr_rach_odbiorcy_wpis);
-    if (wynik_sprawdzenia) maluj_normalnie(nr_rach_odbiorcy_wpis);
-}
+void Tnowy_wpis::nr_rach_odbiorcy_wpisChange() { po_zmianie_nr_rach(nr_rach_odbiorcy_wpis); }
 
-void Tnowy_wpis::nr_rach_odbiorcy_wpisExit() {
-    sprawdzenie_nr_rach_odbiorcy(nr_rach_odbiorcy_wpis);
-    gdy_poprawnie_lub_nie(nr_rach_odbiorcy_wpis);
-}
+void Tnowy_wpis::nr_rach_odbiorcy_wpisExit() { po_wyjsciu_z_nr_rach(nr_rach_odbiorcy_wpis); }
 
 void Tnowy_wpis::b_zapiszClick() {
     nazwa_odbiorcy1_wpisExit();

@@ -1,5 +1,7 @@
 #include "editor/nowy_edycja_przelewu.h"
 
+#include "ui/znaki_zapisywalne.h"
+
 #include "editor/czy_puste.h"
 #include "editor/data.h"
 #include "editor/pole_maskowane.h"
@@ -37,18 +39,6 @@ const QString maska_banku = u"!9999 9999;1; "_qs;
 const QString maska_rachunku = u"!9999 9999 9999 9999;1; "_qs;
 const QString maska_nadawcy = u"!99 9999 9999 9999 9999 9999 9999;1; "_qs;
 const QString maska_symbolu = u"!99;1; "_qs;
-
-// Only what Windows-1250 can store may be typed or pasted, so the order is
-// saved exactly as the user sees it.
-class ZnakiZapisywalne : public QValidator {
-  public:
-    using QValidator::QValidator;
-    State validate(QString& tekst, int&) const override {
-        for (const QChar z : tekst)
-            if (!cp1250::da_sie_zapisac(z)) return Invalid;
-        return Acceptable;
-    }
-};
 
 QIcon ikona_dodawania() {
     QPixmap obraz(16, 16);
@@ -531,27 +521,14 @@ void Tnowy_edycja_przelewow::lkChange() {
 void Tnowy_edycja_przelewow::lkExit() { sprawdzenie_lk(lk); }
 
 void Tnowy_edycja_przelewow::nr_banku_odbiorcyChange() {
-    sprawdzenie_nr_banku_odbiorcy(nr_banku_odbiorcy);
-    if (isVisible() && wynik_sprawdzenia) {
-        nr_rach_odbiorcy->setFocus();
-        nr_rach_odbiorcy->setCursorPosition(0);
-    }
+    po_zmianie_nr_banku(nr_banku_odbiorcy, this, nr_rach_odbiorcy);
 }
 
-void Tnowy_edycja_przelewow::nr_banku_odbiorcyExit() {
-    sprawdzenie_nr_banku_odbiorcy(nr_banku_odbiorcy);
-    gdy_poprawnie_lub_nie(nr_banku_odbiorcy);
-}
+void Tnowy_edycja_przelewow::nr_banku_odbiorcyExit() { po_wyjsciu_z_nr_banku(nr_banku_odbiorcy); }
 
-void Tnowy_edycja_przelewow::nr_rach_odbiorcyChange() {
-    sprawdzenie_nr_rach_odbiorcy(nr_rach_odbiorcy);
-    if (wynik_sprawdzenia) maluj_normalnie(nr_rach_odbiorcy);
-}
+void Tnowy_edycja_przelewow::nr_rach_odbiorcyChange() { po_zmianie_nr_rach(nr_rach_odbiorcy); }
 
-void Tnowy_edycja_przelewow::nr_rach_odbiorcyExit() {
-    sprawdzenie_nr_rach_odbiorcy(nr_rach_odbiorcy);
-    gdy_poprawnie_lub_nie(nr_rach_odbiorcy);
-}
+void Tnowy_edycja_przelewow::nr_rach_odbiorcyExit() { po_wyjsciu_z_nr_rach(nr_rach_odbiorcy); }
 
 void Tnowy_edycja_przelewow::filtruj(QLineEdit* pole) {
     const WynikFiltraLiczby wynik = filtr_liczby(pole->text());

@@ -45,3 +45,26 @@ void gdy_poprawnie_lub_nie(QWidget* pole) {
     else
         maluj_na_czerwono(pole);
 }
+
+void po_zmianie_nr_banku(QLineEdit* nr_banku, const QWidget* okno, QLineEdit* nr_rach) {
+    sprawdzenie_nr_banku_odbiorcy(nr_banku);
+    if (okno->isVisible() && wynik_sprawdzenia) {
+        nr_rach->setFocus(Qt::TabFocusReason);
+        nr_rach->setCursorPosition(0);
+    }
+}
+
+void po_wyjsciu_z_nr_banku(QLineEdit* nr_banku) {
+    sprawdzenie_nr_banku_odbiorcy(nr_banku);
+    gdy_poprawnie_lub_nie(nr_banku);
+}
+
+void po_zmianie_nr_rach(QLineEdit* nr_rach) {
+    sprawdzenie_nr_rach_odbiorcy(nr_rach);
+    if (wynik_sprawdzenia) maluj_normalnie(nr_rach);
+}
+
+void po_wyjsciu_z_nr_rach(QLineEdit* nr_rach) {
+    sprawdzenie_nr_rach_odbiorcy(nr_rach);
+    gdy_poprawnie_lub_nie(nr_rach);
+}

@@ -21,3 +21,12 @@ void gdy_poprawnie_lub_nie(QWidget* pole);
 void maluj_normalnie(QWidget* pole);
 void maluj_na_czerwono(QWidget* pole);
 bool czy_czerwone(const QWidget* pole);
+
+// What typing in and leaving the bank-number and account fields do, in the
+// transfer editor and in the entry editor alike. A complete bank number moves
+// the caret into the account when the window is visible; an account turns
+// back to normal as its last digit is typed and red only when left incomplete.
+void po_zmianie_nr_banku(QLineEdit* nr_banku, const QWidget* okno, QLineEdit* nr_rach);
+void po_wyjsciu_z_nr_banku(QLineEdit* nr_banku);
+void po_zmianie_nr_rach(QLineEdit* nr_rach);
+void po_wyjsciu_z_nr_rach(QLineEdit* nr_rach);
