@@ -20,7 +20,7 @@
 
 namespace {
 
-enum class Awaria { zapis_w_polowie, podmiana, brak_folderu };
+enum class Awaria { zapis_w_polowie, podmiana, brak_folderu, plik_zniknal };
 
 }  // namespace
 
@@ -172,6 +172,7 @@ private slots:
             QTest::newRow(n + " zapis w połowie") << f << Awaria::zapis_w_polowie;
             QTest::newRow(n + " podmiana pliku") << f << Awaria::podmiana;
             QTest::newRow(n + " brak folderu") << f << Awaria::brak_folderu;
+            QTest::newRow(n + " plik zniknął") << f << Awaria::plik_zniknal;
         }
     }
     void awaria_zapisu() {
@@ -183,6 +184,15 @@ private slots:
         const QString folder = awaria == Awaria::brak_folderu ? katalog.filePath(u"nie_ma"_qs) : katalog.path();
         const QString sciezka = folder + u'/' + f.nazwa;
         if (awaria != Awaria::brak_folderu) f.przygotuj(sciezka);
+        if (awaria == Awaria::plik_zniknal) {
+            // Deleted behind the program's back: the save writes it anew.
+            QVERIFY(QFile::remove(sciezka));
+            QVERIFY(f.zapisz(sciezka));
+            QVERIFY(!Dialogi::Test::teksty().contains(f.komunikat));
+            QVERIFY(!czytaj_plik(sciezka).isEmpty());
+            QCOMPARE(QDir(katalog.path()).entryList(QDir::Files | QDir::Hidden), QStringList{f.nazwa});
+            return;
+        }
         const QByteArray stare = czytaj_plik(sciezka);
         {
             Awarie a(awaria, folder, f.po_bajtach);
