@@ -1,7 +1,7 @@
 // The collection on 1000 orders: what one click on the main window costs.
+#include "register/magazyn_ustawien.h"
 #include "register/pliki_przelewow.h"
 #include "register/sortowanie.h"
-#include "register/magazyn_ustawien.h"
 #include "ui/main/glowny.h"
 #include "ui/main/start.h"
 
@@ -32,7 +32,7 @@ class BenchRejestr : public QObject {
         }
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         plik_ = katalog_.filePath(u"tysiac.p2"_qs);
         auto t = std::make_unique<TablicaPrzelewow>();
@@ -72,7 +72,8 @@ private slots:
         auto t = std::make_unique<TablicaPrzelewow>();
         QBENCHMARK {
             *t = *wzor;
-            if (rosnaco) sortuj_po_kolumnie(*t, kolumna);  // now descending: the click sorts ascending
+            if (rosnaco)
+                sortuj_po_kolumnie(*t, kolumna);  // now descending: the click sorts ascending
             sortuj_po_kolumnie(*t, kolumna);
         }
     }
@@ -87,7 +88,8 @@ private slots:
             Tglowne_okno okno;
             okno.argument_startowy = plik_;
             okno.show();
-            while (!start_zakonczony(okno)) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            while (!start_zakonczony(okno))
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
             QCoreApplication::processEvents();
             if (okno.ilosc_el() != 1000) QFAIL("plik nie został wczytany");
         }

@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     const UstawieniaWydruku u = czytaj_ustawienia_wydruku(&ini);
     if (u.ilosc_odcinkow != 1 && u.ilosc_odcinkow != 2 && u.ilosc_odcinkow != 4) __builtin_trap();
     if (u.uklad_strony != u"portrait" && u.uklad_strony != u"landscape") __builtin_trap();
-    if (u.margin_top < 0 || u.margin_top > 1000 || u.margin_left < 0 || u.margin_left > 1000) __builtin_trap();
+    if (u.margin_top < 0 || u.margin_top > 1000 || u.margin_left < 0 || u.margin_left > 1000)
+        __builtin_trap();
 
     const StanDruku stan = stan_druku(u);
     static TablicaPrzelewow tablica;

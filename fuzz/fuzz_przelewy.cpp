@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     static auto tablica = std::make_unique<TablicaPrzelewow>();
     const WynikOdczytu wynik = czytaj_przelewy(wejscie, wersja, *tablica);
     const int n = tablica->ilosc_el();
-    if (n > TablicaPrzelewow::pojemnosc || wynik.wczytane > TablicaPrzelewow::pojemnosc) __builtin_trap();
+    if (n > TablicaPrzelewow::pojemnosc || wynik.wczytane > TablicaPrzelewow::pojemnosc)
+        __builtin_trap();
 
     QByteArray zapis;
     QBuffer wyjscie(&zapis);

@@ -73,9 +73,11 @@ int main(int argc, char* argv[]) {
     }
     zapisz(cel + u"/fuzz_config"_qs, u"pusty"_qs, "[SETTINGS]\r\n");
     zapisz(cel + u"/fuzz_config"_qs, u"pelny"_qs,
-           "[SETTINGS]\r\ntyp_formularza=1\r\nilosc_odcinkow=4\r\nuklad_strony=landscape\r\ncapitals=1\r\n"
+           "[SETTINGS]\r\ntyp_formularza=1\r\nilosc_odcinkow=4\r\nuklad_strony="
+           "landscape\r\ncapitals=1\r\n"
            "boxes=1\r\nmargin_top=50\r\nmargin_left=20\r\ndrukuj_oplate=1\r\noplata_wart=12,5\r\n");
     zapisz(cel + u"/fuzz_aktualizacja"_qs, u"nowa"_qs,
-           "1.9\r\nhttp://vandoria.example.org/Vandoria/VandoriaSetup.exe\r\nhttp://vandoria.example.org/Vandoria/update.txt\r\n");
+           "1.9\r\nhttp://vandoria.example.org/Vandoria/VandoriaSetup.exe\r\nhttp://"
+           "vandoria.example.org/Vandoria/update.txt\r\n");
     return 0;
 }

@@ -16,7 +16,8 @@ std::unique_ptr<QSettings> otworz() {
     if (!plik_testowy().isEmpty())
         return std::make_unique<QSettings>(plik_testowy(), QSettings::IniFormat);
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(u"HKEY_CURRENT_USER\\Software\\Vandoria"_qs, QSettings::NativeFormat);
+    return std::make_unique<QSettings>(u"HKEY_CURRENT_USER\\Software\\Vandoria"_qs,
+                                       QSettings::NativeFormat);
 #else
     return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, u"Vandoria"_qs,
                                        u"Vandoria"_qs);

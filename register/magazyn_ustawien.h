@@ -9,7 +9,7 @@
 // configuration folder. It tests whether the key and a value exist, opens the
 // key without creating it, and reads and writes texts and 32-bit booleans.
 class MagazynUstawien {
-public:
+  public:
     // Tests and portable use point the store at a file of their own.
     static void ustaw_plik(const QString& sciezka);
 

@@ -20,8 +20,8 @@ int rozmiar_rekordu(int wersja);
 struct WynikOdczytu {
     enum Stan { ok, brak_pliku, blad_odczytu };
     Stan stan = ok;
-    int wczytane = 0;        // records that landed in the table
-    bool za_duzo = false;    // the file held more than 1000 records; the rest was left out
+    int wczytane = 0;      // records that landed in the table
+    bool za_duzo = false;  // the file held more than 1000 records; the rest was left out
 };
 
 // Reads records into rows 1.. and empties every row after the last record read,

@@ -41,7 +41,7 @@ struct Tprzelew {
 // The collection: 1000 rows numbered from 1; orders fill rows 1..count
 // without gaps, and the first row that is not present ends the collection.
 class TablicaPrzelewow {
-public:
+  public:
     static constexpr int pojemnosc = 1000;
 
     Tprzelew& operator[](int nr) { return wiersze_[static_cast<std::size_t>(nr - 1)]; }
@@ -63,7 +63,7 @@ public:
     void wyczysc() { wyczysc_od(1); }
     void wyczysc_od(int pierwszy);
 
-private:
+  private:
     std::array<Tprzelew, pojemnosc> wiersze_{};
 };
 

@@ -68,7 +68,8 @@ bool sortuj_po_kolumnie(TablicaPrzelewow& tablica, int kolumna) {
         std::stable_sort(kolejnosc.begin(), kolejnosc.end(), wiekszy);
 
     std::vector<Tprzelew> kopia(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) kopia[static_cast<std::size_t>(i)] = tablica[kolejnosc[static_cast<std::size_t>(i)]];
+    for (int i = 0; i < n; ++i)
+        kopia[static_cast<std::size_t>(i)] = tablica[kolejnosc[static_cast<std::size_t>(i)]];
     for (int i = 0; i < n; ++i) tablica[i + 1] = kopia[static_cast<std::size_t>(i)];
     return !malejaco_juz;
 }

@@ -44,7 +44,7 @@ template <std::size_t N>
 class Tekst {
     static_assert(N > 0 && N < 256, "the length is kept in one byte");
 
-public:
+  public:
     static constexpr std::size_t pojemnosc = N;
 
     Tekst() = default;
@@ -81,7 +81,9 @@ public:
     }
     friend bool operator==(const Tekst& a, const Tekst& b) { return a.bajty() == b.bajty(); }
     friend bool operator==(const Tekst& a, std::string_view b) { return a.bajty() == b; }
-    friend bool operator==(const Tekst& a, const char* b) { return a.bajty() == std::string_view(b); }
+    friend bool operator==(const Tekst& a, const char* b) {
+        return a.bajty() == std::string_view(b);
+    }
 
     static std::strong_ordering porownaj(std::string_view a, std::string_view b) {
         const std::size_t n = std::min(a.size(), b.size());
@@ -93,7 +95,7 @@ public:
         return a.size() <=> b.size();
     }
 
-private:
+  private:
     std::uint8_t dl_ = 0;
     std::array<char, N> dane_{};
 };

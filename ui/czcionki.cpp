@@ -9,5 +9,6 @@ void ustaw_zastepstwa_czcionek() {
     if (zrobione) return;
     zrobione = true;
     if (!QFontDatabase::families().contains(u"Tahoma"_qs))
-        QFont::insertSubstitutions(u"Tahoma"_qs, {u"Liberation Sans"_qs, u"Arial"_qs, u"DejaVu Sans"_qs});
+        QFont::insertSubstitutions(u"Tahoma"_qs,
+                                   {u"Liberation Sans"_qs, u"Arial"_qs, u"DejaVu Sans"_qs});
 }

@@ -43,10 +43,14 @@ QString filtr_qt(const QString& filtr) {
 
 QMessageBox::Icon ikona_qt(Ikona ikona) {
     switch (ikona) {
-        case Ikona::Informacja: return QMessageBox::Information;
-        case Ikona::Pytanie: return QMessageBox::Question;
-        case Ikona::Blad: return QMessageBox::Critical;
-        case Ikona::Brak: break;
+        case Ikona::Informacja:
+            return QMessageBox::Information;
+        case Ikona::Pytanie:
+            return QMessageBox::Question;
+        case Ikona::Blad:
+            return QMessageBox::Critical;
+        case Ikona::Brak:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -80,10 +84,14 @@ Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul,
     if (auto* b = okno.button(QMessageBox::No)) b->setText(u"&Nie"_qs);
     if (auto* b = okno.button(QMessageBox::Cancel)) b->setText(u"Anuluj"_qs);
     switch (okno.exec()) {
-        case QMessageBox::Yes: return Odpowiedz::Tak;
-        case QMessageBox::No: return Odpowiedz::Nie;
-        case QMessageBox::Ok: return Odpowiedz::Ok;
-        default: return przyciski == Przyciski::TakNie ? Odpowiedz::Nie : Odpowiedz::Anuluj;
+        case QMessageBox::Yes:
+            return Odpowiedz::Tak;
+        case QMessageBox::No:
+            return Odpowiedz::Nie;
+        case QMessageBox::Ok:
+            return Odpowiedz::Ok;
+        default:
+            return przyciski == Przyciski::TakNie ? Odpowiedz::Nie : Odpowiedz::Anuluj;
     }
 }
 
@@ -98,7 +106,8 @@ QString otworz_plik(QWidget* rodzic, const QString& filtr) {
 
 QString zapisz_plik(QWidget* rodzic, const QString& filtr, const QString& domyslne_rozszerzenie) {
     if (test().wlaczony) {
-        test().historia.append({u"zapisz"_qs, filtr, domyslne_rozszerzenie, Ikona::Brak, Przyciski::Ok});
+        test().historia.append(
+            {u"zapisz"_qs, filtr, domyslne_rozszerzenie, Ikona::Brak, Przyciski::Ok});
         if (test().pliki.isEmpty()) brak_odpowiedzi(u"okno zapisu pliku"_qs);
         return test().pliki.dequeue();
     }

@@ -25,7 +25,8 @@ Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul 
 QString otworz_plik(QWidget* rodzic, const QString& filtr);
 // The dialog appends domyslne_rozszerzenie to a name typed without one; it
 // never asks about overwriting: the callers ask themselves.
-QString zapisz_plik(QWidget* rodzic, const QString& filtr, const QString& domyslne_rozszerzenie = {});
+QString zapisz_plik(QWidget* rodzic, const QString& filtr,
+                    const QString& domyslne_rozszerzenie = {});
 
 // The system print dialog; true when the user confirmed it.
 bool drukuj(QWidget* rodzic, QPrinter& drukarka);
@@ -48,9 +49,9 @@ void wylacz();
 bool wlaczony();
 void wyczysc();  // forgets answers and history
 
-void odpowiedz(Odpowiedz odpowiedz);     // next question
-void wybierz_plik(const QString& nazwa); // next file dialog; empty = cancel
-void potwierdz_druk(bool tak);           // next print dialog
+void odpowiedz(Odpowiedz odpowiedz);      // next question
+void wybierz_plik(const QString& nazwa);  // next file dialog; empty = cancel
+void potwierdz_druk(bool tak);            // next print dialog
 // Called with the printer before a confirmed print dialog returns, so a test
 // can turn it into a PDF printer.
 void przy_druku(void (*przygotuj)(QPrinter&));

@@ -69,13 +69,15 @@ Format plik_przelewow(const QString& nazwa) {
             },
             [](const QString& sciezka) {
                 okno = std::make_unique<Tglowne_okno>();
-                for (int i = 0; i < 20; ++i) okno->rejestr.tablica_przelewow.dopisz(przelew("nowy"));
+                for (int i = 0; i < 20; ++i)
+                    okno->rejestr.tablica_przelewow.dopisz(przelew("nowy"));
                 okno->rejestr.sciezka_pliku = sciezka;
                 okno->rejestr.plik_ma_nazwe = true;
                 okno->rejestr.plik_zmieniony = true;
                 if (!QFile::exists(sciezka)) Dialogi::Test::wybierz_plik(sciezka);
                 const bool ok = okno->FileSave1Execute();
-                if (!ok && !okno->rejestr.plik_zmieniony) QTest::qFail("niezapisane zmiany zgubione", __FILE__, __LINE__);
+                if (!ok && !okno->rejestr.plik_zmieniony)
+                    QTest::qFail("niezapisane zmiany zgubione", __FILE__, __LINE__);
                 return ok;
             },
             u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs};
@@ -137,7 +139,8 @@ Format eksport_csv() {
             [](const QString& sciezka) { zapisz_plik(sciezka, "\"DATA\";\"stary\"\r"); },
             [](const QString& sciezka) {
                 okno = std::make_unique<Tglowne_okno>();
-                for (int i = 0; i < 200; ++i) okno->rejestr.tablica_przelewow.dopisz(przelew("nowy"));
+                for (int i = 0; i < 200; ++i)
+                    okno->rejestr.tablica_przelewow.dopisz(przelew("nowy"));
                 Dialogi::Test::wybierz_plik(sciezka);
                 if (QFile::exists(sciezka)) Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Tak);
                 const qsizetype przed = Dialogi::Test::teksty().size();
@@ -149,15 +152,20 @@ Format eksport_csv() {
 }
 
 QList<Format> formaty() {
-    return {plik_przelewow(u"konto.p2"_qs), plik_przelewow(u"konto.vando"_qs), ksiazka(u"odbiorcy"_qs),
-            ksiazka(u"nadawcy"_qs), ksiazka(u"tytuly"_qs), ustawienia_wydruku(), eksport_csv()};
+    return {plik_przelewow(u"konto.p2"_qs),
+            plik_przelewow(u"konto.vando"_qs),
+            ksiazka(u"odbiorcy"_qs),
+            ksiazka(u"nadawcy"_qs),
+            ksiazka(u"tytuly"_qs),
+            ustawienia_wydruku(),
+            eksport_csv()};
 }
 
 }  // namespace
 
 class TestAwarie : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void cleanup() {
         Awarie::wylacz();
         okno.reset();
@@ -181,7 +189,8 @@ private slots:
         const Format f = formaty()[format];
         SeamDialogow seam;
         QTemporaryDir katalog;
-        const QString folder = awaria == Awaria::brak_folderu ? katalog.filePath(u"nie_ma"_qs) : katalog.path();
+        const QString folder =
+            awaria == Awaria::brak_folderu ? katalog.filePath(u"nie_ma"_qs) : katalog.path();
         const QString sciezka = folder + u'/' + f.nazwa;
         if (awaria != Awaria::brak_folderu) f.przygotuj(sciezka);
         if (awaria == Awaria::plik_zniknal) {
@@ -190,7 +199,8 @@ private slots:
             QVERIFY(f.zapisz(sciezka));
             QVERIFY(!Dialogi::Test::teksty().contains(f.komunikat));
             QVERIFY(!czytaj_plik(sciezka).isEmpty());
-            QCOMPARE(QDir(katalog.path()).entryList(QDir::Files | QDir::Hidden), QStringList{f.nazwa});
+            QCOMPARE(QDir(katalog.path()).entryList(QDir::Files | QDir::Hidden),
+                     QStringList{f.nazwa});
             return;
         }
         const QByteArray stare = czytaj_plik(sciezka);
@@ -198,7 +208,8 @@ private slots:
             Awarie a(awaria, folder, f.po_bajtach);
             QVERIFY(!f.zapisz(sciezka));
         }
-        QVERIFY2(Dialogi::Test::teksty().contains(f.komunikat), qPrintable(Dialogi::Test::teksty().join(u"|"_qs)));
+        QVERIFY2(Dialogi::Test::teksty().contains(f.komunikat),
+                 qPrintable(Dialogi::Test::teksty().join(u"|"_qs)));
         QCOMPARE(czytaj_plik(sciezka), stare);
         QCOMPARE(QDir(katalog.path()).entryList(QDir::Files | QDir::Hidden),
                  awaria == Awaria::brak_folderu ? QStringList{} : QStringList{f.nazwa});

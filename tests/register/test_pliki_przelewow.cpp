@@ -43,7 +43,7 @@ class TestPlikiPrzelewow : public QObject {
     QTemporaryDir katalog_;
     QString sciezka(const QString& nazwa) { return katalog_.filePath(nazwa); }
 
-private slots:
+  private slots:
     void rozpoznanie_wersji_data() {
         QTest::addColumn<QString>("nazwa");
         QTest::addColumn<int>("wersja");
@@ -225,7 +225,8 @@ private slots:
         QFile::setPermissions(plik, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
         QVERIFY(!zapisz_przelewy(sciezka(u"brak/folderu.p2"_qs), *t, 1));
-        QCOMPARE(QDir(katalog_.filePath(u"osobny"_qs)).entryList(QDir::Files), QStringList{u"stary.p2"_qs});
+        QCOMPARE(QDir(katalog_.filePath(u"osobny"_qs)).entryList(QDir::Files),
+                 QStringList{u"stary.p2"_qs});
     }
 
     void blad_zapisu_urzadzenia() {

@@ -1,6 +1,6 @@
+#include "editor/kwota.h"
 #include "register/przelew.h"
 #include "register/sortowanie.h"
-#include "editor/kwota.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QRandomGenerator>
@@ -49,7 +49,7 @@ void sortuj_babelkowo(TablicaPrzelewow& t, auto klucz) {
 
 class TestPrzelew : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void liczenie() {
         auto t = tablica({});
         QCOMPARE(t->ilosc_el(), 0);
@@ -115,7 +115,8 @@ private slots:
     }
 
     void sortowanie_kwot() {
-        auto t = tablica({przelew("a", "5", "00"), przelew("b", "120", "50"), przelew("c", "30", "00")});
+        auto t =
+            tablica({przelew("a", "5", "00"), przelew("b", "120", "50"), przelew("c", "30", "00")});
         sortuj_po_kolumnie(*t, 3);
         QCOMPARE(kwoty(*t), (QStringList{u"120,50 zł"_qs, u"30,00 zł"_qs, u"5,00 zł"_qs}));
         sortuj_po_kolumnie(*t, 3);
@@ -125,7 +126,8 @@ private slots:
     }
 
     void jednoznakowe_grosze_to_grosze() {
-        auto t = tablica({przelew("dwa", "2", "00"), przelew("dwanascie", "12", "5"), przelew("dwanascie i pol", "12", "50")});
+        auto t = tablica({przelew("dwa", "2", "00"), przelew("dwanascie", "12", "5"),
+                          przelew("dwanascie i pol", "12", "50")});
         sortuj_po_kolumnie(*t, 3);
         QCOMPARE(odbiorcy(*t), (QStringList{u"dwanascie i pol"_qs, u"dwanascie"_qs, u"dwa"_qs}));
     }
@@ -145,9 +147,11 @@ private slots:
         QCOMPARE(kwoty(*t), (QStringList{u"1,00 zł"_qs, u"2,00 zł"_qs, u"3,00 zł"_qs}));
         t = tablica({przelew("B", "1"), przelew("A", "2"), przelew("B", "3"), przelew("A", "4")});
         sortuj_po_kolumnie(*t, 0);  // descending: both B first, in their order
-        QCOMPARE(kwoty(*t), (QStringList{u"1,00 zł"_qs, u"3,00 zł"_qs, u"2,00 zł"_qs, u"4,00 zł"_qs}));
+        QCOMPARE(kwoty(*t),
+                 (QStringList{u"1,00 zł"_qs, u"3,00 zł"_qs, u"2,00 zł"_qs, u"4,00 zł"_qs}));
         sortuj_po_kolumnie(*t, 0);
-        QCOMPARE(kwoty(*t), (QStringList{u"2,00 zł"_qs, u"4,00 zł"_qs, u"1,00 zł"_qs, u"3,00 zł"_qs}));
+        QCOMPARE(kwoty(*t),
+                 (QStringList{u"2,00 zł"_qs, u"4,00 zł"_qs, u"1,00 zł"_qs, u"3,00 zł"_qs}));
     }
 
     void zgodnosc_z_sortowaniem_babelkowym_data() {
@@ -159,7 +163,8 @@ private slots:
         QRandomGenerator los(1234 + kolumna);
         auto t = std::make_unique<TablicaPrzelewow>();
         for (int i = 0; i < 60; ++i) {
-            const QByteArray imie = QByteArray(1, char('A' + los.bounded(4))) + QByteArray::number(los.bounded(3));
+            const QByteArray imie =
+                QByteArray(1, char('A' + los.bounded(4))) + QByteArray::number(los.bounded(3));
             Tprzelew p = przelew(imie.constData(), QByteArray::number(los.bounded(5)).constData(),
                                  QByteArray::number(los.bounded(3)).constData(),
                                  QByteArray::number(los.bounded(4)).constData(),
@@ -171,22 +176,28 @@ private slots:
         auto wzor = std::make_unique<TablicaPrzelewow>(*t);
         auto klucz = [kolumna](const Tprzelew& p) -> std::string {
             switch (kolumna) {
-                case 0: return std::string(p.nazwa_odbiorcy1.bajty());
-                case 1: return std::string(p.tytulem1.bajty());
-                case 2: return std::string(p.lk.bajty()) + std::string(p.nr_banku_odbiorcy.bajty()) +
-                               std::string(p.nr_rach_odbiorcy.bajty());
+                case 0:
+                    return std::string(p.nazwa_odbiorcy1.bajty());
+                case 1:
+                    return std::string(p.tytulem1.bajty());
+                case 2:
+                    return std::string(p.lk.bajty()) + std::string(p.nr_banku_odbiorcy.bajty()) +
+                           std::string(p.nr_rach_odbiorcy.bajty());
                 case 3: {
                     char s[32];
-                    std::snprintf(s, sizeof s, "%020lld", static_cast<long long>(kwota_w_groszach(p).value_or(0)));
+                    std::snprintf(s, sizeof s, "%020lld",
+                                  static_cast<long long>(kwota_w_groszach(p).value_or(0)));
                     return s;
                 }
-                default: return std::string(p.data.bajty());
+                default:
+                    return std::string(p.data.bajty());
             }
         };
         for (int klik = 0; klik < 3; ++klik) {
             sortuj_babelkowo(*wzor, klucz);
             sortuj_po_kolumnie(*t, kolumna);
-            for (int i = 1; i <= 60; ++i) QVERIFY2((*t)[i] == (*wzor)[i], qPrintable(QString::number(i)));
+            for (int i = 1; i <= 60; ++i)
+                QVERIFY2((*t)[i] == (*wzor)[i], qPrintable(QString::number(i)));
         }
     }
 };

@@ -5,7 +5,7 @@
 
 class TestTekst : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void dluzszy_tekst_traci_koniec() {
         Tekst<5> t("abcdefgh");
         QCOMPARE(t.size(), 5u);
@@ -23,11 +23,15 @@ private slots:
     void polskie_litery_data() {
         QTest::addColumn<QString>("znak");
         QTest::addColumn<int>("bajt");
-        const struct { const char* znak; int bajt; } przypadki[] = {
-            {"ą", 0xB9}, {"ć", 0xE6}, {"ę", 0xEA}, {"ł", 0xB3}, {"ń", 0xF1}, {"ó", 0xF3}, {"ś", 0x9C},
-            {"ź", 0x9F}, {"ż", 0xBF}, {"Ą", 0xA5}, {"Ć", 0xC6}, {"Ę", 0xCA}, {"Ł", 0xA3}, {"Ń", 0xD1},
-            {"Ó", 0xD3}, {"Ś", 0x8C}, {"Ź", 0x8F}, {"Ż", 0xAF}, {"€", 0x80}};
-        for (const auto& p : przypadki) QTest::newRow(p.znak) << QString::fromUtf8(p.znak) << p.bajt;
+        const struct {
+            const char* znak;
+            int bajt;
+        } przypadki[] = {{"ą", 0xB9}, {"ć", 0xE6}, {"ę", 0xEA}, {"ł", 0xB3}, {"ń", 0xF1},
+                         {"ó", 0xF3}, {"ś", 0x9C}, {"ź", 0x9F}, {"ż", 0xBF}, {"Ą", 0xA5},
+                         {"Ć", 0xC6}, {"Ę", 0xCA}, {"Ł", 0xA3}, {"Ń", 0xD1}, {"Ó", 0xD3},
+                         {"Ś", 0x8C}, {"Ź", 0x8F}, {"Ż", 0xAF}, {"€", 0x80}};
+        for (const auto& p : przypadki)
+            QTest::newRow(p.znak) << QString::fromUtf8(p.znak) << p.bajt;
     }
     void polskie_litery() {
         QFETCH(QString, znak);

@@ -49,7 +49,7 @@ class TestGlowneOkno : public QObject {
         return *okno_;
     }
 
-private slots:
+  private slots:
     void init() { okno_.reset(); }
 
     void lista_pokazuje_kolumny() {
@@ -64,26 +64,28 @@ private slots:
         QCOMPARE(w.siblingAtColumn(2).data().toString(), u"12 1020 5558 1111 2222 3333 4444"_qs);
         QCOMPARE(w.siblingAtColumn(3).data().toString(), u"125,05 zł"_qs);
         QCOMPARE(w.siblingAtColumn(4).data().toString(), u"2008-03-15"_qs);
-        QCOMPARE(okno.model_listy->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(), u"Kwota"_qs);
+        QCOMPARE(okno.model_listy->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 u"Kwota"_qs);
         QCOMPARE(okno.ListView->columnWidth(0), 189);
-        QVERIFY(w.siblingAtColumn(3).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
+        QVERIFY(w.siblingAtColumn(3).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
+                Qt::AlignRight);
     }
 
     void polecenia_zalezne_od_zaznaczenia() {
         auto& okno = okno_z({przelew("a"), przelew("b")});
         QCOMPARE(okno.zaznaczony_el(), 3);
-        for (QAction* a : {okno.Printbutton, okno.Drukuj_menu, okno.Edytujprzelew1, okno.usun_przycisk,
-                           okno.popup_edytuj, okno.popup_drukuj})
+        for (QAction* a : {okno.Printbutton, okno.Drukuj_menu, okno.Edytujprzelew1,
+                           okno.usun_przycisk, okno.popup_edytuj, okno.popup_drukuj})
             QVERIFY(!a->isEnabled());
         QVERIFY(okno.popup_nowy->isEnabled());
         QVERIFY(!okno.FileSaveItem->isEnabled());
 
         okno.zaznacz_wiersz(2);
         QCOMPARE(okno.zaznaczony_el(), 2);
-        for (QAction* a : {okno.Printbutton, okno.ToolButton6, okno.edycja_button_toolbar, okno.usun_przycisk,
-                           okno.podglad_wydruku_menu, okno.Drukuj_menu, okno.Edytujprzelew1,
-                           okno.Usuprzelew_menu, okno.popup_edytuj, okno.popup_usun, okno.popup_podglad,
-                           okno.popup_drukuj})
+        for (QAction* a : {okno.Printbutton, okno.ToolButton6, okno.edycja_button_toolbar,
+                           okno.usun_przycisk, okno.podglad_wydruku_menu, okno.Drukuj_menu,
+                           okno.Edytujprzelew1, okno.Usuprzelew_menu, okno.popup_edytuj,
+                           okno.popup_usun, okno.popup_podglad, okno.popup_drukuj})
             QVERIFY(a->isEnabled());
         QCOMPARE(okno.popup_usun->icon().pixmap(16).toImage(),
                  QIcon(QPixmap(u":/zasoby/DELETE_E.png"_qs)).pixmap(16).toImage());
@@ -139,7 +141,8 @@ private slots:
         QVERIFY(okno.rejestr.plik_ma_nazwe);
         QVERIFY(!okno.rejestr.plik_zmieniony);
         QCOMPARE(Dialogi::Test::pokazane().constFirst().tekst,
-                 u"Wszystkie obsługiwane formaty (*.vando, *.p2)|*.vando;*.p2|Baza przelewów (*.vando)|*.vando|"
+                 u"Wszystkie obsługiwane formaty (*.vando, *.p2)|*.vando;*.p2|Baza przelewów "
+                 u"(*.vando)|*.vando|"
                  u"Baza przelewów ver.2 (*.p2)|*.p2"_qs);
     }
 
@@ -168,7 +171,8 @@ private slots:
         const QString folder = sciezka(u"folder.p2"_qs);  // a folder cannot be read as a file
         QVERIFY(QDir().mkpath(folder));
         okno.otwieranie_pliku(folder);
-        QCOMPARE(Dialogi::Test::teksty().constLast(), u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_qs);
+        QCOMPARE(Dialogi::Test::teksty().constLast(),
+                 u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_qs);
         QCOMPARE(Dialogi::Test::pokazane().constLast().tytul, u"Błąd odczytu!"_qs);
         QVERIFY(okno.rejestr.sciezka_pliku.isEmpty());
 
@@ -245,7 +249,8 @@ private slots:
         Dialogi::Test::odpowiedz(Odpowiedz::Nie);
         QVERIFY(!okno.FileSave1Execute());
         QCOMPARE(Dialogi::Test::pokazane()[0].tytul, u"Zapisz jako..."_qs);
-        QVERIFY(Dialogi::Test::pokazane()[0].tekst.startsWith(u"Chcesz zapisać dane w formacie"_qs));
+        QVERIFY(
+            Dialogi::Test::pokazane()[0].tekst.startsWith(u"Chcesz zapisać dane w formacie"_qs));
         QCOMPARE(Dialogi::Test::pokazane()[1].tekst, u"Podany plik już istnieje.\rNadpisać?"_qs);
         QCOMPARE(czytaj_plik(p2), QByteArray("x"));
         QCOMPARE(okno.rejestr.sciezka_pliku, vando);
@@ -272,7 +277,8 @@ private slots:
         okno.ListViewClick();
         Dialogi::Test::wybierz_plik(sciezka(u"brak/folderu.p2"_qs));
         QVERIFY(!okno.FileSave1Execute());
-        QCOMPARE(Dialogi::Test::teksty(), QStringList{u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs});
+        QCOMPARE(Dialogi::Test::teksty(),
+                 QStringList{u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs});
         QVERIFY(okno.rejestr.plik_zmieniony);
         QVERIFY(okno.FileSaveItem->isEnabled());
         QVERIFY(okno.rejestr.sciezka_pliku.isEmpty());

@@ -64,5 +64,6 @@ SeamDialogow::SeamDialogow() {
 SeamDialogow::~SeamDialogow() {
     const int czeka = Dialogi::Test::ile_odpowiedzi_czeka();
     Dialogi::Test::wyczysc();
-    if (czeka != 0) QTest::qFail("Nie wszystkie przygotowane odpowiedzi zostały użyte", __FILE__, __LINE__);
+    if (czeka != 0)
+        QTest::qFail("Nie wszystkie przygotowane odpowiedzi zostały użyte", __FILE__, __LINE__);
 }

@@ -12,16 +12,17 @@
 // A device that fails once N bytes went through it: proves that read and
 // write errors reach the user.
 class UrzadzenieZawodne : public QIODevice {
-public:
-    UrzadzenieZawodne(QByteArray dane, qint64 granica) : dane_(std::move(dane)), granica_(granica) {}
+  public:
+    UrzadzenieZawodne(QByteArray dane, qint64 granica)
+        : dane_(std::move(dane)), granica_(granica) {}
     QByteArray zapisane() const { return zapisane_; }
     qint64 size() const override { return dane_.size(); }
 
-protected:
+  protected:
     qint64 readData(char* dokad, qint64 ile) override;
     qint64 writeData(const char* skad, qint64 ile) override;
 
-private:
+  private:
     QByteArray dane_;
     QByteArray zapisane_;
     qint64 granica_;
@@ -43,7 +44,7 @@ void zapisz_plik(const QString& sciezka, const QByteArray& dane);
 // Turns the dialog seam on for the lifetime of a test function and checks at
 // its end that every prepared answer was used.
 class SeamDialogow {
-public:
+  public:
     SeamDialogow();
     ~SeamDialogow();
 };

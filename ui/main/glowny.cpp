@@ -2,9 +2,9 @@
 
 #include "register/pliki_przelewow.h"
 #include "register/sortowanie.h"
+#include "ui/czcionki.h"
 #include "ui/dialogi.h"
 #include "ui/main/lista_przelewow.h"
-#include "ui/czcionki.h"
 #include "ui/obrazki.h"
 
 #include <QAction>
@@ -44,9 +44,7 @@ void ustaw_podpowiedz(QAction* akcja, const QString& podpowiedz) {
 }
 
 Tglowne_okno::Tglowne_okno(QWidget* rodzic)
-    : QMainWindow(rodzic),
-      filtr_otwierania(filtr_poczatkowy),
-      filtr_zapisu(filtr_poczatkowy) {
+    : QMainWindow(rodzic), filtr_otwierania(filtr_poczatkowy), filtr_zapisu(filtr_poczatkowy) {
     setObjectName(u"Tglowne_okno"_qs);
     ustaw_zastepstwa_czcionek();
     QFont czcionka(u"Tahoma"_qs);
@@ -103,47 +101,67 @@ void Tglowne_okno::zbuduj_akcje() {
     // tool bar
     ToolButton9 = akcja(u"Nowy"_qs, u"Nowy|Stwórz nowy zbiór przelewów"_qs, i_nowy);
     ToolButton1 = akcja(u"Otwórz"_qs, u"Otwórz|Otwórz zbiór przelewów"_qs, i_otworz);
-    btn_zapisz_do_pliku = akcja(u"Zapisz"_qs, u"Zapisz|Zapisz bieżący zbiór przelewów"_qs, i_zapisz);
+    btn_zapisz_do_pliku =
+        akcja(u"Zapisz"_qs, u"Zapisz|Zapisz bieżący zbiór przelewów"_qs, i_zapisz);
     tbn_stats = akcja(u"Statystyki"_qs, u"Pokaż statystyki"_qs, i_stat);
     btn_eksportCSV = akcja(
         u"Eksportuj do CSV "_qs,
         u"Eksportuj do CSV | Eksportuje całą bazę do pliku, który można otworzyć we wszystkich arkuszach kalkulacyjnych"_qs,
         i_csv);
-    Printbutton = akcja(u"Drukuj"_qs, u"Drukuj zaznaczony przelew|Drukuj zaznaczony przelew"_qs, i_druk);
-    ToolButton6 = akcja(u"Podgląd wydruku"_qs, u"Pokaż podgląd wydruku zaznaczonego przelewu"_qs, i_podglad);
+    Printbutton =
+        akcja(u"Drukuj"_qs, u"Drukuj zaznaczony przelew|Drukuj zaznaczony przelew"_qs, i_druk);
+    ToolButton6 =
+        akcja(u"Podgląd wydruku"_qs, u"Pokaż podgląd wydruku zaznaczonego przelewu"_qs, i_podglad);
     ToolButton4 = akcja(u"Nowy przelew"_qs, u"Nowy przelew|Stwórz nowy przelew"_qs, i_nowy_przelew);
     edycja_button_toolbar = akcja(u"Edytuj"_qs, u"Edytuj zaznaczony przelew"_qs, i_edytuj);
-    usun_przycisk = akcja(u"Usuń"_qs, u"Usuń zaznaczony przelew|Usuwa zaznaczony przelew"_qs, i_usun);
+    usun_przycisk =
+        akcja(u"Usuń"_qs, u"Usuń zaznaczony przelew|Usuwa zaznaczony przelew"_qs, i_usun);
     baza_odb = akcja(u"Baza odbiorców"_qs, u"Otwórz okno bazy odbiorców"_qs, i_baza);
     baza_nad = akcja(u"Baza nadawców"_qs, u"Otwórz okno bazy nadawców"_qs, i_baza_nad);
     baza_tyt = akcja(u"Baza tytułów"_qs, u"Otwórz okno bazy tytułów"_qs, i_baza_tyt);
-    ustawienia = akcja(u"Ustawienia programu"_qs, u"Zmień domyśle ustawienia programu"_qs, i_ustawienia);
-    ToolButton8 = akcja(u"Pomoc"_qs, u"Dowiedz się więcej o programie i uzyskaj pomoc!"_qs, i_pomoc);
+    ustawienia =
+        akcja(u"Ustawienia programu"_qs, u"Zmień domyśle ustawienia programu"_qs, i_ustawienia);
+    ToolButton8 =
+        akcja(u"Pomoc"_qs, u"Dowiedz się więcej o programie i uzyskaj pomoc!"_qs, i_pomoc);
 
     // menu bar
-    FileNew1 = akcja(u"Nowy"_qs, u"Nowy|Stwórz nowy zbiór przelewów"_qs, i_nowy, QKeySequence(u"Ctrl+N"_qs));
-    FileOpen1 = akcja(u"Otwórz"_qs, u"Otwórz|Otwórz zbiór przelewów"_qs, i_otworz, QKeySequence(u"Ctrl+O"_qs));
-    FileSaveItem = akcja(u"Zapisz"_qs, u"Zapisz|Zapisz bieżący plik"_qs, i_zapisz, QKeySequence(u"Ctrl+S"_qs));
-    FileSaveAs1 = akcja(u"Zapisz jako..."_qs, u"Zapisz jako|Zapisz zbiór przelewów z inną nazwą"_qs);
+    FileNew1 = akcja(u"Nowy"_qs, u"Nowy|Stwórz nowy zbiór przelewów"_qs, i_nowy,
+                     QKeySequence(u"Ctrl+N"_qs));
+    FileOpen1 = akcja(u"Otwórz"_qs, u"Otwórz|Otwórz zbiór przelewów"_qs, i_otworz,
+                      QKeySequence(u"Ctrl+O"_qs));
+    FileSaveItem =
+        akcja(u"Zapisz"_qs, u"Zapisz|Zapisz bieżący plik"_qs, i_zapisz, QKeySequence(u"Ctrl+S"_qs));
+    FileSaveAs1 =
+        akcja(u"Zapisz jako..."_qs, u"Zapisz jako|Zapisz zbiór przelewów z inną nazwą"_qs);
     Statystykibazy1 = akcja(u"Statystyki bazy"_qs, {}, i_stat);
     EksportujdoCSV1 = akcja(
         u"Eksportuj do CSV"_qs,
         u"Eksportuj do CSV | Eksportuje całą bazę do pliku, który można otworzyć we wszystkich arkuszach kalkulacyjnych"_qs,
         i_csv);
-    podglad_wydruku_menu = akcja(u"Podgląd wydruku"_qs, u"Podgląd wydruku zaznaczonego przelewu"_qs, i_podglad);
-    Drukuj_menu = akcja(u"Drukuj"_qs, u"Drukuj zaznaczony przelew"_qs, i_druk, QKeySequence(u"Ctrl+P"_qs));
+    podglad_wydruku_menu =
+        akcja(u"Podgląd wydruku"_qs, u"Podgląd wydruku zaznaczonego przelewu"_qs, i_podglad);
+    Drukuj_menu =
+        akcja(u"Drukuj"_qs, u"Drukuj zaznaczony przelew"_qs, i_druk, QKeySequence(u"Ctrl+P"_qs));
     FileExit1 = akcja(u"Wyjdź"_qs, u"Wyjdź z programu"_qs);
-    Nowyprzelew1 = akcja(u"Nowy przelew"_qs, u"Stwórz nowy przelew"_qs, i_nowy_przelew, QKeySequence(u"Ctrl+A"_qs));
-    Edytujprzelew1 = akcja(u"Edytuj przelew"_qs, u"Edytuj zaznaczony przelew"_qs, i_edytuj, QKeySequence(u"Ctrl+E"_qs));
-    Usuprzelew_menu = akcja(u"Usuń przelew"_qs, u"Usuń zaznaczony przelew"_qs, i_usun, QKeySequence(u"Ctrl+U"_qs));
-    Bazaodbiorcow1 = akcja(u"Baza odbiorców"_qs, u"Otwórz okno bazy odbiorców"_qs, i_baza, QKeySequence(u"Ctrl+D"_qs));
-    Bazanadawcow1 = akcja(u"Baza nadawców"_qs, u"Otwórz okno bazy nadawców"_qs, i_baza_nad, QKeySequence(u"Ctrl+F"_qs));
-    Bazatytulow1 = akcja(u"Baza tytułów"_qs, u"Otwórz okno bazy tytułów"_qs, i_baza_tyt, QKeySequence(u"Ctrl+G"_qs));
-    Ustawieniaprogramu1 = akcja(u"Ustawienia programu"_qs, u"Zmień domyśle ustawienia programu"_qs, i_ustawienia);
+    Nowyprzelew1 = akcja(u"Nowy przelew"_qs, u"Stwórz nowy przelew"_qs, i_nowy_przelew,
+                         QKeySequence(u"Ctrl+A"_qs));
+    Edytujprzelew1 = akcja(u"Edytuj przelew"_qs, u"Edytuj zaznaczony przelew"_qs, i_edytuj,
+                           QKeySequence(u"Ctrl+E"_qs));
+    Usuprzelew_menu = akcja(u"Usuń przelew"_qs, u"Usuń zaznaczony przelew"_qs, i_usun,
+                            QKeySequence(u"Ctrl+U"_qs));
+    Bazaodbiorcow1 = akcja(u"Baza odbiorców"_qs, u"Otwórz okno bazy odbiorców"_qs, i_baza,
+                           QKeySequence(u"Ctrl+D"_qs));
+    Bazanadawcow1 = akcja(u"Baza nadawców"_qs, u"Otwórz okno bazy nadawców"_qs, i_baza_nad,
+                          QKeySequence(u"Ctrl+F"_qs));
+    Bazatytulow1 = akcja(u"Baza tytułów"_qs, u"Otwórz okno bazy tytułów"_qs, i_baza_tyt,
+                         QKeySequence(u"Ctrl+G"_qs));
+    Ustawieniaprogramu1 =
+        akcja(u"Ustawienia programu"_qs, u"Zmień domyśle ustawienia programu"_qs, i_ustawienia);
     Pomoc1 = akcja(u"Pomoc"_qs, {}, i_pomoc, QKeySequence(Qt::Key_F1));
-    o_programie = akcja(u"O programie..."_qs, u"Dowiedz się więcej o programie i uzyskaj pomoc!"_qs, {},
-                        QKeySequence(Qt::Key_F2));
-    dodaj_mnie_menu = akcja(u"Dodaj do listy przelew do autora programu"_qs, {}, {}, QKeySequence(Qt::Key_F3));
+    o_programie = akcja(u"O programie..."_qs, u"Dowiedz się więcej o programie i uzyskaj pomoc!"_qs,
+                        {}, QKeySequence(Qt::Key_F2));
+    dodaj_mnie_menu =
+        akcja(u"Dodaj do listy przelew do autora programu"_qs, {}, {}, QKeySequence(Qt::Key_F3));
     aktualizacje = akcja(
         u"Sprawdź, czy są dostępne aktualizacje"_qs,
         u"Sprawdź, czy są dostepne aktualizacje programu, z poprawionymi bugami dodanymi nowymi możliwościami."_qs,
@@ -152,9 +170,11 @@ void Tglowne_okno::zbuduj_akcje() {
     // pop-up menu of the list
     popup_edytuj = akcja(u"Edytuj"_qs, u"Otwiera okno pozwalające na edycję przelewu"_qs);
     popup_usun = akcja(u"Usuń"_qs, u"Usuwa aktualnie zaznaczony porzelew"_qs);
-    popup_nowy = akcja(u"Nowy przelew"_qs, u"Otwiera okno pozwalające na stworzenie nowego przelewu"_qs,
-                       i_nowy_przelew);
-    popup_podglad = akcja(u"Podgląd wydruku"_qs, u"Pokazuje podgląd wydruku aktualnie zaznaczonego przelewu"_qs);
+    popup_nowy =
+        akcja(u"Nowy przelew"_qs, u"Otwiera okno pozwalające na stworzenie nowego przelewu"_qs,
+              i_nowy_przelew);
+    popup_podglad = akcja(u"Podgląd wydruku"_qs,
+                          u"Pokazuje podgląd wydruku aktualnie zaznaczonego przelewu"_qs);
     popup_drukuj = akcja(u"Drukuj"_qs, u"Drukuje aktualnie zaznaczony przelew"_qs);
 }
 
@@ -238,7 +258,8 @@ void Tglowne_okno::zbuduj_liste() {
     const int szerokosci[] = {189, 201, 188, 100, 99};
     for (int i = 0; i < 5; ++i) ListView->setColumnWidth(i, szerokosci[i]);
     // A whole account number must never be cut, whatever font stands in for Tahoma.
-    const int konto = ListView->fontMetrics().horizontalAdvance(u"00 0000 0000 0000 0000 0000 0000"_qs) + 16;
+    const int konto =
+        ListView->fontMetrics().horizontalAdvance(u"00 0000 0000 0000 0000 0000 0000"_qs) + 16;
     // The title column gives up what the account needs, so the five still fit the window.
     if (konto > 188) {
         ListView->setColumnWidth(2, konto);
@@ -259,13 +280,17 @@ void Tglowne_okno::polacz_polecenia() {
         connect(a, &QAction::triggered, this, [this] { FileSave1Execute(); });
     connect(FileSaveAs1, &QAction::triggered, this, [this] { FileSaveAs1Execute(); });
     for (QAction* a : {tbn_stats, Statystykibazy1}) polacz(a, &Tglowne_okno::statystykiClick);
-    for (QAction* a : {btn_eksportCSV, EksportujdoCSV1}) polacz(a, &Tglowne_okno::EksportujdoCSV1Click);
-    for (QAction* a : {Printbutton, Drukuj_menu, popup_drukuj}) polacz(a, &Tglowne_okno::drukowanieClick);
+    for (QAction* a : {btn_eksportCSV, EksportujdoCSV1})
+        polacz(a, &Tglowne_okno::EksportujdoCSV1Click);
+    for (QAction* a : {Printbutton, Drukuj_menu, popup_drukuj})
+        polacz(a, &Tglowne_okno::drukowanieClick);
     for (QAction* a : {ToolButton6, podglad_wydruku_menu, popup_podglad})
         polacz(a, &Tglowne_okno::print_previewClick);
     polacz(FileExit1, &Tglowne_okno::FileExit1Execute);
-    for (QAction* a : {ToolButton4, Nowyprzelew1, popup_nowy}) polacz(a, &Tglowne_okno::ListViewNew);
-    for (QAction* a : {edycja_button_toolbar, Edytujprzelew1, popup_edytuj}) polacz(a, &Tglowne_okno::edycja);
+    for (QAction* a : {ToolButton4, Nowyprzelew1, popup_nowy})
+        polacz(a, &Tglowne_okno::ListViewNew);
+    for (QAction* a : {edycja_button_toolbar, Edytujprzelew1, popup_edytuj})
+        polacz(a, &Tglowne_okno::edycja);
     for (QAction* a : {usun_przycisk, Usuprzelew_menu, popup_usun}) polacz(a, &Tglowne_okno::Usun);
     for (QAction* a : {baza_odb, Bazaodbiorcow1}) polacz(a, &Tglowne_okno::baza_odbClick);
     for (QAction* a : {baza_nad, Bazanadawcow1}) polacz(a, &Tglowne_okno::baza_nadClick);
@@ -275,7 +300,8 @@ void Tglowne_okno::polacz_polecenia() {
     polacz(o_programie, &Tglowne_okno::o_programieClick);
     polacz(dodaj_mnie_menu, &Tglowne_okno::dodaj_mnie);
     polacz(aktualizacje, &Tglowne_okno::aktualizacjeClick);
-    connect(btn_update_download, &QToolButton::clicked, this, [this] { btn_update_downloadClick(); });
+    connect(btn_update_download, &QToolButton::clicked, this,
+            [this] { btn_update_downloadClick(); });
 
     connect(ListView, &QTreeView::doubleClicked, this, [this] { edycja(); });
     connect(ListView->header(), &QHeaderView::sectionClicked, this,
@@ -338,8 +364,9 @@ void Tglowne_okno::odswiez_wiersz_listy(int nr) { model_listy->odswiez_wiersz(nr
 void Tglowne_okno::zaznacz_wiersz(int nr) {
     ListView->selectionModel()->clear();
     if (nr >= 1 && nr <= model_listy->rowCount()) {
-        ListView->selectionModel()->select(model_listy->index(nr - 1, 0),
-                                           QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        ListView->selectionModel()->select(
+            model_listy->index(nr - 1, 0),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         ListView->setCurrentIndex(model_listy->index(nr - 1, 0));
     }
     ListViewClick();
@@ -354,9 +381,9 @@ void Tglowne_okno::ListViewClick() {
     const int s = zaznaczony_el();
     const int n = ilosc_el();
     const bool wybrany = s <= n;
-    for (QAction* a : {Printbutton, ToolButton6, edycja_button_toolbar, usun_przycisk, podglad_wydruku_menu,
-                       Drukuj_menu, Edytujprzelew1, Usuprzelew_menu, popup_edytuj, popup_usun, popup_podglad,
-                       popup_drukuj})
+    for (QAction* a : {Printbutton, ToolButton6, edycja_button_toolbar, usun_przycisk,
+                       podglad_wydruku_menu, Drukuj_menu, Edytujprzelew1, Usuprzelew_menu,
+                       popup_edytuj, popup_usun, popup_podglad, popup_drukuj})
         a->setEnabled(wybrany);
     const QString stan = wybrany ? u"_E"_qs : u"_D"_qs;
     popup_edytuj->setIcon(obrazek(u"EDIT"_qs + stan));
@@ -383,13 +410,15 @@ void Tglowne_okno::Usun() {
 // --- transfer files ----------------------------------------------------------------------
 
 void Tglowne_okno::ustaw_tytul() {
-    setWindowTitle(rejestr.sciezka_pliku.isEmpty() ? u"Vandoria"_qs
-                                                   : u"Vandoria - ["_qs + rejestr.sciezka_pliku + u']');
+    setWindowTitle(rejestr.sciezka_pliku.isEmpty()
+                       ? u"Vandoria"_qs
+                       : u"Vandoria - ["_qs + rejestr.sciezka_pliku + u']');
 }
 
 void Tglowne_okno::ustaw_filtry_dialogow() {
     filtr_otwierania =
-        u"Wszystkie obsługiwane formaty (*.vando, *.p2)|*.vando;*.p2|Baza przelewów (*.vando)|*.vando|"
+        u"Wszystkie obsługiwane formaty (*.vando, *.p2)|*.vando;*.p2|Baza przelewów "
+        u"(*.vando)|*.vando|"
         u"Baza przelewów ver.2 (*.p2)|*.p2"_qs;
     filtr_zapisu = u"Baza przelewów ver.2 (*.p2)|*.p2|Baza przelewów (*.vando)|*.vando"_qs;
     domyslne_rozszerzenie = u"p2"_qs;
@@ -406,8 +435,8 @@ void Tglowne_okno::otwieranie_pliku(const QString& sciezka) {
     if (wynik.stan == WynikOdczytu::ok) {
         ustaw_tytul();
     } else {
-        Dialogi::komunikat(this, u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_qs, u"Błąd odczytu!"_qs,
-                           Ikona::Blad);
+        Dialogi::komunikat(this, u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_qs,
+                           u"Błąd odczytu!"_qs, Ikona::Blad);
         rejestr.sciezka_pliku.clear();
     }
     odswiezanie();
@@ -423,17 +452,19 @@ bool Tglowne_okno::zapis_do_pliku_przelewow() {
     const int n = ilosc_el();
     QString sciezka = rejestr.sciezka_pliku;
     if (typ_pliku(sciezka) == 1 && ma_dodatkowe_informacje(rejestr.tablica_przelewow, n)) {
-        const Odpowiedz o = Dialogi::komunikat(
-            this,
-            u"Chcesz zapisać dane w formacie, który nie obsługuje zapisu pola \"Dodatkowe informacje\".\r"
-            u"Naciśnij TAK, jeśli nadal chcesz zapisać w tym formacie.\r"
-            u"Naciśnij NIE, aby zapisać dane w nowym formacie."_qs,
-            u"Zapisz jako..."_qs, Ikona::Informacja, Przyciski::TakNie);
+        const Odpowiedz o =
+            Dialogi::komunikat(this,
+                               u"Chcesz zapisać dane w formacie, który nie obsługuje zapisu pola "
+                               u"\"Dodatkowe informacje\".\r"
+                               u"Naciśnij TAK, jeśli nadal chcesz zapisać w tym formacie.\r"
+                               u"Naciśnij NIE, aby zapisać dane w nowym formacie."_qs,
+                               u"Zapisz jako..."_qs, Ikona::Informacja, Przyciski::TakNie);
         if (o != Odpowiedz::Tak) {
             sciezka = nazwa_w_wersji_2(sciezka);
             if (QFileInfo::exists(sciezka) &&
-                Dialogi::komunikat(this, u"Podany plik już istnieje.\rNadpisać?"_qs, u"Zapisz jako..."_qs,
-                                   Ikona::Informacja, Przyciski::TakNie) != Odpowiedz::Tak)
+                Dialogi::komunikat(this, u"Podany plik już istnieje.\rNadpisać?"_qs,
+                                   u"Zapisz jako..."_qs, Ikona::Informacja,
+                                   Przyciski::TakNie) != Odpowiedz::Tak)
                 return false;
         }
     }
@@ -460,7 +491,8 @@ bool Tglowne_okno::zapytaj_o_zapis(const QString& tytul, const QString& tekst) {
 }
 
 void Tglowne_okno::FileNew1Execute() {
-    if (!zapytaj_o_zapis(u"Nowy plik bazy"_qs, u"Baza przelewów została zmodyfikowana. Zapisać zmiany?"_qs))
+    if (!zapytaj_o_zapis(u"Nowy plik bazy"_qs,
+                         u"Baza przelewów została zmodyfikowana. Zapisać zmiany?"_qs))
         return;
     rejestr.tablica_przelewow.wyczysc();
     model_listy->wyczysc();
@@ -493,15 +525,17 @@ bool Tglowne_okno::FileSave1Execute() {
     return zapisz_pod_nazwa(u"Podany plik już istnieje.\rNadpisać?"_qs);
 }
 
-bool Tglowne_okno::FileSaveAs1Execute() { return zapisz_pod_nazwa(u"Podany plik juz istnieje.\rNadpisać?"_qs); }
+bool Tglowne_okno::FileSaveAs1Execute() {
+    return zapisz_pod_nazwa(u"Podany plik juz istnieje.\rNadpisać?"_qs);
+}
 
 bool Tglowne_okno::zapisz_pod_nazwa(const QString& tekst_nadpisania) {
     QString nazwa = Dialogi::zapisz_plik(this, filtr_zapisu, domyslne_rozszerzenie);
     if (nazwa.isEmpty()) return false;
     if (!nazwa.endsWith(u".vando") && !nazwa.endsWith(u".p2")) nazwa += u".p2"_qs;
     if (QFileInfo::exists(nazwa) &&
-        Dialogi::komunikat(this, tekst_nadpisania, u"Zapisz jako..."_qs, Ikona::Informacja, Przyciski::TakNie) !=
-            Odpowiedz::Tak)
+        Dialogi::komunikat(this, tekst_nadpisania, u"Zapisz jako..."_qs, Ikona::Informacja,
+                           Przyciski::TakNie) != Odpowiedz::Tak)
         return false;
     const QString poprzednia = rejestr.sciezka_pliku;
     rejestr.sciezka_pliku = nazwa;

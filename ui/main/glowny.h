@@ -18,15 +18,15 @@ class QTreeView;
 // (editor/glowny_edycja.cpp, printing/glowny_druk.cpp,
 // addressbook/glowny_bazy.cpp, extras/glowny_dodatki.cpp, extras/glowny_inne.cpp).
 class Tglowne_okno : public QMainWindow {
-public:
+  public:
     explicit Tglowne_okno(QWidget* rodzic = nullptr);
     ~Tglowne_okno() override;
 
     StanRejestru rejestr;
 
     // --- the table and the list
-    int ilosc_el();      // the count; also stored in rejestr.ilosc_przelewow
-    int zaznaczony_el(); // the selected row, or items + 1 when none is selected
+    int ilosc_el();       // the count; also stored in rejestr.ilosc_przelewow
+    int zaznaczony_el();  // the selected row, or items + 1 when none is selected
     void sortowanie(int k);
     void odswiezanie();  // rebuilds the list from the table, then ListViewClick
     void ListViewClick();
@@ -41,7 +41,7 @@ public:
     // --- transfer files
     void FileNew1Execute();
     void FileOpen1Execute();
-    bool FileSave1Execute();    // true when the collection was written
+    bool FileSave1Execute();  // true when the collection was written
     bool FileSaveAs1Execute();
     void otwieranie_pliku(const QString& sciezka);
     bool zapis_do_pliku_przelewow();
@@ -75,7 +75,8 @@ public:
     void statystykiClick();
     void aktualizacjeClick();
     void btn_update_downloadClick();
-    void pokaz_informacje_o_aktualizacji(const QString& wersja_nowa, const QString& adres_pobierania);
+    void pokaz_informacje_o_aktualizacji(const QString& wersja_nowa,
+                                         const QString& adres_pobierania);
     void Pomoc1Click();
     void o_programieClick();
     void dodaj_mnie();
@@ -89,22 +90,22 @@ public:
     QString adres_pobierania;
 
     // tool bar
-    QAction* ToolButton9 = nullptr;           // Nowy
-    QAction* ToolButton1 = nullptr;           // Otwórz
-    QAction* btn_zapisz_do_pliku = nullptr;   // Zapisz
+    QAction* ToolButton9 = nullptr;          // Nowy
+    QAction* ToolButton1 = nullptr;          // Otwórz
+    QAction* btn_zapisz_do_pliku = nullptr;  // Zapisz
     QAction* tbn_stats = nullptr;
     QAction* btn_eksportCSV = nullptr;
     QAction* Printbutton = nullptr;
-    QAction* ToolButton6 = nullptr;           // Podgląd wydruku
-    QAction* ToolButton4 = nullptr;           // Nowy przelew
+    QAction* ToolButton6 = nullptr;  // Podgląd wydruku
+    QAction* ToolButton4 = nullptr;  // Nowy przelew
     QAction* edycja_button_toolbar = nullptr;
     QAction* usun_przycisk = nullptr;
     QAction* baza_odb = nullptr;
     QAction* baza_nad = nullptr;
     QAction* baza_tyt = nullptr;
     QAction* ustawienia = nullptr;
-    QAction* ToolButton8 = nullptr;           // Pomoc
-    QAction* akcja_update_download = nullptr; // holds btn_update_download in the tool bar
+    QAction* ToolButton8 = nullptr;            // Pomoc
+    QAction* akcja_update_download = nullptr;  // holds btn_update_download in the tool bar
     QAction* akcja_update_info = nullptr;
 
     // menu bar
@@ -141,12 +142,12 @@ public:
     QString filtr_zapisu;
     QString domyslne_rozszerzenie;
 
-protected:
+  protected:
     void showEvent(QShowEvent* zdarzenie) override;
     void closeEvent(QCloseEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
-private:
+  private:
     void zbuduj_akcje();
     void zbuduj_menu();
     void zbuduj_pasek_narzedzi();

@@ -23,11 +23,16 @@ int ModelListyPrzelewow::columnCount(const QModelIndex& rodzic) const {
 QString ModelListyPrzelewow::tekst_komorki(const StanRejestru& stan, int nr, int kolumna) {
     const Tprzelew& p = stan.tablica_przelewow[nr];
     switch (kolumna) {
-        case 0: return p.nazwa_odbiorcy1.na_unicode();
-        case 1: return p.tytulem1.na_unicode();
-        case 2: return cp1250::na_unicode(p.konto_odbiorcy());
-        case 3: return forma_listy(p);
-        default: return p.data.na_unicode();
+        case 0:
+            return p.nazwa_odbiorcy1.na_unicode();
+        case 1:
+            return p.tytulem1.na_unicode();
+        case 2:
+            return cp1250::na_unicode(p.konto_odbiorcy());
+        case 3:
+            return forma_listy(p);
+        default:
+            return p.data.na_unicode();
     }
 }
 
@@ -44,7 +49,8 @@ QVariant ModelListyPrzelewow::headerData(int sekcja, Qt::Orientation orientacja,
     if (orientacja != Qt::Horizontal || sekcja < 0 || sekcja >= kolumn) return {};
     if (rola == Qt::DisplayRole) return QString::fromUtf16(naglowki[sekcja]);
     if (rola == Qt::TextAlignmentRole)
-        return QVariant::fromValue(Qt::AlignVCenter | (sekcja >= 3 ? Qt::AlignRight : Qt::AlignLeft));
+        return QVariant::fromValue(Qt::AlignVCenter |
+                                   (sekcja >= 3 ? Qt::AlignRight : Qt::AlignLeft));
     return {};
 }
 

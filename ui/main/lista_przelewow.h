@@ -8,7 +8,7 @@ struct StanRejestru;
 // it was last told to (a rebuild, or an item appended), like a list view kept
 // in step with the table by its callers.
 class ModelListyPrzelewow : public QAbstractTableModel {
-public:
+  public:
     explicit ModelListyPrzelewow(StanRejestru& stan, QObject* rodzic = nullptr);
 
     int rowCount(const QModelIndex& rodzic = {}) const override;
@@ -23,7 +23,7 @@ public:
 
     static QString tekst_komorki(const StanRejestru& stan, int nr, int kolumna);
 
-private:
+  private:
     StanRejestru& stan_;
     int wierszy_ = 0;
 };
