@@ -240,6 +240,16 @@ void Tlista_wpisow::showEvent(QShowEvent* zdarzenie) {
     FormActivate();
 }
 
+void Tlista_wpisow::keyPressEvent(QKeyEvent* zdarzenie) {
+    // Only "OK", "Anuluj" and the close box end the window: a stray Escape
+    // must not throw away the changes made to the book.
+    if (zdarzenie->matches(QKeySequence::Cancel)) {
+        zdarzenie->accept();
+        return;
+    }
+    QDialog::keyPressEvent(zdarzenie);
+}
+
 bool Tlista_wpisow::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     if (obiekt == lista_z_bazy && zdarzenie->type() == QEvent::KeyPress) {
         const auto* klawisz = static_cast<QKeyEvent*>(zdarzenie);

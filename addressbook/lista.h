@@ -62,6 +62,7 @@ class Tlista_wpisow : public QDialog {
     bool event(QEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
     void showEvent(QShowEvent* zdarzenie) override;
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
 
   private:
     void zbuduj();

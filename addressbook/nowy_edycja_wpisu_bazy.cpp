@@ -270,6 +270,16 @@ void Tnowy_wpis::showEvent(QShowEvent* zdarzenie) {
     FormActivate();
 }
 
+void Tnowy_wpis::keyPressEvent(QKeyEvent* zdarzenie) {
+    // Only "Zapisz", "Anuluj" and the close box end the editing: a stray
+    // Escape must not throw away what was typed.
+    if (zdarzenie->matches(QKeySequence::Cancel)) {
+        zdarzenie->accept();
+        return;
+    }
+    QDialog::keyPressEvent(zdarzenie);
+}
+
 bool Tnowy_wpis::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     if (obiekt == nazwa_odbiorcy1_wpis && zdarzenie->type() == QEvent::FocusOut &&
         wyjscie_z_pola(static_cast<QFocusEvent*>(zdarzenie)))

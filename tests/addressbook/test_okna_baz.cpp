@@ -298,6 +298,31 @@ class TestOknaBaz : public QObject {
         QCOMPARE(pozycje(*lista_), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
     }
 
+    // Only the buttons and the close box end either window: Escape would
+    // silently drop the book's unsaved changes or the entry being typed.
+    void escape_nie_zamyka() {
+        zapisz_plik(plik(u"baza_tytulow.dat"_qs), rekord("A") + rekord("B"));
+        otworz(u"tytuly"_qs, false);
+        gdy_otwarte(lista_.get(), [&] {
+            kliknij_pozycje(*lista_, 0);
+            QTest::keyClick(lista_->lista_z_bazy, Qt::Key_Delete);
+            QTest::keyClick(lista_->lista_z_bazy, Qt::Key_Escape);
+            QVERIFY(lista_->isVisible());
+            QCOMPARE(pozycje(*lista_), QStringList{u"B"_qs});
+            gdy_otwarte(edytor_, [&] {
+                QTest::keyClicks(edytor_->nazwa_odbiorcy1_wpis, u"Abc"_qs);
+                QTest::keyClick(edytor_->nazwa_odbiorcy1_wpis, Qt::Key_Escape);
+                QVERIFY(edytor_->isVisible());
+                QCOMPARE(edytor_->nazwa_odbiorcy1_wpis->text(), u"Abc"_qs);
+                edytor_->b_anuluj->click();
+            });
+            lista_->dodaj_wpis->click();
+            lista_->anuluj->click();
+        });
+        lista_->exec();
+        QVERIFY(!lista_->isVisible());
+    }
+
     void pierwsza_litera_po_wyjsciu_z_pola_data() {
         QTest::addColumn<QString>("wpisane");
         QTest::addColumn<QString>("po_wyjsciu");
