@@ -28,23 +28,27 @@ namespace {
 
 const QString plik_ustawien = u"config.ini"_qs;
 
-// The shortest decimal text of a count of hundredths: 250 -> 2,5; 300 -> 3.
-QString tekst_setnych(qint64 setne) {
-    const bool ujemna = setne < 0;
-    const qint64 modul = ujemna ? -setne : setne;
-    QString t = QString::number(modul / 100);
-    if (const qint64 reszta = modul % 100) {
-        QString ulamek = u"%1"_qs.arg(reszta, 2, 10, QChar(u'0'));
-        if (ulamek.endsWith(u'0')) ulamek.chop(1);
+// Millionths of a złoty per złoty, and the buttons' step of 0,1.
+constexpr qint64 zloty = 1'000'000;
+constexpr qint64 krok_oplaty = zloty / 10;
+
+// The shortest decimal text of a count of millionths: 2500000 -> 2,5; 3000000 -> 3.
+QString tekst_oplaty_okna(qint64 milionowe) {
+    const bool ujemna = milionowe < 0;
+    const qint64 modul = ujemna ? -milionowe : milionowe;
+    QString t = QString::number(modul / zloty);
+    if (const qint64 reszta = modul % zloty) {
+        QString ulamek = u"%1"_qs.arg(reszta, 6, 10, QChar(u'0'));
+        while (ulamek.endsWith(u'0')) ulamek.chop(1);
         t += u',' + ulamek;
     }
     return ujemna ? u'-' + t : t;
 }
 
-qint64 setne(double wartosc) {
+qint64 milionowe(double wartosc) {
     // Far beyond any fee; keeps the count away from overflow.
-    constexpr double granica = 1e13;
-    return std::llround(std::clamp(wartosc, -granica, granica) * 100);
+    constexpr double granica = 1e9;
+    return std::llround(std::clamp(wartosc, -granica, granica) * zloty);
 }
 
 }  // namespace
@@ -280,7 +284,7 @@ void Tpreferencje::FormShow() {
             pole->setText(QString::number(mm <= 1000 ? mm : 50));
         }
         chb_oplata->setChecked(ini.logiczna(u"drukuj_oplate"_qs, false));
-        pokaz_oplate(setne(ini.liczba(u"oplata_wart"_qs, 2.5)));
+        pokaz_oplate(milionowe(ini.liczba(u"oplata_wart"_qs, 2.5)));
     } else {
         // The margins and the boxes keep what the window showed last.
         kolorowy->setChecked(true);
@@ -288,7 +292,7 @@ void Tpreferencje::FormShow() {
         pionowy->setChecked(true);
         chb_capitals->setChecked(true);
         chb_oplata->setChecked(false);
-        oplata_ = 250;
+        oplata_ = 250 * zloty / 100;
         oplata1->setText(u"2,50"_qs);
     }
     chb_oplataClick();
@@ -298,18 +302,18 @@ QList<std::pair<QLineEdit*, QString>> Tpreferencje::marginesy() const {
     return {{margines_gorny, u"margin_top"_qs}, {margines_lewy, u"margin_left"_qs}};
 }
 
-void Tpreferencje::pokaz_oplate(qint64 setne) {
-    oplata_ = setne;
-    oplata1->setText(tekst_setnych(setne));
+void Tpreferencje::pokaz_oplate(qint64 milionowe) {
+    oplata_ = milionowe;
+    oplata1->setText(tekst_oplaty_okna(milionowe));
 }
 
 void Tpreferencje::opl_UPClick() {
-    if (oplata_ + 10 < 10000) pokaz_oplate(oplata_ + 10);
+    if (oplata_ + krok_oplaty < 100 * zloty) pokaz_oplate(oplata_ + krok_oplaty);
 }
 
 void Tpreferencje::opl_DOWNClick() {
-    const qint64 v = oplata_ - 10;
-    pokaz_oplate(v < 10 ? 0 : v);
+    const qint64 v = oplata_ - krok_oplaty;
+    pokaz_oplate(v < krok_oplaty ? 0 : v);
 }
 
 void Tpreferencje::chb_oplataClick() {
@@ -338,7 +342,7 @@ bool Tpreferencje::zapisz() {
         if (!mm || !plik.zapisz_liczbe_calkowita(klucz, *mm)) return false;
     }
     if (!plik.zapisz_logiczna(u"drukuj_oplate"_qs, chb_oplata->isChecked())) return false;
-    return plik.zapisz_tekst(u"oplata_wart"_qs, tekst_setnych(oplata_));
+    return plik.zapisz_tekst(u"oplata_wart"_qs, tekst_oplaty_okna(oplata_));
 }
 
 void Tpreferencje::b_okClick() {

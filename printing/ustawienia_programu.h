@@ -43,9 +43,9 @@ class Tpreferencje : public QDialog {
   public:
     explicit Tpreferencje(QWidget* rodzic = nullptr);
 
-    // The fee in hundredths: the buttons step by exactly 0,1 however often
-    // they are pressed, and a hand-written 2,55 survives an "OK".
-    qint64 oplata_w_setnych() const { return oplata_; }
+    // The fee is kept in millionths: the buttons step by exactly 0,1 however
+    // often they are pressed, and a hand-written 2,55 or 2,555 survives an "OK".
+    qint64 oplata_w_setnych() const { return (oplata_ + 5000) / 10000; }
 
     QGroupBox* gb_typ_formularza = nullptr;
     QLabel* i_kolorowy = nullptr;
@@ -102,7 +102,7 @@ class Tpreferencje : public QDialog {
   private:
     void zbuduj();
     void zaladuj_obrazki();
-    void pokaz_oplate(qint64 setne);
+    void pokaz_oplate(qint64 milionowe);
     QList<std::pair<QLineEdit*, QString>> marginesy() const;
     // False at the first key that cannot be written.
     bool zapisz();

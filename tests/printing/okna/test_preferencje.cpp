@@ -161,6 +161,8 @@ class TestPreferencje : public QObject {
         QTest::newRow("tysiac krokow bez bledu") << u"0"_qs << true << 999 << u"99,9"_qs;
         QTest::newRow("w dol do konca") << u"99,9"_qs << false << 998 << u"0,1"_qs;
         QTest::newRow("setne zostaja") << u"2,55"_qs << true << 1 << u"2,65"_qs;
+        QTest::newRow("tysieczne bez klikniecia") << u"2,555"_qs << true << 0 << u"2,555"_qs;
+        QTest::newRow("tysieczne zostaja") << u"2,555"_qs << false << 1 << u"2,455"_qs;
     }
 
     void przyciski_oplaty() {
