@@ -101,7 +101,9 @@ QString otworz_plik(QWidget* rodzic, const QString& filtr) {
         if (test().pliki.isEmpty()) brak_odpowiedzi(u"okno otwierania pliku"_qs);
         return test().pliki.dequeue();
     }
-    return QFileDialog::getOpenFileName(rodzic, u"Otwórz"_qs, {}, filtr_qt(filtr));
+    // The descriptions carry their patterns already; Qt's own copy is hidden.
+    return QFileDialog::getOpenFileName(rodzic, u"Otwórz"_qs, {}, filtr_qt(filtr), nullptr,
+                                        QFileDialog::HideNameFilterDetails);
 }
 
 QString zapisz_plik(QWidget* rodzic, const QString& filtr, const QString& domyslne_rozszerzenie) {
@@ -115,6 +117,7 @@ QString zapisz_plik(QWidget* rodzic, const QString& filtr, const QString& domysl
     okno.setAcceptMode(QFileDialog::AcceptSave);
     okno.setFileMode(QFileDialog::AnyFile);
     okno.setOption(QFileDialog::DontConfirmOverwrite);
+    okno.setOption(QFileDialog::HideNameFilterDetails);
     if (!domyslne_rozszerzenie.isEmpty()) okno.setDefaultSuffix(domyslne_rozszerzenie);
     if (okno.exec() != QDialog::Accepted || okno.selectedFiles().isEmpty()) return {};
     return okno.selectedFiles().constFirst();
