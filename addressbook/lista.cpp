@@ -1,4 +1,5 @@
 #include "addressbook/lista.h"
+#include "ui/zdarzenia_okien.h"
 
 #include "addressbook/komunikaty_bazy.h"
 #include "addressbook/nowy_edycja_wpisu_bazy.h"
@@ -241,13 +242,7 @@ void Tlista_wpisow::showEvent(QShowEvent* zdarzenie) {
 }
 
 void Tlista_wpisow::keyPressEvent(QKeyEvent* zdarzenie) {
-    // Only "OK", "Anuluj" and the close box end the window: a stray Escape
-    // must not throw away the changes made to the book.
-    if (zdarzenie->matches(QKeySequence::Cancel)) {
-        zdarzenie->accept();
-        return;
-    }
-    QDialog::keyPressEvent(zdarzenie);
+    if (!pochlon_escape(zdarzenie)) QDialog::keyPressEvent(zdarzenie);
 }
 
 bool Tlista_wpisow::eventFilter(QObject* obiekt, QEvent* zdarzenie) {

@@ -1,6 +1,7 @@
 #include "addressbook/nowy_edycja_wpisu_bazy.h"
 
 #include "ui/znaki_zapisywalne.h"
+#include "ui/zdarzenia_okien.h"
 
 #include "addressbook/komunikaty_bazy.h"
 #include "addressbook/lista.h"
@@ -25,12 +26,6 @@ void maluj(QWidget* pole, const QColor& kolor) {
     QPalette paleta = pole->palette();
     paleta.setColor(QPalette::Base, kolor);
     pole->setPalette(paleta);
-}
-
-bool wyjscie_z_pola(const QFocusEvent* zdarzenie) {
-    // Switching to another window or opening a menu is not leaving the field.
-    return zdarzenie->reason() != Qt::ActiveWindowFocusReason &&
-           zdarzenie->reason() != Qt::PopupFocusReason;
 }
 
 }  // namespace
@@ -271,13 +266,7 @@ void Tnowy_wpis::showEvent(QShowEvent* zdarzenie) {
 }
 
 void Tnowy_wpis::keyPressEvent(QKeyEvent* zdarzenie) {
-    // Only "Zapisz", "Anuluj" and the close box end the editing: a stray
-    // Escape must not throw away what was typed.
-    if (zdarzenie->matches(QKeySequence::Cancel)) {
-        zdarzenie->accept();
-        return;
-    }
-    QDialog::keyPressEvent(zdarzenie);
+    if (!pochlon_escape(zdarzenie)) QDialog::keyPressEvent(zdarzenie);
 }
 
 bool Tnowy_wpis::eventFilter(QObject* obiekt, QEvent* zdarzenie) {

@@ -1,6 +1,7 @@
 #include "editor/nowy_edycja_przelewu.h"
 
 #include "ui/znaki_zapisywalne.h"
+#include "ui/zdarzenia_okien.h"
 
 #include "editor/czy_puste.h"
 #include "editor/data.h"
@@ -56,12 +57,6 @@ QIcon ikona_dodawania() {
 int szerokosc_na_cyfry(const QWidget* pole, int znakow, int zalecana) {
     const int potrzebna = pole->fontMetrics().horizontalAdvance(QString(znakow, u'8')) + 12;
     return qMax(zalecana, potrzebna);
-}
-
-bool wyjscie_z_pola(const QFocusEvent* zdarzenie) {
-    // Leaving the window or opening a menu is not leaving the field.
-    return zdarzenie->reason() != Qt::ActiveWindowFocusReason &&
-           zdarzenie->reason() != Qt::PopupFocusReason;
 }
 
 }  // namespace
@@ -480,13 +475,7 @@ void Tnowy_edycja_przelewow::showEvent(QShowEvent* zdarzenie) {
 }
 
 void Tnowy_edycja_przelewow::keyPressEvent(QKeyEvent* zdarzenie) {
-    // Only "Zapisz", "Anuluj" and the close box end the editing: a stray
-    // Escape must not throw away what was typed.
-    if (zdarzenie->key() == Qt::Key_Escape) {
-        zdarzenie->accept();
-        return;
-    }
-    QDialog::keyPressEvent(zdarzenie);
+    if (!pochlon_escape(zdarzenie)) QDialog::keyPressEvent(zdarzenie);
 }
 
 void Tnowy_edycja_przelewow::FormActivate() {

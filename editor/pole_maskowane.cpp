@@ -1,4 +1,5 @@
 #include "editor/pole_maskowane.h"
+#include "ui/zdarzenia_okien.h"
 
 #include <QAction>
 #include <QApplication>
@@ -126,11 +127,7 @@ void PoleMaskowane::inputMethodEvent(QInputMethodEvent* zdarzenie) {
 
 void PoleMaskowane::focusOutEvent(QFocusEvent* zdarzenie) {
     QLineEdit::focusOutEvent(zdarzenie);
-    // Another window coming to the front or a context menu opening is not
-    // leaving the field.
-    if (zdarzenie->reason() != Qt::ActiveWindowFocusReason &&
-        zdarzenie->reason() != Qt::PopupFocusReason)
-        emit opuszczony();
+    if (wyjscie_z_pola(zdarzenie)) emit opuszczony();
 }
 
 void PoleMaskowane::contextMenuEvent(QContextMenuEvent* zdarzenie) {
