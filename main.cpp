@@ -18,6 +18,8 @@
 
 #include <cstring>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 bool ma_opcje(int argc, char* argv[], const char* opcja) {
@@ -41,8 +43,8 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication aplikacja(argc, argv);
-    QApplication::setApplicationName(u"Vandoria"_qs);
-    QApplication::setApplicationDisplayName(u"Vandoria"_qs);
+    QApplication::setApplicationName(u"Vandoria"_s);
+    QApplication::setApplicationDisplayName(u"Vandoria"_s);
     ustaw_zastepstwa_czcionek();
 
     // The windows, each created once and living until the program ends; the

@@ -3,6 +3,8 @@
 #include "ui/main/glowny.h"
 #include "ui/okna.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Managing, never picking: nothing of the book reaches an order from here.
@@ -16,6 +18,6 @@ void otworz_baze(Tglowne_okno* glowne, const QString& rodzaj) {
 
 }  // namespace
 
-void Tglowne_okno::baza_odbClick() { otworz_baze(this, u"odbiorcy"_qs); }
-void Tglowne_okno::baza_nadClick() { otworz_baze(this, u"nadawcy"_qs); }
-void Tglowne_okno::baza_tytClick() { otworz_baze(this, u"tytuly"_qs); }
+void Tglowne_okno::baza_odbClick() { otworz_baze(this, u"odbiorcy"_s); }
+void Tglowne_okno::baza_nadClick() { otworz_baze(this, u"nadawcy"_s); }
+void Tglowne_okno::baza_tytClick() { otworz_baze(this, u"tytuly"_s); }

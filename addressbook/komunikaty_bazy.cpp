@@ -3,28 +3,30 @@
 #include "addressbook/wpisy.h"
 #include "ui/dialogi.h"
 
+using namespace Qt::StringLiterals;
+
 void zglos_odczyt_bazy(QWidget* rodzic, const WynikOdczytu& wynik) {
     if (wynik.stan == WynikOdczytu::blad_odczytu) {
-        Dialogi::komunikat(rodzic, u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_qs,
-                           u"Błąd odczytu!"_qs, Dialogi::Ikona::Blad);
+        Dialogi::komunikat(rodzic, u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_s,
+                           u"Błąd odczytu!"_s, Dialogi::Ikona::Blad);
     } else if (wynik.za_duzo) {
         Dialogi::komunikat(
             rodzic,
             u"Plik bazy zawiera więcej niż 1000 wpisów.\n"
-            u"Wczytano pierwsze 1000; pozostałe nie zostaną zachowane przy zapisie."_qs,
-            u"Zbyt duża baza"_qs, Dialogi::Ikona::Informacja);
+            u"Wczytano pierwsze 1000; pozostałe nie zostaną zachowane przy zapisie."_s,
+            u"Zbyt duża baza"_s, Dialogi::Ikona::Informacja);
     }
 }
 
 void zglos_blad_zapisu_bazy(QWidget* rodzic) {
-    Dialogi::komunikat(rodzic, u"Nie udało sie zapisać zmian!"_qs, u"Błąd zapisu"_qs,
+    Dialogi::komunikat(rodzic, u"Nie udało sie zapisać zmian!"_s, u"Błąd zapisu"_s,
                        Dialogi::Ikona::Blad);
 }
 
 void zglos_pelna_baze(QWidget* rodzic) {
     Dialogi::komunikat(
-        rodzic, u"Baza może zawierać najwyżej 1000 wpisów.\nNie można dodać nowego wpisu."_qs,
-        u"Baza pełna"_qs, Dialogi::Ikona::Informacja);
+        rodzic, u"Baza może zawierać najwyżej 1000 wpisów.\nNie można dodać nowego wpisu."_s,
+        u"Baza pełna"_s, Dialogi::Ikona::Informacja);
 }
 
 bool dopisz_do_bazy(QWidget* rodzic, const QString& rodzaj, const QString& nazwa1,

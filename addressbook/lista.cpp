@@ -15,17 +15,19 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 Tlista_wpisow::Tlista_wpisow(QWidget* rodzic)
     : QDialog(rodzic, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
-    setObjectName(u"Tlista_wpisow"_qs);
+    setObjectName(u"Tlista_wpisow"_s);
     setModal(true);
     zbuduj();
 }
 
 void Tlista_wpisow::zbuduj() {
     lista_z_bazy = new QTreeWidget(this);
-    lista_z_bazy->setObjectName(u"lista_z_bazy"_qs);
+    lista_z_bazy->setObjectName(u"lista_z_bazy"_s);
     lista_z_bazy->setColumnCount(1);
     lista_z_bazy->setHeaderHidden(true);
     lista_z_bazy->header()->setStretchLastSection(false);
@@ -53,17 +55,17 @@ void Tlista_wpisow::zbuduj() {
         b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
         return b;
     };
-    zapisz_zmiany = przycisk(u"zapisz_zmiany"_qs, u"OK"_qs);
-    anuluj = przycisk(u"anuluj"_qs, u"Anuluj"_qs);
-    dodaj_wpis = przycisk(u"dodaj_wpis"_qs, u"Dodaj"_qs);
-    edytuj_wpis = przycisk(u"edytuj_wpis"_qs, u"Edytuj zazn."_qs);
-    usun_wpis = przycisk(u"usun_wpis"_qs, u"Usuń zazn."_qs);
+    zapisz_zmiany = przycisk(u"zapisz_zmiany"_s, u"OK"_s);
+    anuluj = przycisk(u"anuluj"_s, u"Anuluj"_s);
+    dodaj_wpis = przycisk(u"dodaj_wpis"_s, u"Dodaj"_s);
+    edytuj_wpis = przycisk(u"edytuj_wpis"_s, u"Edytuj zazn."_s);
+    usun_wpis = przycisk(u"usun_wpis"_s, u"Usuń zazn."_s);
 
     wpisy_menu = new QMenu(this);
-    wpisy_menu->setObjectName(u"wpisy_menu"_qs);
-    edytuj_zaznaczony = wpisy_menu->addAction(u"Edytuj zaznaczony"_qs);
-    usun_zaznaczony = wpisy_menu->addAction(u"Usuń zaznaczony"_qs);
-    dodaj_nowy_wpis = wpisy_menu->addAction(u"Dodaj nowy wpis"_qs);
+    wpisy_menu->setObjectName(u"wpisy_menu"_s);
+    edytuj_zaznaczony = wpisy_menu->addAction(u"Edytuj zaznaczony"_s);
+    usun_zaznaczony = wpisy_menu->addAction(u"Usuń zaznaczony"_s);
+    dodaj_nowy_wpis = wpisy_menu->addAction(u"Dodaj nowy wpis"_s);
 
     auto* przyciski = new QVBoxLayout;
     przyciski->addWidget(zapisz_zmiany);
@@ -108,13 +110,13 @@ void Tlista_wpisow::przypisanie_label() {
     const RodzajBazy rodzaj = rodzaj_z_nazwy(rodzaj_bazy);
     switch (rodzaj) {
         case RodzajBazy::odbiorcy:
-            setWindowTitle(u"Baza odbiorców"_qs);
+            setWindowTitle(u"Baza odbiorców"_s);
             break;
         case RodzajBazy::nadawcy:
-            setWindowTitle(u"Baza nadawców"_qs);
+            setWindowTitle(u"Baza nadawców"_s);
             break;
         case RodzajBazy::tytuly:
-            setWindowTitle(u"Baza tytułów"_qs);
+            setWindowTitle(u"Baza tytułów"_s);
             break;
     }
     zglos_odczyt_bazy(rodzic_komunikatow(), otwieranie_bazy(plik_bazy(rodzaj_bazy)));
@@ -150,8 +152,8 @@ void Tlista_wpisow::stany_przyciskow() {
     usun_wpis->setEnabled(jest);
     edytuj_zaznaczony->setEnabled(jest);
     usun_zaznaczony->setEnabled(jest);
-    edytuj_zaznaczony->setIcon(QIcon(obrazek(jest ? u"EDIT_E"_qs : u"EDIT_D"_qs)));
-    usun_zaznaczony->setIcon(QIcon(obrazek(jest ? u"DELETE_E"_qs : u"DELETE_D"_qs)));
+    edytuj_zaznaczony->setIcon(QIcon(obrazek(jest ? u"EDIT_E"_s : u"EDIT_D"_s)));
+    usun_zaznaczony->setIcon(QIcon(obrazek(jest ? u"DELETE_E"_s : u"DELETE_D"_s)));
     if (wybor_z_bazy) zapisz_zmiany->setEnabled(jest);
 }
 
@@ -190,7 +192,7 @@ void Tlista_wpisow::dodaj_wpisClick() {
     }
     edycja_wpisu = false;
     edytor->wyczysc_pola();
-    edytor->setWindowTitle(u"Nowy wpis"_qs);
+    edytor->setWindowTitle(u"Nowy wpis"_s);
     edytor->exec();
 }
 
@@ -200,7 +202,7 @@ void Tlista_wpisow::edytuj_wpisClick() {
     const int k = zaznaczony_el_w_bazie();
     if (!edytor || k > tablica_wpisow.ilosc_el_w_bazie()) return;
     edytor->wypelnij(tablica_wpisow[k]);
-    edytor->setWindowTitle(u"Edycja wpisu"_qs);
+    edytor->setWindowTitle(u"Edycja wpisu"_s);
     edytor->exec();
 }
 

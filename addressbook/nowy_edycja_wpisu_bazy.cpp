@@ -20,6 +20,8 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void maluj(QWidget* pole, const QColor& kolor) {
@@ -40,8 +42,8 @@ QString pierwsza_wielka(const QString& tekst) {
 Tnowy_wpis::Tnowy_wpis(QWidget* rodzic)
     : QDialog(rodzic, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
-    setObjectName(u"Tnowy_wpis"_qs);
-    setWindowTitle(u"Nowy wpis / Edycja istniejącego"_qs);
+    setObjectName(u"Tnowy_wpis"_s);
+    setWindowTitle(u"Nowy wpis / Edycja istniejącego"_s);
     setModal(true);
     zbuduj();
 }
@@ -75,19 +77,19 @@ void Tnowy_wpis::zbuduj() {
         return b;
     };
 
-    Label1 = etykieta(u"Label1"_qs, u"Nazwa odbiorcy:"_qs);
-    Label2 = etykieta(u"Label2"_qs, u"Nazwa odbiorcy cd.:"_qs);
-    Label3 = etykieta(u"Label3"_qs, u"Lk.:"_qs);
-    Label4 = etykieta(u"Label4"_qs, u"Nr banku odbiorcy:"_qs);
-    Label5 = etykieta(u"Label5"_qs, u"Nr rachunku odbiorcy:"_qs);
-    nazwa_odbiorcy1_wpis = pole_tekstu(u"nazwa_odbiorcy1_wpis"_qs);
-    nazwa_odbiorcy2_wpis = pole_tekstu(u"nazwa_odbiorcy2_wpis"_qs);
-    lk_wpis = pole_maski(u"lk_wpis"_qs, u"!99;1; "_qs, 2);
-    nr_banku_odbiorcy_wpis = pole_maski(u"nr_banku_odbiorcy_wpis"_qs, u"!9999 9999;1; "_qs, 9);
+    Label1 = etykieta(u"Label1"_s, u"Nazwa odbiorcy:"_s);
+    Label2 = etykieta(u"Label2"_s, u"Nazwa odbiorcy cd.:"_s);
+    Label3 = etykieta(u"Label3"_s, u"Lk.:"_s);
+    Label4 = etykieta(u"Label4"_s, u"Nr banku odbiorcy:"_s);
+    Label5 = etykieta(u"Label5"_s, u"Nr rachunku odbiorcy:"_s);
+    nazwa_odbiorcy1_wpis = pole_tekstu(u"nazwa_odbiorcy1_wpis"_s);
+    nazwa_odbiorcy2_wpis = pole_tekstu(u"nazwa_odbiorcy2_wpis"_s);
+    lk_wpis = pole_maski(u"lk_wpis"_s, u"!99;1; "_s, 2);
+    nr_banku_odbiorcy_wpis = pole_maski(u"nr_banku_odbiorcy_wpis"_s, u"!9999 9999;1; "_s, 9);
     nr_rach_odbiorcy_wpis =
-        pole_maski(u"nr_rach_odbiorcy_wpis"_qs, u"!9999 9999 9999 9999;1; "_qs, 19);
-    b_zapisz = przycisk(u"b_zapisz"_qs, u"Zapisz"_qs);
-    b_anuluj = przycisk(u"b_anuluj"_qs, u"Anuluj"_qs);
+        pole_maski(u"nr_rach_odbiorcy_wpis"_s, u"!9999 9999 9999 9999;1; "_s, 19);
+    b_zapisz = przycisk(u"b_zapisz"_s, u"Zapisz"_s);
+    b_anuluj = przycisk(u"b_anuluj"_s, u"Anuluj"_s);
 
     // The name lines with their labels in front; the number fields below with
     // their labels above, so the longest labels of all three books fit the width.
@@ -143,22 +145,22 @@ void Tnowy_wpis::ustaw_dla_bazy(RodzajBazy rodzaj) {
     rodzaj_ = rodzaj;
     switch (rodzaj) {
         case RodzajBazy::odbiorcy:
-            Label1->setText(u"Nazwa odbiorcy:"_qs);
-            Label2->setText(u"Nazwa odbiorcy cd.:"_qs);
-            Label4->setText(u"Nr banku odbiorcy:"_qs);
-            Label5->setText(u"Nr rachunku odbiorcy:"_qs);
+            Label1->setText(u"Nazwa odbiorcy:"_s);
+            Label2->setText(u"Nazwa odbiorcy cd.:"_s);
+            Label4->setText(u"Nr banku odbiorcy:"_s);
+            Label5->setText(u"Nr rachunku odbiorcy:"_s);
             break;
         case RodzajBazy::nadawcy:
-            Label1->setText(u"Nazwa nadawcy:"_qs);
-            Label2->setText(u"Nazwa nadawcy cd.:"_qs);
-            Label4->setText(u"Nr banku nadawcy:"_qs);
-            Label5->setText(u"Nr rachunku nadawcy:"_qs);
+            Label1->setText(u"Nazwa nadawcy:"_s);
+            Label2->setText(u"Nazwa nadawcy cd.:"_s);
+            Label4->setText(u"Nr banku nadawcy:"_s);
+            Label5->setText(u"Nr rachunku nadawcy:"_s);
             break;
         case RodzajBazy::tytuly:
-            Label1->setText(u"Tytułem:"_qs);
-            Label2->setText(u"Tytułem cd.:"_qs);
-            Label4->setText(u"Nr banku:"_qs);
-            Label5->setText(u"Nr rachunku:"_qs);
+            Label1->setText(u"Tytułem:"_s);
+            Label2->setText(u"Tytułem cd.:"_s);
+            Label4->setText(u"Nr banku:"_s);
+            Label5->setText(u"Nr rachunku:"_s);
             break;
     }
     const bool numery = rodzaj != RodzajBazy::tytuly;

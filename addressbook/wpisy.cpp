@@ -10,8 +10,10 @@
 
 #include <cstring>
 
+using namespace Qt::StringLiterals;
+
 TablicaWpisow tablica_wpisow;
-QString rodzaj_bazy = u"odbiorcy"_qs;
+QString rodzaj_bazy = u"odbiorcy"_s;
 bool wybor_z_bazy = false;
 bool edycja_wpisu = false;
 
@@ -124,13 +126,13 @@ RodzajBazy rodzaj_z_nazwy(const QString& nazwa) {
 QString plik_bazy(const QString& nazwa) {
     switch (rodzaj_z_nazwy(nazwa)) {
         case RodzajBazy::odbiorcy:
-            return u"baza_odbiorcow.dat"_qs;
+            return u"baza_odbiorcow.dat"_s;
         case RodzajBazy::nadawcy:
-            return u"baza_nadawcow.dat"_qs;
+            return u"baza_nadawcow.dat"_s;
         case RodzajBazy::tytuly:
             break;
     }
-    return u"baza_tytulow.dat"_qs;
+    return u"baza_tytulow.dat"_s;
 }
 
 WynikOdczytu czytaj_wpisy(QIODevice& wejscie, TablicaWpisow& tablica) {

@@ -12,6 +12,8 @@
 #include <memory>
 #include <string>
 
+using namespace Qt::StringLiterals;
+
 class BenchDodatki : public QObject {
     Q_OBJECT
     QTemporaryDir katalog_;
@@ -23,18 +25,18 @@ class BenchDodatki : public QObject {
         for (int i = 0; i < TablicaPrzelewow::pojemnosc; ++i) {
             Tprzelew p;
             p.nazwa_odbiorcy1 =
-                cp1250::z_unicode(u"Spółdzielnia \"Zgoda\" nr %1"_qs.arg((i * 7919) % 300));
+                cp1250::z_unicode(u"Spółdzielnia \"Zgoda\" nr %1"_s.arg((i * 7919) % 300));
             p.nazwa_odbiorcy2 = "ul. Lipowa " + std::to_string(i % 50);
-            p.tytulem1 = cp1250::z_unicode(u"Opłata za miesiąc %1"_qs.arg(i % 12 + 1));
+            p.tytulem1 = cp1250::z_unicode(u"Opłata za miesiąc %1"_s.arg(i % 12 + 1));
             p.tytulem2 = "faktura " + std::to_string(i);
-            p.nazwa_nadawcy1 = cp1250::z_unicode(u"  Łukasz Nowak %1"_qs.arg((i * 31) % 300));
+            p.nazwa_nadawcy1 = cp1250::z_unicode(u"  Łukasz Nowak %1"_s.arg((i * 31) % 300));
             p.lk = "12";
             p.nr_banku_odbiorcy = "1020 5558";
             p.nr_rach_odbiorcy = "1111 2222 3333 4444";
             p.nr_rach_nadawcy = "99 8888 7777 6666 5555 4444 3333";
             p.kwota = std::to_string((i * 7) % 999999);
             p.kwota100 = std::to_string(i % 100);
-            p.data = u"%1-%2-%3"_qs.arg(2006 + i % 3)
+            p.data = u"%1-%2-%3"_s.arg(2006 + i % 3)
                          .arg(i % 12 + 1, 2, 10, QChar(u'0'))
                          .arg(i % 28 + 1, 2, 10, QChar(u'0'))
                          .toStdString();
@@ -56,7 +58,7 @@ class BenchDodatki : public QObject {
     }
 
     void eksport_csv_do_pliku() {
-        const QString cel = katalog_.filePath(u"eksport.csv"_qs);
+        const QString cel = katalog_.filePath(u"eksport.csv"_s);
         QBENCHMARK { zapisz_csv(cel, *tablica_, TablicaPrzelewow::pojemnosc); }
     }
 
@@ -73,7 +75,7 @@ class BenchDodatki : public QObject {
         QFETCH(bool, z_kryteriami);
         KryteriaStatystyk k;
         if (z_kryteriami) {
-            k.rok = u"2007"_qs;
+            k.rok = u"2007"_s;
             k.miesiac = 2;
             k.odbiorca = std::string((*tablica_)[2].nazwa_odbiorcy1.bajty());
         }

@@ -6,6 +6,8 @@
 #include <QBuffer>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 StanDruku cztery_odcinki(const QString& uklad) {
@@ -20,20 +22,20 @@ StanDruku cztery_odcinki(const QString& uklad) {
 
 ZmienneDruku zmienne() {
     ZmienneDruku z;
-    z.temp_nazwa_odbiorcy1 = u"Przedsiębiorstwo Wodociągów i Kanalizacji"_qs;
-    z.temp_nazwa_odbiorcy2 = u"ul. Wierzbowa 12, 90-001 Łódź"_qs;
-    z.temp_lk = u"12"_qs;
-    z.temp_nr_banku_odbiorcy = u"1020 3040"_qs;
-    z.temp_nr_rach_odbiorcy = u"1111 2222 3333 4444"_qs;
-    z.temp_kwota = u"**1234,56"_qs;
-    z.temp_nr_rach_nadawcy = u"98 7654 3210 1111 2222 3333 4444"_qs;
-    z.temp_nazwa_nadawcy1 = u"Jan Kowalski"_qs;
-    z.temp_nazwa_nadawcy2 = u"ul. Różana 2, Kraków"_qs;
-    z.temp_tytulem1 = u"Opłata za wodę"_qs;
-    z.temp_tytulem2 = u"maj 2024"_qs;
-    z.temp_data = u"2024-05-01"_qs;
-    z.temp_symbol = u"06"_qs;
-    z.temp_dodatkowe = u"ABCDEFGHIJKLMNOPQRST"_qs;
+    z.temp_nazwa_odbiorcy1 = u"Przedsiębiorstwo Wodociągów i Kanalizacji"_s;
+    z.temp_nazwa_odbiorcy2 = u"ul. Wierzbowa 12, 90-001 Łódź"_s;
+    z.temp_lk = u"12"_s;
+    z.temp_nr_banku_odbiorcy = u"1020 3040"_s;
+    z.temp_nr_rach_odbiorcy = u"1111 2222 3333 4444"_s;
+    z.temp_kwota = u"**1234,56"_s;
+    z.temp_nr_rach_nadawcy = u"98 7654 3210 1111 2222 3333 4444"_s;
+    z.temp_nazwa_nadawcy1 = u"Jan Kowalski"_s;
+    z.temp_nazwa_nadawcy2 = u"ul. Różana 2, Kraków"_s;
+    z.temp_tytulem1 = u"Opłata za wodę"_s;
+    z.temp_tytulem2 = u"maj 2024"_s;
+    z.temp_data = u"2024-05-01"_s;
+    z.temp_symbol = u"06"_s;
+    z.temp_dodatkowe = u"ABCDEFGHIJKLMNOPQRST"_s;
     return z;
 }
 
@@ -43,7 +45,7 @@ class BenchDruk : public QObject {
     Q_OBJECT
   private slots:
     void nagranie() {
-        const StanDruku s = cztery_odcinki(u"portrait"_qs);
+        const StanDruku s = cztery_odcinki(u"portrait"_s);
         const ZmienneDruku z = zmienne();
         QBENCHMARK {
             const Dokument d = generuj_wydruk(s, z);
@@ -53,8 +55,8 @@ class BenchDruk : public QObject {
 
     void pdf_data() {
         QTest::addColumn<QString>("uklad");
-        QTest::newRow("pionowo") << u"portrait"_qs;
-        QTest::newRow("poziomo") << u"landscape"_qs;
+        QTest::newRow("pionowo") << u"portrait"_s;
+        QTest::newRow("poziomo") << u"landscape"_s;
     }
 
     void pdf() {
@@ -70,7 +72,7 @@ class BenchDruk : public QObject {
     }
 
     void obraz_300_dpi() {
-        const StanDruku s = cztery_odcinki(u"landscape"_qs);
+        const StanDruku s = cztery_odcinki(u"landscape"_s);
         const ZmienneDruku z = zmienne();
         QBENCHMARK {
             const QImage obraz = obraz_strony(generuj_wydruk(s, z), 1, 300);

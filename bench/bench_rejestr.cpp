@@ -10,6 +10,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 class BenchRejestr : public QObject {
     Q_OBJECT
     QTemporaryDir katalog_;
@@ -34,7 +36,7 @@ class BenchRejestr : public QObject {
 
   private slots:
     void initTestCase() {
-        plik_ = katalog_.filePath(u"tysiac.p2"_qs);
+        plik_ = katalog_.filePath(u"tysiac.p2"_s);
         auto t = std::make_unique<TablicaPrzelewow>();
         wypelnij(*t);
         QVERIFY(zapisz_przelewy(plik_, *t, t->ilosc_el()));
@@ -82,7 +84,7 @@ class BenchRejestr : public QObject {
     // named on the command line, with the start-up worker's round trip.
     void start_do_pokazanego_okna() {
         qputenv("VANDORIA_DIR", katalog_.path().toLocal8Bit());
-        MagazynUstawien::ustaw_plik(katalog_.filePath(u"ustawienia.ini"_qs));
+        MagazynUstawien::ustaw_plik(katalog_.filePath(u"ustawienia.ini"_s));
         sprawdzaj_aktualizacje_przy_starcie(false);
         QBENCHMARK {
             Tglowne_okno okno;
@@ -98,7 +100,7 @@ class BenchRejestr : public QObject {
     void zapis() {
         auto t = std::make_unique<TablicaPrzelewow>();
         wypelnij(*t);
-        const QString cel = katalog_.filePath(u"zapis.p2"_qs);
+        const QString cel = katalog_.filePath(u"zapis.p2"_s);
         QBENCHMARK { zapisz_przelewy(cel, *t, t->ilosc_el()); }
     }
 };

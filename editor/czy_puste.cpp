@@ -3,8 +3,10 @@
 #include "register/tekst.h"
 #include "ui/dialogi.h"
 
+using namespace Qt::StringLiterals;
+
 bool czy_puste(QWidget* rodzic, const QString& tekst) {
     if (!przytnij(tekst).isEmpty()) return false;
-    Dialogi::komunikat(rodzic, u"Nie wypełniłeś niezbędnych pól! Uzupełnij pierwsze pole."_qs);
+    Dialogi::komunikat(rodzic, u"Nie wypełniłeś niezbędnych pól! Uzupełnij pierwsze pole."_s);
     return true;
 }

@@ -5,6 +5,8 @@
 #include <limits>
 #include <type_traits>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 int cyfra_hex(char16_t c) {
@@ -82,11 +84,11 @@ QString grosze_do_pokazania(const QString& grosze) {
 }
 
 QString forma_listy(const QString& zlote, const QString& grosze) {
-    return zlote + u',' + grosze_do_pokazania(grosze) + u" zł"_qs;
+    return zlote + u',' + grosze_do_pokazania(grosze) + u" zł"_s;
 }
 
 QString forma_druku(const QString& zlote, const QString& grosze) {
-    return u"**"_qs + zlote + u',' + grosze_do_pokazania(grosze);
+    return u"**"_s + zlote + u',' + grosze_do_pokazania(grosze);
 }
 
 QString forma_slowna(const QString& zlote, const QString& grosze) {
@@ -96,7 +98,7 @@ QString forma_slowna(const QString& zlote, const QString& grosze) {
     for (QChar z : zlote) {
         if (z >= u'0' && z <= u'9') wynik += QString::fromUtf16(slowa[z.unicode() - u'0']);
     }
-    return wynik + u' ' + grosze + u"/100"_qs;
+    return wynik + u' ' + grosze + u"/100"_s;
 }
 
 QString forma_eksportu(const QString& zlote, const QString& grosze) {
@@ -122,11 +124,11 @@ WynikFiltraLiczby filtr_liczby(const QString& tekst) {
     return {zostaje, kursor};
 }
 
-QString uzupelnij_zlote(const QString& zlote) { return zlote.isEmpty() ? u"0"_qs : zlote; }
+QString uzupelnij_zlote(const QString& zlote) { return zlote.isEmpty() ? u"0"_s : zlote; }
 
 QString uzupelnij_grosze(const QString& grosze, Uzupelnianie kontekst) {
-    if (grosze.isEmpty()) return u"00"_qs;
-    if (grosze == u"0"_qs) return kontekst == Uzupelnianie::Druk ? grosze : u"00"_qs;
+    if (grosze.isEmpty()) return u"00"_s;
+    if (grosze == u"0"_s) return kontekst == Uzupelnianie::Druk ? grosze : u"00"_s;
     if (grosze.size() == 1) return u'0' + grosze;
     return grosze;
 }

@@ -26,6 +26,8 @@
 #include <QScreen>
 #include <QValidator>
 
+using namespace Qt::StringLiterals;
+
 bool edycja_przelewu = false;
 
 namespace {
@@ -35,11 +37,11 @@ constexpr int wysokosc_okna = 330;
 constexpr int margines = 8;
 constexpr int wysokosc_pola = 21;
 
-const QString maska_lk = u"!99;1; "_qs;
-const QString maska_banku = u"!9999 9999;1; "_qs;
-const QString maska_rachunku = u"!9999 9999 9999 9999;1; "_qs;
-const QString maska_nadawcy = u"!99 9999 9999 9999 9999 9999 9999;1; "_qs;
-const QString maska_symbolu = u"!99;1; "_qs;
+const QString maska_lk = u"!99;1; "_s;
+const QString maska_banku = u"!9999 9999;1; "_s;
+const QString maska_rachunku = u"!9999 9999 9999 9999;1; "_s;
+const QString maska_nadawcy = u"!99 9999 9999 9999 9999 9999 9999;1; "_s;
+const QString maska_symbolu = u"!99;1; "_s;
 
 QIcon ikona_dodawania() {
     QPixmap obraz(16, 16);
@@ -64,11 +66,11 @@ int szerokosc_na_cyfry(const QWidget* pole, int znakow, int zalecana) {
 Tnowy_edycja_przelewow::Tnowy_edycja_przelewow(QWidget* rodzic)
     : QDialog(rodzic, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
-    setObjectName(u"Tnowy_edycja_przelewow"_qs);
-    setWindowTitle(u"Nowy przelew / edycja istniejacego przelewu"_qs);
+    setObjectName(u"Tnowy_edycja_przelewow"_s);
+    setWindowTitle(u"Nowy przelew / edycja istniejacego przelewu"_s);
     setModal(true);
     ustaw_zastepstwa_czcionek();
-    QFont czcionka(u"Tahoma"_qs);
+    QFont czcionka(u"Tahoma"_s);
     czcionka.setPixelSize(12);
     setFont(czcionka);
     zbuduj();
@@ -128,71 +130,71 @@ void Tnowy_edycja_przelewow::zbuduj() {
     };
 
     // Labels of the first column; the fields beside them start where the widest ends.
-    QLabel* l_odb1 = etykieta(u"Nazwa odbiorcy:"_qs);
-    QLabel* l_odb2 = etykieta(u"Nazwa odbiorcy cd.:"_qs);
-    QLabel* l_nad_konto = etykieta(u"Nr rachunku nadawcy:"_qs);
-    QLabel* l_nad1 = etykieta(u"Nazwa nadawcy:"_qs);
-    QLabel* l_nad2 = etykieta(u"Nazwa nadawcy cd.:"_qs);
-    QLabel* l_tyt1 = etykieta(u"Tytułem:"_qs);
-    QLabel* l_tyt2 = etykieta(u"Tytułem cd.:"_qs);
-    QLabel* l_dod = etykieta(u"Dodatkowe informacje:"_qs);
+    QLabel* l_odb1 = etykieta(u"Nazwa odbiorcy:"_s);
+    QLabel* l_odb2 = etykieta(u"Nazwa odbiorcy cd.:"_s);
+    QLabel* l_nad_konto = etykieta(u"Nr rachunku nadawcy:"_s);
+    QLabel* l_nad1 = etykieta(u"Nazwa nadawcy:"_s);
+    QLabel* l_nad2 = etykieta(u"Nazwa nadawcy cd.:"_s);
+    QLabel* l_tyt1 = etykieta(u"Tytułem:"_s);
+    QLabel* l_tyt2 = etykieta(u"Tytułem cd.:"_s);
+    QLabel* l_dod = etykieta(u"Dodatkowe informacje:"_s);
     int kolumna = 0;
     for (QLabel* l : {l_odb1, l_odb2, l_nad_konto, l_nad1, l_nad2, l_tyt1, l_tyt2, l_dod})
         kolumna = qMax(kolumna, l->width());
     kolumna = qMax(margines + kolumna + 6, 136);
 
-    nazwa_odbiorcy1 = pole_tekstu(u"nazwa_odbiorcy1"_qs, 150);
-    nazwa_odbiorcy2 = pole_tekstu(u"nazwa_odbiorcy2"_qs, 150);
-    nazwa_nadawcy1 = pole_tekstu(u"nazwa_nadawcy1"_qs, 150);
-    nazwa_nadawcy2 = pole_tekstu(u"nazwa_nadawcy2"_qs, 150);
-    tytulem1 = pole_tekstu(u"tytulem1"_qs, 150);
-    tytulem2 = pole_tekstu(u"tytulem2"_qs, 150);
-    dodatkowe = pole_tekstu(u"dodatkowe"_qs, 20);
-    lk = pole_maski(u"lk"_qs, maska_lk);
-    nr_banku_odbiorcy = pole_maski(u"nr_banku_odbiorcy"_qs, maska_banku);
-    nr_rach_odbiorcy = pole_maski(u"nr_rach_odbiorcy"_qs, maska_rachunku);
-    nr_rach_nadawcy = pole_maski(u"nr_rach_nadawcy"_qs, maska_nadawcy);
-    symbol = pole_maski(u"symbol"_qs, maska_symbolu);
-    symbol->ustaw_tekst(u"06"_qs);
+    nazwa_odbiorcy1 = pole_tekstu(u"nazwa_odbiorcy1"_s, 150);
+    nazwa_odbiorcy2 = pole_tekstu(u"nazwa_odbiorcy2"_s, 150);
+    nazwa_nadawcy1 = pole_tekstu(u"nazwa_nadawcy1"_s, 150);
+    nazwa_nadawcy2 = pole_tekstu(u"nazwa_nadawcy2"_s, 150);
+    tytulem1 = pole_tekstu(u"tytulem1"_s, 150);
+    tytulem2 = pole_tekstu(u"tytulem2"_s, 150);
+    dodatkowe = pole_tekstu(u"dodatkowe"_s, 20);
+    lk = pole_maski(u"lk"_s, maska_lk);
+    nr_banku_odbiorcy = pole_maski(u"nr_banku_odbiorcy"_s, maska_banku);
+    nr_rach_odbiorcy = pole_maski(u"nr_rach_odbiorcy"_s, maska_rachunku);
+    nr_rach_nadawcy = pole_maski(u"nr_rach_nadawcy"_s, maska_nadawcy);
+    symbol = pole_maski(u"symbol"_s, maska_symbolu);
+    symbol->ustaw_tekst(u"06"_s);
     kwota = new QLineEdit(this);
-    kwota->setObjectName(u"kwota"_qs);
+    kwota->setObjectName(u"kwota"_s);
     kwota->setFont(czcionka_pol);
     kwota->setMaxLength(6);
     kwota100 = new QLineEdit(this);
-    kwota100->setObjectName(u"kwota100"_qs);
+    kwota100->setObjectName(u"kwota100"_s);
     kwota100->setFont(czcionka_pol);
     kwota100->setMaxLength(2);
 
     wybierz_wpis_odb =
-        przycisk(u"wybierz_wpis_odb"_qs, u"..."_qs, u"Wybierz odbiorcę z bazy odbiorców"_qs);
+        przycisk(u"wybierz_wpis_odb"_s, u"..."_s, u"Wybierz odbiorcę z bazy odbiorców"_s);
     wybierz_wpis_nad =
-        przycisk(u"wybierz_wpis_nad"_qs, u"..."_qs, u"Wybierz nadawcę z bazy nadawców"_qs);
-    wybierz_tytul = przycisk(u"wybierz_tytul"_qs, u"..."_qs, u"Wybierz tytuł z bazy tytułów"_qs);
+        przycisk(u"wybierz_wpis_nad"_s, u"..."_s, u"Wybierz nadawcę z bazy nadawców"_s);
+    wybierz_tytul = przycisk(u"wybierz_tytul"_s, u"..."_s, u"Wybierz tytuł z bazy tytułów"_s);
     b_dodaj_do_bazy_odbiorcow =
-        obrazkowy(u"b_dodaj_do_bazy_odbiorcow"_qs, {}, {}, ikona_dodawania());
-    b_dodaj_do_bazy_nadawcow = obrazkowy(u"b_dodaj_do_bazy_nadawcow"_qs, {}, {}, ikona_dodawania());
-    b_dodaj_do_bazy_tytulow = obrazkowy(u"b_dodaj_do_bazy_tytulow"_qs, {}, {}, ikona_dodawania());
+        obrazkowy(u"b_dodaj_do_bazy_odbiorcow"_s, {}, {}, ikona_dodawania());
+    b_dodaj_do_bazy_nadawcow = obrazkowy(u"b_dodaj_do_bazy_nadawcow"_s, {}, {}, ikona_dodawania());
+    b_dodaj_do_bazy_tytulow = obrazkowy(u"b_dodaj_do_bazy_tytulow"_s, {}, {}, ikona_dodawania());
     kalendarz_button =
-        przycisk(u"kalendarz_button"_qs, u"Wybierz..."_qs, u"Ustal date dla tego przelewu"_qs);
-    btn_usun_date = obrazkowy(u"btn_usun_date"_qs, {}, u"Usuń datę"_qs, ikona_z_para(u"DELETE"_qs));
-    drukuj_w_edycji_przelew = obrazkowy(u"drukuj_w_edycji_przelew"_qs, u"Drukuj"_qs,
-                                        u"Wydrukuj bieżący przelew"_qs, ikona_z_para(u"PRINT"_qs));
-    podglad_wydruku_w_edycji = obrazkowy(u"podglad_wydruku_w_edycji"_qs, u"Podgląd wydruku"_qs,
-                                         u"Pokaż podgląd wydruku bieżącego przelewu"_qs,
-                                         ikona_z_para(u"PRINT_PREVIEW"_qs));
-    zapisz_edycja = obrazkowy(u"zapisz_edycja"_qs, u"Zapisz"_qs, u"Zapisz bieżący przelew"_qs, {});
+        przycisk(u"kalendarz_button"_s, u"Wybierz..."_s, u"Ustal date dla tego przelewu"_s);
+    btn_usun_date = obrazkowy(u"btn_usun_date"_s, {}, u"Usuń datę"_s, ikona_z_para(u"DELETE"_s));
+    drukuj_w_edycji_przelew = obrazkowy(u"drukuj_w_edycji_przelew"_s, u"Drukuj"_s,
+                                        u"Wydrukuj bieżący przelew"_s, ikona_z_para(u"PRINT"_s));
+    podglad_wydruku_w_edycji = obrazkowy(u"podglad_wydruku_w_edycji"_s, u"Podgląd wydruku"_s,
+                                         u"Pokaż podgląd wydruku bieżącego przelewu"_s,
+                                         ikona_z_para(u"PRINT_PREVIEW"_s));
+    zapisz_edycja = obrazkowy(u"zapisz_edycja"_s, u"Zapisz"_s, u"Zapisz bieżący przelew"_s, {});
     anuluj_edycja =
-        obrazkowy(u"anuluj_edycja"_qs, u"Anuluj"_qs, u"Anuluj tworzenie przelewu"_qs, {});
+        obrazkowy(u"anuluj_edycja"_s, u"Anuluj"_s, u"Anuluj tworzenie przelewu"_s, {});
     for (QPushButton* b : {drukuj_w_edycji_przelew, podglad_wydruku_w_edycji})
         b->setIconSize(QSize(18, 18));
 
-    rb_przelew = new QRadioButton(u"Przelew"_qs, this);
-    rb_przelew->setObjectName(u"rb_przelew"_qs);
+    rb_przelew = new QRadioButton(u"Przelew"_s, this);
+    rb_przelew->setObjectName(u"rb_przelew"_s);
     rb_przelew->setChecked(true);
-    rb_wplata = new QRadioButton(u"Wpłata"_qs, this);
-    rb_wplata->setObjectName(u"rb_wplata"_qs);
+    rb_wplata = new QRadioButton(u"Wpłata"_s, this);
+    rb_wplata->setObjectName(u"rb_wplata"_s);
     data_label = new QLabel(this);
-    data_label->setObjectName(u"data_label"_qs);
+    data_label->setObjectName(u"data_label"_s);
 
     // --- places, row by row
     const int y1 = 8, y2 = 32, y3 = 60, y4 = 90, y5 = 120, y6 = 148, y7 = 172, y8 = 200, y9 = 224,
@@ -227,11 +229,11 @@ void Tnowy_edycja_przelewow::zbuduj() {
         }
         prawa = qMax(prawa, x);
     };
-    obok(etykieta(u"L.k."_qs), y3, -1, 0);
+    obok(etykieta(u"L.k."_s), y3, -1, 0);
     obok(lk, y3, szerokosc_na_cyfry(lk, 2, 25), 4);
-    obok(etykieta(u"Nr banku odbiorcy:"_qs), y3, -1, 8);
+    obok(etykieta(u"Nr banku odbiorcy:"_s), y3, -1, 8);
     obok(nr_banku_odbiorcy, y3, szerokosc_na_cyfry(nr_banku_odbiorcy, 9, 73), 4);
-    obok(etykieta(u"Nr rachunku odbiorcy:"_qs), y3, -1, 8);
+    obok(etykieta(u"Nr rachunku odbiorcy:"_s), y3, -1, 8);
     obok(nr_rach_odbiorcy, y3, szerokosc_na_cyfry(nr_rach_odbiorcy, 19, 120), 4);
 
     x = margines;
@@ -239,9 +241,9 @@ void Tnowy_edycja_przelewow::zbuduj() {
     rb_wplata->adjustSize();
     obok(rb_przelew, y4, rb_przelew->width(), 0);
     obok(rb_wplata, y4, rb_wplata->width(), 6);
-    obok(etykieta(u"Kwota:"_qs), y4, -1, 10);
+    obok(etykieta(u"Kwota:"_s), y4, -1, 10);
     obok(kwota, y4, szerokosc_na_cyfry(kwota, 6, 49), 4);
-    auto* przecinek = new QLabel(u","_qs, this);
+    auto* przecinek = new QLabel(u","_s, this);
     QFont duza = font();
     duza.setPixelSize(20);
     duza.setBold(true);
@@ -249,8 +251,8 @@ void Tnowy_edycja_przelewow::zbuduj() {
     przecinek->adjustSize();
     obok(przecinek, y4 - 2, -1, 2);
     obok(kwota100, y4, szerokosc_na_cyfry(kwota100, 2, 25), 2);
-    obok(etykieta(u"Data:"_qs), y4, -1, 10);
-    const int szer_daty = data_label->fontMetrics().horizontalAdvance(u"28.12.2000"_qs) + 8;
+    obok(etykieta(u"Data:"_s), y4, -1, 10);
+    const int szer_daty = data_label->fontMetrics().horizontalAdvance(u"28.12.2000"_s) + 8;
     obok(data_label, y4, szer_daty, 4);
     kalendarz_button->adjustSize();
     obok(kalendarz_button, y4 - 1, qMax(kalendarz_button->width(), 70), 4);
@@ -266,7 +268,7 @@ void Tnowy_edycja_przelewow::zbuduj() {
     przy_polu(l_dod, y10);
     dodatkowe->setGeometry(kolumna, y10, 163, wysokosc_pola);
     x = kolumna + 163;
-    obok(etykieta(u"Symbol:"_qs), y10, -1, 12);
+    obok(etykieta(u"Symbol:"_s), y10, -1, 12);
     obok(symbol, y10, szerokosc_na_cyfry(symbol, 2, 24), 4);
 
     const int szerokosc = qMax(szerokosc_okna, prawa + margines);
@@ -286,7 +288,7 @@ void Tnowy_edycja_przelewow::zbuduj() {
 
     // Over the rows below, under the button that shows it.
     MonthCalendar1 = new QCalendarWidget(this);
-    MonthCalendar1->setObjectName(u"MonthCalendar1"_qs);
+    MonthCalendar1->setObjectName(u"MonthCalendar1"_s);
     // At 169 pixels wide only one-letter day names fit their columns.
     MonthCalendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     MonthCalendar1->setHorizontalHeaderFormat(QCalendarWidget::SingleLetterDayNames);
@@ -384,7 +386,7 @@ void Tnowy_edycja_przelewow::przygotuj_nowy() {
     data_label->clear();
     MonthCalendar1->setSelectedDate(QDate::currentDate());
     MonthCalendar1->hide();
-    symbol->ustaw_tekst(u"06"_qs);
+    symbol->ustaw_tekst(u"06"_s);
     rb_wplata->setChecked(false);
     rb_przelew->setChecked(true);
     ustaw_konto_nadawcy(true);
@@ -392,7 +394,7 @@ void Tnowy_edycja_przelewow::przygotuj_nowy() {
                        static_cast<QWidget*>(nr_rach_odbiorcy)})
         maluj_normalnie(p);
     nazwa_odbiorcy1->setFocus();
-    setWindowTitle(u"Nowy przelew"_qs);
+    setWindowTitle(u"Nowy przelew"_s);
 }
 
 bool Tnowy_edycja_przelewow::przygotuj_edycje() {
@@ -434,7 +436,7 @@ bool Tnowy_edycja_przelewow::przygotuj_edycje() {
     rb_wplata->setChecked(!przelew);
     ustaw_konto_nadawcy(przelew);
     nazwa_odbiorcy1->setFocus();
-    setWindowTitle(u"Edycja przelewu"_qs);
+    setWindowTitle(u"Edycja przelewu"_s);
     return true;
 }
 
@@ -628,7 +630,7 @@ void Tnowy_edycja_przelewow::zapisz_edycjaClick() {
         if (!rejestr.tablica_przelewow.dopisz(przelew_z_okna())) {
             Dialogi::komunikat(this,
                                u"Lista przelewów jest pełna: można w niej przechowywać najwyżej "
-                               u"1000 przelewów."_qs,
+                               u"1000 przelewów."_s,
                                windowTitle(), Dialogi::Ikona::Blad);
             return;
         }

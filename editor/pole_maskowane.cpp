@@ -10,6 +10,8 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+using namespace Qt::StringLiterals;
+
 PoleMaskowane::PoleMaskowane(const QString& maska, QWidget* rodzic)
     : QLineEdit(rodzic), maska_(maska) {
     setMaxLength(int(maska_.dlugosc()));
@@ -136,15 +138,15 @@ void PoleMaskowane::contextMenuEvent(QContextMenuEvent* zdarzenie) {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     for (QAction* akcja : menu->actions()) {
         const QString nazwa = akcja->objectName();
-        if (nazwa == u"edit-undo"_qs || nazwa == u"edit-redo"_qs) {
+        if (nazwa == u"edit-undo"_s || nazwa == u"edit-redo"_s) {
             akcja->setEnabled(false);
-        } else if (nazwa == u"edit-paste"_qs) {
+        } else if (nazwa == u"edit-paste"_s) {
             akcja->disconnect();
             connect(akcja, &QAction::triggered, this, &PoleMaskowane::wklej_ze_schowka);
-        } else if (nazwa == u"edit-cut"_qs) {
+        } else if (nazwa == u"edit-cut"_s) {
             akcja->disconnect();
             connect(akcja, &QAction::triggered, this, &PoleMaskowane::wytnij_do_schowka);
-        } else if (nazwa == u"edit-delete"_qs) {
+        } else if (nazwa == u"edit-delete"_s) {
             akcja->disconnect();
             connect(akcja, &QAction::triggered, this, [this] { zastosuj(bez_zaznaczenia()); });
         }

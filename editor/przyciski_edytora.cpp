@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+using namespace Qt::StringLiterals;
+
 // --- printing ---------------------------------------------------------------------------
 
 ZmienneDruku Tnowy_edycja_przelewow::przypisywanie_zmiennych_w_edycji() {
@@ -66,23 +68,23 @@ void Tnowy_edycja_przelewow::podglad_wydruku_w_edycjiClick() {
 // one would be empty or sort as a blank line.
 void Tnowy_edycja_przelewow::b_dodaj_do_bazy_odbiorcowClick() {
     if (czy_puste(this, nazwa_odbiorcy1->text())) return;
-    if (dopisz_do_bazy(this, u"odbiorcy"_qs, nazwa_odbiorcy1->text(), nazwa_odbiorcy2->text(),
+    if (dopisz_do_bazy(this, u"odbiorcy"_s, nazwa_odbiorcy1->text(), nazwa_odbiorcy2->text(),
                        lk->tekst(), nr_banku_odbiorcy->tekst(), nr_rach_odbiorcy->tekst()))
-        Dialogi::komunikat(this, u"Wpis został dodany do bazy odbiorców."_qs);
+        Dialogi::komunikat(this, u"Wpis został dodany do bazy odbiorców."_s);
 }
 
 void Tnowy_edycja_przelewow::b_dodaj_do_bazy_nadawcowClick() {
     if (czy_puste(this, nazwa_nadawcy1->text())) return;
     const CzesciKonta konto = podziel_konto(nr_rach_nadawcy->tekst());
-    if (dopisz_do_bazy(this, u"nadawcy"_qs, nazwa_nadawcy1->text(), nazwa_nadawcy2->text(),
+    if (dopisz_do_bazy(this, u"nadawcy"_s, nazwa_nadawcy1->text(), nazwa_nadawcy2->text(),
                        konto.lk, konto.bank, konto.rach))
-        Dialogi::komunikat(this, u"Wpis został dodany do bazy nadawców."_qs);
+        Dialogi::komunikat(this, u"Wpis został dodany do bazy nadawców."_s);
 }
 
 void Tnowy_edycja_przelewow::b_dodaj_do_bazy_tytulowClick() {
     if (czy_puste(this, tytulem1->text())) return;
-    if (dopisz_do_bazy(this, u"tytuly"_qs, tytulem1->text(), tytulem2->text()))
-        Dialogi::komunikat(this, u"Wpis został dodany do bazy tytułów."_qs);
+    if (dopisz_do_bazy(this, u"tytuly"_s, tytulem1->text(), tytulem2->text()))
+        Dialogi::komunikat(this, u"Wpis został dodany do bazy tytułów."_s);
 }
 
 // --- picking from a book ----------------------------------------------------------------
@@ -116,6 +118,6 @@ void Tnowy_edycja_przelewow::wybierz_z_bazy(const QString& rodzaj) {
     FormActivate();
 }
 
-void Tnowy_edycja_przelewow::wybierz_wpis_odbClick() { wybierz_z_bazy(u"odbiorcy"_qs); }
-void Tnowy_edycja_przelewow::wybierz_wpis_nadClick() { wybierz_z_bazy(u"nadawcy"_qs); }
-void Tnowy_edycja_przelewow::wybierz_tytulClick() { wybierz_z_bazy(u"tytuly"_qs); }
+void Tnowy_edycja_przelewow::wybierz_wpis_odbClick() { wybierz_z_bazy(u"odbiorcy"_s); }
+void Tnowy_edycja_przelewow::wybierz_wpis_nadClick() { wybierz_z_bazy(u"nadawcy"_s); }
+void Tnowy_edycja_przelewow::wybierz_tytulClick() { wybierz_z_bazy(u"tytuly"_s); }

@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QLibrary>
 
+using namespace Qt::StringLiterals;
+
 watek_update::watek_update(Tglowne_okno* glowne, UstawieniaSprawdzania ustawienia)
     : ustawienia_(std::move(ustawienia)) {
     connect(this, &QThread::finished, this, &QObject::deleteLater);
@@ -46,7 +48,7 @@ bool wywolaj_z_biblioteki(const QString& biblioteka, const char* procedura) {
     using Procedura = void (*)();
     // Beside the program first, then where an installed program keeps it.
     const QString folder = QCoreApplication::applicationDirPath();
-    for (const QString& nazwa : {folder + u'/' + biblioteka, folder + u"/../lib/vandoria/"_qs + biblioteka,
+    for (const QString& nazwa : {folder + u'/' + biblioteka, folder + u"/../lib/vandoria/"_s + biblioteka,
                                  biblioteka}) {
         QLibrary modul(nazwa);
         // Qt keeps some texts it is handed (settings keys among them) beyond

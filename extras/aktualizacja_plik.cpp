@@ -6,6 +6,8 @@
 #include <QList>
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 PlikAktualizacji czytaj_plik_aktualizacji(const QByteArray& dane) {
     QList<QByteArray> linie = dane.split('\n');
     for (QByteArray& linia : linie)
@@ -28,13 +30,13 @@ bool bezpieczny_adres_http(const QString& adres) {
 }
 
 UstawieniaAktualizacji odczytaj_ustawienia() {
-    return {MagazynUstawien::czytaj_tekst(u"UpdateServerAdress"_qs)
+    return {MagazynUstawien::czytaj_tekst(u"UpdateServerAdress"_s)
                 .value_or(QString::fromUtf16(domyslny_adres_aktualizacji)),
-            MagazynUstawien::czytaj_tekst(u"CurrentVersion"_qs).value_or(u"0"_qs)};
+            MagazynUstawien::czytaj_tekst(u"CurrentVersion"_s).value_or(u"0"_s)};
 }
 
 void zapisz_adres(const UstawieniaAktualizacji& ustawienia, const PlikAktualizacji& plik) {
     const QString& nowy = plik.nowy_adres_aktualizacji;
     if (nowy == ustawienia.adres_aktualizacji || !bezpieczny_adres_http(nowy)) return;
-    MagazynUstawien::zapisz_tekst(u"UpdateServerAdress"_qs, nowy);
+    MagazynUstawien::zapisz_tekst(u"UpdateServerAdress"_s, nowy);
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Doubled in every field: the date, amount and account fields hold no quotes
@@ -33,8 +35,8 @@ std::string dwie_linie(std::string_view pierwsza, std::string_view druga) {
 }
 
 std::string linia_przelewu(const Tprzelew& p) {
-    static const std::string przelew = cp1250::z_unicode(u"przelew"_qs);
-    static const std::string wplata = cp1250::z_unicode(u"wpłata"_qs);
+    static const std::string przelew = cp1250::z_unicode(u"przelew"_s);
+    static const std::string wplata = cp1250::z_unicode(u"wpłata"_s);
     std::string linia;
     dopisz_pole(linia, przytnij(p.data.bajty()));
     dopisz_pole(linia, p.czy_przelew == 1 ? przelew : wplata);
@@ -77,5 +79,5 @@ bool zapisz_csv(const QString& sciezka, const TablicaPrzelewow& tablica, int ilo
 }
 
 QString nazwa_pliku_csv(const QString& wybrana) {
-    return wybrana.endsWith(u".csv"_qs, Qt::CaseSensitive) ? wybrana : wybrana + u".csv"_qs;
+    return wybrana.endsWith(u".csv"_s, Qt::CaseSensitive) ? wybrana : wybrana + u".csv"_s;
 }

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void blad(const QString& tekst) { std::fputs((tekst + u'\n').toLocal8Bit().constData(), stderr); }
@@ -14,10 +16,10 @@ void blad(const QString& tekst) { std::fputs((tekst + u'\n').toLocal8Bit().const
 }  // namespace
 
 int csv_z_wiersza_polecen(const QStringList& argumenty) {
-    const qsizetype opcja = argumenty.indexOf(u"--csv"_qs);
+    const qsizetype opcja = argumenty.indexOf(u"--csv"_s);
     if (opcja < 0 || opcja + 2 >= argumenty.size() || argumenty.at(opcja + 1).isEmpty() ||
         argumenty.at(opcja + 2).isEmpty()) {
-        blad(u"Użycie: Vandoria --csv WYJSCIE.csv PLIK"_qs);
+        blad(u"Użycie: Vandoria --csv WYJSCIE.csv PLIK"_s);
         return 2;
     }
     const QString wyjscie = argumenty.at(opcja + 1);
@@ -26,18 +28,18 @@ int csv_z_wiersza_polecen(const QStringList& argumenty) {
     auto tablica = std::make_unique<TablicaPrzelewow>();
     const WynikOdczytu odczyt = czytaj_przelewy(plik, *tablica);
     if (odczyt.stan == WynikOdczytu::brak_pliku) {
-        blad(u"Podany plik nie istnieje: "_qs + plik);
+        blad(u"Podany plik nie istnieje: "_s + plik);
         return 1;
     }
     if (odczyt.stan != WynikOdczytu::ok) {
-        blad(u"Wystąpił błąd odczytu! Plik bazy jest uszkodzony: "_qs + plik);
+        blad(u"Wystąpił błąd odczytu! Plik bazy jest uszkodzony: "_s + plik);
         return 1;
     }
     if (odczyt.za_duzo)
-        blad(u"Plik zawiera więcej niż 1000 przelewów; wyeksportowano pierwsze 1000."_qs);
+        blad(u"Plik zawiera więcej niż 1000 przelewów; wyeksportowano pierwsze 1000."_s);
 
     if (!zapisz_csv(wyjscie, *tablica, tablica->ilosc_el())) {
-        blad(u"Wystąpił błąd zapisu pliku: "_qs + wyjscie);
+        blad(u"Wystąpił błąd zapisu pliku: "_s + wyjscie);
         return 1;
     }
     return 0;

@@ -1,14 +1,16 @@
 #include "extras/darowizna.h"
 
+using namespace Qt::StringLiterals;
+
 namespace darowizna {
 
 // The check digits 00 are never given to a Polish account number, so no
 // payment made from this order can reach anyone's real account.
-QString autor() { return u"Jan Vandorski"_qs; }
-QString adres_autora() { return u"ul. Przykładowa 1, 00-001 Warszawa"_qs; }
-QString konto_autora() { return u"00 9999 0001 1234 5678 9012 3456"_qs; }
-QString mail_autora() { return u"autor@vandoria.example.org"_qs; }
-QString tytul() { return u"dobrowolna wpłata za program Vandoria"_qs; }
+QString autor() { return u"Jan Vandorski"_s; }
+QString adres_autora() { return u"ul. Przykładowa 1, 00-001 Warszawa"_s; }
+QString konto_autora() { return u"00 9999 0001 1234 5678 9012 3456"_s; }
+QString mail_autora() { return u"autor@vandoria.example.org"_s; }
+QString tytul() { return u"dobrowolna wpłata za program Vandoria"_s; }
 
 Tprzelew przelew_do_autora() {
     const QString konto = konto_autora();

@@ -6,13 +6,15 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 Tmonolit_first_run::Tmonolit_first_run(QWidget* rodzic)
     : QDialog(rodzic, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
-    setObjectName(u"Tmonolit_first_run"_qs);
-    setWindowTitle(u"Pierwsze uruchomienie programu"_qs);
+    setObjectName(u"Tmonolit_first_run"_s);
+    setWindowTitle(u"Pierwsze uruchomienie programu"_s);
     setModal(true);
-    QFont czcionka(u"Tahoma"_qs);
+    QFont czcionka(u"Tahoma"_s);
     czcionka.setPixelSize(12);
     setFont(czcionka);
 
@@ -21,15 +23,15 @@ Tmonolit_first_run::Tmonolit_first_run(QWidget* rodzic)
         u"Program jest darmowy i możesz z niego korzystać bez żadnych opłat. "
         u"Do listy został właśnie dodany formularz dobrowolnej wpłaty dla autora programu. "
         u"Jeśli program Ci się przyda, możesz go wydrukować i opłacić na poczcie lub w banku. "
-        u"Jeśli nie chcesz, po prostu usuń go z listy."_qs,
+        u"Jeśli nie chcesz, po prostu usuń go z listy."_s,
         this);
-    l_tekst->setObjectName(u"l_tekst"_qs);
+    l_tekst->setObjectName(u"l_tekst"_s);
     l_tekst->setTextFormat(Qt::RichText);
     l_tekst->setWordWrap(true);
     l_tekst->setAlignment(Qt::AlignCenter);
 
-    b_ok = new QPushButton(u"OK"_qs, this);
-    b_ok->setObjectName(u"b_ok"_qs);
+    b_ok = new QPushButton(u"OK"_s, this);
+    b_ok->setObjectName(u"b_ok"_s);
     b_ok->setDefault(true);
     b_ok->setMinimumWidth(75);
     connect(b_ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -13,20 +13,22 @@
 #include <QLabel>
 #include <QUrl>
 
+using namespace Qt::StringLiterals;
+
 using Dialogi::Ikona;
 using Dialogi::Odpowiedz;
 using Dialogi::Przyciski;
 
 void Tglowne_okno::EksportujdoCSV1Click() {
-    const QString wybrana = Dialogi::zapisz_plik(this, u"arkusz kalkulacyjny (*.csv)|*.csv"_qs);
+    const QString wybrana = Dialogi::zapisz_plik(this, u"arkusz kalkulacyjny (*.csv)|*.csv"_s);
     if (wybrana.isEmpty()) return;
     const QString nazwa = nazwa_pliku_csv(wybrana);
     if (QFileInfo::exists(nazwa) &&
-        Dialogi::komunikat(this, u"Podany plik już istnieje.\rNadpisać?"_qs, u"Zapisz jako..."_qs,
+        Dialogi::komunikat(this, u"Podany plik już istnieje.\rNadpisać?"_s, u"Zapisz jako..."_s,
                            Ikona::Pytanie, Przyciski::TakNie) != Odpowiedz::Tak)
         return;
     if (!zapisz_csv(nazwa, rejestr.tablica_przelewow, ilosc_el()))
-        Dialogi::komunikat(this, u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs);
+        Dialogi::komunikat(this, u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_s);
 }
 
 void Tglowne_okno::statystykiClick() {
@@ -35,8 +37,8 @@ void Tglowne_okno::statystykiClick() {
 }
 
 void Tglowne_okno::aktualizacjeClick() {
-    if (!wywolaj_z_biblioteki(u"update"_qs, "pokaz_update"))
-        Dialogi::komunikat(this, u"Nie można znaleźć proceudry w bibliotece!"_qs, u"Vandoria"_qs,
+    if (!wywolaj_z_biblioteki(u"update"_s, "pokaz_update"))
+        Dialogi::komunikat(this, u"Nie można znaleźć proceudry w bibliotece!"_s, u"Vandoria"_s,
                            Ikona::Blad);
 }
 
@@ -48,7 +50,7 @@ void Tglowne_okno::pokaz_informacje_o_aktualizacji(const QString& wersja_nowa,
                                                    const QString& adres) {
     // The version comes from the network: shown as plain text, never as markup.
     l_update_info->setTextFormat(Qt::PlainText);
-    l_update_info->setText(u"Dostępna jest nowsza wersja programu!\nVandoria "_qs + wersja_nowa);
+    l_update_info->setText(u"Dostępna jest nowsza wersja programu!\nVandoria "_s + wersja_nowa);
     akcja_update_info->setVisible(true);
     adres_pobierania = bezpieczny_adres_http(adres) ? adres : QString();
     akcja_update_download->setVisible(!adres_pobierania.isEmpty());

@@ -6,6 +6,8 @@
 #include "ui/main/glowny.h"
 #include "ui/okna.h"
 
+using namespace Qt::StringLiterals;
+
 void Tglowne_okno::Pomoc1Click() { pokaz_pomoc(this, 1); }
 
 void Tglowne_okno::o_programieClick() {
@@ -17,8 +19,8 @@ void Tglowne_okno::dodaj_mnie() {
     if (c >= TablicaPrzelewow::pojemnosc) {
         Dialogi::komunikat(
             this,
-            u"Lista przelewów jest pełna: można w niej przechowywać najwyżej 1000 przelewów."_qs,
-            u"Dodaj do listy przelew do autora programu"_qs, Dialogi::Ikona::Informacja);
+            u"Lista przelewów jest pełna: można w niej przechowywać najwyżej 1000 przelewów."_s,
+            u"Dodaj do listy przelew do autora programu"_s, Dialogi::Ikona::Informacja);
         return;
     }
     // The row first: the list item reads its texts from it.

@@ -15,6 +15,8 @@
 #include <QUrlQuery>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The mail address: a plain label rather than a rich-text link, underlined
@@ -54,10 +56,10 @@ class EtykietaOdnosnika : public QLabel {
     // spaces and the Polish letters.
     static QUrl adres() {
         QUrl url;
-        url.setScheme(u"mailto"_qs);
+        url.setScheme(u"mailto"_s);
         url.setPath(darowizna::mail_autora());
         QUrlQuery zapytanie;
-        zapytanie.addQueryItem(u"subject"_qs, u"\"VANDORIA - pytania, błędy, sugestie\""_qs);
+        zapytanie.addQueryItem(u"subject"_s, u"\"VANDORIA - pytania, błędy, sugestie\""_s);
         url.setQuery(zapytanie);
         return url;
     }
@@ -80,19 +82,19 @@ QLabel* akapit(QWidget* rodzic, const char* nazwa, const QString& tekst) {
 
 Tpomoc_okno::Tpomoc_okno(Tglowne_okno* glowne)
     : QDialog(glowne, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), glowne_(glowne) {
-    setObjectName(u"Tpomoc_okno"_qs);
-    setWindowTitle(u"O programie..."_qs);
-    QFont czcionka(u"Tahoma"_qs);
+    setObjectName(u"Tpomoc_okno"_s);
+    setWindowTitle(u"O programie..."_s);
+    QFont czcionka(u"Tahoma"_s);
     czcionka.setPixelSize(11);
     czcionka.setBold(true);
     setFont(czcionka);
 
     i_ikonka_prog = etykieta(this, "i_ikonka_prog", {});
     i_ikonka_prog->setFixedSize(70, 70);
-    i_ikonka_prog->setPixmap(QPixmap::fromImage(dekoduj_jpeg(dane_zasobu(u"IKONKA"_qs))));
+    i_ikonka_prog->setPixmap(QPixmap::fromImage(dekoduj_jpeg(dane_zasobu(u"IKONKA"_s))));
 
-    l_nazwa_prog = etykieta(this, "l_nazwa_prog", u"VANDORIA"_qs);
-    QFont nazwa(u"Arial Black"_qs);
+    l_nazwa_prog = etykieta(this, "l_nazwa_prog", u"VANDORIA"_s);
+    QFont nazwa(u"Arial Black"_s);
     nazwa.setPixelSize(20);
     nazwa.setBold(true);
     nazwa.setUnderline(true);
@@ -102,17 +104,17 @@ Tpomoc_okno::Tpomoc_okno(Tglowne_okno* glowne)
     szara.setColor(QPalette::WindowText, Qt::gray);
     l_nazwa_prog->setPalette(szara);
 
-    l_autor = etykieta(this, "l_autor", u"Autor: "_qs);
+    l_autor = etykieta(this, "l_autor", u"Autor: "_s);
     l_autor_name = etykieta(this, "l_autor_name", darowizna::autor());
 
     l_1st_tekst = akapit(
         this, "l_1st_tekst",
         u" Jeśli czegoś nie wiesz, nie umiesz sobie z tym poradzić i odpowiedzi nie znalazłeś w "
         u"Pomocy - pisz do "
-        u"mnie. Znalazłeś błąd w programie, coś byś zmienił, masz jakąś sugestię? Czekam na maila."_qs);
+        u"mnie. Znalazłeś błąd w programie, coś byś zmienił, masz jakąś sugestię? Czekam na maila."_s);
 
     l_mail = new EtykietaOdnosnika(darowizna::mail_autora(), this);
-    l_mail->setObjectName(u"l_mail"_qs);
+    l_mail->setObjectName(u"l_mail"_s);
     l_mail->setAlignment(Qt::AlignCenter);
     QFont mail = czcionka;
     mail.setPixelSize(13);
@@ -126,14 +128,14 @@ Tpomoc_okno::Tpomoc_okno(Tglowne_okno* glowne)
         this, "l_2nd_tekst",
         u"Jeśli spodobał Ci się program i chciałbyś w jakiś sposób wyrazić swoją wdzięczność, to "
         u"wykonaj przelew "
-        u"na moje konto -  naciśnij poniższy przycisk, aby dodać formularz tego przelewu do listy :)"_qs);
+        u"na moje konto -  naciśnij poniższy przycisk, aby dodać formularz tego przelewu do listy :)"_s);
 
     Button1 =
-        new QPushButton(u"Dodaj do listy formularz przelewu do autora programu! :))"_qs, this);
-    Button1->setObjectName(u"Button1"_qs);
+        new QPushButton(u"Dodaj do listy formularz przelewu do autora programu! :))"_s, this);
+    Button1->setObjectName(u"Button1"_s);
     Button1->setAutoDefault(false);
-    b_ok = new QPushButton(u"OK"_qs, this);
-    b_ok->setObjectName(u"b_ok"_qs);
+    b_ok = new QPushButton(u"OK"_s, this);
+    b_ok->setObjectName(u"b_ok"_s);
     b_ok->setDefault(true);
     b_ok->setMinimumWidth(75);
 

@@ -8,6 +8,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString& wybrany_plik() {
@@ -15,21 +17,21 @@ QString& wybrany_plik() {
     return sciezka;
 }
 
-QString kotwica(int kontekst) { return u"kontekst-"_qs + QString::number(kontekst); }
+QString kotwica(int kontekst) { return u"kontekst-"_s + QString::number(kontekst); }
 
 }  // namespace
 
 void ustaw_plik_pomocy(const QString& sciezka) { wybrany_plik() = sciezka; }
 
 QString plik_pomocy() {
-    return wybrany_plik().isEmpty() ? plik_dostarczony(u"HELP.HLP"_qs) : wybrany_plik();
+    return wybrany_plik().isEmpty() ? plik_dostarczony(u"HELP.HLP"_s) : wybrany_plik();
 }
 
 Tokno_pomocy::Tokno_pomocy(QWidget* rodzic) : QDialog(rodzic, Qt::Window) {
-    setObjectName(u"Tokno_pomocy"_qs);
-    setWindowTitle(u"Vandoria - Pomoc"_qs);
+    setObjectName(u"Tokno_pomocy"_s);
+    setWindowTitle(u"Vandoria - Pomoc"_s);
     tresc = new QTextBrowser(this);
-    tresc->setObjectName(u"tresc"_qs);
+    tresc->setObjectName(u"tresc"_s);
     tresc->setOpenExternalLinks(true);
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(0, 0, 0, 0);
@@ -41,10 +43,10 @@ bool Tokno_pomocy::pokaz(const QString& plik, int kontekst) {
     QFile zrodlo(plik);
     if (!zrodlo.open(QIODevice::ReadOnly)) {
         Dialogi::komunikat(parentWidget(),
-                           u"Nie można otworzyć pliku pomocy:\n"_qs +
+                           u"Nie można otworzyć pliku pomocy:\n"_s +
                                QDir::toNativeSeparators(plik) +
-                               u"\nPlik HELP.HLP powinien znajdować się w folderze programu."_qs,
-                           u"Pomoc"_qs, Dialogi::Ikona::Blad);
+                               u"\nPlik HELP.HLP powinien znajdować się w folderze programu."_s,
+                           u"Pomoc"_s, Dialogi::Ikona::Blad);
         return false;
     }
     tresc->setHtml(QString::fromUtf8(zrodlo.readAll()));

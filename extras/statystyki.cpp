@@ -11,9 +11,11 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString brak_kryterium = u"--"_qs;
+const QString brak_kryterium = u"--"_s;
 
 QComboBox* lista(QWidget* rodzic, const char* nazwa, int widocznych) {
     auto* l = new QComboBox(rodzic);
@@ -31,7 +33,7 @@ QLabel* wynik(QWidget* rodzic, const char* nazwa) {
     auto* l = new QLabel(rodzic);
     l->setObjectName(QString::fromLatin1(nazwa));
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(u"99999999999,99"_qs));
+    l->setMinimumWidth(l->fontMetrics().horizontalAdvance(u"99999999999,99"_s));
     return l;
 }
 
@@ -39,8 +41,8 @@ QLabel* wynik(QWidget* rodzic, const char* nazwa) {
 
 TFstatystyki::TFstatystyki(const TablicaPrzelewow& tablica, QWidget* rodzic)
     : QDialog(rodzic), tablica_(tablica) {
-    setObjectName(u"TFstatystyki"_qs);
-    setWindowTitle(u"Statystyki bazy"_qs);
+    setObjectName(u"TFstatystyki"_s);
+    setWindowTitle(u"Statystyki bazy"_s);
 
     CBrok = lista(this, "CBrok", 10);
     CBmiesiac = lista(this, "CBmiesiac", 13);
@@ -58,15 +60,15 @@ TFstatystyki::TFstatystyki(const TablicaPrzelewow& tablica, QWidget* rodzic)
     uklad->setColumnStretch(2, 1);
     auto napis = [this](const QString& tekst) { return new QLabel(tekst, this); };
     int wiersz = 0;
-    for (auto [podpis, l] : {std::pair{u"rok:"_qs, CBrok},
-                             {u"miesiąc:"_qs, CBmiesiac},
-                             {u"nadawcy:"_qs, CBnadawcy},
-                             {u"odbiorcy:"_qs, CBodbiorcy}}) {
+    for (auto [podpis, l] : {std::pair{u"rok:"_s, CBrok},
+                             {u"miesiąc:"_s, CBmiesiac},
+                             {u"nadawcy:"_s, CBnadawcy},
+                             {u"odbiorcy:"_s, CBodbiorcy}}) {
         uklad->addWidget(napis(podpis), wiersz, 0, 1, 2);
         uklad->addWidget(l, wiersz++, 2, 1, 2);
     }
 
-    auto* naglowek = napis(u"Statystyki dla zadanych kryteriów:"_qs);
+    auto* naglowek = napis(u"Statystyki dla zadanych kryteriów:"_s);
     QFont gruba = naglowek->font();
     gruba.setBold(true);
     gruba.setItalic(true);
@@ -84,16 +86,16 @@ TFstatystyki::TFstatystyki(const TablicaPrzelewow& tablica, QWidget* rodzic)
             uklad->addWidget(napis(podpis), wiersz, 0, 1, 2);
         }
         uklad->addWidget(wartosc, wiersz, 2);
-        if (pln) uklad->addWidget(napis(u"PLN"_qs), wiersz, 3);
+        if (pln) uklad->addWidget(napis(u"PLN"_s), wiersz, 3);
         ++wiersz;
     };
-    dodaj({}, u"Wypełnionych:"_qs, Lwypisanych, false);
-    dodaj(u"w tym:"_qs, u"- wpłat:"_qs, LwypisanychWplat, false);
-    dodaj({}, u"- przelewów:"_qs, LwypisanychPrzelewow, false);
+    dodaj({}, u"Wypełnionych:"_s, Lwypisanych, false);
+    dodaj(u"w tym:"_s, u"- wpłat:"_s, LwypisanychWplat, false);
+    dodaj({}, u"- przelewów:"_s, LwypisanychPrzelewow, false);
     uklad->addItem(new QSpacerItem(0, 6), wiersz++, 0);
-    dodaj({}, u"Łączna kwota:"_qs, Lkwota, true);
-    dodaj(u"w tym:"_qs, u"- z wpłat:"_qs, LkwotaWplat, true);
-    dodaj({}, u"- z przelewów:"_qs, LkwotaPrzelewow, true);
+    dodaj({}, u"Łączna kwota:"_s, Lkwota, true);
+    dodaj(u"w tym:"_s, u"- z wpłat:"_s, LkwotaWplat, true);
+    dodaj({}, u"- z przelewów:"_s, LkwotaPrzelewow, true);
     uklad->setSizeConstraint(QLayout::SetFixedSize);
 
     for (QComboBox* l : {CBrok, CBmiesiac, CBnadawcy, CBodbiorcy})
@@ -107,10 +109,10 @@ void TFstatystyki::showEvent(QShowEvent* zdarzenie) {
 
 void TFstatystyki::FormShow() {
     n_ = tablica_.ilosc_el();
-    static const QStringList miesiace = {u"styczeń"_qs,     u"luty"_qs,     u"marzec"_qs,
-                                         u"kwiecień"_qs,    u"maj"_qs,      u"czerwiec"_qs,
-                                         u"lipiec"_qs,      u"sierpień"_qs, u"wrzesień"_qs,
-                                         u"październik"_qs, u"listopad"_qs, u"grudzień"_qs};
+    static const QStringList miesiace = {u"styczeń"_s,     u"luty"_s,     u"marzec"_s,
+                                         u"kwiecień"_s,    u"maj"_s,      u"czerwiec"_s,
+                                         u"lipiec"_s,      u"sierpień"_s, u"wrzesień"_s,
+                                         u"październik"_s, u"listopad"_s, u"grudzień"_s};
     const ListyStatystyk listy = listy_statystyk(tablica_, n_);
     {
         const QSignalBlocker b1(CBrok), b2(CBmiesiac), b3(CBnadawcy), b4(CBodbiorcy);
@@ -125,7 +127,7 @@ void TFstatystyki::FormShow() {
         for (QComboBox* l : {CBrok, CBmiesiac, CBnadawcy, CBodbiorcy}) l->setCurrentIndex(0);
     }
     if (listy.blad) {
-        Dialogi::komunikat(this, listy.blad->komunikat(), u"Vandoria"_qs, Dialogi::Ikona::Blad);
+        Dialogi::komunikat(this, listy.blad->komunikat(), u"Vandoria"_s, Dialogi::Ikona::Blad);
         return;
     }
     Licz();
@@ -142,7 +144,7 @@ void TFstatystyki::Licz() {
 
     const WynikStatystyk w = licz_statystyki(tablica_, n_, kryteria);
     if (w.blad) {
-        Dialogi::komunikat(this, w.blad->komunikat(), u"Vandoria"_qs, Dialogi::Ikona::Blad);
+        Dialogi::komunikat(this, w.blad->komunikat(), u"Vandoria"_s, Dialogi::Ikona::Blad);
         return;
     }
     Lwypisanych->setText(QString::number(w.wplat + w.przelewow));

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The order's date, none when it has no date, or the error when it cannot be read.
@@ -22,7 +24,7 @@ DataWiersza data_wiersza(const Tprzelew& p, int wiersz) {
     if (przytnij(p.data.bajty()).empty()) return {};
     const QString tekst = p.data.na_unicode();
     if (const auto d = czytaj_date(tekst)) return {d, std::nullopt};
-    return {std::nullopt, BladStatystyk{wiersz, u"daty"_qs, przytnij(tekst)}};
+    return {std::nullopt, BladStatystyk{wiersz, u"daty"_s, przytnij(tekst)}};
 }
 
 QString tekst_roku(QDate data) { return QString::number(data.year()).rightJustified(4, u'0'); }
@@ -54,7 +56,7 @@ class ListaBezPowtorzen {
 }  // namespace
 
 QString BladStatystyk::komunikat() const {
-    return u"Przelew nr %1: nie można odczytać %2 „%3”."_qs.arg(wiersz).arg(co, tekst);
+    return u"Przelew nr %1: nie można odczytać %2 „%3”."_s.arg(wiersz).arg(co, tekst);
 }
 
 ListyStatystyk listy_statystyk(const TablicaPrzelewow& tablica, int ilosc) {
@@ -95,7 +97,7 @@ WynikStatystyk licz_statystyki(const TablicaPrzelewow& tablica, int ilosc,
         const auto grosze = kwota_w_groszach(p);
         if (!grosze) {
             const QString kwota = p.kwota.na_unicode() + u',' + p.kwota100.na_unicode();
-            return {.blad = BladStatystyk{r, u"kwoty"_qs, kwota}};
+            return {.blad = BladStatystyk{r, u"kwoty"_s, kwota}};
         }
         if (p.czy_przelew == 1) {
             ++wynik.przelewow;
@@ -114,6 +116,6 @@ QString forma_sumy(std::int64_t grosze) {
     const bool ujemna = grosze < 0;
     const std::uint64_t wartosc =
         ujemna ? 0 - static_cast<std::uint64_t>(grosze) : static_cast<std::uint64_t>(grosze);
-    return (ujemna ? u"-"_qs : QString()) + QString::number(wartosc / 100) + u',' +
+    return (ujemna ? u"-"_s : QString()) + QString::number(wartosc / 100) + u',' +
            QString::number(wartosc % 100).rightJustified(2, u'0');
 }

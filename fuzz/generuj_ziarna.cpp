@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray przelewy(int wersja, int ilosc) {
@@ -64,19 +66,19 @@ void zapisz(const QString& folder, const QString& nazwa, const QByteArray& dane)
 
 int main(int argc, char* argv[]) {
     QCoreApplication aplikacja(argc, argv);
-    const QString cel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"ziarna"_qs;
+    const QString cel = argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"ziarna"_s;
     for (int ilosc : {0, 1, 1000}) {
         const QString n = QString::number(ilosc);
-        zapisz(cel + u"/fuzz_przelewy"_qs, u"v1_"_qs + n, QByteArray(1, '\0') + przelewy(1, ilosc));
-        zapisz(cel + u"/fuzz_przelewy"_qs, u"v2_"_qs + n, QByteArray(1, '\1') + przelewy(2, ilosc));
-        zapisz(cel + u"/fuzz_bazy"_qs, n, wpisy(ilosc));
+        zapisz(cel + u"/fuzz_przelewy"_s, u"v1_"_s + n, QByteArray(1, '\0') + przelewy(1, ilosc));
+        zapisz(cel + u"/fuzz_przelewy"_s, u"v2_"_s + n, QByteArray(1, '\1') + przelewy(2, ilosc));
+        zapisz(cel + u"/fuzz_bazy"_s, n, wpisy(ilosc));
     }
-    zapisz(cel + u"/fuzz_config"_qs, u"pusty"_qs, "[SETTINGS]\r\n");
-    zapisz(cel + u"/fuzz_config"_qs, u"pelny"_qs,
+    zapisz(cel + u"/fuzz_config"_s, u"pusty"_s, "[SETTINGS]\r\n");
+    zapisz(cel + u"/fuzz_config"_s, u"pelny"_s,
            "[SETTINGS]\r\ntyp_formularza=1\r\nilosc_odcinkow=4\r\nuklad_strony="
            "landscape\r\ncapitals=1\r\n"
            "boxes=1\r\nmargin_top=50\r\nmargin_left=20\r\ndrukuj_oplate=1\r\noplata_wart=12,5\r\n");
-    zapisz(cel + u"/fuzz_aktualizacja"_qs, u"nowa"_qs,
+    zapisz(cel + u"/fuzz_aktualizacja"_s, u"nowa"_s,
            "1.9\r\nhttp://vandoria.example.org/Vandoria/VandoriaSetup.exe\r\nhttp://"
            "vandoria.example.org/Vandoria/update.txt\r\n");
     return 0;

@@ -4,8 +4,10 @@
 
 #include <QPrinter>
 
+using namespace Qt::StringLiterals;
+
 void przygotuj_drukarke(QPrinter& drukarka, Orientacja orientacja) {
-    drukarka.setDocName(u"Vandoria"_qs);
+    drukarka.setDocName(u"Vandoria"_s);
     drukarka.setFullPage(true);
     drukarka.setPageOrientation(orientacja == Orientacja::pionowa ? QPageLayout::Portrait
                                                                   : QPageLayout::Landscape);

@@ -1,11 +1,13 @@
 #include "printing/formularz.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Five-point captions in the line colour.
 void podpis(Plotno& p, const StanDruku& stan, double x, double y, const QString& tekst) {
     p.SetPosition(x, y);
-    p.SetFont(u"Arial"_qs, 5);
+    p.SetFont(u"Arial"_s, 5);
     p.SetFontColor(stan.kolor_linii);
     p.PrintText(tekst);
 }
@@ -78,34 +80,34 @@ void rysuj_rachunek_i_kwote(Plotno& p, const StanDruku& stan, double x, double y
     for (int g = 10; g <= 110; g += 20)
         p.Rectangle(x + 7.43 + g - 0.2, y + 23.38, x + 7.43 + g + 0.6, y + 26.13);
     przerwa(p, x + 9.43, y + 19.63, x + 30.43, y + 21.63);
-    podpis(p, stan, x + 9.73, y + 21.13, u" numer rachunku odbiorcy"_qs);
+    podpis(p, stan, x + 9.73, y + 21.13, u" numer rachunku odbiorcy"_s);
     gruba_ramka(p, stan, x + 7.43, y + 19.13, x + 142.43, y + 26.33);
 
     // The W and P mark boxes.
     p.SetPenColor(stan.kolor_linii);
     p.SetBrushColor(kolory::bialy);
-    p.SetFont(u"Arial"_qs, 10);
+    p.SetFont(u"Arial"_s, 10);
     p.SetFontColor(stan.kolor_linii);
     p.SetPenWidth(3);
     p.Rectangle(x + 46.63, y + 29.83, x + 51.43, y + 34.63);
     p.SetPosition(x + 47.2, y + 33.83);
-    p.PrintText(u"W"_qs);
+    p.PrintText(u"W"_s);
     p.Rectangle(x + 52.13, y + 29.83, x + 56.93, y + 34.63);
     p.SetPosition(x + 53.5, y + 33.83);
-    p.PrintText(u"P"_qs);
+    p.PrintText(u"P"_s);
     p.SetPenWidth(1);
 
     // Currency: 3 cells.
     bialy_prostokat(p, stan, x + 62.43, y + 29.13, x + 77.43, y + 34.63);
     przegrody(p, stan, x, y + 29.13, y + 34.63, 12, 13);
     przerwa(p, x + 64.43, y + 28.13, x + 71.43, y + 30.13);
-    podpis(p, stan, x + 64.73, y + 29.63, u" waluta"_qs);
+    podpis(p, stan, x + 64.73, y + 29.63, u" waluta"_s);
 
     // Amount: 12 cells, framed up to the account row.
     bialy_prostokat(p, stan, x + 82.43, y + 29.13, x + 142.43, y + 34.63);
     przegrody(p, stan, x, y + 29.13, y + 34.63, 16, 26);
     przerwa(p, x + 84.43, y + 28.13, x + 90.43, y + 30.13);
-    podpis(p, stan, x + 84.73, y + 29.63, u" kwota"_qs);
+    podpis(p, stan, x + 84.73, y + 29.63, u" kwota"_s);
     gruba_ramka(p, stan, x + 82.43, y + 26.13, x + 142.43, y + 34.83);
 }
 
@@ -117,15 +119,15 @@ void rysuj_formularze(Plotno& p, const StanDruku& stan, int k) {
     p.SetBrushColor(stan.kolor_tla);
     p.Rectangle(x + 7.43, y + 2.13, x + 142.43, y + 78.43);
 
-    rysuj_pole(p, stan, u" nazwa odbiorcy"_qs, 16, x + 7.43, y + 3.63);
-    rysuj_pole(p, stan, u" nazwa odbiorcy cd."_qs, 19, x + 7.43, y + 12.13);
+    rysuj_pole(p, stan, u" nazwa odbiorcy"_s, 16, x + 7.43, y + 3.63);
+    rysuj_pole(p, stan, u" nazwa odbiorcy cd."_s, 19, x + 7.43, y + 12.13);
     rysuj_rachunek_i_kwote(p, stan, x, y);
-    rysuj_pole(p, stan, u" numer rachunku zleceniodawcy (przelew) / kwota słownie (wpłata)"_qs, 55,
+    rysuj_pole(p, stan, u" numer rachunku zleceniodawcy (przelew) / kwota słownie (wpłata)"_s, 55,
                x + 7.43, y + 37.63);
-    rysuj_pole(p, stan, u" nazwa zleceniodawcy"_qs, 20, x + 7.43, y + 46.13);
-    rysuj_pole(p, stan, u" nazwa zleceniodawcy cd."_qs, 23, x + 7.43, y + 54.63);
-    rysuj_pole(p, stan, u" tytułem"_qs, 10, x + 7.43, y + 63.13);
-    rysuj_pole(p, stan, u" tytułem cd."_qs, 12, x + 7.43, y + 71.63);
+    rysuj_pole(p, stan, u" nazwa zleceniodawcy"_s, 20, x + 7.43, y + 46.13);
+    rysuj_pole(p, stan, u" nazwa zleceniodawcy cd."_s, 23, x + 7.43, y + 54.63);
+    rysuj_pole(p, stan, u" tytułem"_s, 10, x + 7.43, y + 63.13);
+    rysuj_pole(p, stan, u" tytułem cd."_s, 12, x + 7.43, y + 71.63);
 
     // Lower band with a line across the whole stub.
     p.SetPenColor(stan.kolor_linii);
@@ -136,7 +138,7 @@ void rysuj_formularze(Plotno& p, const StanDruku& stan, int k) {
     bialy_prostokat(p, stan, x + 132.43, y + 78.33, x + 142.43, y + 84.93);  // symbol
     p.SetBrushColor(kolory::bialy);
     p.Rectangle(x + 7.43, y + 79.83, x + 76.03, y + 103.43);  // signature
-    podpis(p, stan, x + 10.43, y + 102.43, u"pieczęć, data i podpis(y) zlecniodawcy"_qs);
+    podpis(p, stan, x + 10.43, y + 102.43, u"pieczęć, data i podpis(y) zlecniodawcy"_s);
     p.SetBrushColor(kolory::bialy);
     p.Rectangle(x + 98.73, y + 79.73, x + 122.43, y + 103.43);  // stamp
     p.SetPenStyle(StylPiora::psDot);
@@ -151,7 +153,7 @@ void rysuj_formularze(Plotno& p, const StanDruku& stan, int k) {
     p.Rectangle(x + 87.18, y + 93.33, x + 87.58, y + 98.83);
     p.SetPenColor(kolory::bialy);
     p.SetBrushColor(kolory::bialy);
-    podpis(p, stan, x + 77.38, y + 91.33, u"Opłata:"_qs);
+    podpis(p, stan, x + 77.38, y + 91.33, u"Opłata:"_s);
 
     // Corner marks: top left, top right, bottom left.
     p.SetPenColor(kolory::czarny);
@@ -168,10 +170,10 @@ void rysuj_formularze(Plotno& p, const StanDruku& stan, int k) {
     kreska(5.43, 79, 12.43, 79);
     p.SetPenWidth(1);
 
-    p.SetFont(u"Arial"_qs, 5);
+    p.SetFont(u"Arial"_s, 5);
     p.SetFontColor(kolory::czarny);
     p.SetPosition(x + 91, y + 1.7);
     p.PrintText(adres_instalatora);
-    pionowy_napis(p, u"Polecenie przelewu / wpłata gotówkowa"_qs, x + 3, y + 12);
+    pionowy_napis(p, u"Polecenie przelewu / wpłata gotówkowa"_s, x + 3, y + 12);
     pionowy_napis(p, stan.tytul_odcinka(k), x + 146, y + 17);
 }

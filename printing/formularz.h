@@ -13,7 +13,7 @@ constexpr double wysokosc_odcinka = 105.83;
 
 // The download address printed across the top of every stub.
 inline const QString adres_instalatora =
-    u"http://vandoria.example.org/Vandoria/VandoriaSetup.exe"_qs;
+    QStringLiteral("http://vandoria.example.org/Vandoria/VandoriaSetup.exe");
 
 // Origin of stub k (1..4) of n stubs.
 double odcinek_x(const StanDruku& stan, int k, int n);

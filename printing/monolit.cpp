@@ -8,11 +8,13 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 Tmonolit_czekania::Tmonolit_czekania(QWidget* rodzic)
     : QFrame(rodzic, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-    setObjectName(u"Tmonolit_czekania"_qs);
+    setObjectName(u"Tmonolit_czekania"_s);
     ustaw_zastepstwa_czcionek();
-    QFont czcionka(u"Tahoma"_qs);
+    QFont czcionka(u"Tahoma"_s);
     czcionka.setPixelSize(11);
     setFont(czcionka);
     // With no title bar the edge is the only thing setting it apart from the window below.
@@ -25,8 +27,8 @@ Tmonolit_czekania::Tmonolit_czekania(QWidget* rodzic)
         l->setAlignment(Qt::AlignCenter);
         return l;
     };
-    l_prosze_czekac = etykieta(u"l_prosze_czekac"_qs, u"Proszę czekać...."_qs);
-    l_trwa_generowanie = etykieta(u"l_trwa_generowanie"_qs, u"Trwa generowania formularza..."_qs);
+    l_prosze_czekac = etykieta(u"l_prosze_czekac"_s, u"Proszę czekać...."_s);
+    l_trwa_generowanie = etykieta(u"l_trwa_generowanie"_s, u"Trwa generowania formularza..."_s);
 
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(4, 12, 4, 12);

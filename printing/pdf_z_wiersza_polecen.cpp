@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 int blad(const QString& tekst) {
@@ -18,7 +20,7 @@ int blad(const QString& tekst) {
     return 1;
 }
 
-const QString uzycie = u"Użycie: Vandoria --pdf WYJSCIE.pdf [--przelew N] PLIK"_qs;
+const QString uzycie = u"Użycie: Vandoria --pdf WYJSCIE.pdf [--przelew N] PLIK"_s;
 
 }  // namespace
 
@@ -36,7 +38,7 @@ int pdf_z_wiersza_polecen(const QStringList& argumenty) {
             } else {
                 bool ok = false;
                 numer = wartosc.toInt(&ok);
-                if (!ok) return blad(u"Niepoprawny numer przelewu: "_qs + wartosc);
+                if (!ok) return blad(u"Niepoprawny numer przelewu: "_s + wartosc);
             }
         } else if (a.startsWith(u"--") || !plik.isEmpty()) {
             return blad(uzycie);
@@ -48,20 +50,20 @@ int pdf_z_wiersza_polecen(const QStringList& argumenty) {
 
     auto tablica = std::make_unique<TablicaPrzelewow>();
     const WynikOdczytu odczyt = czytaj_przelewy(plik, *tablica);
-    if (odczyt.stan == WynikOdczytu::brak_pliku) return blad(u"Nie ma pliku: "_qs + plik);
+    if (odczyt.stan == WynikOdczytu::brak_pliku) return blad(u"Nie ma pliku: "_s + plik);
     if (odczyt.stan == WynikOdczytu::blad_odczytu)
-        return blad(u"Nie udało się odczytać pliku: "_qs + plik);
+        return blad(u"Nie udało się odczytać pliku: "_s + plik);
     const int ilosc = tablica->ilosc_el();
-    if (ilosc == 0) return blad(u"Plik nie zawiera żadnego przelewu: "_qs + plik);
+    if (ilosc == 0) return blad(u"Plik nie zawiera żadnego przelewu: "_s + plik);
     if (numer < 1 || numer > ilosc)
         return blad(
-            u"Nie ma przelewu numer %1: plik zawiera przelewy od 1 do %2."_qs.arg(numer).arg(
+            u"Nie ma przelewu numer %1: plik zawiera przelewy od 1 do %2."_s.arg(numer).arg(
                 ilosc));
 
     // The same preparation and report as "Drukuj" in the main window.
     const StanDruku stan = wczytanie_danych_do_druku();
     const ZmienneDruku zmienne = przypisanie_zmiennych_do_temp(*tablica, numer);
     if (!zapisz_pdf(generuj_wydruk(stan, zmienne), wyjscie))
-        return blad(u"Nie udało się zapisać pliku: "_qs + wyjscie);
+        return blad(u"Nie udało się zapisać pliku: "_s + wyjscie);
     return 0;
 }

@@ -39,7 +39,7 @@ struct Pedzel {
 };
 
 struct Czcionka {
-    QString Name = u"Arial"_qs;
+    QString Name = QStringLiteral("Arial");
     int Size = 10;
     KolorRGB Color = kolory::czarny;
     friend bool operator==(const Czcionka&, const Czcionka&) = default;

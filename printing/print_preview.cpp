@@ -20,12 +20,14 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 bool podglad_z_edycji = false;
 
 // --- the page ------------------------------------------------------------------------------
 
 StronaPodgladu::StronaPodgladu(QWidget* rodzic) : QWidget(rodzic) {
-    setObjectName(u"podglad_strony"_qs);
+    setObjectName(u"podglad_strony"_s);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -74,22 +76,22 @@ void StronaPodgladu::paintEvent(QPaintEvent* zdarzenie) {
 Tpodglad_wydruku::Tpodglad_wydruku(QWidget* rodzic)
     : QDialog(rodzic, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
-    setObjectName(u"Tpodglad_wydruku"_qs);
-    setWindowTitle(u"Podgląd wydruku"_qs);
+    setObjectName(u"Tpodglad_wydruku"_s);
+    setWindowTitle(u"Podgląd wydruku"_s);
     setModal(true);
     ustaw_zastepstwa_czcionek();
-    QFont czcionka(u"Tahoma"_qs);
+    QFont czcionka(u"Tahoma"_s);
     czcionka.setPixelSize(11);
     setFont(czcionka);
     zbuduj();
     setMinimumSize(300, 200);
     resize(850, 600);
-    ustaw_dokument({}, 2, u"portrait"_qs);
+    ustaw_dokument({}, 2, u"portrait"_s);
 }
 
 void Tpodglad_wydruku::zbuduj() {
     panel = new QWidget(this);
-    panel->setObjectName(u"panel"_qs);
+    panel->setObjectName(u"panel"_s);
     panel->setFixedHeight(33);
 
     auto przycisk = [this](const QString& nazwa, const QString& tekst) {
@@ -98,22 +100,22 @@ void Tpodglad_wydruku::zbuduj() {
         b->setAutoDefault(false);
         return b;
     };
-    b_drukuj = przycisk(u"b_drukuj"_qs, u"Drukuj"_qs);
-    b_powieksz = przycisk(u"b_powieksz"_qs, u"Powiększ"_qs);
-    b_pomniejsz = przycisk(u"b_pomniejsz"_qs, u"Pomniejsz"_qs);
-    b_poprz = przycisk(u"b_poprz"_qs, u"poprzednia"_qs);
-    b_nast = przycisk(u"b_nast"_qs, u"nastepna"_qs);
-    l_biezaca_strona = new QLabel(u"Bieżąca strona:"_qs, panel);
-    l_biezaca_strona->setObjectName(u"l_biezaca_strona"_qs);
+    b_drukuj = przycisk(u"b_drukuj"_s, u"Drukuj"_s);
+    b_powieksz = przycisk(u"b_powieksz"_s, u"Powiększ"_s);
+    b_pomniejsz = przycisk(u"b_pomniejsz"_s, u"Pomniejsz"_s);
+    b_poprz = przycisk(u"b_poprz"_s, u"poprzednia"_s);
+    b_nast = przycisk(u"b_nast"_s, u"nastepna"_s);
+    l_biezaca_strona = new QLabel(u"Bieżąca strona:"_s, panel);
+    l_biezaca_strona->setObjectName(u"l_biezaca_strona"_s);
     e_ilosc = new QLineEdit(panel);
-    e_ilosc->setObjectName(u"e_ilosc"_qs);
+    e_ilosc->setObjectName(u"e_ilosc"_s);
     e_ilosc->setReadOnly(true);
     e_ilosc->setAlignment(Qt::AlignCenter);
     rozmiesc_panel();
 
     podglad_strony = new StronaPodgladu;
     ScrollBox1 = new QScrollArea(this);
-    ScrollBox1->setObjectName(u"ScrollBox1"_qs);
+    ScrollBox1->setObjectName(u"ScrollBox1"_s);
     ScrollBox1->setAlignment(Qt::AlignCenter);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     QPalette szare = ScrollBox1->palette();

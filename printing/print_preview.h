@@ -87,7 +87,7 @@ class Tpodglad_wydruku : public QDialog {
 
     Dokument strumien_podgladu_;
     int ilosc_odcinkow_ = 2;
-    QString uklad_strony_ = u"portrait"_qs;
+    QString uklad_strony_ = QStringLiteral("portrait");
     int strona_ = 1;
     int powiekszenie_ = 100;
     bool wysrodkowane_ = false;

@@ -3,13 +3,15 @@
 #include "editor/kwota.h"
 #include "register/przelew.h"
 
+using namespace Qt::StringLiterals;
+
 StanDruku stan_druku(const UstawieniaWydruku& ustawienia) {
     StanDruku s;
     s.ustawienia = ustawienia;
     s.orientacja =
         ustawienia.uklad_strony == u"portrait" ? Orientacja::pionowa : Orientacja::pozioma;
-    s.tytuly_odcinkow = {u"Odcinek dla zleceniodawcy"_qs, u"Odcinek dla banku zleceniodawcy"_qs,
-                         u"Odcinek dla odbiorcy"_qs, u"Odcinek dla banku odbiorcy"_qs};
+    s.tytuly_odcinkow = {u"Odcinek dla zleceniodawcy"_s, u"Odcinek dla banku zleceniodawcy"_s,
+                         u"Odcinek dla odbiorcy"_s, u"Odcinek dla banku odbiorcy"_s};
     if (ustawienia.typ_formularza == 1) {
         s.kolor_tla = {248, 199, 199};
         s.kolor_linii = {205, 29, 29};
@@ -28,15 +30,15 @@ QString tekst_oplaty(const QString& s) {
     // A hand-edited fee may be longer than the field; a place with nothing to
     // take prints 0.
     auto znak = [&](qsizetype i) { return i < s.size() ? s[i] : QChar(u'0'); };
-    if (s.size() <= 1) return u' ' + QString(znak(0)) + u"00"_qs;
-    if (s.size() == 2 && s[1] != u',') return s + u"00"_qs;
+    if (s.size() <= 1) return u' ' + QString(znak(0)) + u"00"_s;
+    if (s.size() == 2 && s[1] != u',') return s + u"00"_s;
     if (s[1] == u',') return u' ' + QString(s[0]) + znak(2) + u'0';
     return s.left(2) + znak(3) + u'0';
 }
 
 void uzupelnij_kwote_do_druku(QString& zlote, QString& grosze) {
-    if (zlote.isEmpty()) zlote = u"0"_qs;
-    if (grosze.isEmpty()) grosze = u"00"_qs;
+    if (zlote.isEmpty()) zlote = u"0"_s;
+    if (grosze.isEmpty()) grosze = u"00"_s;
     if (grosze.size() == 1 && grosze != u"0") grosze.prepend(u'0');
 }
 

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <optional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QColor kolor(KolorRGB k) { return QColor(k.r, k.g, k.b); }
@@ -175,8 +177,8 @@ bool rysuj_dokument(const Dokument& dokument, QPagedPaintDevice& urzadzenie) {
 
 bool zapisz_pdf(const Dokument& dokument, QIODevice& wyjscie) {
     QPdfWriter pdf(&wyjscie);
-    pdf.setTitle(u"Vandoria"_qs);
-    pdf.setCreator(u"Vandoria"_qs);
+    pdf.setTitle(u"Vandoria"_s);
+    pdf.setCreator(u"Vandoria"_s);
     pdf.setResolution(1200);
     if (!pdf.setPageLayout(uklad_a4(dokument.orientacja))) return false;
     return rysuj_dokument(dokument, pdf);

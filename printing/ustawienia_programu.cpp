@@ -24,9 +24,11 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString plik_ustawien = u"config.ini"_qs;
+const QString plik_ustawien = u"config.ini"_s;
 
 // Millionths of a złoty per złoty, and the buttons' step of 0,1.
 constexpr qint64 zloty = 1'000'000;
@@ -38,7 +40,7 @@ QString tekst_oplaty_okna(qint64 milionowe) {
     const qint64 modul = ujemna ? -milionowe : milionowe;
     QString t = QString::number(modul / zloty);
     if (const qint64 reszta = modul % zloty) {
-        QString ulamek = u"%1"_qs.arg(reszta, 6, 10, QChar(u'0'));
+        QString ulamek = u"%1"_s.arg(reszta, 6, 10, QChar(u'0'));
         while (ulamek.endsWith(u'0')) ulamek.chop(1);
         t += u',' + ulamek;
     }
@@ -104,11 +106,11 @@ bool StrzalkiGoraDol::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
 Tpreferencje::Tpreferencje(QWidget* rodzic)
     : QDialog(rodzic, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setObjectName(u"Tpreferencje"_qs);
-    setWindowTitle(u"Ustawienia programu"_qs);
+    setObjectName(u"Tpreferencje"_s);
+    setWindowTitle(u"Ustawienia programu"_s);
     setModal(true);
     ustaw_zastepstwa_czcionek();
-    QFont czcionka(u"Tahoma"_qs);
+    QFont czcionka(u"Tahoma"_s);
     czcionka.setPixelSize(11);
     setFont(czcionka);
     zbuduj();
@@ -142,7 +144,7 @@ void Tpreferencje::zbuduj() {
     };
 
     gb_typ_formularza =
-        grupa(u"gb_typ_formularza"_qs, u"Typ formularza przelewu"_qs, {8, 8, 313, 185});
+        grupa(u"gb_typ_formularza"_s, u"Typ formularza przelewu"_s, {8, 8, 313, 185});
     auto obrazek_wzoru = [this](const QString& nazwa, int x) {
         auto* i = new QLabel(gb_typ_formularza);
         i->setObjectName(nazwa);
@@ -150,46 +152,46 @@ void Tpreferencje::zbuduj() {
         i->setScaledContents(true);
         return i;
     };
-    i_kolorowy = obrazek_wzoru(u"i_kolorowy"_qs, 14);
-    i_czarnobialy = obrazek_wzoru(u"i_czarnobialy"_qs, 111);
-    i_brak = obrazek_wzoru(u"i_brak"_qs, 208);
-    kolorowy = radio(gb_typ_formularza, u"kolorowy"_qs, u"Kolorowy"_qs, 22, 157, 81);
-    czarnobialy = radio(gb_typ_formularza, u"czarnobialy"_qs, u"Czarno-biały"_qs, 113, 157, 89);
-    brak = radio(gb_typ_formularza, u"brak"_qs, u"Oryginalny"_qs, 214, 157, 85);
+    i_kolorowy = obrazek_wzoru(u"i_kolorowy"_s, 14);
+    i_czarnobialy = obrazek_wzoru(u"i_czarnobialy"_s, 111);
+    i_brak = obrazek_wzoru(u"i_brak"_s, 208);
+    kolorowy = radio(gb_typ_formularza, u"kolorowy"_s, u"Kolorowy"_s, 22, 157, 81);
+    czarnobialy = radio(gb_typ_formularza, u"czarnobialy"_s, u"Czarno-biały"_s, 113, 157, 89);
+    brak = radio(gb_typ_formularza, u"brak"_s, u"Oryginalny"_s, 214, 157, 85);
 
-    gb_form_2odc = grupa(u"gb_form_2odc"_qs, u"Formularz 2-odcinkowy"_qs, {8, 199, 202, 66});
+    gb_form_2odc = grupa(u"gb_form_2odc"_s, u"Formularz 2-odcinkowy"_s, {8, 199, 202, 66});
     auto margines = [&](const QString& nazwa, int y, QLabel*& opis, const QString& tekst,
                         QLineEdit*& pole, StrzalkiGoraDol*& strzalki, const QString& nazwa_strzalek,
                         QLabel*& mm) {
-        opis = etykieta(gb_form_2odc, u"l_"_qs + nazwa, tekst, 10, y + 4);
-        pole = new QLineEdit(u"50"_qs, gb_form_2odc);
+        opis = etykieta(gb_form_2odc, u"l_"_s + nazwa, tekst, 10, y + 4);
+        pole = new QLineEdit(u"50"_s, gb_form_2odc);
         pole->setObjectName(nazwa);
         pole->setGeometry(100, y, 25, 20);
         pole->setTextMargins(0, 0, 0, 0);
         strzalki = new StrzalkiGoraDol(pole, 0, 1000, gb_form_2odc);
         strzalki->setObjectName(nazwa_strzalek);
         strzalki->setGeometry(125, y, 15, 20);
-        mm = etykieta(gb_form_2odc, u"l_mm_"_qs + nazwa, u"mm"_qs, 144, y + 4);
+        mm = etykieta(gb_form_2odc, u"l_mm_"_s + nazwa, u"mm"_s, 144, y + 4);
     };
-    margines(u"margines_gorny"_qs, 17, l_margines_gorny, u"Margines górny:"_qs, margines_gorny,
-             UpDown1, u"UpDown1"_qs, l_mm_gorny);
-    margines(u"margines_lewy"_qs, 41, l_margines_lewy, u"Margines lewy:"_qs, margines_lewy, UpDown2,
-             u"UpDown2"_qs, l_mm_lewy);
+    margines(u"margines_gorny"_s, 17, l_margines_gorny, u"Margines górny:"_s, margines_gorny,
+             UpDown1, u"UpDown1"_s, l_mm_gorny);
+    margines(u"margines_lewy"_s, 41, l_margines_lewy, u"Margines lewy:"_s, margines_lewy, UpDown2,
+             u"UpDown2"_s, l_mm_lewy);
 
-    orinetacja = grupa(u"orinetacja"_qs, u"Układ strony"_qs, {216, 200, 105, 65});
-    pionowy = radio(orinetacja, u"pionowy"_qs, u"pionowy"_qs, 10, 19, 85);
-    poziomy = radio(orinetacja, u"poziomy"_qs, u"poziomy"_qs, 10, 40, 85);
+    orinetacja = grupa(u"orinetacja"_s, u"Układ strony"_s, {216, 200, 105, 65});
+    pionowy = radio(orinetacja, u"pionowy"_s, u"pionowy"_s, 10, 19, 85);
+    poziomy = radio(orinetacja, u"poziomy"_s, u"poziomy"_s, 10, 40, 85);
 
-    gb_ilosc_odcinkow = grupa(u"gb_ilosc_odcinkow"_qs, u"Ilość odcinków"_qs, {8, 266, 202, 39});
-    odc1 = radio(gb_ilosc_odcinkow, u"odc1"_qs, u"1"_qs, 10, 17, 40);
-    odc2 = radio(gb_ilosc_odcinkow, u"odc2"_qs, u"2"_qs, 78, 17, 40);
-    odc4 = radio(gb_ilosc_odcinkow, u"odc4"_qs, u"4"_qs, 146, 17, 40);
+    gb_ilosc_odcinkow = grupa(u"gb_ilosc_odcinkow"_s, u"Ilość odcinków"_s, {8, 266, 202, 39});
+    odc1 = radio(gb_ilosc_odcinkow, u"odc1"_s, u"1"_s, 10, 17, 40);
+    odc2 = radio(gb_ilosc_odcinkow, u"odc2"_s, u"2"_s, 78, 17, 40);
+    odc4 = radio(gb_ilosc_odcinkow, u"odc4"_s, u"4"_s, 146, 17, 40);
 
-    gb_oplata = grupa(u"gb_oplata"_qs, u"Opłata"_qs, {216, 266, 105, 71});
-    chb_oplata = new QCheckBox(u"Drukuj opłatę"_qs, gb_oplata);
-    na_miejscu(chb_oplata, u"chb_oplata"_qs, 8, 18, 90, 17);
-    oplata1 = new QLineEdit(u"0"_qs, gb_oplata);
-    oplata1->setObjectName(u"oplata1"_qs);
+    gb_oplata = grupa(u"gb_oplata"_s, u"Opłata"_s, {216, 266, 105, 71});
+    chb_oplata = new QCheckBox(u"Drukuj opłatę"_s, gb_oplata);
+    na_miejscu(chb_oplata, u"chb_oplata"_s, 8, 18, 90, 17);
+    oplata1 = new QLineEdit(u"0"_s, gb_oplata);
+    oplata1->setObjectName(u"oplata1"_s);
     oplata1->setReadOnly(true);
     oplata1->setGeometry(8, 42, 41, 22);
     QFont mala = font();
@@ -203,22 +205,22 @@ void Tpreferencje::zbuduj() {
         b->setGeometry(50, y, 17, 11);
         return b;
     };
-    opl_UP = strzalka(u"opl_UP"_qs, u"/\\"_qs, 42);
-    opl_DOWN = strzalka(u"opl_DOWN"_qs, u"\\/"_qs, 53);
-    l_pln = etykieta(gb_oplata, u"l_pln"_qs, u"PLN"_qs, 72, 46);
+    opl_UP = strzalka(u"opl_UP"_s, u"/\\"_s, 42);
+    opl_DOWN = strzalka(u"opl_DOWN"_s, u"\\/"_s, 53);
+    l_pln = etykieta(gb_oplata, u"l_pln"_s, u"PLN"_s, 72, 46);
 
-    gb_inne = grupa(u"gb_inne"_qs, u"Inne ustawienia:"_qs, {7, 311, 203, 58});
-    chb_capitals = new QCheckBox(u"Na wydruku używaj dużych liter"_qs, gb_inne);
-    na_miejscu(chb_capitals, u"chb_capitals"_qs, 8, 17, 185, 17);
-    chb_boxes = new QCheckBox(u"Drukuj w kratkach"_qs, gb_inne);
-    na_miejscu(chb_boxes, u"chb_boxes"_qs, 8, 36, 185, 17);
+    gb_inne = grupa(u"gb_inne"_s, u"Inne ustawienia:"_s, {7, 311, 203, 58});
+    chb_capitals = new QCheckBox(u"Na wydruku używaj dużych liter"_s, gb_inne);
+    na_miejscu(chb_capitals, u"chb_capitals"_s, 8, 17, 185, 17);
+    chb_boxes = new QCheckBox(u"Drukuj w kratkach"_s, gb_inne);
+    na_miejscu(chb_boxes, u"chb_boxes"_s, 8, 36, 185, 17);
 
-    b_ok = new QPushButton(u"OK"_qs, this);
-    b_ok->setObjectName(u"b_ok"_qs);
+    b_ok = new QPushButton(u"OK"_s, this);
+    b_ok->setObjectName(u"b_ok"_s);
     b_ok->setGeometry(137, 375, 89, 25);
     b_ok->setDefault(true);
-    b_anuluj = new QPushButton(u"Anuluj"_qs, this);
-    b_anuluj->setObjectName(u"b_anuluj"_qs);
+    b_anuluj = new QPushButton(u"Anuluj"_s, this);
+    b_anuluj->setObjectName(u"b_anuluj"_s);
     b_anuluj->setGeometry(232, 375, 89, 25);
     b_anuluj->setAutoDefault(false);
 
@@ -230,7 +232,7 @@ void Tpreferencje::zbuduj() {
 }
 
 void Tpreferencje::zaladuj_obrazki() {
-    const QByteArray jpeg = dane_zasobu(u"KOLOR_MALY"_qs);
+    const QByteArray jpeg = dane_zasobu(u"KOLOR_MALY"_s);
     i_kolorowy->setPixmap(QPixmap::fromImage(dekoduj_jpeg(jpeg)));
     i_czarnobialy->setPixmap(QPixmap::fromImage(dekoduj_jpeg(jpeg, true)));
     QPixmap pusty(91, 125);
@@ -251,7 +253,7 @@ void Tpreferencje::FormShow() {
     if (QFile::exists(sciezka)) {
         // This window's own defaults, not those of the print preparation.
         const PlikIni ini = PlikIni::wczytaj(sciezka);
-        switch (ini.liczba_calkowita(u"typ_formularza"_qs, 1)) {
+        switch (ini.liczba_calkowita(u"typ_formularza"_s, 1)) {
             case 2:
                 czarnobialy->setChecked(true);
                 break;
@@ -262,7 +264,7 @@ void Tpreferencje::FormShow() {
                 kolorowy->setChecked(true);
                 break;
         }
-        switch (ini.liczba_calkowita(u"ilosc_odcinkow"_qs, 2)) {
+        switch (ini.liczba_calkowita(u"ilosc_odcinkow"_s, 2)) {
             case 1:
                 odc1->setChecked(true);
                 break;
@@ -273,18 +275,18 @@ void Tpreferencje::FormShow() {
                 odc2->setChecked(true);
                 break;
         }
-        if (ini.tekst(u"uklad_strony"_qs, u"portrait"_qs) == u"portrait")
+        if (ini.tekst(u"uklad_strony"_s, u"portrait"_s) == u"portrait")
             pionowy->setChecked(true);
         else
             poziomy->setChecked(true);
-        chb_capitals->setChecked(ini.logiczna(u"capitals"_qs, true));
-        chb_boxes->setChecked(ini.logiczna(u"boxes"_qs, false));
+        chb_capitals->setChecked(ini.logiczna(u"capitals"_s, true));
+        chb_boxes->setChecked(ini.logiczna(u"boxes"_s, false));
         for (const auto& [pole, klucz] : marginesy()) {
             const int mm = ini.liczba_calkowita(klucz, 50);
             pole->setText(QString::number(mm <= 1000 ? mm : 50));
         }
-        chb_oplata->setChecked(ini.logiczna(u"drukuj_oplate"_qs, false));
-        pokaz_oplate(milionowe(ini.liczba(u"oplata_wart"_qs, 2.5)));
+        chb_oplata->setChecked(ini.logiczna(u"drukuj_oplate"_s, false));
+        pokaz_oplate(milionowe(ini.liczba(u"oplata_wart"_s, 2.5)));
     } else {
         // The margins and the boxes keep what the window showed last.
         kolorowy->setChecked(true);
@@ -293,13 +295,13 @@ void Tpreferencje::FormShow() {
         chb_capitals->setChecked(true);
         chb_oplata->setChecked(false);
         oplata_ = 250 * zloty / 100;
-        oplata1->setText(u"2,50"_qs);
+        oplata1->setText(u"2,50"_s);
     }
     chb_oplataClick();
 }
 
 QList<std::pair<QLineEdit*, QString>> Tpreferencje::marginesy() const {
-    return {{margines_gorny, u"margin_top"_qs}, {margines_lewy, u"margin_left"_qs}};
+    return {{margines_gorny, u"margin_top"_s}, {margines_lewy, u"margin_left"_s}};
 }
 
 void Tpreferencje::pokaz_oplate(qint64 milionowe) {
@@ -329,26 +331,26 @@ bool Tpreferencje::zapisz() {
                         : czarnobialy->isChecked() ? 2
                         : brak->isChecked()        ? 3
                                                    : 0)
-        if (!plik.zapisz_liczbe_calkowita(u"typ_formularza"_qs, typ)) return false;
+        if (!plik.zapisz_liczbe_calkowita(u"typ_formularza"_s, typ)) return false;
     if (const int n = odc1->isChecked() ? 1 : odc2->isChecked() ? 2 : odc4->isChecked() ? 4 : 0)
-        if (!plik.zapisz_liczbe_calkowita(u"ilosc_odcinkow"_qs, n)) return false;
-    if (!plik.zapisz_tekst(u"uklad_strony"_qs,
-                           poziomy->isChecked() ? u"landscape"_qs : u"portrait"_qs))
+        if (!plik.zapisz_liczbe_calkowita(u"ilosc_odcinkow"_s, n)) return false;
+    if (!plik.zapisz_tekst(u"uklad_strony"_s,
+                           poziomy->isChecked() ? u"landscape"_s : u"portrait"_s))
         return false;
-    if (!plik.zapisz_logiczna(u"capitals"_qs, chb_capitals->isChecked())) return false;
-    if (!plik.zapisz_logiczna(u"boxes"_qs, chb_boxes->isChecked())) return false;
+    if (!plik.zapisz_logiczna(u"capitals"_s, chb_capitals->isChecked())) return false;
+    if (!plik.zapisz_logiczna(u"boxes"_s, chb_boxes->isChecked())) return false;
     for (const auto& [pole, klucz] : marginesy()) {
         const auto mm = liczba_calkowita(QStringView(pole->text()));
         if (!mm || !plik.zapisz_liczbe_calkowita(klucz, *mm)) return false;
     }
-    if (!plik.zapisz_logiczna(u"drukuj_oplate"_qs, chb_oplata->isChecked())) return false;
-    return plik.zapisz_tekst(u"oplata_wart"_qs, tekst_oplaty_okna(oplata_));
+    if (!plik.zapisz_logiczna(u"drukuj_oplate"_s, chb_oplata->isChecked())) return false;
+    return plik.zapisz_tekst(u"oplata_wart"_s, tekst_oplaty_okna(oplata_));
 }
 
 void Tpreferencje::b_okClick() {
     if (!zapisz())
-        Dialogi::komunikat(this, u"Nie udało sie zapisać zmian konfiguracyjnych!"_qs,
-                           u"Błąd zapisu"_qs, Dialogi::Ikona::Blad);
+        Dialogi::komunikat(this, u"Nie udało sie zapisać zmian konfiguracyjnych!"_s,
+                           u"Błąd zapisu"_s, Dialogi::Ikona::Blad);
     accept();
 }
 

@@ -11,6 +11,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString tekst(QByteArrayView bajty) {
@@ -130,7 +132,7 @@ QString tekst_liczby(double wartosc) {
             if (t.endsWith(u'.')) t.chop(1);
         }
     }
-    if (t == u"-0") t = u"0"_qs;
+    if (t == u"-0") t = u"0"_s;
     t.replace(u'.', u',');
     return t;
 }
@@ -144,34 +146,34 @@ UstawieniaWydruku czytaj_ustawienia_wydruku(const QString& sciezka) {
 UstawieniaWydruku czytaj_ustawienia_wydruku(const PlikIni* ini) {
     UstawieniaWydruku u;  // the defaults of a missing file
     if (ini) {
-        u.typ_formularza = ini->liczba_calkowita(u"typ_formularza"_qs, 2);
-        u.ilosc_odcinkow = ini->liczba_calkowita(u"ilosc_odcinkow"_qs, 2);
-        u.uklad_strony = ini->tekst(u"uklad_strony"_qs, u"portrait"_qs);
-        u.capitals = ini->logiczna(u"capitals"_qs, true);
-        u.margin_top = ini->liczba_calkowita(u"margin_top"_qs, 50);
-        u.margin_left = ini->liczba_calkowita(u"margin_left"_qs, 50);
-        u.drukuj_oplate = ini->logiczna(u"drukuj_oplate"_qs, false);
-        u.oplata_wart = tekst_liczby(ini->liczba(u"oplata_wart"_qs, 2.5));
-        u.boxes = ini->logiczna(u"boxes"_qs, false);
+        u.typ_formularza = ini->liczba_calkowita(u"typ_formularza"_s, 2);
+        u.ilosc_odcinkow = ini->liczba_calkowita(u"ilosc_odcinkow"_s, 2);
+        u.uklad_strony = ini->tekst(u"uklad_strony"_s, u"portrait"_s);
+        u.capitals = ini->logiczna(u"capitals"_s, true);
+        u.margin_top = ini->liczba_calkowita(u"margin_top"_s, 50);
+        u.margin_left = ini->liczba_calkowita(u"margin_left"_s, 50);
+        u.drukuj_oplate = ini->logiczna(u"drukuj_oplate"_s, false);
+        u.oplata_wart = tekst_liczby(ini->liczba(u"oplata_wart"_s, 2.5));
+        u.boxes = ini->logiczna(u"boxes"_s, false);
     }
 
     if (u.ilosc_odcinkow != 1 && u.ilosc_odcinkow != 2 && u.ilosc_odcinkow != 4)
         u.ilosc_odcinkow = 2;
     if (u.uklad_strony != u"landscape" && u.uklad_strony != u"portrait")
-        u.uklad_strony = u"landscape"_qs;
+        u.uklad_strony = u"landscape"_s;
     if (u.margin_top > 1000 || u.margin_top < 0) u.margin_top = 50;
     if (u.margin_left > 1000 || u.margin_left < 0) u.margin_left = 50;
     return u;
 }
 
 UstawieniaWydruku czytaj_ustawienia_wydruku() {
-    return czytaj_ustawienia_wydruku(plik_programu(u"config.ini"_qs));
+    return czytaj_ustawienia_wydruku(plik_programu(u"config.ini"_s));
 }
 
 ZapisUstawien::ZapisUstawien(QString sciezka, QString sekcja)
     : sciezka_(std::move(sciezka)), sekcja_(std::move(sekcja)) {}
 
-ZapisUstawien::ZapisUstawien() : ZapisUstawien(plik_programu(u"config.ini"_qs)) {}
+ZapisUstawien::ZapisUstawien() : ZapisUstawien(plik_programu(u"config.ini"_s)) {}
 
 bool ZapisUstawien::zapisz_tekst(const QString& klucz, const QString& wartosc) {
     QByteArrayList l;
@@ -228,7 +230,7 @@ bool ZapisUstawien::zapisz_liczbe_calkowita(const QString& klucz, int wartosc) {
 }
 
 bool ZapisUstawien::zapisz_logiczna(const QString& klucz, bool wartosc) {
-    return zapisz_tekst(klucz, wartosc ? u"1"_qs : u"0"_qs);
+    return zapisz_tekst(klucz, wartosc ? u"1"_s : u"0"_s);
 }
 
 bool ZapisUstawien::zapisz_liczbe(const QString& klucz, double wartosc) {

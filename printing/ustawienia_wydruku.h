@@ -16,8 +16,8 @@ class PlikIni {
   public:
     PlikIni() = default;
     // An unreadable or missing file reads as an empty one.
-    static PlikIni wczytaj(const QString& sciezka, const QString& sekcja = u"SETTINGS"_qs);
-    static PlikIni z_tekstu(const QByteArray& tresc, const QString& sekcja = u"SETTINGS"_qs);
+    static PlikIni wczytaj(const QString& sciezka, const QString& sekcja = QStringLiteral("SETTINGS"));
+    static PlikIni z_tekstu(const QByteArray& tresc, const QString& sekcja = QStringLiteral("SETTINGS"));
 
     std::optional<QString> wartosc(const QString& klucz) const;
 
@@ -41,13 +41,13 @@ std::optional<double> czytaj_liczbe(const QString& tekst);
 struct UstawieniaWydruku {
     int typ_formularza = 1;  // 1 coloured, 2 black-and-white, 3 pre-printed; others act as 2
     int ilosc_odcinkow = 2;  // 1, 2 or 4
-    QString uklad_strony = u"portrait"_qs;  // "portrait" or "landscape"
+    QString uklad_strony = QStringLiteral("portrait");  // "portrait" or "landscape"
     bool capitals = true;
     bool boxes = false;
     int margin_left = 5;  // mm
     int margin_top = 5;
     bool drukuj_oplate = false;
-    QString oplata_wart = u"2,50"_qs;
+    QString oplata_wart = QStringLiteral("2,50");
 
     friend bool operator==(const UstawieniaWydruku&, const UstawieniaWydruku&) = default;
 };
@@ -65,7 +65,7 @@ UstawieniaWydruku czytaj_ustawienia_wydruku();  // config.ini in the program's f
 // file are kept as they were.
 class ZapisUstawien {
   public:
-    explicit ZapisUstawien(QString sciezka, QString sekcja = u"SETTINGS"_qs);
+    explicit ZapisUstawien(QString sciezka, QString sekcja = QStringLiteral("SETTINGS"));
     ZapisUstawien();  // config.ini in the program's folder
 
     // False when the file could not be read or written; it is then unchanged.

@@ -2,6 +2,8 @@
 
 #include "printing/formularz.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // One character per 5 mm cell, each placed on its own.
@@ -34,9 +36,9 @@ void uzupelnij_formularz(Plotno& p, const StanDruku& stan, const ZmienneDruku& z
     const bool rysowany =
         stan.ustawienia.typ_formularza != 3;  // the pre-printed form has PLN and the symbol
 
-    p.SetFont(u"Arial"_qs, 14);
+    p.SetFont(u"Arial"_s, 14);
     if (rysowany) w_kratkach(p, u"PLN", x + 63.2, y + 34);
-    p.SetFont(u"Arial"_qs, 12);
+    p.SetFont(u"Arial"_s, 12);
 
     linia_nazwy(p, stan, z.temp_nazwa_odbiorcy1, x + 8.8, y + 8.1);
     linia_nazwy(p, stan, z.temp_nazwa_odbiorcy2, x + 8.8, y + 16.7);
@@ -71,27 +73,27 @@ void uzupelnij_formularz(Plotno& p, const StanDruku& stan, const ZmienneDruku& z
             if ((j + 1) % 5 != 3) konto += z.temp_nr_rach_nadawcy[j];
         w_kratkach(p, konto, x + 8.6, y + 42);
     } else {
-        p.SetFont(u"Arial"_qs, 11);
+        p.SetFont(u"Arial"_s, 11);
         swobodnie(p, z.temp_nr_rach_nadawcy.trimmed(), x + 8.8, y + 42);
     }
 
     if (stan.ustawienia.drukuj_oplate) {
         const QString& o = stan.oplata_wart;
-        p.SetFont(u"Courier New"_qs, 17);
+        p.SetFont(u"Courier New"_s, 17);
         const double yo = y + 97.9;
         swobodnie(p, o.mid(0, 1), x + 78.1, yo);
         swobodnie(p, o.mid(1, 1), x + 83.1, yo);
-        swobodnie(p, u","_qs, x + 86.1, yo);
+        swobodnie(p, u","_s, x + 86.1, yo);
         swobodnie(p, o.mid(2, 1), x + 88.1, yo);
         swobodnie(p, o.mid(3, 1), x + 93.1, yo);
     }
 
     p.SetPosition(z.temp_czy_przelew ? x + 47 : x + 52.8, y + 34.4);
-    p.SetFont(u"Arial"_qs, 16);
-    p.PrintText(u"X"_qs);
+    p.SetFont(u"Arial"_s, 16);
+    p.PrintText(u"X"_s);
 
     // Additional information: ten characters a line, 1.9 mm apart.
-    p.SetFont(u"Courier New"_qs, 9);
+    p.SetFont(u"Courier New"_s, 9);
     double xd = x + 77.6;
     double yd = y + 82.1;
     for (qsizetype j = 0; j < z.temp_dodatkowe.size(); ++j) {

@@ -8,6 +8,9 @@ bool zapisz_bezpiecznie(const QString& sciezka, const std::function<bool(QIODevi
     // made it read-only so that it is not changed.
     const QFileInfo cel(sciezka);
     if (cel.exists() && !(cel.permissions() & QFileDevice::WriteOwner)) return false;
+    // Renaming over a device, FIFO or directory would replace it with a plain
+    // file (root may do so even under /dev).
+    if (cel.exists() && !cel.isFile()) return false;
 
     QSaveFile plik(sciezka);
     if (!plik.open(QIODevice::WriteOnly)) return false;

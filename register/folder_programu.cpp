@@ -6,13 +6,15 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Asking the file system for permissions is not enough: on Windows a folder
 // under "Program Files" reports itself writable and writes are then
 // redirected or refused. Only creating a file tells.
 bool da_sie_pisac(const QString& folder) {
-    QTemporaryFile proba(folder + u"/.vandoria-XXXXXX"_qs);
+    QTemporaryFile proba(folder + u"/.vandoria-XXXXXX"_s);
     return proba.open();
 }
 
@@ -39,7 +41,7 @@ QString plik_programu(const QString& nazwa) { return folder_programu() + nazwa; 
 QString plik_dostarczony(const QString& nazwa) {
     const QString folder_exe = QCoreApplication::applicationDirPath();
     for (const QString& kandydat : {plik_programu(nazwa), folder_exe + u'/' + nazwa,
-                                    folder_exe + u"/../share/vandoria/"_qs + nazwa}) {
+                                    folder_exe + u"/../share/vandoria/"_s + nazwa}) {
         if (QFileInfo::exists(kandydat)) return QDir::cleanPath(kandydat);
     }
     return plik_programu(nazwa);

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString& plik_testowy() {
@@ -16,11 +18,11 @@ std::unique_ptr<QSettings> otworz() {
     if (!plik_testowy().isEmpty())
         return std::make_unique<QSettings>(plik_testowy(), QSettings::IniFormat);
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(u"HKEY_CURRENT_USER\\Software\\Vandoria"_qs,
+    return std::make_unique<QSettings>(u"HKEY_CURRENT_USER\\Software\\Vandoria"_s,
                                        QSettings::NativeFormat);
 #else
-    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, u"Vandoria"_qs,
-                                       u"Vandoria"_qs);
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, u"Vandoria"_s,
+                                       u"Vandoria"_s);
 #endif
 }
 
@@ -31,10 +33,11 @@ void MagazynUstawien::ustaw_plik(const QString& sciezka) { plik_testowy() = scie
 bool MagazynUstawien::klucz_istnieje() {
 #ifdef Q_OS_WIN
     if (plik_testowy().isEmpty()) {
-        QSettings software(u"HKEY_CURRENT_USER\\Software"_qs, QSettings::NativeFormat);
-        return software.childGroups().contains(u"Vandoria"_qs, Qt::CaseInsensitive);
+        QSettings software(u"HKEY_CURRENT_USER\\Software"_s, QSettings::NativeFormat);
+        return software.childGroups().contains(u"Vandoria"_s, Qt::CaseInsensitive);
     }
 #endif
+
     return QFileInfo::exists(otworz()->fileName());
 }
 

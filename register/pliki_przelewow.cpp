@@ -7,6 +7,8 @@
 
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A text slot: one length byte, then the capacity's bytes. A length larger
@@ -129,5 +131,5 @@ bool ma_dodatkowe_informacje(const TablicaPrzelewow& tablica, int ilosc) {
 
 QString nazwa_w_wersji_2(const QString& sciezka) {
     const qsizetype obciecie = sciezka.endsWith(u".vando") ? 5 : 3;
-    return sciezka.left(std::max<qsizetype>(0, sciezka.size() - obciecie)) + u"p2"_qs;
+    return sciezka.left(std::max<qsizetype>(0, sciezka.size() - obciecie)) + u"p2"_s;
 }

@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+using namespace Qt::StringLiterals;
+
 namespace Dialogi {
 namespace {
 
@@ -37,8 +39,8 @@ QString filtr_qt(const QString& filtr) {
     const QStringList czesci = filtr.split(u'|');
     QStringList wynik;
     for (qsizetype i = 0; i + 1 < czesci.size(); i += 2)
-        wynik << czesci[i] + u" ("_qs + QString(czesci[i + 1]).replace(u';', u' ') + u')';
-    return wynik.join(u";;"_qs);
+        wynik << czesci[i] + u" ("_s + QString(czesci[i + 1]).replace(u';', u' ') + u')';
+    return wynik.join(u";;"_s);
 }
 
 QMessageBox::Icon ikona_qt(Ikona ikona) {
@@ -60,14 +62,14 @@ QMessageBox::Icon ikona_qt(Ikona ikona) {
 Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul, Ikona ikona,
                     Przyciski przyciski) {
     if (test().wlaczony) {
-        test().historia.append({u"komunikat"_qs, tekst, tytul, ikona, przyciski});
+        test().historia.append({u"komunikat"_s, tekst, tytul, ikona, przyciski});
         if (przyciski == Przyciski::Ok) return Odpowiedz::Ok;
         if (test().odpowiedzi.isEmpty()) brak_odpowiedzi(tekst);
         return test().odpowiedzi.dequeue();
     }
     QString linie = tekst;
-    linie.replace(u"\r\n"_qs, u"\n"_qs).replace(u'\r', u'\n');
-    QMessageBox okno(ikona_qt(ikona), tytul.isEmpty() ? u"Vandoria"_qs : tytul, linie,
+    linie.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
+    QMessageBox okno(ikona_qt(ikona), tytul.isEmpty() ? u"Vandoria"_s : tytul, linie,
                      QMessageBox::NoButton, rodzic);
     switch (przyciski) {
         case Przyciski::Ok:
@@ -80,9 +82,9 @@ Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul,
             okno.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
     }
-    if (auto* b = okno.button(QMessageBox::Yes)) b->setText(u"&Tak"_qs);
-    if (auto* b = okno.button(QMessageBox::No)) b->setText(u"&Nie"_qs);
-    if (auto* b = okno.button(QMessageBox::Cancel)) b->setText(u"Anuluj"_qs);
+    if (auto* b = okno.button(QMessageBox::Yes)) b->setText(u"&Tak"_s);
+    if (auto* b = okno.button(QMessageBox::No)) b->setText(u"&Nie"_s);
+    if (auto* b = okno.button(QMessageBox::Cancel)) b->setText(u"Anuluj"_s);
     switch (okno.exec()) {
         case QMessageBox::Yes:
             return Odpowiedz::Tak;
@@ -97,23 +99,23 @@ Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul,
 
 QString otworz_plik(QWidget* rodzic, const QString& filtr) {
     if (test().wlaczony) {
-        test().historia.append({u"otworz"_qs, filtr, {}, Ikona::Brak, Przyciski::Ok});
-        if (test().pliki.isEmpty()) brak_odpowiedzi(u"okno otwierania pliku"_qs);
+        test().historia.append({u"otworz"_s, filtr, {}, Ikona::Brak, Przyciski::Ok});
+        if (test().pliki.isEmpty()) brak_odpowiedzi(u"okno otwierania pliku"_s);
         return test().pliki.dequeue();
     }
     // The descriptions carry their patterns already; Qt's own copy is hidden.
-    return QFileDialog::getOpenFileName(rodzic, u"Otwórz"_qs, {}, filtr_qt(filtr), nullptr,
+    return QFileDialog::getOpenFileName(rodzic, u"Otwórz"_s, {}, filtr_qt(filtr), nullptr,
                                         QFileDialog::HideNameFilterDetails);
 }
 
 QString zapisz_plik(QWidget* rodzic, const QString& filtr, const QString& domyslne_rozszerzenie) {
     if (test().wlaczony) {
         test().historia.append(
-            {u"zapisz"_qs, filtr, domyslne_rozszerzenie, Ikona::Brak, Przyciski::Ok});
-        if (test().pliki.isEmpty()) brak_odpowiedzi(u"okno zapisu pliku"_qs);
+            {u"zapisz"_s, filtr, domyslne_rozszerzenie, Ikona::Brak, Przyciski::Ok});
+        if (test().pliki.isEmpty()) brak_odpowiedzi(u"okno zapisu pliku"_s);
         return test().pliki.dequeue();
     }
-    QFileDialog okno(rodzic, u"Zapisz jako"_qs, {}, filtr_qt(filtr));
+    QFileDialog okno(rodzic, u"Zapisz jako"_s, {}, filtr_qt(filtr));
     okno.setAcceptMode(QFileDialog::AcceptSave);
     okno.setFileMode(QFileDialog::AnyFile);
     okno.setOption(QFileDialog::DontConfirmOverwrite);
@@ -125,14 +127,14 @@ QString zapisz_plik(QWidget* rodzic, const QString& filtr, const QString& domysl
 
 bool drukuj(QWidget* rodzic, QPrinter& drukarka) {
     if (test().wlaczony) {
-        test().historia.append({u"drukuj"_qs, {}, {}, Ikona::Brak, Przyciski::Ok});
-        if (test().druki.isEmpty()) brak_odpowiedzi(u"okno drukowania"_qs);
+        test().historia.append({u"drukuj"_s, {}, {}, Ikona::Brak, Przyciski::Ok});
+        if (test().druki.isEmpty()) brak_odpowiedzi(u"okno drukowania"_s);
         const bool tak = test().druki.dequeue();
         if (tak && test().przygotuj_drukarke) test().przygotuj_drukarke(drukarka);
         return tak;
     }
     QPrintDialog okno(&drukarka, rodzic);
-    okno.setWindowTitle(u"Drukuj"_qs);
+    okno.setWindowTitle(u"Drukuj"_s);
     return okno.exec() == QDialog::Accepted;
 }
 

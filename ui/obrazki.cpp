@@ -2,17 +2,19 @@
 
 #include <QFile>
 
-QPixmap obrazek(const QString& nazwa) { return QPixmap(u":/zasoby/"_qs + nazwa + u".png"_qs); }
+using namespace Qt::StringLiterals;
+
+QPixmap obrazek(const QString& nazwa) { return QPixmap(u":/zasoby/"_s + nazwa + u".png"_s); }
 
 QIcon ikona_z_para(const QString& rdzen) {
     QIcon ikona;
-    ikona.addPixmap(obrazek(rdzen + u"_E"_qs), QIcon::Normal);
-    ikona.addPixmap(obrazek(rdzen + u"_D"_qs), QIcon::Disabled);
+    ikona.addPixmap(obrazek(rdzen + u"_E"_s), QIcon::Normal);
+    ikona.addPixmap(obrazek(rdzen + u"_D"_s), QIcon::Disabled);
     return ikona;
 }
 
 QByteArray dane_zasobu(const QString& nazwa) {
-    for (const QString& sciezka : {u":/zasoby/"_qs + nazwa, u":/zasoby/"_qs + nazwa + u".jpg"_qs}) {
+    for (const QString& sciezka : {u":/zasoby/"_s + nazwa, u":/zasoby/"_s + nazwa + u".jpg"_s}) {
         QFile plik(sciezka);
         if (plik.open(QIODevice::ReadOnly)) return plik.readAll();
     }

@@ -10,18 +10,20 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString tekst_wyniku(const WynikSprawdzania& wynik) {
     switch (wynik.stan) {
         case WynikSprawdzania::ta_sama_wersja:
-            return u"Używasz najnowszej wersji programu."_qs;
+            return u"Używasz najnowszej wersji programu."_s;
         case WynikSprawdzania::inna_wersja:
-            return u"Dostępna jest nowsza wersja programu: "_qs + wynik.wersja_nowa;
+            return u"Dostępna jest nowsza wersja programu: "_s + wynik.wersja_nowa;
         case WynikSprawdzania::nieudane:
             break;
     }
-    return u"Nie udało się sprawdzić dostępności aktualizacji."_qs;
+    return u"Nie udało się sprawdzić dostępności aktualizacji."_s;
 }
 
 }  // namespace
@@ -32,19 +34,19 @@ extern "C" Q_DECL_EXPORT void pokaz_update() {
     QApplication::restoreOverrideCursor();
 
     QDialog okno(QApplication::activeWindow());
-    okno.setObjectName(u"okno_aktualizacji"_qs);
-    okno.setWindowTitle(u"Aktualizacje"_qs);
+    okno.setObjectName(u"okno_aktualizacji"_s);
+    okno.setWindowTitle(u"Aktualizacje"_s);
     auto* uklad = new QVBoxLayout(&okno);
     auto* napis = new QLabel(tekst_wyniku(wynik), &okno);
-    napis->setObjectName(u"wynik"_qs);
+    napis->setObjectName(u"wynik"_s);
     napis->setTextFormat(Qt::PlainText);  // the version comes from the network
     napis->setWordWrap(true);
     napis->setMinimumWidth(300);
     uklad->addWidget(napis);
     auto* przyciski = new QDialogButtonBox(QDialogButtonBox::Ok, &okno);
     if (wynik.stan == WynikSprawdzania::inna_wersja && !wynik.adres_pobierania.isEmpty()) {
-        QPushButton* pobierz = przyciski->addButton(u"Pobierz!"_qs, QDialogButtonBox::ActionRole);
-        pobierz->setObjectName(u"pobierz"_qs);
+        QPushButton* pobierz = przyciski->addButton(u"Pobierz!"_s, QDialogButtonBox::ActionRole);
+        pobierz->setObjectName(u"pobierz"_s);
         const QUrl adres(wynik.adres_pobierania);
         QObject::connect(pobierz, &QPushButton::clicked, &okno, [adres, &okno] {
             QDesktopServices::openUrl(adres);

@@ -13,6 +13,8 @@
 #include <cmath>
 #include <cstdio>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr double dpi = 200;
@@ -21,7 +23,7 @@ QImage rysuj() {
     UstawieniaWydruku u;
     u.typ_formularza = 1;
     u.ilosc_odcinkow = 2;
-    u.uklad_strony = u"portrait"_qs;
+    u.uklad_strony = u"portrait"_s;
     u.margin_left = 0;
     u.margin_top = 0;
     // An empty order: the picture shows the look of the form, not a payment.

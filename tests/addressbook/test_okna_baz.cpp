@@ -26,11 +26,13 @@
 #include <functional>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString blad_zapisu = u"Nie udało sie zapisać zmian!"_qs;
-const QString blad_odczytu = u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_qs;
-const QString puste_pole = u"Nie wypełniłeś niezbędnych pól! Uzupełnij pierwsze pole."_qs;
+const QString blad_zapisu = u"Nie udało sie zapisać zmian!"_s;
+const QString blad_odczytu = u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_s;
+const QString puste_pole = u"Nie wypełniłeś niezbędnych pól! Uzupełnij pierwsze pole."_s;
 
 // What a newly typed entry holds: the masked fields' blanks.
 QByteArray rekord_nowy(const std::string& nazwa1) {
@@ -89,7 +91,7 @@ class TestOknaBaz : public QObject {
     // Adds one entry through "Dodaj" and the entry editor.
     void dodaj(const QString& nazwa1) {
         gdy_otwarte(edytor_, [this, nazwa1] {
-            QCOMPARE(edytor_->windowTitle(), u"Nowy wpis"_qs);
+            QCOMPARE(edytor_->windowTitle(), u"Nowy wpis"_s);
             QTest::keyClicks(edytor_->nazwa_odbiorcy1_wpis, nazwa1);
             edytor_->b_zapisz->click();
         });
@@ -137,22 +139,22 @@ class TestOknaBaz : public QObject {
         QFETCH(bool, ok);
         SeamDialogow seam;
         const QByteArray stary = rekord("Zenon");
-        zapisz_plik(plik(u"baza_odbiorcow.dat"_qs), stary);
-        otworz(u"odbiorcy"_qs, false);
-        QCOMPARE(lista_->windowTitle(), u"Baza odbiorców"_qs);
+        zapisz_plik(plik(u"baza_odbiorcow.dat"_s), stary);
+        otworz(u"odbiorcy"_s, false);
+        QCOMPARE(lista_->windowTitle(), u"Baza odbiorców"_s);
         gdy_otwarte(lista_.get(), [&] {
             QVERIFY(lista_->zapisz_zmiany->isEnabled());
             QVERIFY(!lista_->edytuj_wpis->isEnabled());
             QVERIFY(!lista_->usun_zaznaczony->isEnabled());
-            QVERIFY(ma_obrazek(lista_->edytuj_zaznaczony, u"EDIT_D"_qs));
-            dodaj(u"beta"_qs);
-            dodaj(u"alfa"_qs);
-            QCOMPARE(pozycje(*lista_), (QStringList{u"Alfa"_qs, u"Beta"_qs, u"Zenon"_qs}));
+            QVERIFY(ma_obrazek(lista_->edytuj_zaznaczony, u"EDIT_D"_s));
+            dodaj(u"beta"_s);
+            dodaj(u"alfa"_s);
+            QCOMPARE(pozycje(*lista_), (QStringList{u"Alfa"_s, u"Beta"_s, u"Zenon"_s}));
             (ok ? lista_->zapisz_zmiany : lista_->anuluj)->click();
         });
         lista_->exec();
         QVERIFY(!lista_->isVisible());
-        QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_qs)),
+        QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_s)),
                  ok ? rekord_nowy("Alfa") + rekord_nowy("Beta") + stary : stary);
         QCOMPARE(tablica_wpisow.ilosc_el_w_bazie(), ok ? 0 : 3);
         QVERIFY(Dialogi::Test::teksty().isEmpty());
@@ -162,10 +164,10 @@ class TestOknaBaz : public QObject {
         QTest::addColumn<QString>("rodzaj");
         QTest::addColumn<QString>("sposob");
         QTest::addColumn<QString>("konto");
-        QTest::newRow("odbiorca kliknięciem i OK") << u"odbiorcy"_qs << u"OK"_qs << QString();
+        QTest::newRow("odbiorca kliknięciem i OK") << u"odbiorcy"_s << u"OK"_s << QString();
         QTest::newRow("nadawca dwuklikiem")
-            << u"nadawcy"_qs << u"dwuklik"_qs << u"99 8888 7777 6666 5555 4444 3333"_qs;
-        QTest::newRow("tytuł klawiaturą") << u"tytuly"_qs << u"Enter"_qs << QString();
+            << u"nadawcy"_s << u"dwuklik"_s << u"99 8888 7777 6666 5555 4444 3333"_s;
+        QTest::newRow("tytuł klawiaturą") << u"tytuly"_s << u"Enter"_s << QString();
     }
     void wybieranie() {
         QFETCH(QString, rodzaj);
@@ -196,7 +198,7 @@ class TestOknaBaz : public QObject {
             } else {
                 kliknij_pozycje(*lista_, 1);
                 QVERIFY(lista_->zapisz_zmiany->isEnabled());
-                QVERIFY(ma_obrazek(lista_->usun_zaznaczony, u"DELETE_E"_qs));
+                QVERIFY(ma_obrazek(lista_->usun_zaznaczony, u"DELETE_E"_s));
                 lista_->zapisz_zmiany->click();
             }
         });
@@ -210,12 +212,12 @@ class TestOknaBaz : public QObject {
     }
 
     void wybieranie_anulowane() {
-        zapisz_plik(plik(u"baza_odbiorcow.dat"_qs), rekord("Adam"));
+        zapisz_plik(plik(u"baza_odbiorcow.dat"_s), rekord("Adam"));
         gdy_otwarte(lista_.get(), [&] {
             kliknij_pozycje(*lista_, 0);
             lista_->anuluj->click();
         });
-        QVERIFY(!wybor_wpisu(u"odbiorcy"_qs).has_value());
+        QVERIFY(!wybor_wpisu(u"odbiorcy"_s).has_value());
     }
 
     void pola_numerow_wedlug_bazy() {
@@ -236,7 +238,7 @@ class TestOknaBaz : public QObject {
             QCOMPARE(lista_->windowTitle(), QString::fromUtf16(k.tytul));
             QCOMPARE(edytor_->Label1->text(), QString::fromUtf16(k.label1));
             QCOMPARE(edytor_->Label4->text(), QString::fromUtf16(k.label4));
-            QCOMPARE(edytor_->Label3->text(), u"Lk.:"_qs);
+            QCOMPARE(edytor_->Label3->text(), u"Lk.:"_s);
             const QColor tlo =
                 k.numery ? QApplication::palette().color(QPalette::Base) : kolor_pol_nieaktywnych;
             for (QWidget* w :
@@ -253,17 +255,17 @@ class TestOknaBaz : public QObject {
 
     void edycja_pokazuje_niepelny_numer_na_czerwono() {
         const std::string dluga(120, 'n');
-        zapisz_plik(plik(u"baza_odbiorcow.dat"_qs), rekord(dluga, "cd.", "12", "1020 555 "));
-        otworz(u"odbiorcy"_qs, false);
+        zapisz_plik(plik(u"baza_odbiorcow.dat"_s), rekord(dluga, "cd.", "12", "1020 555 "));
+        otworz(u"odbiorcy"_s, false);
         gdy_otwarte(lista_.get(), [&] {
             kliknij_pozycje(*lista_, 0);
             gdy_otwarte(edytor_, [&] {
-                QCOMPARE(edytor_->windowTitle(), u"Edycja wpisu"_qs);
+                QCOMPARE(edytor_->windowTitle(), u"Edycja wpisu"_s);
                 QVERIFY(czy_czerwone(edytor_->nr_banku_odbiorcy_wpis));
                 QVERIFY(!czy_czerwone(edytor_->lk_wpis));
                 QVERIFY(!czy_czerwone(edytor_->nr_rach_odbiorcy_wpis));
                 QCOMPARE(edytor_->nazwa_odbiorcy1_wpis->text().size(), 120);
-                QTest::keyClicks(edytor_->nazwa_odbiorcy2_wpis, u" dalej"_qs);
+                QTest::keyClicks(edytor_->nazwa_odbiorcy2_wpis, u" dalej"_s);
                 edytor_->b_zapisz->click();
             });
             lista_->edytuj_wpis->click();
@@ -277,43 +279,43 @@ class TestOknaBaz : public QObject {
             lista_->zapisz_zmiany->click();
         });
         lista_->exec();
-        QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_qs)),
+        QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_s)),
                  rekord("N" + dluga.substr(1), "cd. dalej", "12", "1020 555 "));
     }
 
     void usuwanie_klawiszem_i_anuluj() {
-        zapisz_plik(plik(u"baza_tytulow.dat"_qs), rekord("A") + rekord("B") + rekord("C"));
-        otworz(u"tytuly"_qs, false);
+        zapisz_plik(plik(u"baza_tytulow.dat"_s), rekord("A") + rekord("B") + rekord("C"));
+        otworz(u"tytuly"_s, false);
         gdy_otwarte(lista_.get(), [&] {
             QTest::keyClick(lista_->lista_z_bazy, Qt::Key_Delete);  // nothing selected
-            QCOMPARE(pozycje(*lista_), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
+            QCOMPARE(pozycje(*lista_), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
             kliknij_pozycje(*lista_, 1);
             QTest::keyClick(lista_->lista_z_bazy, Qt::Key_Delete);
-            QCOMPARE(pozycje(*lista_), (QStringList{u"A"_qs, u"C"_qs}));
+            QCOMPARE(pozycje(*lista_), (QStringList{u"A"_s, u"C"_s}));
             QVERIFY(!lista_->usun_wpis->isEnabled());
             lista_->anuluj->click();
         });
         lista_->exec();
-        otworz(u"tytuly"_qs, false);
-        QCOMPARE(pozycje(*lista_), (QStringList{u"A"_qs, u"B"_qs, u"C"_qs}));
+        otworz(u"tytuly"_s, false);
+        QCOMPARE(pozycje(*lista_), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
     }
 
     // Only the buttons and the close box end either window: Escape would
     // silently drop the book's unsaved changes or the entry being typed.
     void escape_nie_zamyka() {
-        zapisz_plik(plik(u"baza_tytulow.dat"_qs), rekord("A") + rekord("B"));
-        otworz(u"tytuly"_qs, false);
+        zapisz_plik(plik(u"baza_tytulow.dat"_s), rekord("A") + rekord("B"));
+        otworz(u"tytuly"_s, false);
         gdy_otwarte(lista_.get(), [&] {
             kliknij_pozycje(*lista_, 0);
             QTest::keyClick(lista_->lista_z_bazy, Qt::Key_Delete);
             QTest::keyClick(lista_->lista_z_bazy, Qt::Key_Escape);
             QVERIFY(lista_->isVisible());
-            QCOMPARE(pozycje(*lista_), QStringList{u"B"_qs});
+            QCOMPARE(pozycje(*lista_), QStringList{u"B"_s});
             gdy_otwarte(edytor_, [&] {
-                QTest::keyClicks(edytor_->nazwa_odbiorcy1_wpis, u"Abc"_qs);
+                QTest::keyClicks(edytor_->nazwa_odbiorcy1_wpis, u"Abc"_s);
                 QTest::keyClick(edytor_->nazwa_odbiorcy1_wpis, Qt::Key_Escape);
                 QVERIFY(edytor_->isVisible());
-                QCOMPARE(edytor_->nazwa_odbiorcy1_wpis->text(), u"Abc"_qs);
+                QCOMPARE(edytor_->nazwa_odbiorcy1_wpis->text(), u"Abc"_s);
                 edytor_->b_anuluj->click();
             });
             lista_->dodaj_wpis->click();
@@ -326,14 +328,14 @@ class TestOknaBaz : public QObject {
     void pierwsza_litera_po_wyjsciu_z_pola_data() {
         QTest::addColumn<QString>("wpisane");
         QTest::addColumn<QString>("po_wyjsciu");
-        QTest::newRow("mała ASCII") << u"warszawa"_qs << u"Warszawa"_qs;
-        QTest::newRow("polska litera") << u"łódź"_qs << u"łódź"_qs;
-        QTest::newRow("cyfra") << u"1 Maja"_qs << u"1 Maja"_qs;
+        QTest::newRow("mała ASCII") << u"warszawa"_s << u"Warszawa"_s;
+        QTest::newRow("polska litera") << u"łódź"_s << u"łódź"_s;
+        QTest::newRow("cyfra") << u"1 Maja"_s << u"1 Maja"_s;
     }
     void pierwsza_litera_po_wyjsciu_z_pola() {
         QFETCH(QString, wpisane);
         QFETCH(QString, po_wyjsciu);
-        otworz(u"odbiorcy"_qs, false);
+        otworz(u"odbiorcy"_s, false);
         edycja_wpisu = false;
         edytor_->wyczysc_pola();
         gdy_otwarte(edytor_, [&] {
@@ -348,35 +350,35 @@ class TestOknaBaz : public QObject {
     }
 
     void wpisywanie_numeru_i_enter_zapisuje() {
-        otworz(u"nadawcy"_qs, false);
+        otworz(u"nadawcy"_s, false);
         gdy_otwarte(lista_.get(), [&] {
             gdy_otwarte(edytor_, [&] {
-                QTest::keyClicks(edytor_->nazwa_odbiorcy1_wpis, u"Jan"_qs);
+                QTest::keyClicks(edytor_->nazwa_odbiorcy1_wpis, u"Jan"_s);
                 edytor_->lk_wpis->setFocus();
-                QTest::keyClicks(edytor_->lk_wpis, u"12"_qs);
+                QTest::keyClicks(edytor_->lk_wpis, u"12"_s);
                 QVERIFY(edytor_->nr_banku_odbiorcy_wpis->hasFocus());
-                QTest::keyClicks(edytor_->nr_banku_odbiorcy_wpis, u"10205558"_qs);
+                QTest::keyClicks(edytor_->nr_banku_odbiorcy_wpis, u"10205558"_s);
                 QVERIFY(edytor_->nr_rach_odbiorcy_wpis->hasFocus());
-                QTest::keyClicks(edytor_->nr_rach_odbiorcy_wpis, u"111122223333444"_qs);
+                QTest::keyClicks(edytor_->nr_rach_odbiorcy_wpis, u"111122223333444"_s);
                 QTest::keyClick(edytor_->nr_rach_odbiorcy_wpis, Qt::Key_Return);
             });
             lista_->dodaj_wpis->click();
-            QCOMPARE(pozycje(*lista_), QStringList{u"Jan"_qs});
+            QCOMPARE(pozycje(*lista_), QStringList{u"Jan"_s});
             lista_->zapisz_zmiany->click();
         });
         lista_->exec();
-        QCOMPARE(czytaj_plik(plik(u"baza_nadawcow.dat"_qs)),
+        QCOMPARE(czytaj_plik(plik(u"baza_nadawcow.dat"_s)),
                  rekord("Jan", "", "12", "1020 5558", "1111 2222 3333 444 "));
     }
 
     void pusta_pierwsza_linia() {
         SeamDialogow seam;
-        otworz(u"tytuly"_qs, false);
+        otworz(u"tytuly"_s, false);
         edycja_wpisu = false;
         edytor_->wyczysc_pola();
         gdy_otwarte(edytor_, [&] {
-            QTest::keyClicks(edytor_->nazwa_odbiorcy1_wpis, u"   "_qs);
-            QTest::keyClicks(edytor_->nazwa_odbiorcy2_wpis, u"druga linia"_qs);
+            QTest::keyClicks(edytor_->nazwa_odbiorcy1_wpis, u"   "_s);
+            QTest::keyClicks(edytor_->nazwa_odbiorcy2_wpis, u"druga linia"_s);
             edytor_->b_zapisz->click();
             QVERIFY(edytor_->isVisible());
             QCOMPARE(Dialogi::Test::teksty(), QStringList{puste_pole});
@@ -389,26 +391,26 @@ class TestOknaBaz : public QObject {
     void tylko_znaki_windows_1250() {
         QLineEdit* pole = edytor_->nazwa_odbiorcy1_wpis;
         pole->clear();
-        wpisz(pole, u"Zażółć €"_qs);
-        wpisz(pole, u"中"_qs);
-        QCOMPARE(pole->text(), u"Zażółć €"_qs);
+        wpisz(pole, u"Zażółć €"_s);
+        wpisz(pole, u"中"_s);
+        QCOMPARE(pole->text(), u"Zażółć €"_s);
         QCOMPARE(pole->maxLength(), 150);
     }
 
     void nieudany_zapis_zostawia_okno_otwarte() {
         SeamDialogow seam;
-        const QString sciezka = plik(u"baza_odbiorcow.dat"_qs);
+        const QString sciezka = plik(u"baza_odbiorcow.dat"_s);
         zapisz_plik(sciezka, rekord("Stary"));
         QFile::setPermissions(sciezka, QFileDevice::ReadOwner | QFileDevice::ReadUser);
-        otworz(u"odbiorcy"_qs, false);
+        otworz(u"odbiorcy"_s, false);
         gdy_otwarte(lista_.get(), [&] {
-            dodaj(u"Nowy"_qs);
+            dodaj(u"Nowy"_s);
             lista_->zapisz_zmiany->click();
             QVERIFY(lista_->isVisible());
-            QCOMPARE(pozycje(*lista_), (QStringList{u"Nowy"_qs, u"Stary"_qs}));
+            QCOMPARE(pozycje(*lista_), (QStringList{u"Nowy"_s, u"Stary"_s}));
             const auto pokazany = Dialogi::Test::pokazane().value(0);
             QCOMPARE(pokazany.tekst, blad_zapisu);
-            QCOMPARE(pokazany.tytul, u"Błąd zapisu"_qs);
+            QCOMPARE(pokazany.tytul, u"Błąd zapisu"_s);
             QCOMPARE(pokazany.ikona, Dialogi::Ikona::Blad);
             lista_->anuluj->click();
         });
@@ -421,8 +423,8 @@ class TestOknaBaz : public QObject {
         QTest::addColumn<bool>("katalog");
         QTest::addColumn<QString>("tytul");
         QTest::addColumn<int>("wpisow");
-        QTest::newRow("nieczytelny plik") << true << u"Błąd odczytu!"_qs << 0;
-        QTest::newRow("ponad 1000 rekordów") << false << u"Zbyt duża baza"_qs << 1000;
+        QTest::newRow("nieczytelny plik") << true << u"Błąd odczytu!"_s << 0;
+        QTest::newRow("ponad 1000 rekordów") << false << u"Zbyt duża baza"_s << 1000;
     }
     void komunikaty_odczytu() {
         QFETCH(bool, katalog);
@@ -430,14 +432,14 @@ class TestOknaBaz : public QObject {
         QFETCH(int, wpisow);
         SeamDialogow seam;
         if (katalog) {
-            QVERIFY(QDir(katalog_.path()).mkdir(u"baza_nadawcow.dat"_qs));
+            QVERIFY(QDir(katalog_.path()).mkdir(u"baza_nadawcow.dat"_s));
         } else {
             QByteArray dane;
             for (int i = 0; i < 1001; ++i) dane += rekord(std::to_string(1000 + i));
-            zapisz_plik(plik(u"baza_nadawcow.dat"_qs), dane);
+            zapisz_plik(plik(u"baza_nadawcow.dat"_s), dane);
         }
-        otworz(u"nadawcy"_qs, false);
-        if (katalog) QVERIFY(QDir(katalog_.path()).rmdir(u"baza_nadawcow.dat"_qs));
+        otworz(u"nadawcy"_s, false);
+        if (katalog) QVERIFY(QDir(katalog_.path()).rmdir(u"baza_nadawcow.dat"_s));
         const QList<Dialogi::Test::Pokazany> pokazane = Dialogi::Test::pokazane();
         QCOMPARE(pokazane.size(), 1);
         QCOMPARE(pokazane[0].tytul, tytul);
@@ -463,33 +465,33 @@ class TestOknaBaz : public QObject {
         QTest::addColumn<QString>("przeszkoda");
         QTest::addColumn<QString>("komunikat");
         QTest::newRow("bez przeszkód") << QString() << QString();
-        QTest::newRow("tylko do odczytu") << u"odczyt"_qs << blad_zapisu;
-        QTest::newRow("nieczytelny") << u"katalog"_qs << blad_odczytu;
+        QTest::newRow("tylko do odczytu") << u"odczyt"_s << blad_zapisu;
+        QTest::newRow("nieczytelny") << u"katalog"_s << blad_odczytu;
         QTest::newRow("pełna")
-            << u"pelna"_qs
-            << u"Baza może zawierać najwyżej 1000 wpisów.\nNie można dodać nowego wpisu."_qs;
+            << u"pelna"_s
+            << u"Baza może zawierać najwyżej 1000 wpisów.\nNie można dodać nowego wpisu."_s;
     }
     void dopisanie_z_komunikatami() {
         QFETCH(QString, przeszkoda);
         QFETCH(QString, komunikat);
         SeamDialogow seam;
-        const QString sciezka = plik(u"baza_tytulow.dat"_qs);
+        const QString sciezka = plik(u"baza_tytulow.dat"_s);
         QByteArray stare = rekord("Czynsz");
         if (przeszkoda == u"pelna")
             for (int i = 1; i < 1000; ++i) stare += rekord("Czynsz");
         if (przeszkoda == u"katalog")
-            QVERIFY(QDir(katalog_.path()).mkdir(u"baza_tytulow.dat"_qs));
+            QVERIFY(QDir(katalog_.path()).mkdir(u"baza_tytulow.dat"_s));
         else
             zapisz_plik(sciezka, stare);
         if (przeszkoda == u"odczyt") QFile::setPermissions(sciezka, QFileDevice::ReadOwner);
 
-        const bool zapisany = dopisz_do_bazy(nullptr, u"tytuly"_qs, u"Abonament"_qs, u"RTV"_qs);
+        const bool zapisany = dopisz_do_bazy(nullptr, u"tytuly"_s, u"Abonament"_s, u"RTV"_s);
         QFile::setPermissions(sciezka, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(zapisany, przeszkoda.isEmpty());
         QCOMPARE(Dialogi::Test::teksty(),
                  komunikat.isEmpty() ? QStringList() : QStringList{komunikat});
         if (przeszkoda == u"katalog")
-            QVERIFY(QDir(katalog_.path()).rmdir(u"baza_tytulow.dat"_qs));
+            QVERIFY(QDir(katalog_.path()).rmdir(u"baza_tytulow.dat"_s));
         else
             QCOMPARE(czytaj_plik(sciezka),
                      zapisany ? rekord("Abonament", "RTV", "", "", "") + stare : stare);
@@ -498,9 +500,9 @@ class TestOknaBaz : public QObject {
     void polecenia_glownego_okna_data() {
         QTest::addColumn<QString>("akcja");
         QTest::addColumn<QString>("tytul");
-        QTest::newRow("przycisk odbiorców") << u"baza_odb"_qs << u"Baza odbiorców"_qs;
-        QTest::newRow("menu nadawców") << u"Bazanadawcow1"_qs << u"Baza nadawców"_qs;
-        QTest::newRow("menu tytułów") << u"Bazatytulow1"_qs << u"Baza tytułów"_qs;
+        QTest::newRow("przycisk odbiorców") << u"baza_odb"_s << u"Baza odbiorców"_s;
+        QTest::newRow("menu nadawców") << u"Bazanadawcow1"_s << u"Baza nadawców"_s;
+        QTest::newRow("menu tytułów") << u"Bazatytulow1"_s << u"Baza tytułów"_s;
     }
     void polecenia_glownego_okna() {
         QFETCH(QString, akcja);

@@ -10,6 +10,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 std::unique_ptr<TablicaWpisow> tablica(std::initializer_list<const char*> pierwsze_linie) {
@@ -48,7 +50,7 @@ class TestWpisy : public QObject {
     void initTestCase() {
         QVERIFY(katalog_.isValid());
         qputenv("VANDORIA_DIR", katalog_.path().toUtf8());
-        QCOMPARE(plik_programu(u"baza_tytulow.dat"_qs), plik(u"baza_tytulow.dat"_qs));
+        QCOMPARE(plik_programu(u"baza_tytulow.dat"_s), plik(u"baza_tytulow.dat"_s));
     }
 
     void init() {
@@ -59,10 +61,10 @@ class TestWpisy : public QObject {
     void pliki_ksiag_data() {
         QTest::addColumn<QString>("rodzaj");
         QTest::addColumn<QString>("nazwa");
-        QTest::newRow("odbiorcy") << u"odbiorcy"_qs << u"baza_odbiorcow.dat"_qs;
-        QTest::newRow("nadawcy") << u"nadawcy"_qs << u"baza_nadawcow.dat"_qs;
-        QTest::newRow("tytuly") << u"tytuly"_qs << u"baza_tytulow.dat"_qs;
-        QTest::newRow("inny napis") << u"Odbiorcy"_qs << u"baza_tytulow.dat"_qs;
+        QTest::newRow("odbiorcy") << u"odbiorcy"_s << u"baza_odbiorcow.dat"_s;
+        QTest::newRow("nadawcy") << u"nadawcy"_s << u"baza_nadawcow.dat"_s;
+        QTest::newRow("tytuly") << u"tytuly"_s << u"baza_tytulow.dat"_s;
+        QTest::newRow("inny napis") << u"Odbiorcy"_s << u"baza_tytulow.dat"_s;
     }
     void pliki_ksiag() {
         QFETCH(QString, rodzaj);
@@ -77,7 +79,7 @@ class TestWpisy : public QObject {
         czytaj(wzor, *t);
         QCOMPARE(t->ilosc_el_w_bazie(), 1);
         const Twpis_bazy& w = (*t)[1];
-        QCOMPARE(w.nazwa1.na_unicode(), u"Łódź Sp. z o.o."_qs);
+        QCOMPARE(w.nazwa1.na_unicode(), u"Łódź Sp. z o.o."_s);
         QCOMPARE(w.nazwa2, "ul. Długa 1");
         QCOMPARE(w.lk, "1 ");
         QCOMPARE(w.nr_banku, "1020 555 ");
@@ -112,10 +114,10 @@ class TestWpisy : public QObject {
     void rozmiar_pliku() {
         QFETCH(QByteArray, dane);
         QFETCH(int, wpisow);
-        zapisz_plik(plik(u"baza_odbiorcow.dat"_qs), dane);
+        zapisz_plik(plik(u"baza_odbiorcow.dat"_s), dane);
         auto t = std::make_unique<TablicaWpisow>();
         (*t)[wpisow + 1].nazwa1 = "poprzednia księga";
-        const WynikOdczytu w = otwieranie_bazy(u"baza_odbiorcow.dat"_qs, *t);
+        const WynikOdczytu w = otwieranie_bazy(u"baza_odbiorcow.dat"_s, *t);
         QCOMPARE(w.stan, WynikOdczytu::ok);
         QVERIFY(!w.za_duzo);
         QCOMPARE(t->ilosc_el_w_bazie(), wpisow);
@@ -126,11 +128,11 @@ class TestWpisy : public QObject {
 
     void brak_pliku_i_pusty_zapis() {
         auto t = tablica({"stara"});
-        QCOMPARE(otwieranie_bazy(u"baza_nadawcow.dat"_qs, *t).stan, WynikOdczytu::brak_pliku);
+        QCOMPARE(otwieranie_bazy(u"baza_nadawcow.dat"_s, *t).stan, WynikOdczytu::brak_pliku);
         QCOMPARE(t->ilosc_el_w_bazie(), 0);
-        QVERIFY(zapis_do_pliku_bazy(u"baza_nadawcow.dat"_qs, *t));
-        QVERIFY(QFile::exists(plik(u"baza_nadawcow.dat"_qs)));
-        QCOMPARE(czytaj_plik(plik(u"baza_nadawcow.dat"_qs)).size(), 0);
+        QVERIFY(zapis_do_pliku_bazy(u"baza_nadawcow.dat"_s, *t));
+        QVERIFY(QFile::exists(plik(u"baza_nadawcow.dat"_s)));
+        QCOMPARE(czytaj_plik(plik(u"baza_nadawcow.dat"_s)).size(), 0);
     }
 
     void blad_odczytu_w_polowie() {
@@ -140,7 +142,7 @@ class TestWpisy : public QObject {
         auto t = tablica({"a", "b", "c", "d"});
         const WynikOdczytu w = czytaj_wpisy(urzadzenie, *t);
         QCOMPARE(w.stan, WynikOdczytu::blad_odczytu);
-        QCOMPARE(pierwsze_linie(*t), QStringList{u"pierwszy"_qs});
+        QCOMPARE(pierwsze_linie(*t), QStringList{u"pierwszy"_s});
     }
 
     void ponad_tysiac_rekordow_data() {
@@ -165,7 +167,7 @@ class TestWpisy : public QObject {
         QCOMPARE(w.za_duzo, za_duzo);
         QCOMPARE(t->ilosc_el_w_bazie(), 1000);
         QVERIFY(t->pelna());
-        QVERIFY(!t->dodanie_elementu(Twpis_bazy::z_tekstow(u"tysiąc pierwszy"_qs)));
+        QVERIFY(!t->dodanie_elementu(Twpis_bazy::z_tekstow(u"tysiąc pierwszy"_s)));
         QCOMPARE(t->ilosc_el_w_bazie(), 1000);
     }
 
@@ -173,18 +175,18 @@ class TestWpisy : public QObject {
         QTest::addColumn<QStringList>("przed");
         QTest::addColumn<QStringList>("po");
         QTest::newRow("bajty bez składania liter")
-            << QStringList{u"beta"_qs, u"Alfa"_qs, u"alfa"_qs, u"Łąka"_qs, u"Zenon"_qs}
-            << QStringList{u"Alfa"_qs, u"Zenon"_qs, u"alfa"_qs, u"beta"_qs, u"Łąka"_qs};
-        QTest::newRow("przedrostek pierwszy") << QStringList{u"Nowak Jan"_qs, u"Nowak"_qs}
-                                              << QStringList{u"Nowak"_qs, u"Nowak Jan"_qs};
+            << QStringList{u"beta"_s, u"Alfa"_s, u"alfa"_s, u"Łąka"_s, u"Zenon"_s}
+            << QStringList{u"Alfa"_s, u"Zenon"_s, u"alfa"_s, u"beta"_s, u"Łąka"_s};
+        QTest::newRow("przedrostek pierwszy") << QStringList{u"Nowak Jan"_s, u"Nowak"_s}
+                                              << QStringList{u"Nowak"_s, u"Nowak Jan"_s};
         QTest::newRow("pusta pierwsza linia staje się spacją")
-            << QStringList{QString(), u"Bank"_qs, u"1 Maja"_qs}
-            << QStringList{u" "_qs, u"1 Maja"_qs, u"Bank"_qs};
+            << QStringList{QString(), u"Bank"_s, u"1 Maja"_s}
+            << QStringList{u" "_s, u"1 Maja"_s, u"Bank"_s};
         // the walk fills in only a line it stands on, so one that arrives at the
         // top in the last step stays empty, though it still sorts first
         QTest::newRow("pusta dochodzi na początek w ostatnim kroku")
-            << QStringList{u"1 Maja"_qs, u"Bank"_qs, QString()}
-            << QStringList{QString(), u"1 Maja"_qs, u"Bank"_qs};
+            << QStringList{u"1 Maja"_s, u"Bank"_s, QString()}
+            << QStringList{QString(), u"1 Maja"_s, u"Bank"_s};
         QTest::newRow("jeden wpis bez zmian") << QStringList{QString()} << QStringList{QString()};
     }
     void sortowanie() {
@@ -192,7 +194,7 @@ class TestWpisy : public QObject {
         QFETCH(QStringList, po);
         auto t = std::make_unique<TablicaWpisow>();
         for (const QString& linia : przed)
-            t->dodanie_elementu(Twpis_bazy::z_tekstow(linia, u"x"_qs));
+            t->dodanie_elementu(Twpis_bazy::z_tekstow(linia, u"x"_s));
         t->sortowanie_listy();
         QCOMPARE(pierwsze_linie(*t), po);
     }
@@ -200,24 +202,24 @@ class TestWpisy : public QObject {
     void sortowanie_zachowuje_kolejnosc_rownych() {
         auto t = std::make_unique<TablicaWpisow>();
         for (const char* druga : {"pierwszy", "drugi", "trzeci"}) {
-            t->dodanie_elementu(Twpis_bazy::z_tekstow(u"Kowalski"_qs, QString::fromUtf8(druga)));
-            t->dodanie_elementu(Twpis_bazy::z_tekstow(u"Adamski"_qs, QString::fromUtf8(druga)));
+            t->dodanie_elementu(Twpis_bazy::z_tekstow(u"Kowalski"_s, QString::fromUtf8(druga)));
+            t->dodanie_elementu(Twpis_bazy::z_tekstow(u"Adamski"_s, QString::fromUtf8(druga)));
         }
         t->sortowanie_listy();
         QStringList drugie;
         for (int i = 1; i <= 6; ++i)
             drugie << (*t)[i].nazwa1.na_unicode() + u'/' + (*t)[i].nazwa2.na_unicode();
-        QCOMPARE(drugie, (QStringList{u"Adamski/pierwszy"_qs, u"Adamski/drugi"_qs,
-                                      u"Adamski/trzeci"_qs, u"Kowalski/pierwszy"_qs,
-                                      u"Kowalski/drugi"_qs, u"Kowalski/trzeci"_qs}));
+        QCOMPARE(drugie, (QStringList{u"Adamski/pierwszy"_s, u"Adamski/drugi"_s,
+                                      u"Adamski/trzeci"_s, u"Kowalski/pierwszy"_s,
+                                      u"Kowalski/drugi"_s, u"Kowalski/trzeci"_s}));
     }
 
     void usuwanie_data() {
         QTest::addColumn<int>("k");
         QTest::addColumn<QStringList>("zostaje");
-        QTest::newRow("ostatni") << 3 << QStringList{u"a"_qs, u"b"_qs};
-        QTest::newRow("pierwszy") << 1 << QStringList{u"b"_qs, u"c"_qs};
-        QTest::newRow("nic zaznaczone") << 4 << QStringList{u"a"_qs, u"b"_qs, u"c"_qs};
+        QTest::newRow("ostatni") << 3 << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("pierwszy") << 1 << QStringList{u"b"_s, u"c"_s};
+        QTest::newRow("nic zaznaczone") << 4 << QStringList{u"a"_s, u"b"_s, u"c"_s};
     }
     void usuwanie() {
         QFETCH(int, k);
@@ -231,19 +233,19 @@ class TestWpisy : public QObject {
 
     void wpis_bez_linii_nie_liczy_sie() {
         auto t = tablica({"a"});
-        Twpis_bazy bez_linii = Twpis_bazy::z_tekstow({}, {}, u"12"_qs, u"1020 5558"_qs);
+        Twpis_bazy bez_linii = Twpis_bazy::z_tekstow({}, {}, u"12"_s, u"1020 5558"_s);
         QVERIFY(t->dodanie_elementu(bez_linii));
         QCOMPARE(t->ilosc_el_w_bazie(), 1);
-        QVERIFY(zapis_do_pliku_bazy(u"baza_odbiorcow.dat"_qs, *t));
-        QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_qs)).size(), rozmiar_wpisu);
+        QVERIFY(zapis_do_pliku_bazy(u"baza_odbiorcow.dat"_s, *t));
+        QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_s)).size(), rozmiar_wpisu);
     }
 
     void edycja_tylko_w_ksiedze() {
         auto t = tablica({"a", "b"});
-        t->wyedytowanie_elementu(3, Twpis_bazy::z_tekstow(u"poza"_qs));
-        QCOMPARE(pierwsze_linie(*t), (QStringList{u"a"_qs, u"b"_qs}));
-        t->wyedytowanie_elementu(2, Twpis_bazy::z_tekstow(u"B"_qs));
-        QCOMPARE(pierwsze_linie(*t), (QStringList{u"a"_qs, u"B"_qs}));
+        t->wyedytowanie_elementu(3, Twpis_bazy::z_tekstow(u"poza"_s));
+        QCOMPARE(pierwsze_linie(*t), (QStringList{u"a"_s, u"b"_s}));
+        t->wyedytowanie_elementu(2, Twpis_bazy::z_tekstow(u"B"_s));
+        QCOMPARE(pierwsze_linie(*t), (QStringList{u"a"_s, u"B"_s}));
     }
 
     void konto_nadawcy_data() {
@@ -251,26 +253,26 @@ class TestWpisy : public QObject {
         QTest::addColumn<QString>("nr_banku");
         QTest::addColumn<QString>("nr_rach");
         QTest::addColumn<QString>("konto");
-        QTest::newRow("pełne") << u"12"_qs << u"1020 5558"_qs << u"1111 2222 3333 4444"_qs
-                               << u"12 1020 5558 1111 2222 3333 4444"_qs;
+        QTest::newRow("pełne") << u"12"_s << u"1020 5558"_s << u"1111 2222 3333 4444"_s
+                               << u"12 1020 5558 1111 2222 3333 4444"_s;
         QTest::newRow("puste pola")
-            << u"  "_qs << u"         "_qs << QString(19, u' ') << QString(32, u' ');
-        QTest::newRow("księga tytułów") << QString() << QString() << QString() << u"  "_qs;
+            << u"  "_s << u"         "_s << QString(19, u' ') << QString(32, u' ');
+        QTest::newRow("księga tytułów") << QString() << QString() << QString() << u"  "_s;
     }
     void konto_nadawcy() {
         QFETCH(QString, lk);
         QFETCH(QString, nr_banku);
         QFETCH(QString, nr_rach);
         QFETCH(QString, konto);
-        QCOMPARE(::konto_nadawcy(Twpis_bazy::z_tekstow(u"N"_qs, {}, lk, nr_banku, nr_rach)), konto);
+        QCOMPARE(::konto_nadawcy(Twpis_bazy::z_tekstow(u"N"_s, {}, lk, nr_banku, nr_rach)), konto);
     }
 
     void dopisanie_tnie_do_pojemnosci() {
         const QString dluga = QString(120, u'a') + QString(80, u'ż');
-        const WynikDopisania w = dopisz_do_bazy(u"nadawcy"_qs, dluga, u"cd."_qs, u"123"_qs,
-                                                u"1020 5558 9"_qs, u"1111 2222 3333 4444 55"_qs);
+        const WynikDopisania w = dopisz_do_bazy(u"nadawcy"_s, dluga, u"cd."_s, u"123"_s,
+                                                u"1020 5558 9"_s, u"1111 2222 3333 4444 55"_s);
         QVERIFY(w.zapisany);
-        const QByteArray dane = czytaj_plik(plik(u"baza_nadawcow.dat"_qs));
+        const QByteArray dane = czytaj_plik(plik(u"baza_nadawcow.dat"_s));
         QCOMPARE(dane.size(), rozmiar_wpisu);
         QCOMPARE(dane.left(151), slot(std::string(120, 'a') + std::string(30, '\xBF'), 150));
         QCOMPARE(dane.mid(302),
@@ -278,63 +280,63 @@ class TestWpisy : public QObject {
     }
 
     void dopisanie_sortuje_i_zostawia_ksiege_w_tablicy() {
-        zapisz_plik(plik(u"baza_tytulow.dat"_qs),
+        zapisz_plik(plik(u"baza_tytulow.dat"_s),
                     rekord("Czynsz", "", "", "", "") + rekord(w1250("Prąd"), "", "", "", ""));
-        const WynikDopisania w = dopisz_do_bazy(u"tytuly"_qs, u"Gaz"_qs, u"za marzec"_qs);
+        const WynikDopisania w = dopisz_do_bazy(u"tytuly"_s, u"Gaz"_s, u"za marzec"_s);
         QVERIFY(w.zapisany);
         QCOMPARE(pierwsze_linie(tablica_wpisow),
-                 (QStringList{u"Czynsz"_qs, u"Gaz"_qs, u"Prąd"_qs}));
-        QCOMPARE(czytaj_plik(plik(u"baza_tytulow.dat"_qs)),
+                 (QStringList{u"Czynsz"_s, u"Gaz"_s, u"Prąd"_s}));
+        QCOMPARE(czytaj_plik(plik(u"baza_tytulow.dat"_s)),
                  rekord("Czynsz", "", "", "", "") + rekord("Gaz", "za marzec", "", "", "") +
                      rekord(w1250("Prąd"), "", "", "", ""));
     }
 
     void dopisanie_tytulu_po_odrzuconej_ksiedze_odbiorcow() {
         const QByteArray odbiorcy = rekord("Odbiorca A") + rekord("Odbiorca B");
-        zapisz_plik(plik(u"baza_odbiorcow.dat"_qs), odbiorcy);
+        zapisz_plik(plik(u"baza_odbiorcow.dat"_s), odbiorcy);
         // the address-book window loaded the recipients, the user added one and cancelled
         tablica_wpisow.czyszczenie_tablicy();
-        otwieranie_bazy(plik_bazy(u"odbiorcy"_qs));
-        tablica_wpisow.dodanie_elementu(Twpis_bazy::z_tekstow(u"Niezapisany"_qs));
+        otwieranie_bazy(plik_bazy(u"odbiorcy"_s));
+        tablica_wpisow.dodanie_elementu(Twpis_bazy::z_tekstow(u"Niezapisany"_s));
 
-        QVERIFY(dopisz_do_bazy(u"tytuly"_qs, u"Abonament"_qs).zapisany);
-        QCOMPARE(czytaj_plik(plik(u"baza_tytulow.dat"_qs)), rekord("Abonament", "", "", "", ""));
-        QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_qs)), odbiorcy);
+        QVERIFY(dopisz_do_bazy(u"tytuly"_s, u"Abonament"_s).zapisany);
+        QCOMPARE(czytaj_plik(plik(u"baza_tytulow.dat"_s)), rekord("Abonament", "", "", "", ""));
+        QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_s)), odbiorcy);
     }
 
     void dopisanie_do_pelnej_ksiegi() {
         QByteArray dane;
         for (int i = 0; i < 1001; ++i) dane += rekord(std::to_string(i));
-        zapisz_plik(plik(u"baza_odbiorcow.dat"_qs), dane);
-        const WynikDopisania w = dopisz_do_bazy(u"odbiorcy"_qs, u"Nowy"_qs);
+        zapisz_plik(plik(u"baza_odbiorcow.dat"_s), dane);
+        const WynikDopisania w = dopisz_do_bazy(u"odbiorcy"_s, u"Nowy"_s);
         QVERIFY(w.odczyt.za_duzo);
         QVERIFY(w.pelna);
         QVERIFY(!w.zapisany);
-        QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_qs)), dane);
+        QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_s)), dane);
     }
 
     void dopisanie_do_nieczytelnej_ksiegi() {
         // a book that cannot be read is not replaced by the one new entry
-        QVERIFY(QDir(katalog_.path()).mkdir(u"baza_nadawcow.dat"_qs));
-        const WynikDopisania w = dopisz_do_bazy(u"nadawcy"_qs, u"Nowy"_qs);
+        QVERIFY(QDir(katalog_.path()).mkdir(u"baza_nadawcow.dat"_s));
+        const WynikDopisania w = dopisz_do_bazy(u"nadawcy"_s, u"Nowy"_s);
         QCOMPARE(w.odczyt.stan, WynikOdczytu::blad_odczytu);
         QVERIFY(!w.zapisany);
-        QVERIFY(QFileInfo(plik(u"baza_nadawcow.dat"_qs)).isDir());
-        QVERIFY(QDir(katalog_.path()).rmdir(u"baza_nadawcow.dat"_qs));
+        QVERIFY(QFileInfo(plik(u"baza_nadawcow.dat"_s)).isDir());
+        QVERIFY(QDir(katalog_.path()).rmdir(u"baza_nadawcow.dat"_s));
     }
 
     void nieudany_zapis_zostawia_stary_plik() {
-        const QString sciezka = plik(u"baza_odbiorcow.dat"_qs);
+        const QString sciezka = plik(u"baza_odbiorcow.dat"_s);
         const QByteArray stare = rekord("Stary");
         zapisz_plik(sciezka, stare);
         QFile::setPermissions(sciezka, QFileDevice::ReadOwner | QFileDevice::ReadUser);
-        const WynikDopisania w = dopisz_do_bazy(u"odbiorcy"_qs, u"Nowy"_qs);
+        const WynikDopisania w = dopisz_do_bazy(u"odbiorcy"_s, u"Nowy"_s);
         QFile::setPermissions(sciezka, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(w.odczyt.stan, WynikOdczytu::ok);
         QVERIFY(!w.zapisany);
         QCOMPARE(czytaj_plik(sciezka), stare);
         QCOMPARE(QDir(katalog_.path()).entryList(QDir::Files),
-                 QStringList{u"baza_odbiorcow.dat"_qs});
+                 QStringList{u"baza_odbiorcow.dat"_s});
     }
 
     void blad_zapisu_urzadzenia() {

@@ -18,6 +18,8 @@
 #include <functional>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 enum class Awaria { zapis_w_polowie, podmiana, brak_folderu, plik_zniknal };
@@ -80,7 +82,7 @@ Format plik_przelewow(const QString& nazwa) {
                     QTest::qFail("niezapisane zmiany zgubione", __FILE__, __LINE__);
                 return ok;
             },
-            u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs};
+            u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_s};
 }
 
 // A book is saved by "OK" of the address-book window into the program's folder.
@@ -111,12 +113,12 @@ Format ksiazka(const QString& rodzaj) {
                 tablica_wpisow.czyszczenie_tablicy();
                 return zapisano;
             },
-            u"Nie udało sie zapisać zmian!"_qs};
+            u"Nie udało sie zapisać zmian!"_s};
 }
 
 // The print settings are written by "OK" of the preferences window.
 Format ustawienia_wydruku() {
-    return {u"config.ini"_qs,
+    return {u"config.ini"_s,
             [](const QString& sciezka) {
                 qputenv("VANDORIA_DIR", QFileInfo(sciezka).absolutePath().toLocal8Bit());
                 zapisz_plik(sciezka, "[SETTINGS]\r\ntyp_formularza=2\r\nmargin_top=33\r\n");
@@ -125,17 +127,17 @@ Format ustawienia_wydruku() {
                 qputenv("VANDORIA_DIR", QFileInfo(sciezka).absolutePath().toLocal8Bit());
                 Tpreferencje preferencje;
                 preferencje.FormShow();
-                preferencje.margines_gorny->setText(u"17"_qs);
+                preferencje.margines_gorny->setText(u"17"_s);
                 const qsizetype przed = Dialogi::Test::teksty().size();
                 preferencje.b_okClick();
                 return Dialogi::Test::teksty().size() == przed;
             },
-            u"Nie udało sie zapisać zmian konfiguracyjnych!"_qs, 20};
+            u"Nie udało sie zapisać zmian konfiguracyjnych!"_s, 20};
 }
 
 // The CSV export of the main window, over an older export.
 Format eksport_csv() {
-    return {u"raport.csv"_qs,
+    return {u"raport.csv"_s,
             [](const QString& sciezka) { zapisz_plik(sciezka, "\"DATA\";\"stary\"\r"); },
             [](const QString& sciezka) {
                 okno = std::make_unique<Tglowne_okno>();
@@ -145,18 +147,18 @@ Format eksport_csv() {
                 if (QFile::exists(sciezka)) Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Tak);
                 const qsizetype przed = Dialogi::Test::teksty().size();
                 okno->EksportujdoCSV1Click();
-                return Dialogi::Test::teksty().filter(u"błąd"_qs).size() ==
-                       Dialogi::Test::teksty().mid(0, przed).filter(u"błąd"_qs).size();
+                return Dialogi::Test::teksty().filter(u"błąd"_s).size() ==
+                       Dialogi::Test::teksty().mid(0, przed).filter(u"błąd"_s).size();
             },
-            u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs};
+            u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_s};
 }
 
 QList<Format> formaty() {
-    return {plik_przelewow(u"konto.p2"_qs),
-            plik_przelewow(u"konto.vando"_qs),
-            ksiazka(u"odbiorcy"_qs),
-            ksiazka(u"nadawcy"_qs),
-            ksiazka(u"tytuly"_qs),
+    return {plik_przelewow(u"konto.p2"_s),
+            plik_przelewow(u"konto.vando"_s),
+            ksiazka(u"odbiorcy"_s),
+            ksiazka(u"nadawcy"_s),
+            ksiazka(u"tytuly"_s),
             ustawienia_wydruku(),
             eksport_csv()};
 }
@@ -190,7 +192,7 @@ class TestAwarie : public QObject {
         SeamDialogow seam;
         QTemporaryDir katalog;
         const QString folder =
-            awaria == Awaria::brak_folderu ? katalog.filePath(u"nie_ma"_qs) : katalog.path();
+            awaria == Awaria::brak_folderu ? katalog.filePath(u"nie_ma"_s) : katalog.path();
         const QString sciezka = folder + u'/' + f.nazwa;
         if (awaria != Awaria::brak_folderu) f.przygotuj(sciezka);
         if (awaria == Awaria::plik_zniknal) {
@@ -209,7 +211,7 @@ class TestAwarie : public QObject {
             QVERIFY(!f.zapisz(sciezka));
         }
         QVERIFY2(Dialogi::Test::teksty().contains(f.komunikat),
-                 qPrintable(Dialogi::Test::teksty().join(u"|"_qs)));
+                 qPrintable(Dialogi::Test::teksty().join(u"|"_s)));
         QCOMPARE(czytaj_plik(sciezka), stare);
         QCOMPARE(QDir(katalog.path()).entryList(QDir::Files | QDir::Hidden),
                  awaria == Awaria::brak_folderu ? QStringList{} : QStringList{f.nazwa});

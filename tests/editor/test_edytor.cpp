@@ -23,9 +23,11 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString tekst_pustego = u"Nie wypełniłeś niezbędnych pól! Uzupełnij pierwsze pole."_qs;
+const QString tekst_pustego = u"Nie wypełniłeś niezbędnych pól! Uzupełnij pierwsze pole."_s;
 
 // An order as the editor stores it.
 Tprzelew zapisany(const char* odbiorca = "Zenon") {
@@ -129,10 +131,10 @@ class TestEdytor : public QObject {
     void nowy_przelew_z_sama_nazwa() {
         SeamDialogow seam;
         otworz_nowy();
-        QCOMPARE(edytor_->windowTitle(), u"Nowy przelew"_qs);
+        QCOMPARE(edytor_->windowTitle(), u"Nowy przelew"_s);
         QVERIFY(!edycja_przelewu);
         QCOMPARE(QApplication::focusWidget(), edytor_->nazwa_odbiorcy1);
-        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"Jan"_qs);
+        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"Jan"_s);
         zapisz();
 
         QVERIFY(!edytor_->isVisible());
@@ -151,7 +153,7 @@ class TestEdytor : public QObject {
         QCOMPARE(p.czy_przelew, 1);
         QVERIFY(p.tytulem1.empty() && p.nazwa_nadawcy1.empty() && p.dodatkowe.empty());
         QCOMPARE(wiersz_listy(*glowne_, 1),
-                 (QStringList{u"Jan"_qs, QString(), QString(32, u' '), u"0,00 zł"_qs, QString()}));
+                 (QStringList{u"Jan"_s, QString(), QString(32, u' '), u"0,00 zł"_s, QString()}));
         QVERIFY(rejestr().plik_zmieniony);
         QVERIFY(rejestr().plik_ma_nazwe);
         QVERIFY(glowne_->FileSaveItem->isEnabled());
@@ -161,21 +163,21 @@ class TestEdytor : public QObject {
     void wszystkie_pola_trafiaja_do_wiersza() {
         SeamDialogow seam;
         otworz_nowy();
-        wpisz(edytor_->nazwa_odbiorcy1, u"Łukasz"_qs);
-        QTest::keyClicks(edytor_->nazwa_odbiorcy2, u"cd."_qs);
-        QTest::keyClicks(edytor_->lk, u"12"_qs);
-        QTest::keyClicks(edytor_->nr_banku_odbiorcy, u"10205558"_qs);
-        QTest::keyClicks(edytor_->nr_rach_odbiorcy, u"11112222333344"_qs);
-        QTest::keyClicks(edytor_->kwota, u"125"_qs);
-        QTest::keyClicks(edytor_->kwota100, u"7"_qs);
-        QTest::keyClicks(edytor_->nr_rach_nadawcy, u"34567890123456789012345678"_qs);
-        QTest::keyClicks(edytor_->nazwa_nadawcy1, u"Jan"_qs);
-        QTest::keyClicks(edytor_->nazwa_nadawcy2, u"Kowalski"_qs);
-        QTest::keyClicks(edytor_->tytulem1, u"czynsz"_qs);
-        QTest::keyClicks(edytor_->tytulem2, u"marzec"_qs);
-        QTest::keyClicks(edytor_->dodatkowe, u"inf"_qs);
+        wpisz(edytor_->nazwa_odbiorcy1, u"Łukasz"_s);
+        QTest::keyClicks(edytor_->nazwa_odbiorcy2, u"cd."_s);
+        QTest::keyClicks(edytor_->lk, u"12"_s);
+        QTest::keyClicks(edytor_->nr_banku_odbiorcy, u"10205558"_s);
+        QTest::keyClicks(edytor_->nr_rach_odbiorcy, u"11112222333344"_s);
+        QTest::keyClicks(edytor_->kwota, u"125"_s);
+        QTest::keyClicks(edytor_->kwota100, u"7"_s);
+        QTest::keyClicks(edytor_->nr_rach_nadawcy, u"34567890123456789012345678"_s);
+        QTest::keyClicks(edytor_->nazwa_nadawcy1, u"Jan"_s);
+        QTest::keyClicks(edytor_->nazwa_nadawcy2, u"Kowalski"_s);
+        QTest::keyClicks(edytor_->tytulem1, u"czynsz"_s);
+        QTest::keyClicks(edytor_->tytulem2, u"marzec"_s);
+        QTest::keyClicks(edytor_->dodatkowe, u"inf"_s);
         edytor_->symbol->setCursorPosition(0);
-        QTest::keyClicks(edytor_->symbol, u"51"_qs);
+        QTest::keyClicks(edytor_->symbol, u"51"_s);
         edytor_->MonthCalendar1->setSelectedDate(QDate(2008, 3, 15));
         edytor_->MonthCalendar1Click();
         zapisz();
@@ -198,15 +200,15 @@ class TestEdytor : public QObject {
         QCOMPARE(b(p.dodatkowe), QByteArray("inf"));
         QCOMPARE(
             wiersz_listy(*glowne_, 1).mid(1, 3),
-            (QStringList{u"Czynsz"_qs, u"12 1020 5558 1111 2222 3333 44  "_qs, u"125,07 zł"_qs}));
+            (QStringList{u"Czynsz"_s, u"12 1020 5558 1111 2222 3333 44  "_s, u"125,07 zł"_s}));
     }
 
     void pusta_nazwa_odrzucona_data() {
         QTest::addColumn<QString>("nazwa");
         QTest::addColumn<bool>("edycja");
         QTest::newRow("pusta, nowy") << QString() << false;
-        QTest::newRow("trzy spacje, nowy") << u"   "_qs << false;
-        QTest::newRow("spacje, edycja") << u"  "_qs << true;
+        QTest::newRow("trzy spacje, nowy") << u"   "_s << false;
+        QTest::newRow("spacje, edycja") << u"  "_s << true;
     }
     void pusta_nazwa_odrzucona() {
         QFETCH(QString, nazwa);
@@ -221,12 +223,12 @@ class TestEdytor : public QObject {
         }
         QTest::keyClicks(edytor_->nazwa_odbiorcy1, nazwa);
         edytor_->kwota100->selectAll();
-        QTest::keyClicks(edytor_->kwota100, u"5"_qs);
+        QTest::keyClicks(edytor_->kwota100, u"5"_s);
         zapisz();
 
         QCOMPARE(Dialogi::Test::teksty(), QStringList{tekst_pustego});
         QVERIFY(edytor_->isVisible());
-        QCOMPARE(edytor_->kwota100->text(), u"05"_qs);  // completion ran before the check
+        QCOMPARE(edytor_->kwota100->text(), u"05"_s);  // completion ran before the check
         QCOMPARE(rejestr().tablica_przelewow.ilosc_el(), 1);
         QCOMPARE(wiersz(1), zapisany());
         QVERIFY(!rejestr().plik_zmieniony);
@@ -239,11 +241,11 @@ class TestEdytor : public QObject {
         QTest::addColumn<bool>("jest");
         QTest::newRow("bez zmian") << QString() << false << false;
         QTest::newRow("bez zmian nie czysci") << QString() << true << true;
-        QTest::newRow("tylko grosze") << u"grosze"_qs << false << true;
-        QTest::newRow("tylko symbol") << u"symbol"_qs << false << true;
-        QTest::newRow("tylko rodzaj") << u"rodzaj"_qs << false << true;
-        QTest::newRow("tylko data") << u"data"_qs << false << true;
-        QTest::newRow("konto nadawcy") << u"nadawca"_qs << false << true;
+        QTest::newRow("tylko grosze") << u"grosze"_s << false << true;
+        QTest::newRow("tylko symbol") << u"symbol"_s << false << true;
+        QTest::newRow("tylko rodzaj") << u"rodzaj"_s << false << true;
+        QTest::newRow("tylko data") << u"data"_s << false << true;
+        QTest::newRow("konto nadawcy") << u"nadawca"_s << false << true;
     }
     void wykrywanie_zmian() {
         QFETCH(QString, zmiana);
@@ -253,19 +255,19 @@ class TestEdytor : public QObject {
         z_wierszami({zapisany("Adam"), zapisany()});
         rejestr().plik_zmieniony = bylo;
         otworz_wiersz(2);
-        QCOMPARE(edytor_->windowTitle(), u"Edycja przelewu"_qs);
+        QCOMPARE(edytor_->windowTitle(), u"Edycja przelewu"_s);
         QVERIFY(edycja_przelewu);
-        if (zmiana == u"grosze"_qs) {
+        if (zmiana == u"grosze"_s) {
             edytor_->kwota100->selectAll();
-            QTest::keyClicks(edytor_->kwota100, u"51"_qs);
-        } else if (zmiana == u"symbol"_qs) {
+            QTest::keyClicks(edytor_->kwota100, u"51"_s);
+        } else if (zmiana == u"symbol"_s) {
             edytor_->symbol->setCursorPosition(1);
-            QTest::keyClicks(edytor_->symbol, u"7"_qs);
-        } else if (zmiana == u"rodzaj"_qs) {
+            QTest::keyClicks(edytor_->symbol, u"7"_s);
+        } else if (zmiana == u"rodzaj"_s) {
             QTest::mouseClick(edytor_->rb_wplata, Qt::LeftButton);
-        } else if (zmiana == u"data"_qs) {
+        } else if (zmiana == u"data"_s) {
             QTest::mouseClick(edytor_->btn_usun_date, Qt::LeftButton);
-        } else if (zmiana == u"nadawca"_qs) {
+        } else if (zmiana == u"nadawca"_s) {
             edytor_->nr_rach_nadawcy->setCursorPosition(31);
             QTest::keyClick(edytor_->nr_rach_nadawcy, Qt::Key_Backspace);
         }
@@ -283,14 +285,14 @@ class TestEdytor : public QObject {
         z_wierszami({zapisany("Adam"), zapisany()});
         otworz_wiersz(2);
         edytor_->tytulem1->selectAll();
-        wpisz(edytor_->tytulem1, u"Prąd"_qs);
-        QTest::keyClicks(edytor_->kwota, u"0"_qs);
+        wpisz(edytor_->tytulem1, u"Prąd"_s);
+        QTest::keyClicks(edytor_->kwota, u"0"_s);
         zapisz();
         QCOMPARE(b(wiersz(2).tytulem1), QByteArray::fromStdString(w1250("Prąd")));
         QCOMPARE(b(wiersz(2).kwota), QByteArray("120"));
         QCOMPARE(wiersz_listy(*glowne_, 2),
-                 (QStringList{u"Zenon"_qs, u"Prąd"_qs, u"12 1020 5558 1111 2222 3333 4444"_qs,
-                              u"120,50 zł"_qs, u"15.03.2008"_qs}));
+                 (QStringList{u"Zenon"_s, u"Prąd"_s, u"12 1020 5558 1111 2222 3333 4444"_s,
+                              u"120,50 zł"_s, u"15.03.2008"_s}));
         QCOMPARE(glowne_->zaznaczony_el(), 2);
     }
 
@@ -320,27 +322,27 @@ class TestEdytor : public QObject {
 
     void wielka_litera_po_wyjsciu_z_pola() {
         otworz_nowy();
-        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"zenon"_qs);
+        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"zenon"_s);
         QTest::keyClick(edytor_->nazwa_odbiorcy1, Qt::Key_Tab);
-        QCOMPARE(edytor_->nazwa_odbiorcy1->text(), u"Zenon"_qs);
+        QCOMPARE(edytor_->nazwa_odbiorcy1->text(), u"Zenon"_s);
         edytor_->tytulem1->setFocus();
-        QTest::keyClicks(edytor_->tytulem1, u"czynsz"_qs);
-        QCOMPARE(edytor_->tytulem1->text(), u"czynsz"_qs);
+        QTest::keyClicks(edytor_->tytulem1, u"czynsz"_s);
+        QCOMPARE(edytor_->tytulem1->text(), u"czynsz"_s);
         edytor_->tytulem2->setFocus();
-        QCOMPARE(edytor_->tytulem1->text(), u"Czynsz"_qs);
+        QCOMPARE(edytor_->tytulem1->text(), u"Czynsz"_s);
     }
 
     void kwoty_w_polach() {
         otworz_nowy();
         edytor_->kwota->setFocus();
-        QTest::keyClicks(edytor_->kwota, u"1x2a"_qs);
-        QCOMPARE(edytor_->kwota->text(), u"12"_qs);
+        QTest::keyClicks(edytor_->kwota, u"1x2a"_s);
+        QCOMPARE(edytor_->kwota->text(), u"12"_s);
         edytor_->kwota->clear();
         QTest::keyClick(edytor_->kwota, Qt::Key_Tab);  // into kwota100
-        QCOMPARE(edytor_->kwota->text(), u"0"_qs);
-        QTest::keyClicks(edytor_->kwota100, u"5"_qs);
+        QCOMPARE(edytor_->kwota->text(), u"0"_s);
+        QTest::keyClicks(edytor_->kwota100, u"5"_s);
         QTest::keyClick(edytor_->kwota100, Qt::Key_Tab);
-        QCOMPARE(edytor_->kwota100->text(), u"05"_qs);
+        QCOMPARE(edytor_->kwota100->text(), u"05"_s);
         QCOMPARE(edytor_->kwota->maxLength(), 6);
         QCOMPARE(edytor_->kwota100->maxLength(), 2);
     }
@@ -348,15 +350,15 @@ class TestEdytor : public QObject {
     void wplata_wylacza_konto_nadawcy_ale_je_zachowuje() {
         SeamDialogow seam;
         otworz_nowy();
-        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"Jan"_qs);
-        QTest::keyClicks(edytor_->nr_rach_nadawcy, u"12"_qs);
+        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"Jan"_s);
+        QTest::keyClicks(edytor_->nr_rach_nadawcy, u"12"_s);
         QCOMPARE(edytor_->nr_rach_nadawcy->palette().color(QPalette::Base), QColor(255, 255, 255));
         QTest::mouseClick(edytor_->rb_wplata, Qt::LeftButton);
         QVERIFY(edytor_->rb_wplata->isChecked() && !edytor_->rb_przelew->isChecked());
         QVERIFY(!edytor_->nr_rach_nadawcy->isEnabled());
         QCOMPARE(edytor_->nr_rach_nadawcy->palette().color(QPalette::Base),
                  QApplication::palette().color(QPalette::Button));
-        QCOMPARE(edytor_->nr_rach_nadawcy->tekst().left(2), u"12"_qs);
+        QCOMPARE(edytor_->nr_rach_nadawcy->tekst().left(2), u"12"_s);
         zapisz();
         QCOMPARE(wiersz(1).czy_przelew, 0);
         QCOMPARE(b(wiersz(1).nr_rach_nadawcy).left(2), QByteArray("12"));
@@ -377,13 +379,13 @@ class TestEdytor : public QObject {
         otworz_wiersz(1);
         QVERIFY(edytor_->rb_wplata->isChecked() && !edytor_->rb_przelew->isChecked());
         QVERIFY(!edytor_->nr_rach_nadawcy->isEnabled());
-        QCOMPARE(edytor_->nr_rach_nadawcy->tekst(), u"34 5678 9012 3456 7890 1234 5678"_qs);
+        QCOMPARE(edytor_->nr_rach_nadawcy->tekst(), u"34 5678 9012 3456 7890 1234 5678"_s);
         // A new order afterwards starts as a transfer again.
         schowaj();
         otworz_nowy();
         QVERIFY(edytor_->rb_przelew->isChecked() && edytor_->nr_rach_nadawcy->isEnabled());
         QCOMPARE(edytor_->nr_rach_nadawcy->tekst(), QString(32, u' '));
-        QCOMPARE(edytor_->symbol->tekst(), u"06"_qs);
+        QCOMPARE(edytor_->symbol->tekst(), u"06"_s);
     }
 
     void data_z_kalendarza() {
@@ -415,10 +417,10 @@ class TestEdytor : public QObject {
         QTest::newRow("jedna spacja")
             << QByteArray(" ") << QString() << QDate::currentDate() << QByteArray();
         QTest::newRow("pusta") << QByteArray() << QString() << QDate::currentDate() << QByteArray();
-        QTest::newRow("z kropkami") << QByteArray("15.03.2008") << u"15.03.2008"_qs
+        QTest::newRow("z kropkami") << QByteArray("15.03.2008") << u"15.03.2008"_s
                                     << QDate(2008, 3, 15) << QByteArray("15.03.2008");
         // Unreadable: the calendar keeps the date it had.
-        QTest::newRow("nie data") << QByteArray("kiedys") << u"kiedys"_qs << QDate(2001, 1, 1)
+        QTest::newRow("nie data") << QByteArray("kiedys") << u"kiedys"_s << QDate(2001, 1, 1)
                                   << QByteArray("kiedys");
     }
     void data_przy_otwarciu() {
@@ -442,14 +444,14 @@ class TestEdytor : public QObject {
             rejestr().tablica_przelewow.dopisz(zapisany());
         glowne_->odswiezanie();
         otworz_nowy();
-        wpisz(edytor_->nazwa_odbiorcy1, u"Tysiąc pierwszy"_qs);
+        wpisz(edytor_->nazwa_odbiorcy1, u"Tysiąc pierwszy"_s);
         zapisz();
         QCOMPARE(
             Dialogi::Test::teksty(),
             QStringList{
-                u"Lista przelewów jest pełna: można w niej przechowywać najwyżej 1000 przelewów."_qs});
+                u"Lista przelewów jest pełna: można w niej przechowywać najwyżej 1000 przelewów."_s});
         QVERIFY(edytor_->isVisible());
-        QCOMPARE(edytor_->nazwa_odbiorcy1->text(), u"Tysiąc pierwszy"_qs);
+        QCOMPARE(edytor_->nazwa_odbiorcy1->text(), u"Tysiąc pierwszy"_s);
         QCOMPARE(rejestr().tablica_przelewow.ilosc_el(), 1000);
         QCOMPARE(wiersz(1000), zapisany());
         QCOMPARE(glowne_->model_listy->rowCount(), 1000);
@@ -466,20 +468,20 @@ class TestEdytor : public QObject {
         z_wierszami({zapisany()});
         otworz_wiersz(1);
         edytor_->nazwa_odbiorcy1->selectAll();
-        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"Inny"_qs);
+        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"Inny"_s);
         if (krzyzyk)
             edytor_->close();
         else
             QTest::mouseClick(edytor_->anuluj_edycja, Qt::LeftButton);
         QVERIFY(!edytor_->isVisible());
         QCOMPARE(wiersz(1), zapisany());
-        QCOMPARE(wiersz_listy(*glowne_, 1).first(), u"Zenon"_qs);
+        QCOMPARE(wiersz_listy(*glowne_, 1).first(), u"Zenon"_s);
         QVERIFY(!rejestr().plik_zmieniony);
     }
 
     void escape_nie_zamyka() {
         otworz_nowy();
-        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"Jan"_qs);
+        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"Jan"_s);
         QTest::keyClick(edytor_->nazwa_odbiorcy1, Qt::Key_Escape);
         QVERIFY(edytor_->isVisible());
     }
@@ -489,35 +491,35 @@ class TestEdytor : public QObject {
     void przejscia_przy_pisaniu_konta() {
         otworz_nowy();
         edytor_->lk->setFocus();
-        QTest::keyClicks(edytor_->lk, u"1"_qs);
+        QTest::keyClicks(edytor_->lk, u"1"_s);
         QCOMPARE(QApplication::focusWidget(), edytor_->lk);
         QTest::keyClick(edytor_->lk, Qt::Key_Tab);
         QVERIFY(czy_czerwone(edytor_->lk));
         // The second digit later carries on to the bank number, painting lk normal on the way out.
         edytor_->lk->setFocus();
         edytor_->lk->setCursorPosition(1);
-        QTest::keyClicks(edytor_->lk, u"2"_qs);
+        QTest::keyClicks(edytor_->lk, u"2"_s);
         QCOMPARE(QApplication::focusWidget(), edytor_->nr_banku_odbiorcy);
         QCOMPARE(edytor_->nr_banku_odbiorcy->cursorPosition(), 0);
         QVERIFY(!czy_czerwone(edytor_->lk));
 
-        QTest::keyClicks(edytor_->nr_banku_odbiorcy, u"1020555"_qs);
+        QTest::keyClicks(edytor_->nr_banku_odbiorcy, u"1020555"_s);
         QCOMPARE(QApplication::focusWidget(), edytor_->nr_banku_odbiorcy);
         QTest::keyClick(edytor_->nr_banku_odbiorcy, Qt::Key_Tab);
         QVERIFY(!wynik_sprawdzenia);
         QVERIFY(czy_czerwone(edytor_->nr_banku_odbiorcy));
         edytor_->nr_banku_odbiorcy->setFocus();
         edytor_->nr_banku_odbiorcy->setCursorPosition(8);
-        QTest::keyClicks(edytor_->nr_banku_odbiorcy, u"8"_qs);
+        QTest::keyClicks(edytor_->nr_banku_odbiorcy, u"8"_s);
         QCOMPARE(QApplication::focusWidget(), edytor_->nr_rach_odbiorcy);
         QCOMPARE(edytor_->nr_rach_odbiorcy->cursorPosition(), 0);
         QVERIFY(!czy_czerwone(edytor_->nr_banku_odbiorcy));
 
         // The account was passed through on the way back to the bank number.
         QVERIFY(czy_czerwone(edytor_->nr_rach_odbiorcy));
-        QTest::keyClicks(edytor_->nr_rach_odbiorcy, u"111122223333444"_qs);
+        QTest::keyClicks(edytor_->nr_rach_odbiorcy, u"111122223333444"_s);
         QVERIFY(czy_czerwone(edytor_->nr_rach_odbiorcy));
-        QTest::keyClicks(edytor_->nr_rach_odbiorcy, u"4"_qs);
+        QTest::keyClicks(edytor_->nr_rach_odbiorcy, u"4"_s);
         QVERIFY(!czy_czerwone(edytor_->nr_rach_odbiorcy));  // normal with the 16th digit
         QCOMPARE(QApplication::focusWidget(), edytor_->nr_rach_odbiorcy);
         QTest::keyClick(edytor_->nr_rach_odbiorcy, Qt::Key_Backspace);
@@ -558,9 +560,9 @@ class TestEdytor : public QObject {
         QVERIFY(!(edytor_->windowFlags() & Qt::WindowMinimizeButtonHint));
         QCOMPARE(edytor_->height(), 330);
         QVERIFY(edytor_->width() >= 517);
-        QCOMPARE(edytor_->lk->tekst(), u"  "_qs);
+        QCOMPARE(edytor_->lk->tekst(), u"  "_s);
         QCOMPARE(edytor_->nr_rach_nadawcy->tekst().size(), 32);
-        QCOMPARE(edytor_->symbol->tekst(), u"06"_qs);
+        QCOMPARE(edytor_->symbol->tekst(), u"06"_s);
         for (QLineEdit* p :
              {edytor_->nazwa_odbiorcy1, edytor_->nazwa_odbiorcy2, edytor_->nazwa_nadawcy1,
               edytor_->nazwa_nadawcy2, edytor_->tytulem1, edytor_->tytulem2})
@@ -581,10 +583,10 @@ class TestEdytor : public QObject {
               edytor_->wybierz_wpis_nad, edytor_->wybierz_tytul})
             QVERIFY(b->isEnabled());
         QVERIFY(!edytor_->drukuj_w_edycji_przelew->icon().isNull());
-        QCOMPARE(edytor_->podglad_wydruku_w_edycji->text(), u"Podgląd wydruku"_qs);
-        QCOMPARE(edytor_->kalendarz_button->toolTip(), u"Ustal date dla tego przelewu"_qs);
-        QCOMPARE(edytor_->wybierz_wpis_nad->toolTip(), u"Wybierz nadawcę z bazy nadawców"_qs);
-        QCOMPARE(edytor_->anuluj_edycja->toolTip(), u"Anuluj tworzenie przelewu"_qs);
+        QCOMPARE(edytor_->podglad_wydruku_w_edycji->text(), u"Podgląd wydruku"_s);
+        QCOMPARE(edytor_->kalendarz_button->toolTip(), u"Ustal date dla tego przelewu"_s);
+        QCOMPARE(edytor_->wybierz_wpis_nad->toolTip(), u"Wybierz nadawcę z bazy nadawców"_s);
+        QCOMPARE(edytor_->anuluj_edycja->toolTip(), u"Anuluj tworzenie przelewu"_s);
         // ...but never shown.
         QWidget* przycisk = edytor_->kalendarz_button;
         QHelpEvent pytanie(QEvent::ToolTip, QPoint(2, 2), przycisk->mapToGlobal(QPoint(2, 2)));
@@ -646,13 +648,13 @@ class TestEdytor : public QObject {
             for (QWidget* b : dzieci)
                 if (a != b && a->isVisible() && b->isVisible())
                     QVERIFY2(!a->geometry().intersects(b->geometry()),
-                             qPrintable(a->objectName() + u" / "_qs + b->objectName()));
+                             qPrintable(a->objectName() + u" / "_s + b->objectName()));
     }
 
     void tekst_spoza_strony_kodowej_sie_nie_wpisze() {
         otworz_nowy();
-        wpisz(edytor_->nazwa_odbiorcy1, u"Żółć→€"_qs);
-        QCOMPARE(edytor_->nazwa_odbiorcy1->text(), u"Żółć€"_qs);
+        wpisz(edytor_->nazwa_odbiorcy1, u"Żółć→€"_s);
+        QCOMPARE(edytor_->nazwa_odbiorcy1->text(), u"Żółć€"_s);
     }
 
     // --- the main window's commands
@@ -672,17 +674,17 @@ class TestEdytor : public QObject {
 
         QTimer::singleShot(0, this, [&] {
             pokazany = edytor_->isVisible();
-            QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"Nowy"_qs);
+            QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"Nowy"_s);
             QTest::mouseClick(edytor_->zapisz_edycja, Qt::LeftButton);
         });
         glowne_->ListViewNew();
         QVERIFY(pokazany);
         QCOMPARE(rejestr().tablica_przelewow.ilosc_el(), 2);
-        QCOMPARE(wiersz_listy(*glowne_, 2).first(), u"Nowy"_qs);
+        QCOMPARE(wiersz_listy(*glowne_, 2).first(), u"Nowy"_s);
 
         glowne_->zaznacz_wiersz(1);
         QTimer::singleShot(0, this, [&] {
-            pokazany = edytor_->isVisible() && edytor_->nazwa_odbiorcy1->text() == u"Zenon"_qs;
+            pokazany = edytor_->isVisible() && edytor_->nazwa_odbiorcy1->text() == u"Zenon"_s;
             QTest::mouseClick(edytor_->anuluj_edycja, Qt::LeftButton);
         });
         glowne_->edycja();

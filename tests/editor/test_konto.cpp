@@ -8,11 +8,13 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-const QString maska_lk = u"!99;1; "_qs;
-const QString maska_banku = u"!9999 9999;1; "_qs;
-const QString maska_rachunku = u"!9999 9999 9999 9999;1; "_qs;
-const QString maska_nadawcy = u"!99 9999 9999 9999 9999 9999 9999;1; "_qs;
+const QString maska_lk = u"!99;1; "_s;
+const QString maska_banku = u"!9999 9999;1; "_s;
+const QString maska_rachunku = u"!9999 9999 9999 9999;1; "_s;
+const QString maska_nadawcy = u"!99 9999 9999 9999 9999 9999 9999;1; "_s;
 }  // namespace
 
 class TestKonto : public QObject {
@@ -22,43 +24,43 @@ class TestKonto : public QObject {
         QTest::addColumn<QString>("czesc");  // "lk", "bank", "rach"
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<bool>("kompletna");
-        QTest::newRow("lk pelne") << u"lk"_qs << u"12"_qs << true;
-        QTest::newRow("lk luka z przodu") << u"lk"_qs << u" 2"_qs << false;
-        QTest::newRow("lk luka z tylu") << u"lk"_qs << u"1 "_qs << false;
-        QTest::newRow("lk puste") << u"lk"_qs << u"  "_qs << false;
-        QTest::newRow("bank pelny") << u"bank"_qs << u"1020 5558"_qs << true;
-        QTest::newRow("bank luka w 1. grupie") << u"bank"_qs << u"10 0 5558"_qs << false;
-        QTest::newRow("bank bez 8. cyfry") << u"bank"_qs << u"1020 555 "_qs << false;
-        QTest::newRow("bank pusty") << u"bank"_qs << u"         "_qs << false;
-        QTest::newRow("bank za krotki") << u"bank"_qs << u"1020 555"_qs << false;
+        QTest::newRow("lk pelne") << u"lk"_s << u"12"_s << true;
+        QTest::newRow("lk luka z przodu") << u"lk"_s << u" 2"_s << false;
+        QTest::newRow("lk luka z tylu") << u"lk"_s << u"1 "_s << false;
+        QTest::newRow("lk puste") << u"lk"_s << u"  "_s << false;
+        QTest::newRow("bank pelny") << u"bank"_s << u"1020 5558"_s << true;
+        QTest::newRow("bank luka w 1. grupie") << u"bank"_s << u"10 0 5558"_s << false;
+        QTest::newRow("bank bez 8. cyfry") << u"bank"_s << u"1020 555 "_s << false;
+        QTest::newRow("bank pusty") << u"bank"_s << u"         "_s << false;
+        QTest::newRow("bank za krotki") << u"bank"_s << u"1020 555"_s << false;
         // Only digit positions count; a separator position is never looked at.
-        QTest::newRow("bank z innym separatorem") << u"bank"_qs << u"1020-5558"_qs << true;
-        QTest::newRow("rach pelny") << u"rach"_qs << u"1111 2222 3333 4444"_qs << true;
-        QTest::newRow("rach luka w 1. grupie") << u"rach"_qs << u" 111 2222 3333 4444"_qs << false;
-        QTest::newRow("rach luka w 2. grupie") << u"rach"_qs << u"1111 22 2 3333 4444"_qs << false;
-        QTest::newRow("rach luka w 3. grupie") << u"rach"_qs << u"1111 2222 333  4444"_qs << false;
-        QTest::newRow("rach luka w 4. grupie") << u"rach"_qs << u"1111 2222 3333 444 "_qs << false;
+        QTest::newRow("bank z innym separatorem") << u"bank"_s << u"1020-5558"_s << true;
+        QTest::newRow("rach pelny") << u"rach"_s << u"1111 2222 3333 4444"_s << true;
+        QTest::newRow("rach luka w 1. grupie") << u"rach"_s << u" 111 2222 3333 4444"_s << false;
+        QTest::newRow("rach luka w 2. grupie") << u"rach"_s << u"1111 22 2 3333 4444"_s << false;
+        QTest::newRow("rach luka w 3. grupie") << u"rach"_s << u"1111 2222 333  4444"_s << false;
+        QTest::newRow("rach luka w 4. grupie") << u"rach"_s << u"1111 2222 3333 444 "_s << false;
     }
     void kompletnosc() {
         QFETCH(QString, czesc);
         QFETCH(QString, tekst);
         QFETCH(bool, kompletna);
-        const bool wynik = czesc == u"lk"_qs     ? lk_kompletny(tekst)
-                           : czesc == u"bank"_qs ? nr_banku_kompletny(tekst)
+        const bool wynik = czesc == u"lk"_s     ? lk_kompletny(tekst)
+                           : czesc == u"bank"_s ? nr_banku_kompletny(tekst)
                                                  : nr_rach_kompletny(tekst);
         QCOMPARE(wynik, kompletna);
     }
 
     void laczenie_i_dzielenie() {
         const QString jednolite =
-            polacz_konto(u"12"_qs, u"1020 5558"_qs, u"1111 2222 3333 4444"_qs);
-        QCOMPARE(jednolite, u"12 1020 5558 1111 2222 3333 4444"_qs);
+            polacz_konto(u"12"_s, u"1020 5558"_s, u"1111 2222 3333 4444"_s);
+        QCOMPARE(jednolite, u"12 1020 5558 1111 2222 3333 4444"_s);
         const CzesciKonta czesci = podziel_konto(jednolite);
-        QCOMPARE(czesci.lk, u"12"_qs);
-        QCOMPARE(czesci.bank, u"1020 5558"_qs);
-        QCOMPARE(czesci.rach, u"1111 2222 3333 4444"_qs);
+        QCOMPARE(czesci.lk, u"12"_s);
+        QCOMPARE(czesci.bank, u"1020 5558"_s);
+        QCOMPARE(czesci.rach, u"1111 2222 3333 4444"_s);
         const CzesciKonta puste = podziel_konto(QString(32, u' '));
-        QCOMPARE(puste.lk, u"  "_qs);
+        QCOMPARE(puste.lk, u"  "_s);
         QCOMPARE(puste.bank, QString(9, u' '));
         QCOMPARE(puste.rach, QString(19, u' '));
     }
@@ -67,15 +69,15 @@ class TestKonto : public QObject {
     // is written only by the bank and account checks.
     void sprawdzenia_i_kolory() {
         QLineEdit lk, bank, rach;
-        lk.setText(u"1 "_qs);
+        lk.setText(u"1 "_s);
         sprawdzenie_lk(&lk);
         QVERIFY(czy_czerwone(&lk));
-        lk.setText(u"97"_qs);  // wrong check digits are not noticed
+        lk.setText(u"97"_s);  // wrong check digits are not noticed
         sprawdzenie_lk(&lk);
         QVERIFY(!czy_czerwone(&lk));
         QCOMPARE(lk.palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
 
-        bank.setText(u"1020 555 "_qs);
+        bank.setText(u"1020 555 "_s);
         sprawdzenie_nr_banku_odbiorcy(&bank);
         QVERIFY(!wynik_sprawdzenia);
         QVERIFY(!czy_czerwone(&bank));  // checking paints nothing
@@ -88,7 +90,7 @@ class TestKonto : public QObject {
         gdy_poprawnie_lub_nie(&lk);
         QVERIFY(czy_czerwone(&lk));
 
-        rach.setText(u"1111 2222 3333 4444"_qs);
+        rach.setText(u"1111 2222 3333 4444"_s);
         sprawdzenie_nr_rach_odbiorcy(&rach);
         QVERIFY(wynik_sprawdzenia);
         gdy_poprawnie_lub_nie(&bank);
@@ -102,22 +104,22 @@ class TestKonto : public QObject {
         for (int separator : {3, 8, 13, 18, 23, 28}) QVERIFY(!m.cyfra_w(separator - 1));
         QVERIFY(m.cyfra_w(0) && m.cyfra_w(3) && m.cyfra_w(31));
         QCOMPARE(Maska(maska_lk).dlugosc(), 2);
-        QCOMPARE(Maska(u"!99-99;1;_"_qs).pusty(), u"  -  "_qs);
+        QCOMPARE(Maska(u"!99-99;1;_"_s).pusty(), u"  -  "_s);
     }
 
     void dopasowanie_data() {
         QTest::addColumn<QString>("maska");
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("wynik");
-        QTest::newRow("pelny") << maska_banku << u"1020 5558"_qs << u"1020 5558"_qs;
+        QTest::newRow("pelny") << maska_banku << u"1020 5558"_s << u"1020 5558"_s;
         QTest::newRow("z lukami zostaje na miejscu")
-            << maska_banku << u"12   5678"_qs << u"12   5678"_qs;
+            << maska_banku << u"12   5678"_s << u"12   5678"_s;
         QTest::newRow("pusty") << maska_rachunku << QString() << QString(19, u' ');
-        QTest::newRow("krotszy") << maska_banku << u"12"_qs << u"12       "_qs;
-        QTest::newRow("dluzszy") << maska_lk << u"123"_qs << u"12"_qs;
-        QTest::newRow("litera to luka") << maska_lk << u"1a"_qs << u"1 "_qs;
+        QTest::newRow("krotszy") << maska_banku << u"12"_s << u"12       "_s;
+        QTest::newRow("dluzszy") << maska_lk << u"123"_s << u"12"_s;
+        QTest::newRow("litera to luka") << maska_lk << u"1a"_s << u"1 "_s;
         QTest::newRow("separator zawsze maski")
-            << maska_banku << u"1020x5558"_qs << u"1020 5558"_qs;
+            << maska_banku << u"1020x5558"_s << u"1020 5558"_s;
     }
     void dopasowanie() {
         QFETCH(QString, maska);
@@ -134,33 +136,33 @@ class TestKonto : public QObject {
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<int>("kursor_po");
         const QString pusty(9, u' ');
-        QTest::newRow("cyfra na poczatku") << pusty << 0 << u"wpisz:1"_qs << u"1        "_qs << 1;
+        QTest::newRow("cyfra na poczatku") << pusty << 0 << u"wpisz:1"_s << u"1        "_s << 1;
         QTest::newRow("czwarta cyfra przeskakuje separator")
-            << u"123      "_qs << 3 << u"wpisz:4"_qs << u"1234     "_qs << 5;
+            << u"123      "_s << 3 << u"wpisz:4"_s << u"1234     "_s << 5;
         QTest::newRow("cyfra na separatorze idzie dalej")
-            << u"1234     "_qs << 4 << u"wpisz:5"_qs << u"1234 5   "_qs << 6;
-        QTest::newRow("nadpisuje") << u"1234 5678"_qs << 1 << u"wpisz:9"_qs << u"1934 5678"_qs << 2;
+            << u"1234     "_s << 4 << u"wpisz:5"_s << u"1234 5   "_s << 6;
+        QTest::newRow("nadpisuje") << u"1234 5678"_s << 1 << u"wpisz:9"_s << u"1934 5678"_s << 2;
         QTest::newRow("ostatnia cyfra")
-            << u"1234 567 "_qs << 8 << u"wpisz:8"_qs << u"1234 5678"_qs << 9;
+            << u"1234 567 "_s << 8 << u"wpisz:8"_s << u"1234 5678"_s << 9;
         QTest::newRow("za koncem nic")
-            << u"1234 5678"_qs << 9 << u"wpisz:1"_qs << u"1234 5678"_qs << 9;
-        QTest::newRow("litera nic") << pusty << 0 << u"wpisz:a"_qs << pusty << 0;
+            << u"1234 5678"_s << 9 << u"wpisz:1"_s << u"1234 5678"_s << 9;
+        QTest::newRow("litera nic") << pusty << 0 << u"wpisz:a"_s << pusty << 0;
         QTest::newRow("spacja wymazuje")
-            << u"1234 5678"_qs << 0 << u"wpisz: "_qs << u" 234 5678"_qs << 1;
-        QTest::newRow("cofnij") << u"1234 5678"_qs << 2 << u"cofnij"_qs << u"1 34 5678"_qs << 1;
+            << u"1234 5678"_s << 0 << u"wpisz: "_s << u" 234 5678"_s << 1;
+        QTest::newRow("cofnij") << u"1234 5678"_s << 2 << u"cofnij"_s << u"1 34 5678"_s << 1;
         QTest::newRow("cofnij przez separator")
-            << u"1234 5678"_qs << 5 << u"cofnij"_qs << u"123  5678"_qs << 3;
+            << u"1234 5678"_s << 5 << u"cofnij"_s << u"123  5678"_s << 3;
         QTest::newRow("cofnij na poczatku")
-            << u"1234 5678"_qs << 0 << u"cofnij"_qs << u"1234 5678"_qs << 0;
-        QTest::newRow("usun") << u"1234 5678"_qs << 1 << u"usun"_qs << u"1 34 5678"_qs << 2;
+            << u"1234 5678"_s << 0 << u"cofnij"_s << u"1234 5678"_s << 0;
+        QTest::newRow("usun") << u"1234 5678"_s << 1 << u"usun"_s << u"1 34 5678"_s << 2;
         QTest::newRow("usun na separatorze")
-            << u"1234 5678"_qs << 4 << u"usun"_qs << u"1234  678"_qs << 6;
+            << u"1234 5678"_s << 4 << u"usun"_s << u"1234  678"_s << 6;
         QTest::newRow("wklej po kolei")
-            << pusty << 0 << u"wklej:10 20-55"_qs << u"1020 55  "_qs << 7;
+            << pusty << 0 << u"wklej:10 20-55"_s << u"1020 55  "_s << 7;
         QTest::newRow("wklej za dlugie")
-            << pusty << 6 << u"wklej:123456"_qs << u"      123"_qs << 9;
+            << pusty << 6 << u"wklej:123456"_s << u"      123"_s << 9;
         QTest::newRow("wyczysc zaznaczenie")
-            << u"1234 5678"_qs << 0 << u"wyczysc:2-7"_qs << u"12     78"_qs << 2;
+            << u"1234 5678"_s << 0 << u"wyczysc:2-7"_s << u"12     78"_s << 2;
     }
     void edycja_maski() {
         QFETCH(QString, tekst);
@@ -171,13 +173,13 @@ class TestKonto : public QObject {
         const Maska m(maska_banku);
         const QString arg = dzialanie.section(u':', 1);
         Maska::Wynik w;
-        if (dzialanie.startsWith(u"wpisz"_qs))
+        if (dzialanie.startsWith(u"wpisz"_s))
             w = m.wpisz(tekst, kursor, arg.at(0));
-        else if (dzialanie == u"cofnij"_qs)
+        else if (dzialanie == u"cofnij"_s)
             w = m.cofnij(tekst, kursor);
-        else if (dzialanie == u"usun"_qs)
+        else if (dzialanie == u"usun"_s)
             w = m.usun(tekst, kursor);
-        else if (dzialanie.startsWith(u"wklej"_qs))
+        else if (dzialanie.startsWith(u"wklej"_s))
             w = m.wklej(tekst, kursor, arg);
         else
             w = m.wyczysc(tekst, arg.section(u'-', 0, 0).toInt(), arg.section(u'-', 1).toInt());
@@ -189,18 +191,18 @@ class TestKonto : public QObject {
         PoleMaskowane pole(maska_banku);
         QCOMPARE(pole.tekst(), QString(9, u' '));
         QSignalSpy zmiany(&pole, &PoleMaskowane::zmieniony);
-        pole.ustaw_tekst(u"12   5678"_qs);
-        QCOMPARE(pole.tekst(), u"12   5678"_qs);
+        pole.ustaw_tekst(u"12   5678"_s);
+        QCOMPARE(pole.tekst(), u"12   5678"_s);
         QCOMPARE(pole.text(), pole.tekst());
         QCOMPARE(zmiany.count(), 1);
-        pole.ustaw_tekst(u"12   5678"_qs);
+        pole.ustaw_tekst(u"12   5678"_s);
         QCOMPARE(zmiany.count(), 1);  // no change, no signal
         PoleMaskowane lk(maska_lk);
-        lk.ustaw_tekst(u" 7"_qs);
-        QCOMPARE(lk.tekst(), u" 7"_qs);
+        lk.ustaw_tekst(u" 7"_s);
+        QCOMPARE(lk.tekst(), u" 7"_s);
         // Text put in past the mask's rules is laid back on it, and counts as a change.
-        pole.setText(u"99"_qs);
-        QCOMPARE(pole.tekst(), u"99       "_qs);
+        pole.setText(u"99"_s);
+        QCOMPARE(pole.tekst(), u"99       "_s);
         QCOMPARE(zmiany.count(), 2);
     }
 
@@ -210,50 +212,50 @@ class TestKonto : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&pole));
         QSignalSpy zmiany(&pole, &PoleMaskowane::zmieniony);
         pole.setCursorPosition(0);
-        QTest::keyClicks(&pole, u"12a345-6"_qs);
-        QCOMPARE(pole.tekst(), u"1234 56            "_qs);
+        QTest::keyClicks(&pole, u"12a345-6"_s);
+        QCOMPARE(pole.tekst(), u"1234 56            "_s);
         QCOMPARE(zmiany.count(), 6);  // one per digit; the rest changes nothing
         QCOMPARE(pole.cursorPosition(), 7);
 
         QTest::keyClick(&pole, Qt::Key_Backspace);
         QTest::keyClick(&pole, Qt::Key_Backspace);
         QTest::keyClick(&pole, Qt::Key_Backspace);
-        QCOMPARE(pole.tekst(), u"123                "_qs);
+        QCOMPARE(pole.tekst(), u"123                "_s);
         QCOMPARE(pole.cursorPosition(), 3);
 
         QTest::keyClick(&pole, Qt::Key_Home);
         QTest::keyClick(&pole, Qt::Key_Delete);
-        QCOMPARE(pole.tekst(), u" 23                "_qs);
+        QCOMPARE(pole.tekst(), u" 23                "_s);
         QTest::keyClick(&pole, Qt::Key_End);
         QCOMPARE(pole.cursorPosition(), 19);
         QTest::keyClick(&pole, Qt::Key_Left);
         QTest::keyClick(&pole, u'9');
-        QCOMPARE(pole.tekst(), u" 23               9"_qs);
+        QCOMPARE(pole.tekst(), u" 23               9"_s);
         QCOMPARE(pole.tekst().size(), 19);
 
         pole.selectAll();
         QTest::keyClick(&pole, u'5');
-        QCOMPARE(pole.tekst(), u"5                  "_qs);
+        QCOMPARE(pole.tekst(), u"5                  "_s);
     }
 
     void pole_wklejanie_i_wycinanie() {
         PoleMaskowane pole(maska_nadawcy);
         pole.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pole));
-        QApplication::clipboard()->setText(u"PL 12 1020-5558 1111 2222 3333 4444"_qs);
+        QApplication::clipboard()->setText(u"PL 12 1020-5558 1111 2222 3333 4444"_s);
         pole.setCursorPosition(0);
         QTest::keySequence(&pole, QKeySequence::Paste);
-        QCOMPARE(pole.tekst(), u"12 1020 5558 1111 2222 3333 4444"_qs);
+        QCOMPARE(pole.tekst(), u"12 1020 5558 1111 2222 3333 4444"_s);
 
         pole.setSelection(3, 4);
         QTest::keySequence(&pole, QKeySequence::Cut);
-        QCOMPARE(QApplication::clipboard()->text(), u"1020"_qs);
-        QCOMPARE(pole.tekst(), u"12      5558 1111 2222 3333 4444"_qs);
+        QCOMPARE(QApplication::clipboard()->text(), u"1020"_s);
+        QCOMPARE(pole.tekst(), u"12      5558 1111 2222 3333 4444"_s);
 
         pole.setCursorPosition(3);
-        QApplication::clipboard()->setText(u"98"_qs);
+        QApplication::clipboard()->setText(u"98"_s);
         QTest::keySequence(&pole, QKeySequence::Paste);
-        QCOMPARE(pole.tekst(), u"12 98   5558 1111 2222 3333 4444"_qs);
+        QCOMPARE(pole.tekst(), u"12 98   5558 1111 2222 3333 4444"_s);
         QCOMPARE(pole.cursorPosition(), 5);
     }
 

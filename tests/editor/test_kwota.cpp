@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(Uzupelnianie)
 
 class TestKwota : public QObject {
@@ -13,25 +15,25 @@ class TestKwota : public QObject {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<bool>("jest");
         QTest::addColumn<int>("wartosc");
-        QTest::newRow("cyfry") << u"123"_qs << true << 123;
-        QTest::newRow("spacje z przodu") << u"  7"_qs << true << 7;
-        QTest::newRow("minus") << u"-5"_qs << true << -5;
-        QTest::newRow("plus") << u"+5"_qs << true << 5;
-        QTest::newRow("dolar") << u"$1F"_qs << true << 31;
-        QTest::newRow("0x") << u"0xff"_qs << true << 255;
-        QTest::newRow("X z minusem") << u"-Xa"_qs << true << -10;
-        QTest::newRow("najwieksza") << u"2147483647"_qs << true << 2147483647;
-        QTest::newRow("najmniejsza") << u"-2147483648"_qs << true << int(-2147483648LL);
-        QTest::newRow("za duza") << u"2147483648"_qs << false << 0;
+        QTest::newRow("cyfry") << u"123"_s << true << 123;
+        QTest::newRow("spacje z przodu") << u"  7"_s << true << 7;
+        QTest::newRow("minus") << u"-5"_s << true << -5;
+        QTest::newRow("plus") << u"+5"_s << true << 5;
+        QTest::newRow("dolar") << u"$1F"_s << true << 31;
+        QTest::newRow("0x") << u"0xff"_s << true << 255;
+        QTest::newRow("X z minusem") << u"-Xa"_s << true << -10;
+        QTest::newRow("najwieksza") << u"2147483647"_s << true << 2147483647;
+        QTest::newRow("najmniejsza") << u"-2147483648"_s << true << int(-2147483648LL);
+        QTest::newRow("za duza") << u"2147483648"_s << false << 0;
         QTest::newRow("pusty") << QString() << false << 0;
-        QTest::newRow("sam znak") << u"-"_qs << false << 0;
-        QTest::newRow("sam prefiks") << u"0x"_qs << false << 0;
-        QTest::newRow("spacja na koncu") << u"5 "_qs << false << 0;
-        QTest::newRow("spacja w srodku") << u"1 000"_qs << false << 0;
-        QTest::newRow("dwa znaki") << u"--5"_qs << false << 0;
-        QTest::newRow("spacja po znaku") << u"- 5"_qs << false << 0;
-        QTest::newRow("litera") << u"12a"_qs << false << 0;
-        QTest::newRow("przecinek") << u"12,5"_qs << false << 0;
+        QTest::newRow("sam znak") << u"-"_s << false << 0;
+        QTest::newRow("sam prefiks") << u"0x"_s << false << 0;
+        QTest::newRow("spacja na koncu") << u"5 "_s << false << 0;
+        QTest::newRow("spacja w srodku") << u"1 000"_s << false << 0;
+        QTest::newRow("dwa znaki") << u"--5"_s << false << 0;
+        QTest::newRow("spacja po znaku") << u"- 5"_s << false << 0;
+        QTest::newRow("litera") << u"12a"_s << false << 0;
+        QTest::newRow("przecinek") << u"12,5"_s << false << 0;
     }
     void liczba_calkowita() {
         QFETCH(QString, tekst);
@@ -48,18 +50,18 @@ class TestKwota : public QObject {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("zostaje");
         QTest::addColumn<int>("kursor");
-        QTest::newRow("liczba zostaje") << u"12"_qs << u"12"_qs << -1;
+        QTest::newRow("liczba zostaje") << u"12"_s << u"12"_s << -1;
         QTest::newRow("pusty zostaje") << QString() << QString() << -1;
-        QTest::newRow("litera na koncu") << u"12a"_qs << u"12"_qs << 2;
-        QTest::newRow("x w srodku zabiera ostatnia") << u"1x23"_qs << u"12"_qs << 2;
-        QTest::newRow("wklejone 1 000") << u"1 000"_qs << u"100"_qs << 3;
-        QTest::newRow("minus w pustym") << u"-"_qs << QString() << 0;
-        QTest::newRow("minus przed cyframi") << u"-5"_qs << u"-5"_qs << -1;
-        QTest::newRow("spacja przed cyframi") << u" 5"_qs << u" 5"_qs << -1;
-        QTest::newRow("spacja po cyfrach") << u"5 "_qs << u"5"_qs << 1;
-        QTest::newRow("przedrostek nie przejdzie pisaniem") << u"0x"_qs << u"0"_qs << 1;
-        QTest::newRow("znak bez cyfr sie nie utrzyma") << u"-5a"_qs << u"5"_qs << 1;
-        QTest::newRow("przekroczenie zakresu") << u"21474836470"_qs << u"2147483647"_qs << 10;
+        QTest::newRow("litera na koncu") << u"12a"_s << u"12"_s << 2;
+        QTest::newRow("x w srodku zabiera ostatnia") << u"1x23"_s << u"12"_s << 2;
+        QTest::newRow("wklejone 1 000") << u"1 000"_s << u"100"_s << 3;
+        QTest::newRow("minus w pustym") << u"-"_s << QString() << 0;
+        QTest::newRow("minus przed cyframi") << u"-5"_s << u"-5"_s << -1;
+        QTest::newRow("spacja przed cyframi") << u" 5"_s << u" 5"_s << -1;
+        QTest::newRow("spacja po cyfrach") << u"5 "_s << u"5"_s << 1;
+        QTest::newRow("przedrostek nie przejdzie pisaniem") << u"0x"_s << u"0"_s << 1;
+        QTest::newRow("znak bez cyfr sie nie utrzyma") << u"-5a"_s << u"5"_s << 1;
+        QTest::newRow("przekroczenie zakresu") << u"21474836470"_s << u"2147483647"_s << 10;
     }
     void filtr_liczby() {
         QFETCH(QString, tekst);
@@ -83,11 +85,11 @@ class TestKwota : public QObject {
                          {"druk", Uzupelnianie::Druk}};
         for (const auto& k : konteksty) {
             const bool druk = k.kontekst == Uzupelnianie::Druk;
-            QTest::addRow("%s: pusty", k.nazwa) << k.kontekst << QString() << u"00"_qs;
-            QTest::addRow("%s: 0", k.nazwa) << k.kontekst << u"0"_qs << (druk ? u"0"_qs : u"00"_qs);
-            QTest::addRow("%s: 5", k.nazwa) << k.kontekst << u"5"_qs << u"05"_qs;
-            QTest::addRow("%s: 50", k.nazwa) << k.kontekst << u"50"_qs << u"50"_qs;
-            QTest::addRow("%s: 05", k.nazwa) << k.kontekst << u"05"_qs << u"05"_qs;
+            QTest::addRow("%s: pusty", k.nazwa) << k.kontekst << QString() << u"00"_s;
+            QTest::addRow("%s: 0", k.nazwa) << k.kontekst << u"0"_s << (druk ? u"0"_s : u"00"_s);
+            QTest::addRow("%s: 5", k.nazwa) << k.kontekst << u"5"_s << u"05"_s;
+            QTest::addRow("%s: 50", k.nazwa) << k.kontekst << u"50"_s << u"50"_s;
+            QTest::addRow("%s: 05", k.nazwa) << k.kontekst << u"05"_s << u"05"_s;
         }
     }
     void uzupelnianie() {
@@ -98,8 +100,8 @@ class TestKwota : public QObject {
     }
 
     void uzupelnianie_zlotych() {
-        QCOMPARE(uzupelnij_zlote(QString()), u"0"_qs);
-        QCOMPARE(uzupelnij_zlote(u"12"_qs), u"12"_qs);
+        QCOMPARE(uzupelnij_zlote(QString()), u"0"_s);
+        QCOMPARE(uzupelnij_zlote(u"12"_s), u"12"_s);
     }
 
     void formy_data() {
@@ -109,17 +111,17 @@ class TestKwota : public QObject {
         QTest::addColumn<QString>("druk");
         QTest::addColumn<QString>("eksport");
         QTest::addColumn<QString>("slownie");
-        QTest::newRow("zwykla") << u"1234"_qs << u"56"_qs << u"1234,56 zł"_qs << u"**1234,56"_qs
-                                << u"1234,56"_qs << u"jed*dwatrz*czt* 56/100"_qs;
+        QTest::newRow("zwykla") << u"1234"_s << u"56"_s << u"1234,56 zł"_s << u"**1234,56"_s
+                                << u"1234,56"_s << u"jed*dwatrz*czt* 56/100"_s;
         QTest::newRow("z zerem w srodku")
-            << u"1205"_qs << u"50"_qs << u"1205,50 zł"_qs << u"**1205,50"_qs << u"1205,50"_qs
-            << u"jed*dwazer*pie* 50/100"_qs;
-        QTest::newRow("zero") << u"0"_qs << u"00"_qs << u"0,00 zł"_qs << u"**0,00"_qs << u"0,00"_qs
-                              << u"zer* 00/100"_qs;
-        QTest::newRow("jednoznakowe grosze") << u"12"_qs << u"5"_qs << u"12,05 zł"_qs
-                                             << u"**12,05"_qs << u"12,05"_qs << u"jed*dwa 5/100"_qs;
-        QTest::newRow("znak i spacje") << u" -7"_qs << u"10"_qs << u" -7,10 zł"_qs << u"** -7,10"_qs
-                                       << u"-7,10"_qs << u"sie* 10/100"_qs;
+            << u"1205"_s << u"50"_s << u"1205,50 zł"_s << u"**1205,50"_s << u"1205,50"_s
+            << u"jed*dwazer*pie* 50/100"_s;
+        QTest::newRow("zero") << u"0"_s << u"00"_s << u"0,00 zł"_s << u"**0,00"_s << u"0,00"_s
+                              << u"zer* 00/100"_s;
+        QTest::newRow("jednoznakowe grosze") << u"12"_s << u"5"_s << u"12,05 zł"_s
+                                             << u"**12,05"_s << u"12,05"_s << u"jed*dwa 5/100"_s;
+        QTest::newRow("znak i spacje") << u" -7"_s << u"10"_s << u" -7,10 zł"_s << u"** -7,10"_s
+                                       << u"-7,10"_s << u"sie* 10/100"_s;
     }
     void formy() {
         QFETCH(QString, zlote);
@@ -141,12 +143,12 @@ class TestKwota : public QObject {
         QTest::addColumn<QString>("wpisane");
         QTest::addColumn<QString>("zostaje");
         QTest::addColumn<int>("kursor_po");
-        QTest::newRow("1, 2, a") << QString() << 0 << u"12a"_qs << u"12"_qs << 2;
-        QTest::newRow("x miedzy 1 a 2") << u"123"_qs << 1 << u"x"_qs << u"12"_qs << 2;
-        QTest::newRow("minus w pustym") << QString() << 0 << u"-"_qs << QString() << 0;
-        QTest::newRow("minus przed cyframi") << u"5"_qs << 0 << u"-"_qs << u"-5"_qs << 1;
-        QTest::newRow("spacja przed cyframi") << u"5"_qs << 0 << u" "_qs << u" 5"_qs << 1;
-        QTest::newRow("spacja za cyframi") << u"5"_qs << 1 << u" "_qs << u"5"_qs << 1;
+        QTest::newRow("1, 2, a") << QString() << 0 << u"12a"_s << u"12"_s << 2;
+        QTest::newRow("x miedzy 1 a 2") << u"123"_s << 1 << u"x"_s << u"12"_s << 2;
+        QTest::newRow("minus w pustym") << QString() << 0 << u"-"_s << QString() << 0;
+        QTest::newRow("minus przed cyframi") << u"5"_s << 0 << u"-"_s << u"-5"_s << 1;
+        QTest::newRow("spacja przed cyframi") << u"5"_s << 0 << u" "_s << u" 5"_s << 1;
+        QTest::newRow("spacja za cyframi") << u"5"_s << 1 << u" "_s << u"5"_s << 1;
     }
     void filtr_w_polu() {
         QFETCH(QString, poczatek);
@@ -172,11 +174,11 @@ class TestKwota : public QObject {
     void daty_data() {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QDate>("data");
-        QTest::newRow("z kropkami") << u"15.03.2008"_qs << QDate(2008, 3, 15);
-        QTest::newRow("ISO") << u"2008-03-15"_qs << QDate(2008, 3, 15);
+        QTest::newRow("z kropkami") << u"15.03.2008"_s << QDate(2008, 3, 15);
+        QTest::newRow("ISO") << u"2008-03-15"_s << QDate(2008, 3, 15);
         QTest::newRow("pusty") << QString() << QDate();
-        QTest::newRow("jedna spacja") << u" "_qs << QDate();
-        QTest::newRow("nie data") << u"jutro"_qs << QDate();
+        QTest::newRow("jedna spacja") << u" "_s << QDate();
+        QTest::newRow("nie data") << u"jutro"_s << QDate();
     }
     void daty() {
         QFETCH(QString, tekst);

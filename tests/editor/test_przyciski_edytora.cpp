@@ -30,10 +30,12 @@
 #include <functional>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString tekst_pustego = u"Nie wypełniłeś niezbędnych pól! Uzupełnij pierwsze pole."_qs;
-const QString konto_nadawcy_tekst = u"34 5678 9012 3456 7890 1234 5678"_qs;
+const QString tekst_pustego = u"Nie wypełniłeś niezbędnych pól! Uzupełnij pierwsze pole."_s;
+const QString konto_nadawcy_tekst = u"34 5678 9012 3456 7890 1234 5678"_s;
 
 // A 335-byte book record laid out by hand.
 QByteArray rekord(const char* nazwa1, const char* nazwa2 = "", const char* lk = "",
@@ -51,7 +53,7 @@ void drukarka_pdf(QPrinter& drukarka) {
 
 QString tekst_pdf(const QString& pdf) {
     QProcess p;
-    p.start(u"pdftotext"_qs, {pdf, u"-"_qs});
+    p.start(u"pdftotext"_s, {pdf, u"-"_s});
     p.waitForFinished();
     return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -119,18 +121,18 @@ class TestPrzyciskiEdytora : public QObject {
     void wpisz_nowe(bool wplata, const QString& zlote, const QString& grosze) {
         edytor_->przygotuj_nowy();
         pokaz();
-        edytor_->nazwa_odbiorcy2->setText(u"cd. odbiorcy"_qs);
-        edytor_->lk->ustaw_tekst(u"12"_qs);
-        edytor_->nr_banku_odbiorcy->ustaw_tekst(u"1020 5558"_qs);
-        edytor_->nr_rach_odbiorcy->ustaw_tekst(u"1111 2222 3333 4444"_qs);
+        edytor_->nazwa_odbiorcy2->setText(u"cd. odbiorcy"_s);
+        edytor_->lk->ustaw_tekst(u"12"_s);
+        edytor_->nr_banku_odbiorcy->ustaw_tekst(u"1020 5558"_s);
+        edytor_->nr_rach_odbiorcy->ustaw_tekst(u"1111 2222 3333 4444"_s);
         edytor_->nr_rach_nadawcy->ustaw_tekst(konto_nadawcy_tekst);
-        edytor_->nazwa_nadawcy1->setText(u"Anna Nowak"_qs);
-        edytor_->tytulem2->setText(u"za maj"_qs);
-        edytor_->dodatkowe->setText(u"pilne"_qs);
+        edytor_->nazwa_nadawcy1->setText(u"Anna Nowak"_s);
+        edytor_->tytulem2->setText(u"za maj"_s);
+        edytor_->dodatkowe->setText(u"pilne"_s);
         if (wplata) QTest::mouseClick(edytor_->rb_wplata, Qt::LeftButton);
         edytor_->nazwa_odbiorcy1->setFocus();
-        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"jan kowalski"_qs);
-        QTest::keyClicks(edytor_->tytulem1, u"czynsz"_qs);
+        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"jan kowalski"_s);
+        QTest::keyClicks(edytor_->tytulem1, u"czynsz"_s);
         QTest::keyClicks(edytor_->kwota, zlote);
         QTest::keyClicks(edytor_->kwota100, grosze);
     }
@@ -140,8 +142,8 @@ class TestPrzyciskiEdytora : public QObject {
         QCOMPARE(rejestr().tablica_przelewow.ilosc_el(), 1);
         QCOMPARE(rejestr().tablica_przelewow[1], zapisany());
         QCOMPARE(glowne_->model_listy->rowCount(), 1);
-        QCOMPARE(glowne_->model_listy->index(0, 0).data().toString(), u"Zapisany"_qs);
-        QCOMPARE(glowne_->model_listy->index(0, 3).data().toString(), u"3,05 zł"_qs);
+        QCOMPARE(glowne_->model_listy->index(0, 0).data().toString(), u"Zapisany"_s);
+        QCOMPARE(glowne_->model_listy->index(0, 3).data().toString(), u"3,05 zł"_s);
         QVERIFY(!rejestr().plik_zmieniony);
     }
 
@@ -163,7 +165,7 @@ class TestPrzyciskiEdytora : public QObject {
         katalog_ = std::make_unique<QTemporaryDir>();
         QVERIFY(katalog_->isValid());
         qputenv("VANDORIA_DIR", katalog_->path().toUtf8());
-        wyjscie_drukarki = plik(u"drukarka.pdf"_qs);
+        wyjscie_drukarki = plik(u"drukarka.pdf"_s);
         glowne_ = std::make_unique<Tglowne_okno>();
         okna().glowne = glowne_.get();
         edytor_ = std::make_unique<Tnowy_edycja_przelewow>(glowne_.get());
@@ -192,17 +194,17 @@ class TestPrzyciskiEdytora : public QObject {
         QTest::addColumn<QString>("grosze_po");
         QTest::addColumn<QString>("temp_kwota");
         QTest::addColumn<QString>("temp_nr_rach_nadawcy");
-        QTest::newRow("przelew") << false << u"12"_qs << u"5"_qs << u"12"_qs << u"05"_qs
-                                 << u"**12,05"_qs << konto_nadawcy_tekst;
-        QTest::newRow("pusta kwota") << false << QString() << QString() << u"0"_qs << u"00"_qs
-                                     << u"**0,00"_qs << konto_nadawcy_tekst;
+        QTest::newRow("przelew") << false << u"12"_s << u"5"_s << u"12"_s << u"05"_s
+                                 << u"**12,05"_s << konto_nadawcy_tekst;
+        QTest::newRow("pusta kwota") << false << QString() << QString() << u"0"_s << u"00"_s
+                                     << u"**0,00"_s << konto_nadawcy_tekst;
         // "0" stays on screen; the printed form shows every grosze text with two digits.
-        QTest::newRow("grosze 0 zostaja") << false << u"7"_qs << u"0"_qs << u"7"_qs << u"0"_qs
-                                          << u"**7,00"_qs << konto_nadawcy_tekst;
+        QTest::newRow("grosze 0 zostaja") << false << u"7"_s << u"0"_s << u"7"_s << u"0"_s
+                                          << u"**7,00"_s << konto_nadawcy_tekst;
         // The account typed before "Wpłata" was chosen is kept but not printed.
         QTest::newRow("wplata z wpisanym kontem")
-            << true << u"1205"_qs << u"50"_qs << u"1205"_qs << u"50"_qs << u"**1205,50"_qs
-            << u"jed*dwazer*pie* 50/100"_qs;
+            << true << u"1205"_s << u"50"_s << u"1205"_s << u"50"_s << u"**1205,50"_s
+            << u"jed*dwazer*pie* 50/100"_s;
     }
 
     void podglad_nowego_zlecenia() {
@@ -217,19 +219,19 @@ class TestPrzyciskiEdytora : public QObject {
         wpisz_nowe(wplata, zlote, grosze);
 
         ZmienneDruku z;
-        z.temp_nazwa_odbiorcy1 = u"Jan kowalski"_qs;
-        z.temp_nazwa_odbiorcy2 = u"cd. odbiorcy"_qs;
-        z.temp_lk = u"12"_qs;
-        z.temp_nr_banku_odbiorcy = u"1020 5558"_qs;
-        z.temp_nr_rach_odbiorcy = u"1111 2222 3333 4444"_qs;
+        z.temp_nazwa_odbiorcy1 = u"Jan kowalski"_s;
+        z.temp_nazwa_odbiorcy2 = u"cd. odbiorcy"_s;
+        z.temp_lk = u"12"_s;
+        z.temp_nr_banku_odbiorcy = u"1020 5558"_s;
+        z.temp_nr_rach_odbiorcy = u"1111 2222 3333 4444"_s;
         z.temp_kwota = temp_kwota;
         z.temp_nr_rach_nadawcy = temp_nr_rach_nadawcy;
-        z.temp_nazwa_nadawcy1 = u"Anna Nowak"_qs;
-        z.temp_tytulem1 = u"Czynsz"_qs;
-        z.temp_tytulem2 = u"za maj"_qs;
-        z.temp_symbol = u"06"_qs;
+        z.temp_nazwa_nadawcy1 = u"Anna Nowak"_s;
+        z.temp_tytulem1 = u"Czynsz"_s;
+        z.temp_tytulem2 = u"za maj"_s;
+        z.temp_symbol = u"06"_s;
         z.temp_czy_przelew = !wplata;
-        z.temp_dodatkowe = u"pilne"_qs;
+        z.temp_dodatkowe = u"pilne"_s;
         const Dokument oczekiwany = generuj_wydruk(wczytanie_danych_do_druku(), z);
 
         bool z_edycji = false;
@@ -247,8 +249,8 @@ class TestPrzyciskiEdytora : public QObject {
         QVERIFY(!podglad_z_edycji);
         QCOMPARE(strony, oczekiwany.strony.size());
         QCOMPARE(pokazane, teksty(oczekiwany));
-        QCOMPARE(edytor_->nazwa_odbiorcy1->text(), u"Jan kowalski"_qs);
-        QCOMPARE(edytor_->tytulem1->text(), u"Czynsz"_qs);
+        QCOMPARE(edytor_->nazwa_odbiorcy1->text(), u"Jan kowalski"_s);
+        QCOMPARE(edytor_->tytulem1->text(), u"Czynsz"_s);
         QCOMPARE(edytor_->kwota->text(), zlote_po);
         QCOMPARE(edytor_->kwota100->text(), grosze_po);
         QCOMPARE(edytor_->nr_rach_nadawcy->tekst(), konto_nadawcy_tekst);
@@ -268,21 +270,21 @@ class TestPrzyciskiEdytora : public QObject {
         QFETCH(bool, potwierdzony);
         {
             SeamDialogow seam;
-            wpisz_nowe(false, u"12"_qs, u"5"_qs);
+            wpisz_nowe(false, u"12"_s, u"5"_s);
             Dialogi::Test::potwierdz_druk(potwierdzony);
             Dialogi::Test::przy_druku(drukarka_pdf);
             QTest::mouseClick(edytor_->drukuj_w_edycji_przelew, Qt::LeftButton);
             QCOMPARE(Dialogi::Test::pokazane().size(), 1);
-            QCOMPARE(Dialogi::Test::pokazane().constFirst().rodzaj, u"drukuj"_qs);
+            QCOMPARE(Dialogi::Test::pokazane().constFirst().rodzaj, u"drukuj"_s);
         }
         QCOMPARE(QFile::exists(wyjscie_drukarki), potwierdzony);
-        QCOMPARE(edytor_->tytulem1->text(), u"Czynsz"_qs);
-        QCOMPARE(edytor_->kwota100->text(), u"05"_qs);
+        QCOMPARE(edytor_->tytulem1->text(), u"Czynsz"_s);
+        QCOMPARE(edytor_->kwota100->text(), u"05"_s);
         rejestr_nietkniety();
-        if (potwierdzony && !QStandardPaths::findExecutable(u"pdftotext"_qs).isEmpty()) {
+        if (potwierdzony && !QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty()) {
             const QString wydruk = tekst_pdf(wyjscie_drukarki);
-            QVERIFY2(wydruk.contains(u"JAN KOWALSKI"_qs), qPrintable(wydruk));
-            QVERIFY(!wydruk.contains(u"ZAPISANY"_qs));
+            QVERIFY2(wydruk.contains(u"JAN KOWALSKI"_s), qPrintable(wydruk));
+            QVERIFY(!wydruk.contains(u"ZAPISANY"_s));
         }
 
         QTest::mouseClick(edytor_->anuluj_edycja, Qt::LeftButton);
@@ -296,7 +298,7 @@ class TestPrzyciskiEdytora : public QObject {
         SeamDialogow seam;
         QVERIFY(edytor_->przygotuj_edycje());
         pokaz();
-        edytor_->nazwa_odbiorcy1->setText(u"Zmieniony"_qs);
+        edytor_->nazwa_odbiorcy1->setText(u"Zmieniony"_s);
         Dialogi::Test::potwierdz_druk(true);
         Dialogi::Test::przy_druku(drukarka_pdf);
 
@@ -312,10 +314,10 @@ class TestPrzyciskiEdytora : public QObject {
         QVERIFY(QFile::exists(wyjscie_drukarki));
         // Printing the list's order would have completed its grosze in the row.
         rejestr_nietkniety();
-        if (!QStandardPaths::findExecutable(u"pdftotext"_qs).isEmpty()) {
+        if (!QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty()) {
             const QString wydruk = tekst_pdf(wyjscie_drukarki);
-            QVERIFY2(wydruk.contains(u"ZMIENIONY"_qs), qPrintable(wydruk));
-            QVERIFY(!wydruk.contains(u"ZAPISANY"_qs));
+            QVERIFY2(wydruk.contains(u"ZMIENIONY"_s), qPrintable(wydruk));
+            QVERIFY(!wydruk.contains(u"ZAPISANY"_s));
         }
     }
 
@@ -329,31 +331,31 @@ class TestPrzyciskiEdytora : public QObject {
         QTest::addColumn<QString>("komunikat");
         QTest::addColumn<QStringList>("wpis");  // nazwa1, nazwa2, lk, nr_banku, nr_rach
 
-        QTest::newRow("odbiorcy") << 0 << u"Odbiorca"_qs << konto_nadawcy_tekst
-                                  << u"baza_odbiorcow.dat"_qs
-                                  << u"Wpis został dodany do bazy odbiorców."_qs
-                                  << QStringList{u"Odbiorca"_qs, u"ul. Łąkowa 3"_qs, u"12"_qs,
-                                                 u"1020 5558"_qs, u"1111 2222 3333 4444"_qs};
-        QTest::newRow("nadawcy") << 1 << u"Odbiorca"_qs << konto_nadawcy_tekst
-                                 << u"baza_nadawcow.dat"_qs
-                                 << u"Wpis został dodany do bazy nadawców."_qs
-                                 << QStringList{u"Nadawca"_qs, u"ul. Polna 1"_qs, u"34"_qs,
-                                                u"5678 9012"_qs, u"3456 7890 1234 5678"_qs};
+        QTest::newRow("odbiorcy") << 0 << u"Odbiorca"_s << konto_nadawcy_tekst
+                                  << u"baza_odbiorcow.dat"_s
+                                  << u"Wpis został dodany do bazy odbiorców."_s
+                                  << QStringList{u"Odbiorca"_s, u"ul. Łąkowa 3"_s, u"12"_s,
+                                                 u"1020 5558"_s, u"1111 2222 3333 4444"_s};
+        QTest::newRow("nadawcy") << 1 << u"Odbiorca"_s << konto_nadawcy_tekst
+                                 << u"baza_nadawcow.dat"_s
+                                 << u"Wpis został dodany do bazy nadawców."_s
+                                 << QStringList{u"Nadawca"_s, u"ul. Polna 1"_s, u"34"_s,
+                                                u"5678 9012"_s, u"3456 7890 1234 5678"_s};
         QTest::newRow("nadawcy bez konta")
-            << 1 << u"Odbiorca"_qs << QString() << u"baza_nadawcow.dat"_qs
-            << u"Wpis został dodany do bazy nadawców."_qs
-            << QStringList{u"Nadawca"_qs, u"ul. Polna 1"_qs, QString(2, u' '), QString(9, u' '),
+            << 1 << u"Odbiorca"_s << QString() << u"baza_nadawcow.dat"_s
+            << u"Wpis został dodany do bazy nadawców."_s
+            << QStringList{u"Nadawca"_s, u"ul. Polna 1"_s, QString(2, u' '), QString(9, u' '),
                            QString(19, u' ')};
         // Each button requires the first line of its own entry only.
         QTest::newRow("nadawcy bez odbiorcy")
-            << 1 << QString() << konto_nadawcy_tekst << u"baza_nadawcow.dat"_qs
-            << u"Wpis został dodany do bazy nadawców."_qs
-            << QStringList{u"Nadawca"_qs, u"ul. Polna 1"_qs, u"34"_qs, u"5678 9012"_qs,
-                           u"3456 7890 1234 5678"_qs};
+            << 1 << QString() << konto_nadawcy_tekst << u"baza_nadawcow.dat"_s
+            << u"Wpis został dodany do bazy nadawców."_s
+            << QStringList{u"Nadawca"_s, u"ul. Polna 1"_s, u"34"_s, u"5678 9012"_s,
+                           u"3456 7890 1234 5678"_s};
         QTest::newRow("tytuly bez odbiorcy")
-            << 2 << QString() << konto_nadawcy_tekst << u"baza_tytulow.dat"_qs
-            << u"Wpis został dodany do bazy tytułów."_qs
-            << QStringList{u"czynsz"_qs, u"za maj"_qs, QString(), QString(), QString()};
+            << 2 << QString() << konto_nadawcy_tekst << u"baza_tytulow.dat"_s
+            << u"Wpis został dodany do bazy tytułów."_s
+            << QStringList{u"czynsz"_s, u"za maj"_s, QString(), QString(), QString()};
     }
 
     void dodanie_do_bazy() {
@@ -367,15 +369,15 @@ class TestPrzyciskiEdytora : public QObject {
         edytor_->przygotuj_nowy();
         pokaz();
         edytor_->nazwa_odbiorcy1->setText(odbiorca);
-        edytor_->nazwa_odbiorcy2->setText(u"ul. Łąkowa 3"_qs);
-        edytor_->lk->ustaw_tekst(u"12"_qs);
-        edytor_->nr_banku_odbiorcy->ustaw_tekst(u"1020 5558"_qs);
-        edytor_->nr_rach_odbiorcy->ustaw_tekst(u"1111 2222 3333 4444"_qs);
+        edytor_->nazwa_odbiorcy2->setText(u"ul. Łąkowa 3"_s);
+        edytor_->lk->ustaw_tekst(u"12"_s);
+        edytor_->nr_banku_odbiorcy->ustaw_tekst(u"1020 5558"_s);
+        edytor_->nr_rach_odbiorcy->ustaw_tekst(u"1111 2222 3333 4444"_s);
         edytor_->nr_rach_nadawcy->ustaw_tekst(konto_nadawcy);
-        edytor_->nazwa_nadawcy1->setText(u"Nadawca"_qs);
-        edytor_->nazwa_nadawcy2->setText(u"ul. Polna 1"_qs);
-        edytor_->tytulem1->setText(u"czynsz"_qs);
-        edytor_->tytulem2->setText(u"za maj"_qs);
+        edytor_->nazwa_nadawcy1->setText(u"Nadawca"_s);
+        edytor_->nazwa_nadawcy2->setText(u"ul. Polna 1"_s);
+        edytor_->tytulem1->setText(u"czynsz"_s);
+        edytor_->tytulem2->setText(u"za maj"_s);
         const QVariantMap przed = pola();
 
         QPushButton* przyciski[] = {edytor_->b_dodaj_do_bazy_odbiorcow,
@@ -385,7 +387,7 @@ class TestPrzyciskiEdytora : public QObject {
 
         QCOMPARE(Dialogi::Test::teksty(), QStringList{komunikat});
         for (const QString& inny :
-             {u"baza_odbiorcow.dat"_qs, u"baza_nadawcow.dat"_qs, u"baza_tytulow.dat"_qs})
+             {u"baza_odbiorcow.dat"_s, u"baza_nadawcow.dat"_s, u"baza_tytulow.dat"_s})
             QCOMPARE(QFile::exists(this->plik(inny)), inny == plik);
         auto ksiazka = std::make_unique<TablicaWpisow>();
         otwieranie_bazy(plik, *ksiazka);
@@ -414,8 +416,8 @@ class TestPrzyciskiEdytora : public QObject {
         QLineEdit* drugie[] = {edytor_->nazwa_odbiorcy2, edytor_->nazwa_nadawcy2,
                                edytor_->tytulem2};
         for (int i = 0; i < 3; ++i) {
-            pierwsze[i]->setText(i == przycisk ? u"   "_qs : u"Pierwsza"_qs);
-            drugie[i]->setText(u"Druga"_qs);
+            pierwsze[i]->setText(i == przycisk ? u"   "_s : u"Pierwsza"_s);
+            drugie[i]->setText(u"Druga"_s);
         }
         QPushButton* przyciski[] = {edytor_->b_dodaj_do_bazy_odbiorcow,
                                     edytor_->b_dodaj_do_bazy_nadawcow,
@@ -423,7 +425,7 @@ class TestPrzyciskiEdytora : public QObject {
         QTest::mouseClick(przyciski[przycisk], Qt::LeftButton);
 
         QCOMPARE(Dialogi::Test::teksty(), QStringList{tekst_pustego});
-        QVERIFY(QDir(katalog_->path()).entryList({u"baza_*"_qs}).isEmpty());
+        QVERIFY(QDir(katalog_->path()).entryList({u"baza_*"_s}).isEmpty());
         QVERIFY(edytor_->isVisible());
     }
 
@@ -431,15 +433,15 @@ class TestPrzyciskiEdytora : public QObject {
         SeamDialogow seam;
         edytor_->przygotuj_nowy();
         pokaz();
-        edytor_->nazwa_odbiorcy1->setText(u"Odbiorca"_qs);
-        edytor_->lk->ustaw_tekst(u"12"_qs);
+        edytor_->nazwa_odbiorcy1->setText(u"Odbiorca"_s);
+        edytor_->lk->ustaw_tekst(u"12"_s);
         for (int i = 0; i < 2; ++i)
             QTest::mouseClick(edytor_->b_dodaj_do_bazy_odbiorcow, Qt::LeftButton);
         const QByteArray jeden =
             rekord("Odbiorca", "", "12", std::string(9, ' ').c_str(), std::string(19, ' ').c_str());
-        QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_qs)), jeden + jeden);
+        QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_s)), jeden + jeden);
         QCOMPARE(Dialogi::Test::teksty(),
-                 QStringList(2, u"Wpis został dodany do bazy odbiorców."_qs));
+                 QStringList(2, u"Wpis został dodany do bazy odbiorców."_s));
     }
 
     // A book that refuses the entry says so itself; the confirmation would
@@ -453,18 +455,18 @@ class TestPrzyciskiEdytora : public QObject {
     void odmowa_bazy() {
         QFETCH(QByteArray, zawartosc);
         SeamDialogow seam;
-        const QString sciezka = plik(u"baza_tytulow.dat"_qs);
+        const QString sciezka = plik(u"baza_tytulow.dat"_s);
         if (zawartosc.isEmpty())
-            QVERIFY(QDir(katalog_->path()).mkdir(u"baza_tytulow.dat"_qs));
+            QVERIFY(QDir(katalog_->path()).mkdir(u"baza_tytulow.dat"_s));
         else
             zapisz_plik(sciezka, zawartosc);
         edytor_->przygotuj_nowy();
         pokaz();
-        edytor_->tytulem1->setText(u"Czynsz"_qs);
+        edytor_->tytulem1->setText(u"Czynsz"_s);
         QTest::mouseClick(edytor_->b_dodaj_do_bazy_tytulow, Qt::LeftButton);
 
         QCOMPARE(Dialogi::Test::teksty().size(), 1);
-        QVERIFY(!Dialogi::Test::teksty().constFirst().startsWith(u"Wpis został dodany"_qs));
+        QVERIFY(!Dialogi::Test::teksty().constFirst().startsWith(u"Wpis został dodany"_s));
         if (!zawartosc.isEmpty()) QCOMPARE(czytaj_plik(sciezka), zawartosc);
     }
 
@@ -476,24 +478,24 @@ class TestPrzyciskiEdytora : public QObject {
         QTest::addColumn<bool>("ok");
         QTest::addColumn<QVariantMap>("zmiany");
 
-        const QVariantMap odbiorca{{u"nazwa_odbiorcy1"_qs, u"Odbiorca z bazy"_qs},
-                                   {u"nazwa_odbiorcy2"_qs, u"ul. Leśna 2"_qs},
-                                   {u"lk"_qs, u"98"_qs},
-                                   {u"nr_banku_odbiorcy"_qs, u"7654 3210"_qs},
-                                   {u"nr_rach_odbiorcy"_qs, u"1234 5678 9012 3456"_qs}};
-        const QVariantMap nadawca{{u"nazwa_nadawcy1"_qs, u"Odbiorca z bazy"_qs},
-                                  {u"nazwa_nadawcy2"_qs, u"ul. Leśna 2"_qs},
-                                  {u"nr_rach_nadawcy"_qs, u"98 7654 3210 1234 5678 9012 3456"_qs}};
-        const QVariantMap tytul{{u"tytulem1"_qs, u"Odbiorca z bazy"_qs},
-                                {u"tytulem2"_qs, u"ul. Leśna 2"_qs}};
-        QTest::newRow("odbiorca") << 0 << u"baza_odbiorcow.dat"_qs << true << odbiorca;
-        QTest::newRow("nadawca") << 1 << u"baza_nadawcow.dat"_qs << true << nadawca;
-        QTest::newRow("tytul") << 2 << u"baza_tytulow.dat"_qs << true << tytul;
+        const QVariantMap odbiorca{{u"nazwa_odbiorcy1"_s, u"Odbiorca z bazy"_s},
+                                   {u"nazwa_odbiorcy2"_s, u"ul. Leśna 2"_s},
+                                   {u"lk"_s, u"98"_s},
+                                   {u"nr_banku_odbiorcy"_s, u"7654 3210"_s},
+                                   {u"nr_rach_odbiorcy"_s, u"1234 5678 9012 3456"_s}};
+        const QVariantMap nadawca{{u"nazwa_nadawcy1"_s, u"Odbiorca z bazy"_s},
+                                  {u"nazwa_nadawcy2"_s, u"ul. Leśna 2"_s},
+                                  {u"nr_rach_nadawcy"_s, u"98 7654 3210 1234 5678 9012 3456"_s}};
+        const QVariantMap tytul{{u"tytulem1"_s, u"Odbiorca z bazy"_s},
+                                {u"tytulem2"_s, u"ul. Leśna 2"_s}};
+        QTest::newRow("odbiorca") << 0 << u"baza_odbiorcow.dat"_s << true << odbiorca;
+        QTest::newRow("nadawca") << 1 << u"baza_nadawcow.dat"_s << true << nadawca;
+        QTest::newRow("tytul") << 2 << u"baza_tytulow.dat"_s << true << tytul;
         QTest::newRow("odbiorca anulowany")
-            << 0 << u"baza_odbiorcow.dat"_qs << false << QVariantMap();
+            << 0 << u"baza_odbiorcow.dat"_s << false << QVariantMap();
         QTest::newRow("nadawca anulowany")
-            << 1 << u"baza_nadawcow.dat"_qs << false << QVariantMap();
-        QTest::newRow("tytul anulowany") << 2 << u"baza_tytulow.dat"_qs << false << QVariantMap();
+            << 1 << u"baza_nadawcow.dat"_s << false << QVariantMap();
+        QTest::newRow("tytul anulowany") << 2 << u"baza_tytulow.dat"_s << false << QVariantMap();
     }
 
     void wybor_z_bazy() {
@@ -514,7 +516,7 @@ class TestPrzyciskiEdytora : public QObject {
             if (auto* m = qobject_cast<PoleMaskowane*>(p))
                 m->ustaw_tekst(m->maska().pusty().replace(u' ', u'5'));
             else
-                p->setText(u"%1"_qs.arg(++i));
+                p->setText(u"%1"_s.arg(++i));
         }
         QVariantMap oczekiwane = pola();
         for (auto z = zmiany.cbegin(); z != zmiany.cend(); ++z) oczekiwane[z.key()] = z.value();
@@ -547,7 +549,7 @@ class TestPrzyciskiEdytora : public QObject {
         QTRY_VERIFY(czy_czerwone(edytor_->lk));
         QVERIFY(!czy_czerwone(edytor_->nr_banku_odbiorcy));
 
-        zapisz_plik(plik(u"baza_odbiorcow.dat"_qs),
+        zapisz_plik(plik(u"baza_odbiorcow.dat"_s),
                     rekord("Odbiorca", "", "98", "7654 32 0", "1234 5678 9012 3456"));
         PrzyOknie<Tlista_wpisow> przy([&](Tlista_wpisow* lista) {
             kliknij_pozycje(lista, 0);
@@ -556,7 +558,7 @@ class TestPrzyciskiEdytora : public QObject {
         QTest::mouseClick(edytor_->wybierz_wpis_odb, Qt::LeftButton);
 
         QVERIFY(przy.otwarte());
-        QCOMPARE(edytor_->nr_banku_odbiorcy->tekst(), u"7654 32 0"_qs);
+        QCOMPARE(edytor_->nr_banku_odbiorcy->tekst(), u"7654 32 0"_s);
         QVERIFY(!czy_czerwone(edytor_->lk));
         QVERIFY(czy_czerwone(edytor_->nr_banku_odbiorcy));
         QVERIFY(!czy_czerwone(edytor_->nr_rach_odbiorcy));

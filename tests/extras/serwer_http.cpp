@@ -2,6 +2,8 @@
 
 #include <QTcpSocket>
 
+using namespace Qt::StringLiterals;
+
 SerwerHttp::SerwerHttp() {
     serwer_.listen(QHostAddress::LocalHost);
     connect(&serwer_, &QTcpServer::newConnection, this, [this] {
@@ -13,7 +15,7 @@ SerwerHttp::SerwerHttp() {
 }
 
 QString SerwerHttp::adres(const QString& sciezka) const {
-    return u"http://127.0.0.1:%1%2"_qs.arg(serwer_.serverPort()).arg(sciezka);
+    return u"http://127.0.0.1:%1%2"_s.arg(serwer_.serverPort()).arg(sciezka);
 }
 
 void SerwerHttp::ustaw_bez_dlugosci(const QString& sciezka, const QByteArray& tresc) {

@@ -14,6 +14,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace Qt::StringLiterals;
+
 class TestBibliotekaUpdate : public QObject {
     Q_OBJECT
     QString dom_;
@@ -23,11 +25,11 @@ class TestBibliotekaUpdate : public QObject {
     // The library keeps its own copy of the program's code, so it reads the
     // real per-user store: the test's home folder stands in for the user's.
     void ustaw_magazyn(const QString& adres, const QString& wersja) {
-        QSettings magazyn(QSettings::IniFormat, QSettings::UserScope, u"Vandoria"_qs,
-                          u"Vandoria"_qs);
+        QSettings magazyn(QSettings::IniFormat, QSettings::UserScope, u"Vandoria"_s,
+                          u"Vandoria"_s);
         QVERIFY(magazyn.fileName().startsWith(dom_));
-        magazyn.setValue(u"UpdateServerAdress"_qs, adres);
-        magazyn.setValue(u"CurrentVersion"_qs, wersja);
+        magazyn.setValue(u"UpdateServerAdress"_s, adres);
+        magazyn.setValue(u"CurrentVersion"_s, wersja);
         magazyn.sync();
     }
 
@@ -39,13 +41,13 @@ class TestBibliotekaUpdate : public QObject {
         connect(&zegar, &QTimer::timeout, this, [&] {
             auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!okno || okno->objectName() != u"okno_aktualizacji") return;
-            tekst = okno->findChild<QLabel*>(u"wynik"_qs)->text();
-            pobierz = okno->findChild<QPushButton*>(u"pobierz"_qs) != nullptr;
+            tekst = okno->findChild<QLabel*>(u"wynik"_s)->text();
+            pobierz = okno->findChild<QPushButton*>(u"pobierz"_s) != nullptr;
             okno->reject();
         });
         zegar.start(10);
         if (!wywolaj_z_biblioteki(QStringLiteral(BIBLIOTEKA_UPDATE), "pokaz_update"))
-            return {u"nie wywołano"_qs, false};
+            return {u"nie wywołano"_s, false};
         return {tekst, pobierz};
     }
 
@@ -66,8 +68,8 @@ class TestBibliotekaUpdate : public QObject {
         okno.aktualizacjeClick();
         const auto pokazane = Dialogi::Test::pokazane();
         QCOMPARE(pokazane.size(), 1);
-        QCOMPARE(pokazane[0].tekst, u"Nie można znaleźć proceudry w bibliotece!"_qs);
-        QCOMPARE(pokazane[0].tytul, u"Vandoria"_qs);
+        QCOMPARE(pokazane[0].tekst, u"Nie można znaleźć proceudry w bibliotece!"_s);
+        QCOMPARE(pokazane[0].tytul, u"Vandoria"_s);
         QCOMPARE(pokazane[0].ikona, Dialogi::Ikona::Blad);
     }
 
@@ -77,15 +79,15 @@ class TestBibliotekaUpdate : public QObject {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<bool>("pobierz");
         QTest::newRow("nowsza") << QByteArray("1.9\r\nhttp://p.example.org/v19.exe\r\n")
-                                << u"1.7"_qs << u"Dostępna jest nowsza wersja programu: 1.9"_qs
+                                << u"1.7"_s << u"Dostępna jest nowsza wersja programu: 1.9"_s
                                 << true;
         QTest::newRow("ta sama") << QByteArray("1.9\r\nhttp://p.example.org/v19.exe\r\n")
-                                 << u"1.9"_qs << u"Używasz najnowszej wersji programu."_qs << false;
+                                 << u"1.9"_s << u"Używasz najnowszej wersji programu."_s << false;
         QTest::newRow("niebezpieczny adres")
-            << QByteArray("1.9\r\nfile:///C:/zlo.exe\r\n") << u"1.7"_qs
-            << u"Dostępna jest nowsza wersja programu: 1.9"_qs << false;
-        QTest::newRow("nieudane") << QByteArray() << u"1.7"_qs
-                                  << u"Nie udało się sprawdzić dostępności aktualizacji."_qs
+            << QByteArray("1.9\r\nfile:///C:/zlo.exe\r\n") << u"1.7"_s
+            << u"Dostępna jest nowsza wersja programu: 1.9"_s << false;
+        QTest::newRow("nieudane") << QByteArray() << u"1.7"_s
+                                  << u"Nie udało się sprawdzić dostępności aktualizacji."_s
                                   << false;
     }
     void wynik_sprawdzenia() {
@@ -94,14 +96,14 @@ class TestBibliotekaUpdate : public QObject {
         QFETCH(QString, tekst);
         QFETCH(bool, pobierz);
         serwer_.wyczysc();
-        if (!tresc.isEmpty()) serwer_.ustaw(u"/update.txt"_qs, tresc);
-        ustaw_magazyn(serwer_.adres(u"/update.txt"_qs), wersja_biezaca);
+        if (!tresc.isEmpty()) serwer_.ustaw(u"/update.txt"_s, tresc);
+        ustaw_magazyn(serwer_.adres(u"/update.txt"_s), wersja_biezaca);
 
         const auto [pokazany, z_przyciskiem] = pokaz_update();
         QCOMPARE(pokazany, tekst);
         QCOMPARE(z_przyciskiem, pobierz);
-        QCOMPARE(serwer_.zapytania(), QStringList{u"/update.txt"_qs});
-        QVERIFY(!QFile::exists(katalog_.filePath(u"update.txt"_qs)));
+        QCOMPARE(serwer_.zapytania(), QStringList{u"/update.txt"_s});
+        QVERIFY(!QFile::exists(katalog_.filePath(u"update.txt"_s)));
     }
 
     void brak_procedury() {
@@ -113,7 +115,7 @@ class TestBibliotekaUpdate : public QObject {
 int main(int argc, char* argv[]) {
     QTemporaryDir dom;
     qputenv("HOME", dom.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (dom.path() + u"/config"_qs).toUtf8());
+    qputenv("XDG_CONFIG_HOME", (dom.path() + u"/config"_s).toUtf8());
     QApplication aplikacja(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     TestBibliotekaUpdate test(dom.path());

@@ -15,6 +15,8 @@
 #include <csignal>
 #endif
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(Tprzelew)
 
 using Dialogi::Ikona;
@@ -202,10 +204,10 @@ class TestCsv : public QObject {
     void nazwa_pliku_data() {
         QTest::addColumn<QString>("wybrana");
         QTest::addColumn<QString>("nazwa");
-        QTest::newRow("bez rozszerzenia") << u"raport"_qs << u"raport.csv"_qs;
-        QTest::newRow("z rozszerzeniem") << u"raport.csv"_qs << u"raport.csv"_qs;
-        QTest::newRow("wielkie litery") << u"raport.CSV"_qs << u"raport.CSV.csv"_qs;
-        QTest::newRow("csv w środku") << u"raport.csv.bak"_qs << u"raport.csv.bak.csv"_qs;
+        QTest::newRow("bez rozszerzenia") << u"raport"_s << u"raport.csv"_s;
+        QTest::newRow("z rozszerzeniem") << u"raport.csv"_s << u"raport.csv"_s;
+        QTest::newRow("wielkie litery") << u"raport.CSV"_s << u"raport.CSV.csv"_s;
+        QTest::newRow("csv w środku") << u"raport.csv.bak"_s << u"raport.csv.bak.csv"_s;
     }
     void nazwa_pliku() {
         QFETCH(QString, wybrana);
@@ -214,7 +216,7 @@ class TestCsv : public QObject {
     }
 
     void zapis_zastepuje_caly_stary_plik() {
-        const QString plik = sciezka(u"stary.csv"_qs);
+        const QString plik = sciezka(u"stary.csv"_s);
         zapisz_plik(plik, QByteArray(5000, 'x'));
         const auto t = tablica({pelny()});
         QVERIFY(zapisz_csv(plik, *t, 1));
@@ -222,21 +224,21 @@ class TestCsv : public QObject {
     }
 
     void nieudany_zapis_nie_niszczy_starego_pliku() {
-        const QString plik = sciezka(u"tylko_do_odczytu.csv"_qs);
+        const QString plik = sciezka(u"tylko_do_odczytu.csv"_s);
         zapisz_plik(plik, "stare");
         QFile::setPermissions(plik, QFileDevice::ReadOwner);
         const auto t = tablica({pelny()});
         QVERIFY(!zapisz_csv(plik, *t, 1));
         QFile::setPermissions(plik, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(czytaj_plik(plik), QByteArray("stare"));
-        QVERIFY(!zapisz_csv(sciezka(u"nie_ma_folderu/raport.csv"_qs), *t, 1));
+        QVERIFY(!zapisz_csv(sciezka(u"nie_ma_folderu/raport.csv"_s), *t, 1));
     }
 
 #ifdef Q_OS_LINUX
     // The disk fills up halfway through: the old file stays whole and no
     // temporary file is left beside it.
     void pelny_dysk_w_polowie_zapisu() {
-        const QString plik = sciezka(u"dysk.csv"_qs);
+        const QString plik = sciezka(u"dysk.csv"_s);
         zapisz_plik(plik, "stare");
         auto t = std::make_unique<TablicaPrzelewow>();
         for (int i = 0; i < 200; ++i) t->dopisz(pelny());
@@ -252,8 +254,8 @@ class TestCsv : public QObject {
 
         QVERIFY(!zapisany);
         QCOMPARE(czytaj_plik(plik), QByteArray("stare"));
-        QCOMPARE(QDir(katalog_.path()).entryList({u"dysk*"_qs}, QDir::Files),
-                 QStringList{u"dysk.csv"_qs});
+        QCOMPARE(QDir(katalog_.path()).entryList({u"dysk*"_s}, QDir::Files),
+                 QStringList{u"dysk.csv"_s});
     }
 #endif
 
@@ -262,9 +264,9 @@ class TestCsv : public QObject {
     void polecenie_z_menu_data() {
         QTest::addColumn<QString>("wybrana");
         QTest::addColumn<QString>("zapisana");
-        QTest::newRow("raport") << u"raport"_qs << u"raport.csv"_qs;
-        QTest::newRow("raport.csv") << u"raport.csv"_qs << u"raport.csv"_qs;
-        QTest::newRow("raport.CSV") << u"raport.CSV"_qs << u"raport.CSV.csv"_qs;
+        QTest::newRow("raport") << u"raport"_s << u"raport.csv"_s;
+        QTest::newRow("raport.csv") << u"raport.csv"_s << u"raport.csv"_s;
+        QTest::newRow("raport.CSV") << u"raport.CSV"_s << u"raport.CSV.csv"_s;
     }
     void polecenie_z_menu() {
         QFETCH(QString, wybrana);
@@ -278,8 +280,8 @@ class TestCsv : public QObject {
         QCOMPARE(czytaj_plik(sciezka(zapisana)), naglowek + linia_pelnego);
         const auto pokazane = Dialogi::Test::pokazane();
         QCOMPARE(pokazane.size(), 1);
-        QCOMPARE(pokazane[0].rodzaj, u"zapisz"_qs);
-        QCOMPARE(pokazane[0].tekst, u"arkusz kalkulacyjny (*.csv)|*.csv"_qs);
+        QCOMPARE(pokazane[0].rodzaj, u"zapisz"_s);
+        QCOMPARE(pokazane[0].tekst, u"arkusz kalkulacyjny (*.csv)|*.csv"_s);
         QCOMPARE(pokazane[0].tytul, QString());  // no default extension
         QVERIFY(!okno.rejestr.plik_zmieniony);
         QFile::remove(sciezka(zapisana));
@@ -303,7 +305,7 @@ class TestCsv : public QObject {
         QFETCH(Odpowiedz, odpowiedz);
         QFETCH(bool, nadpisany);
         SeamDialogow seam;
-        const QString plik = sciezka(u"istniejacy.csv"_qs);
+        const QString plik = sciezka(u"istniejacy.csv"_s);
         zapisz_plik(plik, "stare");
         Tglowne_okno okno;
         Dialogi::Test::wybierz_plik(plik);
@@ -313,8 +315,8 @@ class TestCsv : public QObject {
         QCOMPARE(czytaj_plik(plik), nadpisany ? naglowek : QByteArray("stare"));
         const auto pokazane = Dialogi::Test::pokazane();
         QCOMPARE(pokazane.size(), 2);  // nothing after the answer
-        QCOMPARE(pokazane[1].tekst, u"Podany plik już istnieje.\rNadpisać?"_qs);
-        QCOMPARE(pokazane[1].tytul, u"Zapisz jako..."_qs);
+        QCOMPARE(pokazane[1].tekst, u"Podany plik już istnieje.\rNadpisać?"_s);
+        QCOMPARE(pokazane[1].tytul, u"Zapisz jako..."_s);
         QCOMPARE(pokazane[1].ikona, Ikona::Pytanie);
         QCOMPARE(pokazane[1].przyciski, Przyciski::TakNie);
     }
@@ -323,12 +325,12 @@ class TestCsv : public QObject {
         SeamDialogow seam;
         Tglowne_okno okno;
         okno.rejestr.tablica_przelewow.dopisz(pelny());
-        Dialogi::Test::wybierz_plik(sciezka(u"nie_ma_folderu/raport"_qs));
+        Dialogi::Test::wybierz_plik(sciezka(u"nie_ma_folderu/raport"_s));
         okno.EksportujdoCSV1Click();
         QCOMPARE(Dialogi::Test::teksty(),
-                 QStringList{u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs});
+                 QStringList{u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_s});
         QCOMPARE(Dialogi::Test::pokazane().last().ikona, Ikona::Brak);
-        QVERIFY(!QFile::exists(sciezka(u"nie_ma_folderu/raport.csv"_qs)));
+        QVERIFY(!QFile::exists(sciezka(u"nie_ma_folderu/raport.csv"_s)));
     }
 };
 

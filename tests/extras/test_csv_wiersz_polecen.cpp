@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Wynik {
@@ -24,7 +26,7 @@ Wynik uruchom(const QStringList& argumenty) {
     for (const char* zmienna : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         otoczenie.remove(QString::fromLatin1(zmienna));
     program.setProcessEnvironment(otoczenie);
-    program.start(QStringLiteral(VANDORIA_PROGRAM), QStringList{u"--csv"_qs} + argumenty);
+    program.start(QStringLiteral(VANDORIA_PROGRAM), QStringList{u"--csv"_s} + argumenty);
     if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) return {};
     return {program.exitCode(), QString::fromLocal8Bit(program.readAllStandardError())};
 }
@@ -50,8 +52,8 @@ class TestCsvWierszPolecen : public QObject {
   private slots:
     void takie_same_bajty_jak_z_menu_data() {
         QTest::addColumn<QString>("plik");
-        QTest::newRow("p2") << u"zbior.p2"_qs;
-        QTest::newRow("vando") << u"zbior.vando"_qs;
+        QTest::newRow("p2") << u"zbior.p2"_s;
+        QTest::newRow("vando") << u"zbior.vando"_s;
     }
     void takie_same_bajty_jak_z_menu() {
         QFETCH(QString, plik);
@@ -59,52 +61,52 @@ class TestCsvWierszPolecen : public QObject {
         QVERIFY(zapisz_przelewy(sciezka(plik), *t, t->ilosc_el()));
 
         // The menu command on the same collection, as the window holds it after "Otwórz".
-        QFile::remove(sciezka(u"z_menu.csv"_qs));
+        QFile::remove(sciezka(u"z_menu.csv"_s));
         {
             SeamDialogow seam;
             Tglowne_okno okno;
             QCOMPARE(int(czytaj_przelewy(sciezka(plik), okno.rejestr.tablica_przelewow).stan),
                      int(WynikOdczytu::ok));
-            Dialogi::Test::wybierz_plik(sciezka(u"z_menu"_qs));
+            Dialogi::Test::wybierz_plik(sciezka(u"z_menu"_s));
             okno.EksportujdoCSV1Click();
         }
-        const QByteArray z_menu = czytaj_plik(sciezka(u"z_menu.csv"_qs));
+        const QByteArray z_menu = czytaj_plik(sciezka(u"z_menu.csv"_s));
         QVERIFY(
             z_menu.contains("wp\xB3"
                             "ata"));
 
-        zapisz_plik(sciezka(u"wynik.csv"_qs), "stara, dłuższa zawartość pliku wynikowego");
-        const Wynik w = uruchom({sciezka(u"wynik.csv"_qs), sciezka(plik)});
+        zapisz_plik(sciezka(u"wynik.csv"_s), "stara, dłuższa zawartość pliku wynikowego");
+        const Wynik w = uruchom({sciezka(u"wynik.csv"_s), sciezka(plik)});
         QCOMPARE(w.kod, 0);
         QCOMPARE(w.bledy, QString());
-        QCOMPARE(czytaj_plik(sciezka(u"wynik.csv"_qs)), z_menu);
+        QCOMPARE(czytaj_plik(sciezka(u"wynik.csv"_s)), z_menu);
     }
 
     void bledy_data() {
         QTest::addColumn<QStringList>("argumenty");  // {dir} is the temporary folder
         QTest::addColumn<int>("kod");
         QTest::newRow("brak pliku")
-            << QStringList{u"{dir}/wynik.csv"_qs, u"{dir}/nie_ma.p2"_qs} << 1;
+            << QStringList{u"{dir}/wynik.csv"_s, u"{dir}/nie_ma.p2"_s} << 1;
         QTest::newRow("plik nieczytelny")
-            << QStringList{u"{dir}/wynik.csv"_qs, u"{dir}/folder.p2"_qs} << 1;
+            << QStringList{u"{dir}/wynik.csv"_s, u"{dir}/folder.p2"_s} << 1;
         QTest::newRow("nie można zapisać")
-            << QStringList{u"{dir}/nie_ma/wynik.csv"_qs, u"{dir}/dobry.p2"_qs} << 1;
+            << QStringList{u"{dir}/nie_ma/wynik.csv"_s, u"{dir}/dobry.p2"_s} << 1;
         QTest::newRow("bez plików") << QStringList{} << 2;
-        QTest::newRow("bez pliku wejściowego") << QStringList{u"{dir}/wynik.csv"_qs} << 2;
+        QTest::newRow("bez pliku wejściowego") << QStringList{u"{dir}/wynik.csv"_s} << 2;
     }
     void bledy() {
         QFETCH(QStringList, argumenty);
         QFETCH(int, kod);
-        QDir(katalog_.path()).mkpath(u"folder.p2"_qs);
+        QDir(katalog_.path()).mkpath(u"folder.p2"_s);
         const auto t = zbior();
-        QVERIFY(zapisz_przelewy(sciezka(u"dobry.p2"_qs), *t, t->ilosc_el()));
-        QFile::remove(sciezka(u"wynik.csv"_qs));
-        argumenty.replaceInStrings(u"{dir}"_qs, katalog_.path());
+        QVERIFY(zapisz_przelewy(sciezka(u"dobry.p2"_s), *t, t->ilosc_el()));
+        QFile::remove(sciezka(u"wynik.csv"_s));
+        argumenty.replaceInStrings(u"{dir}"_s, katalog_.path());
 
         const Wynik w = uruchom(argumenty);
         QCOMPARE(w.kod, kod);
         QVERIFY(!w.bledy.trimmed().isEmpty());
-        QVERIFY(!QFile::exists(sciezka(u"wynik.csv"_qs)));
+        QVERIFY(!QFile::exists(sciezka(u"wynik.csv"_s)));
     }
 };
 

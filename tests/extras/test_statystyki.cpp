@@ -14,6 +14,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(KryteriaStatystyk)
 
 namespace {
@@ -74,14 +76,14 @@ class TestStatystyki : public QObject {
         QTest::addColumn<qint64>("kwota_wplat");
         QTest::addColumn<qint64>("kwota_przelewow");
         QTest::newRow("wszystkie") << kryteria({}) << 1 << 3 << qint64(10000) << qint64(1755);
-        QTest::newRow("rok 2008") << kryteria(u"2008"_qs) << 0 << 2 << qint64(0) << qint64(1055);
-        QTest::newRow("rok 2009") << kryteria(u"2009"_qs) << 1 << 0 << qint64(10000) << qint64(0);
+        QTest::newRow("rok 2008") << kryteria(u"2008"_s) << 0 << 2 << qint64(0) << qint64(1055);
+        QTest::newRow("rok 2009") << kryteria(u"2009"_s) << 1 << 0 << qint64(10000) << qint64(0);
         QTest::newRow("marzec każdego roku")
             << kryteria({}, 3) << 1 << 1 << qint64(10000) << qint64(1050);
         QTest::newRow("marzec 2008")
-            << kryteria(u"2008"_qs, 3) << 0 << 1 << qint64(0) << qint64(1050);
+            << kryteria(u"2008"_s, 3) << 0 << 1 << qint64(0) << qint64(1050);
         QTest::newRow("odbiorca bez dat i rok")
-            << kryteria(u"2008"_qs, 0, "Bez daty") << 0 << 0 << qint64(0) << qint64(0);
+            << kryteria(u"2008"_s, 0, "Bez daty") << 0 << 0 << qint64(0) << qint64(0);
         QTest::newRow("odbiorca bez dat i miesiąc")
             << kryteria({}, 1, "Bez daty") << 0 << 0 << qint64(0) << qint64(0);
         QTest::newRow("odbiorca z wielkiej litery")
@@ -113,15 +115,15 @@ class TestStatystyki : public QObject {
         t->dopisz(zlecenie("  ", "Jan", "1", "00", "2008-01-01"));  // blank names are not offered
         const ListyStatystyk l = listy_statystyk(*t, t->ilosc_el());
         QVERIFY(!l.blad);
-        QCOMPARE(l.lata, (QStringList{u"2008"_qs, u"2009"_qs}));
-        QCOMPARE(l.nadawcy, (QStringList{u"Anna"_qs, u"Jan"_qs}));
-        QCOMPARE(l.odbiorcy, (QStringList{u"Bez daty"_qs, u"Urząd"_qs, u"Zakład Energetyczny"_qs}));
+        QCOMPARE(l.lata, (QStringList{u"2008"_s, u"2009"_s}));
+        QCOMPARE(l.nadawcy, (QStringList{u"Anna"_s, u"Jan"_s}));
+        QCOMPARE(l.odbiorcy, (QStringList{u"Bez daty"_s, u"Urząd"_s, u"Zakład Energetyczny"_s}));
     }
 
     void nieczytelna_data_przerywa() {
         auto t = fikstura();
         (*t)[3].data = "32.13.2020";
-        const QString komunikat = u"Przelew nr 3: nie można odczytać daty „32.13.2020”."_qs;
+        const QString komunikat = u"Przelew nr 3: nie można odczytać daty „32.13.2020”."_s;
 
         const WynikStatystyk w = licz_statystyki(*t, t->ilosc_el(), {});
         QVERIFY(w.blad);
@@ -130,7 +132,7 @@ class TestStatystyki : public QObject {
         const ListyStatystyk l = listy_statystyk(*t, t->ilosc_el());
         QVERIFY(l.blad);
         QCOMPARE(l.blad->komunikat(), komunikat);
-        QCOMPARE(l.lata, QStringList{u"2008"_qs});  // what came before the bad row
+        QCOMPARE(l.lata, QStringList{u"2008"_s});  // what came before the bad row
     }
 
     void nieczytelna_kwota_tylko_gdy_liczona() {
@@ -138,20 +140,20 @@ class TestStatystyki : public QObject {
         (*t)[2].kwota = "12a";
         const WynikStatystyk w = licz_statystyki(*t, t->ilosc_el(), {});
         QVERIFY(w.blad);
-        QCOMPARE(w.blad->komunikat(), u"Przelew nr 2: nie można odczytać kwoty „12a,5”."_qs);
-        QVERIFY(!licz_statystyki(*t, t->ilosc_el(), kryteria(u"2009"_qs)).blad);
+        QCOMPARE(w.blad->komunikat(), u"Przelew nr 2: nie można odczytać kwoty „12a,5”."_s);
+        QVERIFY(!licz_statystyki(*t, t->ilosc_el(), kryteria(u"2009"_s)).blad);
     }
 
     void forma_sumy_data() {
         QTest::addColumn<qint64>("grosze");
         QTest::addColumn<QString>("tekst");
-        QTest::newRow("zero") << qint64(0) << u"0,00"_qs;
-        QTest::newRow("5 groszy") << qint64(5) << u"0,05"_qs;
-        QTest::newRow("50 groszy") << qint64(50) << u"0,50"_qs;
-        QTest::newRow("2,50") << qint64(250) << u"2,50"_qs;
-        QTest::newRow("110,55") << qint64(11055) << u"110,55"_qs;
-        QTest::newRow("ponad 32 bity") << qint64(99999999000) << u"999999990,00"_qs;
-        QTest::newRow("ujemna") << qint64(-505) << u"-5,05"_qs;
+        QTest::newRow("zero") << qint64(0) << u"0,00"_s;
+        QTest::newRow("5 groszy") << qint64(5) << u"0,05"_s;
+        QTest::newRow("50 groszy") << qint64(50) << u"0,50"_s;
+        QTest::newRow("2,50") << qint64(250) << u"2,50"_s;
+        QTest::newRow("110,55") << qint64(11055) << u"110,55"_s;
+        QTest::newRow("ponad 32 bity") << qint64(99999999000) << u"999999990,00"_s;
+        QTest::newRow("ujemna") << qint64(-505) << u"-5,05"_s;
     }
     void forma_sumy() {
         QFETCH(qint64, grosze);
@@ -165,7 +167,7 @@ class TestStatystyki : public QObject {
             t->dopisz(zlecenie("Odbiorca", "", "999999", "99", ""));
         const WynikStatystyk w = licz_statystyki(*t, t->ilosc_el(), {});
         QCOMPARE(w.przelewow, 1000);
-        QCOMPARE(::forma_sumy(w.kwota_przelewow), u"999999990,00"_qs);
+        QCOMPARE(::forma_sumy(w.kwota_przelewow), u"999999990,00"_s);
     }
 
     // --- the window
@@ -177,29 +179,29 @@ class TestStatystyki : public QObject {
         t->dopisz(zlecenie("C", "Y", "100", "00", "", false));
         TFstatystyki okno(*t);
         okno.show();
-        QCOMPARE(okno.windowTitle(), u"Statystyki bazy"_qs);
-        QCOMPARE(pozycje(okno.CBrok), (QStringList{u"--"_qs, u"2008"_qs, u"2009"_qs}));
+        QCOMPARE(okno.windowTitle(), u"Statystyki bazy"_s);
+        QCOMPARE(pozycje(okno.CBrok), (QStringList{u"--"_s, u"2008"_s, u"2009"_s}));
         QCOMPARE(pozycje(okno.CBmiesiac),
-                 (QStringList{u"--"_qs, u"styczeń"_qs, u"luty"_qs, u"marzec"_qs, u"kwiecień"_qs,
-                              u"maj"_qs, u"czerwiec"_qs, u"lipiec"_qs, u"sierpień"_qs,
-                              u"wrzesień"_qs, u"październik"_qs, u"listopad"_qs, u"grudzień"_qs}));
-        QCOMPARE(pozycje(okno.CBnadawcy), (QStringList{u"--"_qs, u"X"_qs, u"Y"_qs}));
-        QCOMPARE(pozycje(okno.CBodbiorcy), (QStringList{u"--"_qs, u"A"_qs, u"B"_qs, u"C"_qs}));
+                 (QStringList{u"--"_s, u"styczeń"_s, u"luty"_s, u"marzec"_s, u"kwiecień"_s,
+                              u"maj"_s, u"czerwiec"_s, u"lipiec"_s, u"sierpień"_s,
+                              u"wrzesień"_s, u"październik"_s, u"listopad"_s, u"grudzień"_s}));
+        QCOMPARE(pozycje(okno.CBnadawcy), (QStringList{u"--"_s, u"X"_s, u"Y"_s}));
+        QCOMPARE(pozycje(okno.CBodbiorcy), (QStringList{u"--"_s, u"A"_s, u"B"_s, u"C"_s}));
         QCOMPARE(etykiety(okno),
-                 (QStringList{u"3"_qs, u"1"_qs, u"2"_qs, u"110,55"_qs, u"100,00"_qs, u"10,55"_qs}));
+                 (QStringList{u"3"_s, u"1"_s, u"2"_s, u"110,55"_s, u"100,00"_s, u"10,55"_s}));
 
         okno.CBrok->setCurrentIndex(1);
         QCOMPARE(etykiety(okno),
-                 (QStringList{u"1"_qs, u"0"_qs, u"1"_qs, u"10,50"_qs, u"0,00"_qs, u"10,50"_qs}));
+                 (QStringList{u"1"_s, u"0"_s, u"1"_s, u"10,50"_s, u"0,00"_s, u"10,50"_s}));
         okno.CBmiesiac->setCurrentIndex(1);  // styczeń 2008: nothing
-        QCOMPARE(okno.Lwypisanych->text(), u"0"_qs);
+        QCOMPARE(okno.Lwypisanych->text(), u"0"_s);
         okno.CBrok->setCurrentIndex(0);  // styczeń of any year
         QCOMPARE(etykiety(okno),
-                 (QStringList{u"1"_qs, u"0"_qs, u"1"_qs, u"0,05"_qs, u"0,00"_qs, u"0,05"_qs}));
+                 (QStringList{u"1"_s, u"0"_s, u"1"_s, u"0,05"_s, u"0,00"_s, u"0,05"_s}));
         okno.CBmiesiac->setCurrentIndex(0);
         okno.CBnadawcy->setCurrentIndex(2);
         QCOMPARE(etykiety(okno),
-                 (QStringList{u"1"_qs, u"1"_qs, u"0"_qs, u"100,00"_qs, u"100,00"_qs, u"0,00"_qs}));
+                 (QStringList{u"1"_s, u"1"_s, u"0"_s, u"100,00"_s, u"100,00"_s, u"0,00"_s}));
 
         // Shown again, it starts from the table as it is now and with no criteria.
         okno.hide();
@@ -207,17 +209,17 @@ class TestStatystyki : public QObject {
         okno.show();
         QCOMPARE(okno.CBnadawcy->currentIndex(), 0);
         QCOMPARE(etykiety(okno),
-                 (QStringList{u"2"_qs, u"0"_qs, u"2"_qs, u"10,55"_qs, u"0,00"_qs, u"10,55"_qs}));
+                 (QStringList{u"2"_s, u"0"_s, u"2"_s, u"10,55"_s, u"0,00"_s, u"10,55"_s}));
     }
 
     void pusta_tabela() {
         const auto t = std::make_unique<TablicaPrzelewow>();
         TFstatystyki okno(*t);
         okno.show();
-        QCOMPARE(pozycje(okno.CBrok), QStringList{u"--"_qs});
-        QCOMPARE(pozycje(okno.CBodbiorcy), QStringList{u"--"_qs});
+        QCOMPARE(pozycje(okno.CBrok), QStringList{u"--"_s});
+        QCOMPARE(pozycje(okno.CBodbiorcy), QStringList{u"--"_s});
         QCOMPARE(etykiety(okno),
-                 (QStringList{u"0"_qs, u"0"_qs, u"0"_qs, u"0,00"_qs, u"0,00"_qs, u"0,00"_qs}));
+                 (QStringList{u"0"_s, u"0"_s, u"0"_s, u"0,00"_s, u"0,00"_s, u"0,00"_s}));
     }
 
     void nazwy_rozne_wielkoscia_liter() {
@@ -225,10 +227,10 @@ class TestStatystyki : public QObject {
         TFstatystyki okno(*t);
         okno.show();
         QCOMPARE(pozycje(okno.CBodbiorcy),
-                 (QStringList{u"--"_qs, u"Bez daty"_qs, u"Urząd"_qs, u"Zakład Energetyczny"_qs}));
+                 (QStringList{u"--"_s, u"Bez daty"_s, u"Urząd"_s, u"Zakład Energetyczny"_s}));
         okno.CBodbiorcy->setCurrentIndex(3);
-        QCOMPARE(okno.Lwypisanych->text(), u"1"_qs);
-        QCOMPARE(okno.Lkwota->text(), u"10,50"_qs);
+        QCOMPARE(okno.Lwypisanych->text(), u"1"_s);
+        QCOMPARE(okno.Lkwota->text(), u"10,50"_s);
     }
 
     void blad_zostawia_poprzednie_wartosci() {
@@ -241,7 +243,7 @@ class TestStatystyki : public QObject {
         okno.CBrok->setCurrentIndex(1);
         QCOMPARE(etykiety(okno), przed);
         QCOMPARE(Dialogi::Test::teksty(),
-                 QStringList{u"Przelew nr 2: nie można odczytać daty „32.13.2020”."_qs});
+                 QStringList{u"Przelew nr 2: nie można odczytać daty „32.13.2020”."_s});
         QCOMPARE(Dialogi::Test::pokazane().last().ikona, Dialogi::Ikona::Blad);
 
         // The same when the window is shown on such a table.
@@ -264,7 +266,7 @@ class TestStatystyki : public QObject {
         });
         glowne.statystykiClick();
         QVERIFY(modalne);
-        QCOMPARE(etykieta, u"10,50"_qs);
+        QCOMPARE(etykieta, u"10,50"_s);
         QCOMPARE(okna().statystyki->parent(), &glowne);
         okna().statystyki = nullptr;  // goes with the main window
     }

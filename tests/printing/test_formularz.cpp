@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Colours by their role on the form; the test data say what each is.
@@ -41,7 +43,7 @@ Oczekiwana napis(double x, double y, const QString& tekst, int rozmiar = 5,
     o.x1 = o.x2 = x;
     o.y1 = o.y2 = y;
     o.tekst = tekst;
-    o.czcionka = u"Arial"_qs;
+    o.czcionka = u"Arial"_s;
     o.rozmiar = rozmiar;
     o.kolor_tekstu = kolor;
     return o;
@@ -62,8 +64,8 @@ QList<Oczekiwana> wzor_odcinka(const QString& tytul) {
 
     w << prostokat(0, 0, 149.86, 105.83, L, W);
     w << prostokat(7.43, 2.13, 142.43, 78.43, L, T);
-    pole(u" nazwa odbiorcy"_qs, 16, 7.43, 3.63);
-    pole(u" nazwa odbiorcy cd."_qs, 19, 7.43, 12.13);
+    pole(u" nazwa odbiorcy"_s, 16, 7.43, 3.63);
+    pole(u" nazwa odbiorcy cd."_s, 19, 7.43, 12.13);
 
     // account row and amount
     w << prostokat(7.43, 20.63, 136.93, 26.13, L, W);
@@ -71,29 +73,29 @@ QList<Oczekiwana> wzor_odcinka(const QString& tytul) {
     for (double x : {17.23, 37.23, 57.23, 77.23, 97.23, 117.23})
         w << prostokat(x, 23.38, x + 0.8, 26.13, L, L);
     w << prostokat(9.43, 19.63, 30.43, 21.63, W, W);
-    w << napis(9.73, 21.13, u" numer rachunku odbiorcy"_qs);
+    w << napis(9.73, 21.13, u" numer rachunku odbiorcy"_s);
     w << prostokat(7.43, 19.13, 142.43, 26.33, L, Rola::brak, 5);
-    w << prostokat(46.63, 29.83, 51.43, 34.63, L, W, 3) << napis(47.2, 33.83, u"W"_qs, 10);
-    w << prostokat(52.13, 29.83, 56.93, 34.63, L, W, 3) << napis(53.5, 33.83, u"P"_qs, 10);
+    w << prostokat(46.63, 29.83, 51.43, 34.63, L, W, 3) << napis(47.2, 33.83, u"W"_s, 10);
+    w << prostokat(52.13, 29.83, 56.93, 34.63, L, W, 3) << napis(53.5, 33.83, u"P"_s, 10);
     w << prostokat(62.43, 29.13, 77.43, 34.63, L, W);
     w << prostokat(67.43, 29.13, 67.53, 34.63, L, L) << prostokat(72.43, 29.13, 72.53, 34.63, L, L);
-    w << prostokat(64.43, 28.13, 71.43, 30.13, W, W) << napis(64.73, 29.63, u" waluta"_qs);
+    w << prostokat(64.43, 28.13, 71.43, 30.13, W, W) << napis(64.73, 29.63, u" waluta"_s);
     w << prostokat(82.43, 29.13, 142.43, 34.63, L, W);
     for (double x = 87.43; x < 138; x += 5) w << prostokat(x, 29.13, x + 0.1, 34.63, L, L);
-    w << prostokat(84.43, 28.13, 90.43, 30.13, W, W) << napis(84.73, 29.63, u" kwota"_qs);
+    w << prostokat(84.43, 28.13, 90.43, 30.13, W, W) << napis(84.73, 29.63, u" kwota"_s);
     w << prostokat(82.43, 26.13, 142.43, 34.83, L, Rola::brak, 5);
 
-    pole(u" numer rachunku zleceniodawcy (przelew) / kwota słownie (wpłata)"_qs, 55, 7.43, 37.63);
-    pole(u" nazwa zleceniodawcy"_qs, 20, 7.43, 46.13);
-    pole(u" nazwa zleceniodawcy cd."_qs, 23, 7.43, 54.63);
-    pole(u" tytułem"_qs, 10, 7.43, 63.13);
-    pole(u" tytułem cd."_qs, 12, 7.43, 71.63);
+    pole(u" numer rachunku zleceniodawcy (przelew) / kwota słownie (wpłata)"_s, 55, 7.43, 37.63);
+    pole(u" nazwa zleceniodawcy"_s, 20, 7.43, 46.13);
+    pole(u" nazwa zleceniodawcy cd."_s, 23, 7.43, 54.63);
+    pole(u" tytułem"_s, 10, 7.43, 63.13);
+    pole(u" tytułem cd."_s, 12, 7.43, 71.63);
 
     w << prostokat(7.43, 78.43, 142.43, 86.23, L, T);
     w << prostokat(0, 78.43, 149.86, 78.43, L, T);
     w << prostokat(132.43, 78.33, 142.43, 84.93, L, W);
     w << prostokat(7.43, 79.83, 76.03, 103.43, L, W);
-    w << napis(10.43, 102.43, u"pieczęć, data i podpis(y) zlecniodawcy"_qs);
+    w << napis(10.43, 102.43, u"pieczęć, data i podpis(y) zlecniodawcy"_s);
     w << prostokat(98.73, 79.73, 122.43, 103.43, L, W);
     Oczekiwana kolo = prostokat(102.73, 83.73, 118.43, 99.43, L, W);
     kolo.rodzaj = R::Elipsa;
@@ -102,7 +104,7 @@ QList<Oczekiwana> wzor_odcinka(const QString& tytul) {
     w << prostokat(77.38, 93.33, 97.38, 98.83, L, W);
     for (double x : {82.38, 87.38, 92.38}) w << prostokat(x, 93.33, x + 0.1, 98.83, L, L);
     w << prostokat(87.18, 93.33, 87.58, 98.83, L, L);
-    w << napis(77.38, 91.33, u"Opłata:"_qs);
+    w << napis(77.38, 91.33, u"Opłata:"_s);
 
     const double kreski[][4] = {{5.43, 2.13, 12.43, 2.13},    {5.43, 2.13, 5.43, 9.13},
                                 {144.43, 2.13, 144.43, 9.13}, {144.43, 2.13, 137.43, 2.13},
@@ -113,7 +115,7 @@ QList<Oczekiwana> wzor_odcinka(const QString& tytul) {
         w << o;
     }
 
-    w << napis(91, 1.7, u"http://vandoria.example.org/Vandoria/VandoriaSetup.exe"_qs, 5,
+    w << napis(91, 1.7, u"http://vandoria.example.org/Vandoria/VandoriaSetup.exe"_s, 5,
                Rola::czarny);
     auto pionowo = [&](const QString& t, double x, double y) {
         for (int j = 0; j < t.size(); ++j) {
@@ -122,7 +124,7 @@ QList<Oczekiwana> wzor_odcinka(const QString& tytul) {
             w << o;
         }
     };
-    pionowo(u"Polecenie przelewu / wpłata gotówkowa"_qs, 3, 12);
+    pionowo(u"Polecenie przelewu / wpłata gotówkowa"_s, 3, 12);
     pionowo(tytul, 146, 17);
     return w;
 }
@@ -130,7 +132,7 @@ QList<Oczekiwana> wzor_odcinka(const QString& tytul) {
 bool blisko(double a, double b) { return std::abs(a - b) < 1e-9; }
 
 QString opis(const Operacja& o) {
-    return u"%1 (%2, %3, %4, %5) \"%6\""_qs.arg(int(o.rodzaj))
+    return u"%1 (%2, %3, %4, %5) \"%6\""_s.arg(int(o.rodzaj))
         .arg(o.x1)
         .arg(o.y1)
         .arg(o.x2)
@@ -155,16 +157,16 @@ class TestFormularz : public QObject {
                 const QByteArray nazwa =
                     "pionowo " + QByteArray::number(n) + '/' + QByteArray::number(k);
                 QTest::newRow(nazwa)
-                    << u"portrait"_qs << n << k << double(ml) << (k % 2 ? mt : mt + 106.0);
+                    << u"portrait"_s << n << k << double(ml) << (k % 2 ? mt : mt + 106.0);
             }
         }
-        QTest::newRow("poziomo 1") << u"landscape"_qs << 1 << 1 << 0.0 << 0.0;
-        QTest::newRow("poziomo 2/1") << u"landscape"_qs << 2 << 1 << double(ml) << 0.0;
-        QTest::newRow("poziomo 2/2") << u"landscape"_qs << 2 << 2 << double(ml) << 106.0;
-        QTest::newRow("poziomo 4/1") << u"landscape"_qs << 4 << 1 << 0.0 << 0.0;
-        QTest::newRow("poziomo 4/2") << u"landscape"_qs << 4 << 2 << 0.0 << 106.0;
-        QTest::newRow("poziomo 4/3") << u"landscape"_qs << 4 << 3 << 150.0 << 0.0;
-        QTest::newRow("poziomo 4/4") << u"landscape"_qs << 4 << 4 << 150.0 << 106.0;
+        QTest::newRow("poziomo 1") << u"landscape"_s << 1 << 1 << 0.0 << 0.0;
+        QTest::newRow("poziomo 2/1") << u"landscape"_s << 2 << 1 << double(ml) << 0.0;
+        QTest::newRow("poziomo 2/2") << u"landscape"_s << 2 << 2 << double(ml) << 106.0;
+        QTest::newRow("poziomo 4/1") << u"landscape"_s << 4 << 1 << 0.0 << 0.0;
+        QTest::newRow("poziomo 4/2") << u"landscape"_s << 4 << 2 << 0.0 << 106.0;
+        QTest::newRow("poziomo 4/3") << u"landscape"_s << 4 << 3 << 150.0 << 0.0;
+        QTest::newRow("poziomo 4/4") << u"landscape"_s << 4 << 4 << 150.0 << 106.0;
     }
 
     void poczatek_odcinka() {
@@ -194,13 +196,13 @@ class TestFormularz : public QObject {
         QTest::addColumn<int>("linia");
         QTest::addColumn<QString>("tytul");
         QTest::newRow("kolorowy, pierwszy")
-            << 1 << u"portrait"_qs << 2 << 1 << 20.0 << 30.0 << 0xF8C7C7 << 0xCD1D1D
-            << u"Odcinek dla zleceniodawcy"_qs;
-        QTest::newRow("szary, drugi") << 2 << u"portrait"_qs << 2 << 2 << 20.0 << 136.0 << 0xE1E1E1
-                                      << 0x818181 << u"Odcinek dla banku zleceniodawcy"_qs;
+            << 1 << u"portrait"_s << 2 << 1 << 20.0 << 30.0 << 0xF8C7C7 << 0xCD1D1D
+            << u"Odcinek dla zleceniodawcy"_s;
+        QTest::newRow("szary, drugi") << 2 << u"portrait"_s << 2 << 2 << 20.0 << 136.0 << 0xE1E1E1
+                                      << 0x818181 << u"Odcinek dla banku zleceniodawcy"_s;
         QTest::newRow("nieznany typ, czwarty poziomo")
-            << 7 << u"landscape"_qs << 4 << 4 << 150.0 << 106.0 << 0xE1E1E1 << 0x818181
-            << u"Odcinek dla banku odbiorcy"_qs;
+            << 7 << u"landscape"_s << 4 << 4 << 150.0 << 106.0 << 0xE1E1E1 << 0x818181
+            << u"Odcinek dla banku odbiorcy"_s;
     }
 
     // Every shape and caption of the drawn form, in order (later ones cover
@@ -272,7 +274,7 @@ class TestFormularz : public QObject {
         // What the filling starts from.
         QCOMPARE(p.pioro(), (Pioro{kolory::czarny, StylPiora::psSolid, 1}));
         QCOMPARE(p.pedzel(), (Pedzel{kolory::bialy, StylPedzla::bsSolid}));
-        QCOMPARE(p.czcionka(), (Czcionka{u"Arial"_qs, 5, kolory::czarny}));
+        QCOMPARE(p.czcionka(), (Czcionka{u"Arial"_s, 5, kolory::czarny}));
     }
 
     void stan_poczatkowy_plotna() {
@@ -284,8 +286,8 @@ class TestFormularz : public QObject {
         p.SetBrushColor({1, 2, 3});
         QCOMPARE(p.pedzel(), (Pedzel{{1, 2, 3}, StylPedzla::bsSolid}));
         p.SetFontColor({9, 9, 9});
-        p.SetFont(u"Courier New"_qs, 17);
-        QCOMPARE(p.czcionka(), (Czcionka{u"Courier New"_qs, 17, {9, 9, 9}}));
+        p.SetFont(u"Courier New"_s, 17);
+        QCOMPARE(p.czcionka(), (Czcionka{u"Courier New"_s, 17, {9, 9, 9}}));
     }
 };
 

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 class TestPdfZWierszaPolecen : public QObject {
     Q_OBJECT
 
@@ -25,9 +27,9 @@ class TestPdfZWierszaPolecen : public QObject {
         Tprzelew wplata = przelew("Odbiorca wpłaty", "1205", "50", "Darowizna");
         wplata.czy_przelew = 0;
         t->dopisz(wplata);
-        QVERIFY(zapisz_przelewy(sciezka(u"zlecenia.p2"_qs), *t, 2));
-        zapisz_plik(sciezka(u"uszkodzony.p2"_qs), QByteArray(100, 'x'));
-        QDir(folder_.path()).mkdir(u"katalog.p2"_qs);
+        QVERIFY(zapisz_przelewy(sciezka(u"zlecenia.p2"_s), *t, 2));
+        zapisz_plik(sciezka(u"uszkodzony.p2"_s), QByteArray(100, 'x'));
+        QDir(folder_.path()).mkdir(u"katalog.p2"_s);
     }
 
     void uruchomienie_data() {
@@ -37,33 +39,33 @@ class TestPdfZWierszaPolecen : public QObject {
 
         const QByteArray cztery = "[SETTINGS]\nilosc_odcinkow=4\nuklad_strony=portrait\n";
         QTest::newRow("pierwszy przelew")
-            << QStringList{u"--pdf"_qs, u"WY"_qs, u"zlecenia.p2"_qs} << QByteArray() << 1;
+            << QStringList{u"--pdf"_s, u"WY"_s, u"zlecenia.p2"_s} << QByteArray() << 1;
         QTest::newRow("wplata, cztery odcinki")
-            << QStringList{u"--pdf"_qs, u"WY"_qs, u"--przelew"_qs, u"2"_qs, u"zlecenia.p2"_qs}
+            << QStringList{u"--pdf"_s, u"WY"_s, u"--przelew"_s, u"2"_s, u"zlecenia.p2"_s}
             << cztery << 2;
         QTest::newRow("plik przed opcjami")
-            << QStringList{u"zlecenia.p2"_qs, u"--przelew"_qs, u"2"_qs, u"--pdf"_qs, u"WY"_qs}
+            << QStringList{u"zlecenia.p2"_s, u"--przelew"_s, u"2"_s, u"--pdf"_s, u"WY"_s}
             << QByteArray() << 1;
-        QTest::newRow("numer 0") << QStringList{u"--pdf"_qs, u"WY"_qs, u"--przelew"_qs, u"0"_qs,
-                                                u"zlecenia.p2"_qs}
+        QTest::newRow("numer 0") << QStringList{u"--pdf"_s, u"WY"_s, u"--przelew"_s, u"0"_s,
+                                                u"zlecenia.p2"_s}
                                  << QByteArray() << 0;
         QTest::newRow("numer za duzy")
-            << QStringList{u"--pdf"_qs, u"WY"_qs, u"--przelew"_qs, u"3"_qs, u"zlecenia.p2"_qs}
+            << QStringList{u"--pdf"_s, u"WY"_s, u"--przelew"_s, u"3"_s, u"zlecenia.p2"_s}
             << QByteArray() << 0;
         QTest::newRow("numer nie liczba")
-            << QStringList{u"--pdf"_qs, u"WY"_qs, u"--przelew"_qs, u"dwa"_qs, u"zlecenia.p2"_qs}
+            << QStringList{u"--pdf"_s, u"WY"_s, u"--przelew"_s, u"dwa"_s, u"zlecenia.p2"_s}
             << QByteArray() << 0;
         QTest::newRow("brak pliku")
-            << QStringList{u"--pdf"_qs, u"WY"_qs, u"nie_ma.p2"_qs} << QByteArray() << 0;
+            << QStringList{u"--pdf"_s, u"WY"_s, u"nie_ma.p2"_s} << QByteArray() << 0;
         QTest::newRow("uszkodzony plik")
-            << QStringList{u"--pdf"_qs, u"WY"_qs, u"uszkodzony.p2"_qs} << QByteArray() << 0;
+            << QStringList{u"--pdf"_s, u"WY"_s, u"uszkodzony.p2"_s} << QByteArray() << 0;
         QTest::newRow("katalog zamiast pliku")
-            << QStringList{u"--pdf"_qs, u"WY"_qs, u"katalog.p2"_qs} << QByteArray() << 0;
-        QTest::newRow("bez pliku") << QStringList{u"--pdf"_qs, u"WY"_qs} << QByteArray() << 0;
+            << QStringList{u"--pdf"_s, u"WY"_s, u"katalog.p2"_s} << QByteArray() << 0;
+        QTest::newRow("bez pliku") << QStringList{u"--pdf"_s, u"WY"_s} << QByteArray() << 0;
         QTest::newRow("bez wyjscia")
-            << QStringList{u"zlecenia.p2"_qs, u"--pdf"_qs} << QByteArray() << 0;
+            << QStringList{u"zlecenia.p2"_s, u"--pdf"_s} << QByteArray() << 0;
         QTest::newRow("wyjscie w brakujacym folderze")
-            << QStringList{u"--pdf"_qs, u"brak/WY"_qs, u"zlecenia.p2"_qs} << QByteArray() << 0;
+            << QStringList{u"--pdf"_s, u"brak/WY"_s, u"zlecenia.p2"_s} << QByteArray() << 0;
     }
 
     void uruchomienie() {
@@ -71,21 +73,21 @@ class TestPdfZWierszaPolecen : public QObject {
         QFETCH(QByteArray, config);
         QFETCH(int, strony);
 
-        const QString wyjscie = sciezka(u"wynik.pdf"_qs);
+        const QString wyjscie = sciezka(u"wynik.pdf"_s);
         QFile::remove(wyjscie);
-        QFile::remove(sciezka(u"config.ini"_qs));
-        if (!config.isEmpty()) zapisz_plik(sciezka(u"config.ini"_qs), config);
+        QFile::remove(sciezka(u"config.ini"_s));
+        if (!config.isEmpty()) zapisz_plik(sciezka(u"config.ini"_s), config);
         for (QString& a : argumenty) {
             if (a.endsWith(u"WY"))
-                a = sciezka(a.replace(u"WY"_qs, u"wynik.pdf"_qs));
+                a = sciezka(a.replace(u"WY"_s, u"wynik.pdf"_s));
             else if (a.endsWith(u".p2"))
                 a = sciezka(a);
         }
 
         QProcess program;
         QProcessEnvironment otoczenie = QProcessEnvironment::systemEnvironment();
-        otoczenie.insert(u"VANDORIA_DIR"_qs, folder_.path());
-        otoczenie.insert(u"QT_QPA_PLATFORM"_qs, u"offscreen"_qs);
+        otoczenie.insert(u"VANDORIA_DIR"_s, folder_.path());
+        otoczenie.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         program.setProcessEnvironment(otoczenie);
         program.start(QStringLiteral(VANDORIA_EXE), argumenty);
         QVERIFY(program.waitForFinished(60000));

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 Tprzelew pelny_przelew() {
@@ -47,10 +49,10 @@ class TestPrzygotowanie : public QObject {
         QTest::addColumn<int>("tlo");  // 0xRRGGBB
         QTest::addColumn<int>("linie");
         QTest::addColumn<bool>("pionowo");
-        QTest::newRow("kolorowy") << 1 << u"portrait"_qs << 0xF8C7C7 << 0xCD1D1D << true;
-        QTest::newRow("czarno-bialy") << 2 << u"landscape"_qs << 0xE1E1E1 << 0x818181 << false;
-        QTest::newRow("oryginalny") << 3 << u"portrait"_qs << 0xE1E1E1 << 0x818181 << true;
-        QTest::newRow("typ spoza zakresu") << 7 << u"portrait"_qs << 0xE1E1E1 << 0x818181 << true;
+        QTest::newRow("kolorowy") << 1 << u"portrait"_s << 0xF8C7C7 << 0xCD1D1D << true;
+        QTest::newRow("czarno-bialy") << 2 << u"landscape"_s << 0xE1E1E1 << 0x818181 << false;
+        QTest::newRow("oryginalny") << 3 << u"portrait"_s << 0xE1E1E1 << 0x818181 << true;
+        QTest::newRow("typ spoza zakresu") << 7 << u"portrait"_s << 0xE1E1E1 << 0x818181 << true;
     }
 
     void stan_z_ustawien() {
@@ -67,24 +69,24 @@ class TestPrzygotowanie : public QObject {
         QCOMPARE(rgb(s.kolor_tla), tlo);
         QCOMPARE(rgb(s.kolor_linii), linie);
         QCOMPARE(s.pionowo(), pionowo);
-        QCOMPARE(s.tytul_odcinka(1), u"Odcinek dla zleceniodawcy"_qs);
-        QCOMPARE(s.tytul_odcinka(2), u"Odcinek dla banku zleceniodawcy"_qs);
-        QCOMPARE(s.tytul_odcinka(3), u"Odcinek dla odbiorcy"_qs);
-        QCOMPARE(s.tytul_odcinka(4), u"Odcinek dla banku odbiorcy"_qs);
+        QCOMPARE(s.tytul_odcinka(1), u"Odcinek dla zleceniodawcy"_s);
+        QCOMPARE(s.tytul_odcinka(2), u"Odcinek dla banku zleceniodawcy"_s);
+        QCOMPARE(s.tytul_odcinka(3), u"Odcinek dla odbiorcy"_s);
+        QCOMPARE(s.tytul_odcinka(4), u"Odcinek dla banku odbiorcy"_s);
     }
 
     void oplata_data() {
         QTest::addColumn<QString>("oplata");
         QTest::addColumn<QString>("pola");
-        QTest::newRow("2") << u"2"_qs << u" 200"_qs;
-        QTest::newRow("2,5") << u"2,5"_qs << u" 250"_qs;
-        QTest::newRow("10") << u"10"_qs << u"1000"_qs;
-        QTest::newRow("12,5") << u"12,5"_qs << u"1250"_qs;
-        QTest::newRow("0") << u"0"_qs << u" 000"_qs;
-        QTest::newRow("2,55 traci drugie miejsce") << u"2,55"_qs << u" 250"_qs;
-        QTest::newRow("99,9") << u"99,9"_qs << u"9990"_qs;
-        QTest::newRow("za dluga z reki") << u"100"_qs << u"1000"_qs;
-        QTest::newRow("pusta") << QString() << u" 000"_qs;
+        QTest::newRow("2") << u"2"_s << u" 200"_s;
+        QTest::newRow("2,5") << u"2,5"_s << u" 250"_s;
+        QTest::newRow("10") << u"10"_s << u"1000"_s;
+        QTest::newRow("12,5") << u"12,5"_s << u"1250"_s;
+        QTest::newRow("0") << u"0"_s << u" 000"_s;
+        QTest::newRow("2,55 traci drugie miejsce") << u"2,55"_s << u" 250"_s;
+        QTest::newRow("99,9") << u"99,9"_s << u"9990"_s;
+        QTest::newRow("za dluga z reki") << u"100"_s << u"1000"_s;
+        QTest::newRow("pusta") << QString() << u" 000"_s;
     }
 
     void oplata() {
@@ -104,21 +106,21 @@ class TestPrzygotowanie : public QObject {
         auto t = tablica(pelny_przelew());
         const ZmienneDruku z = przypisanie_zmiennych_do_temp(*t, 2);
         QCOMPARE(z.temp_nazwa_odbiorcy1,
-                 u"Wodociągi Łódź"_qs);  // capitals come later, in the report
-        QCOMPARE(z.temp_nazwa_odbiorcy2, u"ul. Wierzbowa 1"_qs);
-        QCOMPARE(z.temp_lk, u"12"_qs);
-        QCOMPARE(z.temp_nr_banku_odbiorcy, u"1020 3040"_qs);
-        QCOMPARE(z.temp_nr_rach_odbiorcy, u"1111 2222 3333 4444"_qs);
-        QCOMPARE(z.temp_kwota, u"**12,05"_qs);
-        QCOMPARE(z.temp_nr_rach_nadawcy, u"98 7654 3210 1111 2222 3333 4444"_qs);
-        QCOMPARE(z.temp_nazwa_nadawcy1, u"Jan Kowalski"_qs);
-        QCOMPARE(z.temp_nazwa_nadawcy2, u"ul. Różana 2"_qs);
-        QCOMPARE(z.temp_tytulem1, u"Woda za maj"_qs);
-        QCOMPARE(z.temp_tytulem2, u"FV 1/2024"_qs);
-        QCOMPARE(z.temp_data, u"2024-05-01"_qs);
-        QCOMPARE(z.temp_symbol, u"06"_qs);
+                 u"Wodociągi Łódź"_s);  // capitals come later, in the report
+        QCOMPARE(z.temp_nazwa_odbiorcy2, u"ul. Wierzbowa 1"_s);
+        QCOMPARE(z.temp_lk, u"12"_s);
+        QCOMPARE(z.temp_nr_banku_odbiorcy, u"1020 3040"_s);
+        QCOMPARE(z.temp_nr_rach_odbiorcy, u"1111 2222 3333 4444"_s);
+        QCOMPARE(z.temp_kwota, u"**12,05"_s);
+        QCOMPARE(z.temp_nr_rach_nadawcy, u"98 7654 3210 1111 2222 3333 4444"_s);
+        QCOMPARE(z.temp_nazwa_nadawcy1, u"Jan Kowalski"_s);
+        QCOMPARE(z.temp_nazwa_nadawcy2, u"ul. Różana 2"_s);
+        QCOMPARE(z.temp_tytulem1, u"Woda za maj"_s);
+        QCOMPARE(z.temp_tytulem2, u"FV 1/2024"_s);
+        QCOMPARE(z.temp_data, u"2024-05-01"_s);
+        QCOMPARE(z.temp_symbol, u"06"_s);
         QVERIFY(z.temp_czy_przelew);
-        QCOMPARE(z.temp_dodatkowe, u"pilne"_qs);
+        QCOMPARE(z.temp_dodatkowe, u"pilne"_s);
         // The completion stays in the row and is saved with the file.
         QCOMPARE((*t)[2].kwota100, "05");
         QCOMPARE((*t)[1].kwota100, "00");
@@ -132,14 +134,14 @@ class TestPrzygotowanie : public QObject {
         QTest::addColumn<QString>("grosze_po");
         QTest::addColumn<QString>("kwota");
         QTest::addColumn<QString>("linia_nadawcy");
-        QTest::newRow("wplata slownie") << u"1205"_qs << u"50"_qs << true << u"1205"_qs << u"50"_qs
-                                        << u"**1205,50"_qs << u"jed*dwazer*pie* 50/100"_qs;
-        QTest::newRow("puste teksty") << QString() << QString() << true << u"0"_qs << u"00"_qs
-                                      << u"**0,00"_qs << u"zer* 00/100"_qs;
-        QTest::newRow("jeden grosz cyfra") << u"7"_qs << u"5"_qs << true << u"7"_qs << u"05"_qs
-                                           << u"**7,05"_qs << u"sie* 05/100"_qs;
-        QTest::newRow("grosze 0 zostaja") << u"3"_qs << u"0"_qs << false << u"3"_qs << u"0"_qs
-                                          << u"**3,00"_qs << u"98 7654 3210 1111 2222 3333 4444"_qs;
+        QTest::newRow("wplata slownie") << u"1205"_s << u"50"_s << true << u"1205"_s << u"50"_s
+                                        << u"**1205,50"_s << u"jed*dwazer*pie* 50/100"_s;
+        QTest::newRow("puste teksty") << QString() << QString() << true << u"0"_s << u"00"_s
+                                      << u"**0,00"_s << u"zer* 00/100"_s;
+        QTest::newRow("jeden grosz cyfra") << u"7"_s << u"5"_s << true << u"7"_s << u"05"_s
+                                           << u"**7,05"_s << u"sie* 05/100"_s;
+        QTest::newRow("grosze 0 zostaja") << u"3"_s << u"0"_s << false << u"3"_s << u"0"_s
+                                          << u"**3,00"_s << u"98 7654 3210 1111 2222 3333 4444"_s;
     }
 
     // The same completion for the list and the editor, and the words form of a
@@ -175,34 +177,34 @@ class TestPrzygotowanie : public QObject {
             auto t = tablica(p);
             const ZmienneDruku z_listy = przypisanie_zmiennych_do_temp(*t, 2);
 
-            TekstyZlecenia e{u"Wodociągi Łódź"_qs,
-                             u"ul. Wierzbowa 1"_qs,
-                             u"12"_qs,
-                             u"1020 3040"_qs,
-                             u"1111 2222 3333 4444"_qs,
-                             u"12"_qs,
-                             u"5"_qs,
-                             u"98 7654 3210 1111 2222 3333 4444"_qs,
-                             u"Jan Kowalski"_qs,
-                             u"ul. Różana 2"_qs,
-                             u"Woda za maj"_qs,
-                             u"FV 1/2024"_qs,
-                             u"2024-05-01"_qs,
-                             u"06"_qs,
-                             u"pilne"_qs,
+            TekstyZlecenia e{u"Wodociągi Łódź"_s,
+                             u"ul. Wierzbowa 1"_s,
+                             u"12"_s,
+                             u"1020 3040"_s,
+                             u"1111 2222 3333 4444"_s,
+                             u"12"_s,
+                             u"5"_s,
+                             u"98 7654 3210 1111 2222 3333 4444"_s,
+                             u"Jan Kowalski"_s,
+                             u"ul. Różana 2"_s,
+                             u"Woda za maj"_s,
+                             u"FV 1/2024"_s,
+                             u"2024-05-01"_s,
+                             u"06"_s,
+                             u"pilne"_s,
                              rodzaj != 0};
             QCOMPARE(zmienne_druku(e), z_listy);
-            QCOMPARE(e.kwota100, u"05"_qs);  // the editor shows the completed grosze
+            QCOMPARE(e.kwota100, u"05"_s);  // the editor shows the completed grosze
         }
     }
 
     void wielkie_litery_data() {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("wynik");
-        QTest::newRow("Łódź") << u"Łódź"_qs << u"ŁÓDŹ"_qs;
-        QTest::newRow("polskie litery") << u"zażółć gęślą jaźń"_qs << u"ZAŻÓŁĆ GĘŚLĄ JAŹŃ"_qs;
-        QTest::newRow("inne litery strony kodowej") << u"šťžľ äöü"_qs << u"ŠŤŽĽ ÄÖÜ"_qs;
-        QTest::newRow("bez wielkiej w stronie kodowej") << u"ß µ 1/2"_qs << u"ß µ 1/2"_qs;
+        QTest::newRow("Łódź") << u"Łódź"_s << u"ŁÓDŹ"_s;
+        QTest::newRow("polskie litery") << u"zażółć gęślą jaźń"_s << u"ZAŻÓŁĆ GĘŚLĄ JAŹŃ"_s;
+        QTest::newRow("inne litery strony kodowej") << u"šťžľ äöü"_s << u"ŠŤŽĽ ÄÖÜ"_s;
+        QTest::newRow("bez wielkiej w stronie kodowej") << u"ß µ 1/2"_s << u"ß µ 1/2"_s;
     }
 
     void wielkie_litery() {

@@ -11,21 +11,23 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr double dpi = 254;  // 10 pixels a millimetre
 
 ZmienneDruku zmienne() {
     ZmienneDruku z;
-    z.temp_nazwa_odbiorcy1 = u"Odbiorca"_qs;
-    z.temp_lk = u"12"_qs;
-    z.temp_kwota = u"**10,00"_qs;
-    z.temp_data = u"2024-05-01"_qs;
+    z.temp_nazwa_odbiorcy1 = u"Odbiorca"_s;
+    z.temp_lk = u"12"_s;
+    z.temp_kwota = u"**10,00"_s;
+    z.temp_data = u"2024-05-01"_s;
     z.temp_czy_przelew = true;
     return z;
 }
 
-StanDruku stan(int typ, const QString& uklad = u"portrait"_qs, int n = 1) {
+StanDruku stan(int typ, const QString& uklad = u"portrait"_s, int n = 1) {
     UstawieniaWydruku u;
     u.typ_formularza = typ;
     u.uklad_strony = uklad;
@@ -50,7 +52,7 @@ Dokument jeden_napis(Operacja::Rodzaj rodzaj, const QString& tekst, double x, do
         p.SetBrushColor({248, 199, 199});
         p.Rectangle(0, 0, 200, 200);
     }
-    p.SetFont(u"Arial"_qs, 72);
+    p.SetFont(u"Arial"_s, 72);
     p.SetPosition(x, y);
     if (rodzaj == Operacja::Rodzaj::Tekst)
         p.PrintText(tekst);
@@ -70,7 +72,7 @@ QRect ciemne(const QImage& obraz) {
 
 // Width and height of the first page, in points.
 QString arkusz_pdf(const QByteArray& pdf) {
-    static const QRegularExpression media(u"/MediaBox \\[0 0 (\\d+)\\.?\\d* (\\d+)\\.?\\d*\\]"_qs);
+    static const QRegularExpression media(u"/MediaBox \\[0 0 (\\d+)\\.?\\d* (\\d+)\\.?\\d*\\]"_s);
     const auto m = media.match(QString::fromLatin1(pdf));
     return m.hasMatch() ? m.captured(1) + u' ' + m.captured(2) : QString();
 }
@@ -84,10 +86,10 @@ class TestRaport : public QObject {
         QTest::addColumn<QString>("nazwa");
         QTest::addColumn<QStringList>("rodziny");
         QTest::addColumn<double>("szerokosc_cyfry");  // in ems, from the font's design
-        QTest::newRow("Arial") << u"Arial"_qs << QStringList{u"Arial"_qs, u"Liberation Sans"_qs}
+        QTest::newRow("Arial") << u"Arial"_s << QStringList{u"Arial"_s, u"Liberation Sans"_s}
                                << 1139.0 / 2048;
         QTest::newRow("Courier New")
-            << u"Courier New"_qs << QStringList{u"Courier New"_qs, u"Liberation Mono"_qs}
+            << u"Courier New"_s << QStringList{u"Courier New"_s, u"Liberation Mono"_s}
             << 1229.0 / 2048;
     }
 
@@ -100,13 +102,13 @@ class TestRaport : public QObject {
         const QFont f = czcionka_raportu({nazwa, 12, kolory::czarny});
         const QString rodzina = QFontInfo(f).family();
         QVERIFY2(rodziny.contains(rodzina),
-                 qPrintable(u"\"%1\" wychodzi jako \"%2\""_qs.arg(nazwa, rodzina)));
+                 qPrintable(u"\"%1\" wychodzi jako \"%2\""_s.arg(nazwa, rodzina)));
 
         QImage urzadzenie(1, 1, QImage::Format_RGB32);
         urzadzenie.setDotsPerMeterX(qRound(1200 / 0.0254));
         urzadzenie.setDotsPerMeterY(qRound(1200 / 0.0254));
         const double em = 12.0 / 72 * 1200;
-        const double szerokosc = QFontMetricsF(f, &urzadzenie).horizontalAdvance(u"0123456789"_qs);
+        const double szerokosc = QFontMetricsF(f, &urzadzenie).horizontalAdvance(u"0123456789"_s);
         QVERIFY2(std::abs(szerokosc - 10 * szerokosc_cyfry * em) < 0.005 * szerokosc,
                  qPrintable(QString::number(szerokosc)));
     }
@@ -164,7 +166,7 @@ class TestRaport : public QObject {
     // The four landscape stubs reach past the sheet; the sheet keeps its size
     // and the part of stub 4 on it is drawn.
     void poziomo_cztery_odcinki() {
-        const Dokument d = generuj_wydruk(stan(2, u"landscape"_qs, 4), zmienne());
+        const Dokument d = generuj_wydruk(stan(2, u"landscape"_s, 4), zmienne());
         const QImage obraz = obraz_strony(d, 1, dpi);
         QCOMPARE(obraz.size(), QSize(2970, 2100));
         QCOMPARE(piksel_mm(obraz, 150 + 100, 106 + 10.8), qRgb(225, 225, 225));
@@ -173,7 +175,7 @@ class TestRaport : public QObject {
 
     void linia_bazowa_i_lewa_krawedz() {
         const QImage obraz =
-            obraz_strony(jeden_napis(Operacja::Rodzaj::Tekst, u"H"_qs, 50, 100), 1, dpi);
+            obraz_strony(jeden_napis(Operacja::Rodzaj::Tekst, u"H"_s, 50, 100), 1, dpi);
         const QRect h = ciemne(obraz);
         // The glyph rises above Y and stops on it; its left edge lies just
         // right of X (Arial's H has a small side bearing).
@@ -184,7 +186,7 @@ class TestRaport : public QObject {
 
     void wysrodkowanie() {
         const QImage obraz = obraz_strony(
-            jeden_napis(Operacja::Rodzaj::TekstWysrodkowany, u"W"_qs, 100, 100), 1, dpi);
+            jeden_napis(Operacja::Rodzaj::TekstWysrodkowany, u"W"_s, 100, 100), 1, dpi);
         const QRect w = ciemne(obraz);
         const double srodek = (w.left() + w.right() + 1) / 2.0;
         QVERIFY2(std::abs(srodek - 1000) <= 3, qPrintable(QString::number(srodek)));
@@ -193,7 +195,7 @@ class TestRaport : public QObject {
     // Text keeps the fill around and inside its glyphs.
     void przezroczyste_tlo_tekstu() {
         const QImage obraz =
-            obraz_strony(jeden_napis(Operacja::Rodzaj::Tekst, u"H"_qs, 50, 100, true), 1, dpi);
+            obraz_strony(jeden_napis(Operacja::Rodzaj::Tekst, u"H"_s, 50, 100, true), 1, dpi);
         const double em = 72.0 / 72 * dpi;
         const int srodek_h = qRound(500 + 1479.0 / 2048 * em / 2);
         QCOMPARE(obraz.pixel(srodek_h, qRound(1000 - 0.6 * em)), qRgb(248, 199, 199));
@@ -207,7 +209,7 @@ class TestRaport : public QObject {
     }
 
     void powiekszenie() {
-        const Dokument d = generuj_wydruk(stan(1, u"landscape"_qs), zmienne());
+        const Dokument d = generuj_wydruk(stan(1, u"landscape"_s), zmienne());
         QCOMPARE(obraz_strony_w_powiekszeniu(d, 1, 100, 96).size(), QSize(1123, 794));
         QCOMPARE(obraz_strony_w_powiekszeniu(d, 1, 50, 96).size(), QSize(561, 397));
     }
@@ -217,9 +219,9 @@ class TestRaport : public QObject {
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("strony");
         QTest::addColumn<QString>("arkusz");  // points
-        QTest::newRow("pionowo 4") << u"portrait"_qs << 4 << 2 << u"595 842"_qs;
-        QTest::newRow("pionowo 2") << u"portrait"_qs << 2 << 1 << u"595 842"_qs;
-        QTest::newRow("poziomo 4") << u"landscape"_qs << 4 << 1 << u"842 595"_qs;
+        QTest::newRow("pionowo 4") << u"portrait"_s << 4 << 2 << u"595 842"_s;
+        QTest::newRow("pionowo 2") << u"portrait"_s << 2 << 1 << u"595 842"_s;
+        QTest::newRow("poziomo 4") << u"landscape"_s << 4 << 1 << u"842 595"_s;
     }
 
     void pdf() {
@@ -228,7 +230,7 @@ class TestRaport : public QObject {
         QFETCH(int, strony);
         QFETCH(QString, arkusz);
         QTemporaryDir folder;
-        const QString sciezka = folder.filePath(u"wydruk.pdf"_qs);
+        const QString sciezka = folder.filePath(u"wydruk.pdf"_s);
         QVERIFY(zapisz_pdf(generuj_wydruk(stan(1, uklad, n), zmienne()), sciezka));
         const QByteArray pdf = czytaj_plik(sciezka);
         QVERIFY(pdf.startsWith("%PDF"));
@@ -240,24 +242,24 @@ class TestRaport : public QObject {
     // one sheet per page, whatever the print dialog left in it.
     void drukarka() {
         QTemporaryDir folder;
-        const QString sciezka = folder.filePath(u"drukarka.pdf"_qs);
+        const QString sciezka = folder.filePath(u"drukarka.pdf"_s);
         QPrinter drukarka(QPrinter::HighResolution);
         drukarka.setOutputFormat(QPrinter::PdfFormat);
         drukarka.setOutputFileName(sciezka);
         drukarka.setPageSize(QPageSize(QPageSize::A4));
         drukarka.setPageOrientation(QPageLayout::Portrait);
-        QVERIFY(drukuj_dokument(generuj_wydruk(stan(1, u"landscape"_qs, 4), zmienne()), drukarka));
-        QCOMPARE(drukarka.docName(), u"Vandoria"_qs);
+        QVERIFY(drukuj_dokument(generuj_wydruk(stan(1, u"landscape"_s, 4), zmienne()), drukarka));
+        QCOMPARE(drukarka.docName(), u"Vandoria"_s);
         QVERIFY(drukarka.fullPage());
         QCOMPARE(drukarka.pageLayout().orientation(), QPageLayout::Landscape);
         const QByteArray pdf = czytaj_plik(sciezka);
         QCOMPARE(pdf.count("/Type /Page\n"), 1);
-        QCOMPARE(arkusz_pdf(pdf), u"842 595"_qs);
+        QCOMPARE(arkusz_pdf(pdf), u"842 595"_s);
     }
 
     void pdf_nie_do_zapisania() {
         QTemporaryDir folder;
-        const QString sciezka = folder.filePath(u"brak/wydruk.pdf"_qs);
+        const QString sciezka = folder.filePath(u"brak/wydruk.pdf"_s);
         QVERIFY(!zapisz_pdf(generuj_wydruk(stan(1), zmienne()), sciezka));
         QVERIFY(!QFile::exists(sciezka));
     }

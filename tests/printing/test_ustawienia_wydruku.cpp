@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(UstawieniaWydruku)
 
 namespace {
@@ -36,7 +38,7 @@ class TestUstawieniaWydruku : public QObject {
     Q_OBJECT
 
     QTemporaryDir folder_;
-    QString ini() const { return folder_.filePath(u"config.ini"_qs); }
+    QString ini() const { return folder_.filePath(u"config.ini"_s); }
 
   private slots:
     void initTestCase() {
@@ -80,8 +82,8 @@ class TestUstawieniaWydruku : public QObject {
         };
         jeden("ilosc_odcinkow=3", [](auto&) {});
         jeden("ilosc_odcinkow=1", [](auto& u) { u.ilosc_odcinkow = 1; });
-        jeden("uklad_strony=Portrait", [](auto& u) { u.uklad_strony = u"landscape"_qs; });
-        jeden("uklad_strony=", [](auto& u) { u.uklad_strony = u"landscape"_qs; });
+        jeden("uklad_strony=Portrait", [](auto& u) { u.uklad_strony = u"landscape"_s; });
+        jeden("uklad_strony=", [](auto& u) { u.uklad_strony = u"landscape"_s; });
         jeden("margin_top=-1", [](auto&) {});
         jeden("margin_top=1001", [](auto&) {});
         jeden("margin_top=1000", [](auto& u) { u.margin_top = 1000; });
@@ -95,10 +97,10 @@ class TestUstawieniaWydruku : public QObject {
         jeden("capitals=nie", [](auto&) {});
         jeden("drukuj_oplate=-1", [](auto& u) { u.drukuj_oplate = true; });
         jeden("oplata_wart=2.5", [](auto&) {});
-        jeden("oplata_wart=10", [](auto& u) { u.oplata_wart = u"10"_qs; });
-        jeden("oplata_wart=0", [](auto& u) { u.oplata_wart = u"0"_qs; });
-        jeden("oplata_wart=2,55", [](auto& u) { u.oplata_wart = u"2,55"_qs; });
-        jeden("oplata_wart=0,30000000000000004", [](auto& u) { u.oplata_wart = u"0,3"_qs; });
+        jeden("oplata_wart=10", [](auto& u) { u.oplata_wart = u"10"_s; });
+        jeden("oplata_wart=0", [](auto& u) { u.oplata_wart = u"0"_s; });
+        jeden("oplata_wart=2,55", [](auto& u) { u.oplata_wart = u"2,55"_s; });
+        jeden("oplata_wart=0,30000000000000004", [](auto& u) { u.oplata_wart = u"0,3"_s; });
         jeden("oplata_wart=dwa", [](auto&) {});
         jeden("  MARGIN_TOP = 8  ", [](auto& u) { u.margin_top = 8; });
         jeden("margin_top=\"9\"", [](auto& u) { u.margin_top = 9; });
@@ -122,14 +124,14 @@ class TestUstawieniaWydruku : public QObject {
     void tekst_liczby_data() {
         QTest::addColumn<double>("wartosc");
         QTest::addColumn<QString>("tekst");
-        QTest::newRow("2,5") << 2.5 << u"2,5"_qs;
-        QTest::newRow("10") << 10.0 << u"10"_qs;
-        QTest::newRow("0") << 0.0 << u"0"_qs;
-        QTest::newRow("-0") << -0.0 << u"0"_qs;
-        QTest::newRow("kroki po 0,1") << 0.1 + 0.2 << u"0,3"_qs;
-        QTest::newRow("99,9") << 99.9 << u"99,9"_qs;
-        QTest::newRow("2,55") << 2.55 << u"2,55"_qs;
-        QTest::newRow("bez wykladnika") << 0.00001 << u"0,00001"_qs;
+        QTest::newRow("2,5") << 2.5 << u"2,5"_s;
+        QTest::newRow("10") << 10.0 << u"10"_s;
+        QTest::newRow("0") << 0.0 << u"0"_s;
+        QTest::newRow("-0") << -0.0 << u"0"_s;
+        QTest::newRow("kroki po 0,1") << 0.1 + 0.2 << u"0,3"_s;
+        QTest::newRow("99,9") << 99.9 << u"99,9"_s;
+        QTest::newRow("2,55") << 2.55 << u"2,55"_s;
+        QTest::newRow("bez wykladnika") << 0.00001 << u"0,00001"_s;
     }
 
     void tekst_liczby() {
@@ -140,15 +142,15 @@ class TestUstawieniaWydruku : public QObject {
 
     void zapis_po_kolei_i_odczyt() {
         ZapisUstawien z;
-        QVERIFY(z.zapisz_liczbe_calkowita(u"typ_formularza"_qs, 3));
-        QVERIFY(z.zapisz_liczbe_calkowita(u"ilosc_odcinkow"_qs, 4));
-        QVERIFY(z.zapisz_tekst(u"uklad_strony"_qs, u"landscape"_qs));
-        QVERIFY(z.zapisz_logiczna(u"capitals"_qs, false));
-        QVERIFY(z.zapisz_logiczna(u"boxes"_qs, true));
-        QVERIFY(z.zapisz_liczbe_calkowita(u"margin_top"_qs, 0));
-        QVERIFY(z.zapisz_liczbe_calkowita(u"margin_left"_qs, 20));
-        QVERIFY(z.zapisz_logiczna(u"drukuj_oplate"_qs, true));
-        QVERIFY(z.zapisz_liczbe(u"oplata_wart"_qs, 12.5));
+        QVERIFY(z.zapisz_liczbe_calkowita(u"typ_formularza"_s, 3));
+        QVERIFY(z.zapisz_liczbe_calkowita(u"ilosc_odcinkow"_s, 4));
+        QVERIFY(z.zapisz_tekst(u"uklad_strony"_s, u"landscape"_s));
+        QVERIFY(z.zapisz_logiczna(u"capitals"_s, false));
+        QVERIFY(z.zapisz_logiczna(u"boxes"_s, true));
+        QVERIFY(z.zapisz_liczbe_calkowita(u"margin_top"_s, 0));
+        QVERIFY(z.zapisz_liczbe_calkowita(u"margin_left"_s, 20));
+        QVERIFY(z.zapisz_logiczna(u"drukuj_oplate"_s, true));
+        QVERIFY(z.zapisz_liczbe(u"oplata_wart"_s, 12.5));
         QCOMPARE(
             czytaj_plik(ini()),
             QByteArray(
@@ -164,8 +166,8 @@ class TestUstawieniaWydruku : public QObject {
             ini(),
             "; moje uwagi\n[INNE]\nboxes=7\n\n[Settings]\nBoxes=0\nwlasny=tak\n\n[KONIEC]\nx=1\n");
         ZapisUstawien z;
-        QVERIFY(z.zapisz_logiczna(u"boxes"_qs, true));
-        QVERIFY(z.zapisz_liczbe_calkowita(u"margin_top"_qs, 2000));
+        QVERIFY(z.zapisz_logiczna(u"boxes"_s, true));
+        QVERIFY(z.zapisz_liczbe_calkowita(u"margin_top"_s, 2000));
         QCOMPARE(
             czytaj_plik(ini()),
             QByteArray(
@@ -177,7 +179,7 @@ class TestUstawieniaWydruku : public QObject {
 
     void zapis_bez_sekcji_dopisuje_ja() {
         zapisz_plik(ini(), "[INNE]\nx=1");
-        QVERIFY(ZapisUstawien().zapisz_tekst(u"uklad_strony"_qs, u"portrait"_qs));
+        QVERIFY(ZapisUstawien().zapisz_tekst(u"uklad_strony"_s, u"portrait"_s));
         QCOMPARE(czytaj_plik(ini()),
                  QByteArray("[INNE]\r\nx=1\r\n\r\n[SETTINGS]\r\nuklad_strony=portrait\r\n"));
     }
@@ -186,19 +188,19 @@ class TestUstawieniaWydruku : public QObject {
     // before it must already be in the file.
     void nieudany_klucz_zostawia_wczesniejsze() {
         ZapisUstawien z;
-        QVERIFY(z.zapisz_liczbe_calkowita(u"typ_formularza"_qs, 2));
-        QVERIFY(z.zapisz_liczbe_calkowita(u"ilosc_odcinkow"_qs, 1));
+        QVERIFY(z.zapisz_liczbe_calkowita(u"typ_formularza"_s, 2));
+        QVERIFY(z.zapisz_liczbe_calkowita(u"ilosc_odcinkow"_s, 1));
         QFile::setPermissions(ini(), QFileDevice::ReadOwner);
-        QVERIFY(!z.zapisz_tekst(u"uklad_strony"_qs, u"landscape"_qs));
+        QVERIFY(!z.zapisz_tekst(u"uklad_strony"_s, u"landscape"_s));
         QFile::setPermissions(ini(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(czytaj_plik(ini()),
                  QByteArray("[SETTINGS]\r\ntyp_formularza=2\r\nilosc_odcinkow=1\r\n"));
     }
 
     void zapis_do_brakujacego_folderu() {
-        ZapisUstawien z(folder_.filePath(u"nie/ma/config.ini"_qs));
-        QVERIFY(!z.zapisz_logiczna(u"boxes"_qs, true));
-        QVERIFY(!QFile::exists(folder_.filePath(u"nie/ma/config.ini"_qs)));
+        ZapisUstawien z(folder_.filePath(u"nie/ma/config.ini"_s));
+        QVERIFY(!z.zapisz_logiczna(u"boxes"_s, true));
+        QVERIFY(!QFile::exists(folder_.filePath(u"nie/ma/config.ini"_s)));
     }
 };
 

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Napis {
@@ -20,7 +22,7 @@ bool operator==(const Napis& a, const Napis& b) {
 }
 
 char* toString(const Napis& n) {
-    return qstrdup(u"(%1, %2) \"%3\" %4 %5"_qs.arg(n.x)
+    return qstrdup(u"(%1, %2) \"%3\" %4 %5"_s.arg(n.x)
                        .arg(n.y)
                        .arg(n.tekst, n.czcionka)
                        .arg(n.rozmiar)
@@ -33,25 +35,25 @@ using Napisy = QList<Napis>;
 Napisy w_kratkach(const QString& znaki, double x0, double y, int rozmiar = 12) {
     Napisy n;
     for (int j = 0; j < znaki.size(); ++j)
-        n << Napis{x0 + 5 * j, y, QString(znaki[j]), u"Arial"_qs, rozmiar};
+        n << Napis{x0 + 5 * j, y, QString(znaki[j]), u"Arial"_s, rozmiar};
     return n;
 }
 
 ZmienneDruku zmienne() {
     ZmienneDruku z;
-    z.temp_nazwa_odbiorcy1 = u"Odbiorca"_qs;
-    z.temp_nazwa_odbiorcy2 = u"Odbiorca cd"_qs;
-    z.temp_lk = u"12"_qs;
-    z.temp_nr_banku_odbiorcy = u"1020 3040"_qs;
-    z.temp_nr_rach_odbiorcy = u"1111 2222 3333 4444"_qs;
-    z.temp_kwota = u"**1234,56"_qs;
-    z.temp_nr_rach_nadawcy = u"98 7654 3210 1111 2222 3333 4444"_qs;
-    z.temp_nazwa_nadawcy1 = u"Nadawca"_qs;
-    z.temp_nazwa_nadawcy2 = u"Nadawca cd"_qs;
-    z.temp_tytulem1 = u"Tytul"_qs;
-    z.temp_tytulem2 = u"Tytul cd"_qs;
-    z.temp_data = u"2024-05-01"_qs;
-    z.temp_symbol = u"06"_qs;
+    z.temp_nazwa_odbiorcy1 = u"Odbiorca"_s;
+    z.temp_nazwa_odbiorcy2 = u"Odbiorca cd"_s;
+    z.temp_lk = u"12"_s;
+    z.temp_nr_banku_odbiorcy = u"1020 3040"_s;
+    z.temp_nr_rach_odbiorcy = u"1111 2222 3333 4444"_s;
+    z.temp_kwota = u"**1234,56"_s;
+    z.temp_nr_rach_nadawcy = u"98 7654 3210 1111 2222 3333 4444"_s;
+    z.temp_nazwa_nadawcy1 = u"Nadawca"_s;
+    z.temp_nazwa_nadawcy2 = u"Nadawca cd"_s;
+    z.temp_tytulem1 = u"Tytul"_s;
+    z.temp_tytulem2 = u"Tytul cd"_s;
+    z.temp_data = u"2024-05-01"_s;
+    z.temp_symbol = u"06"_s;
     z.temp_czy_przelew = true;
     return z;
 }
@@ -114,11 +116,11 @@ class TestWypelnianie : public QObject {
         QFETCH(int, nr);
         QFETCH(double, y);
         ZmienneDruku z = zmienne();
-        const QString tekst = u"ABCDEFGHIJ KLMNOPQRST UVWXYZ12"_qs;
+        const QString tekst = u"ABCDEFGHIJ KLMNOPQRST UVWXYZ12"_s;
         *pole(z, nr) = tekst;
 
         QCOMPARE(na_linii(wypelnij(ustawienia(1, false), z), y),
-                 (Napisy{{8.8, y, tekst, u"Arial"_qs, 12}}));
+                 (Napisy{{8.8, y, tekst, u"Arial"_s, 12}}));
         const Napisy kratki = w_kratkach(tekst.left(27), 8.8, y);
         QCOMPARE(na_linii(wypelnij(ustawienia(1, true), z), y), kratki);
         QCOMPARE(kratki.last().x, 8.8 + 26 * 5);
@@ -128,8 +130,8 @@ class TestWypelnianie : public QObject {
         QTest::addColumn<bool>("boxes");
         QTest::addColumn<Napisy>("napisy");
         QTest::newRow("bez kratek")
-            << false << Napisy{{86, 33.3, u"**1234,56"_qs, u"Arial"_qs, 12}};
-        QTest::newRow("w kratkach") << true << w_kratkach(u"1234,56"_qs, 84, 33.3);
+            << false << Napisy{{86, 33.3, u"**1234,56"_s, u"Arial"_s, 12}};
+        QTest::newRow("w kratkach") << true << w_kratkach(u"1234,56"_s, 84, 33.3);
     }
 
     void kwota() {
@@ -143,11 +145,11 @@ class TestWypelnianie : public QObject {
         QTest::addColumn<QString>("bank");
         QTest::addColumn<QString>("rachunek");
         QTest::addColumn<QString>("komorki");
-        QTest::newRow("pelny") << u"12"_qs << u"1020 3040"_qs << u"1111 2222 3333 4444"_qs
-                               << u"12102030401111222233334444"_qs;
-        QTest::newRow("niepelny") << u" 1"_qs << u"1020 3   "_qs << u"1111 2222 33       "_qs
-                                  << u" 110203   1111222233      "_qs;
-        QTest::newRow("pusty") << u"  "_qs << QString() << QString() << u"  "_qs;
+        QTest::newRow("pelny") << u"12"_s << u"1020 3040"_s << u"1111 2222 3333 4444"_s
+                               << u"12102030401111222233334444"_s;
+        QTest::newRow("niepelny") << u" 1"_s << u"1020 3   "_s << u"1111 2222 33       "_s
+                                  << u" 110203   1111222233      "_s;
+        QTest::newRow("pusty") << u"  "_s << QString() << QString() << u"  "_s;
     }
 
     // Always in cells, even without boxes; the layout's blanks take no cell
@@ -171,13 +173,13 @@ class TestWypelnianie : public QObject {
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<Napisy>("napisy");
         QTest::addColumn<double>("znak_x");
-        QTest::newRow("przelew") << true << u"98 7654 3210 1111 2222 3333 4444"_qs
-                                 << w_kratkach(u"98765432101111222233334444"_qs, 8.6, 42) << 47.0;
+        QTest::newRow("przelew") << true << u"98 7654 3210 1111 2222 3333 4444"_s
+                                 << w_kratkach(u"98765432101111222233334444"_s, 8.6, 42) << 47.0;
         QTest::newRow("przelew, niepelny rachunek")
-            << true << u"98 76  "_qs << w_kratkach(u"9876  "_qs, 8.6, 42) << 47.0;
+            << true << u"98 76  "_s << w_kratkach(u"9876  "_s, 8.6, 42) << 47.0;
         QTest::newRow("wplata slownie")
-            << false << u" jed*dwazer*pie* 50/100 "_qs
-            << Napisy{{8.8, 42, u"jed*dwazer*pie* 50/100"_qs, u"Arial"_qs, 11}} << 52.8;
+            << false << u" jed*dwazer*pie* 50/100 "_s
+            << Napisy{{8.8, 42, u"jed*dwazer*pie* 50/100"_s, u"Arial"_s, 11}} << 52.8;
     }
 
     // The sender's account in cells for a transfer, the amount in words for a
@@ -192,7 +194,7 @@ class TestWypelnianie : public QObject {
         z.temp_nr_rach_nadawcy = tekst;
         const Napisy n = wypelnij(ustawienia(1, true), z);
         QCOMPARE(na_linii(n, 42), napisy);
-        QCOMPARE(na_linii(n, 34.4), (Napisy{{znak_x, 34.4, u"X"_qs, u"Arial"_qs, 16}}));
+        QCOMPARE(na_linii(n, 34.4), (Napisy{{znak_x, 34.4, u"X"_s, u"Arial"_s, 16}}));
     }
 
     void waluta_data_i_symbol_data() {
@@ -208,19 +210,19 @@ class TestWypelnianie : public QObject {
         QFETCH(int, typ);
         QFETCH(bool, drukowane);
         const Napisy n = wypelnij(ustawienia(typ), zmienne());
-        QCOMPARE(na_linii(n, 34), drukowane ? w_kratkach(u"PLN"_qs, 63.2, 34, 14) : Napisy{});
-        const Napisy symbol{{135, 83, u"06"_qs, u"Arial"_qs, 12}};
+        QCOMPARE(na_linii(n, 34), drukowane ? w_kratkach(u"PLN"_s, 63.2, 34, 14) : Napisy{});
+        const Napisy symbol{{135, 83, u"06"_s, u"Arial"_s, 12}};
         QCOMPARE(na_linii(n, 83), drukowane ? symbol : Napisy{});
-        QCOMPARE(na_linii(n, 84.5), (Napisy{{8.8, 84.5, u"2024-05-01"_qs, u"Arial"_qs, 12}}));
+        QCOMPARE(na_linii(n, 84.5), (Napisy{{8.8, 84.5, u"2024-05-01"_s, u"Arial"_s, 12}}));
     }
 
     void oplata_data() {
         QTest::addColumn<QString>("oplata");
         QTest::addColumn<QString>("pola");
-        QTest::newRow("2,5") << u"2,5"_qs << u" 2,50"_qs;
-        QTest::newRow("12,5") << u"12,5"_qs << u"12,50"_qs;
-        QTest::newRow("0") << u"0"_qs << u" 0,00"_qs;
-        QTest::newRow("2,55") << u"2,55"_qs << u" 2,50"_qs;
+        QTest::newRow("2,5") << u"2,5"_s << u" 2,50"_s;
+        QTest::newRow("12,5") << u"12,5"_s << u"12,50"_s;
+        QTest::newRow("0") << u"0"_s << u" 0,00"_s;
+        QTest::newRow("2,55") << u"2,55"_s << u" 2,50"_s;
     }
 
     void oplata() {
@@ -232,7 +234,7 @@ class TestWypelnianie : public QObject {
         Napisy oczekiwane;
         const double x[] = {78.1, 83.1, 86.1, 88.1, 93.1};
         for (int i = 0; i < 5; ++i)
-            oczekiwane << Napis{x[i], 97.9, QString(pola[i]), u"Courier New"_qs, 17};
+            oczekiwane << Napis{x[i], 97.9, QString(pola[i]), u"Courier New"_s, 17};
         QCOMPARE(na_linii(wypelnij(u, zmienne()), 97.9), oczekiwane);
 
         u.drukuj_oplate = false;
@@ -241,9 +243,9 @@ class TestWypelnianie : public QObject {
 
     void dodatkowe_data() {
         QTest::addColumn<QString>("tekst");
-        QTest::newRow("15 znakow") << u"ABCDEFGHIJklmno"_qs;
-        QTest::newRow("20 znakow") << u"ABCDEFGHIJklmnopqrst"_qs;
-        QTest::newRow("5 znakow") << u"ABCDE"_qs;
+        QTest::newRow("15 znakow") << u"ABCDEFGHIJklmno"_s;
+        QTest::newRow("20 znakow") << u"ABCDEFGHIJklmnopqrst"_s;
+        QTest::newRow("5 znakow") << u"ABCDE"_s;
     }
 
     // Ten characters a line, 1.9 mm apart, the second line 3.2 mm lower.
@@ -255,7 +257,7 @@ class TestWypelnianie : public QObject {
         Napisy pierwsza, druga;
         for (int j = 0; j < tekst.size(); ++j) {
             (j < 10 ? pierwsza : druga) << Napis{77.6 + 1.9 * (j % 10), j < 10 ? 82.1 : 85.3,
-                                                 QString(tekst[j]), u"Courier New"_qs, 9};
+                                                 QString(tekst[j]), u"Courier New"_s, 9};
         }
         QCOMPARE(na_linii(n, 82.1), pierwsza);
         QCOMPARE(na_linii(n, 85.3), druga);
@@ -265,7 +267,7 @@ class TestWypelnianie : public QObject {
     void wartosci_na_czarno() {
         const StanDruku s = stan_druku(ustawienia(1));
         ZmienneDruku z = zmienne();
-        z.temp_dodatkowe = u"dod"_qs;
+        z.temp_dodatkowe = u"dod"_s;
         UstawieniaWydruku u = ustawienia(1);
         u.drukuj_oplate = true;
         PlotnoNagrywajace p;
@@ -284,16 +286,16 @@ class TestWypelnianie : public QObject {
         QTest::addColumn<QList<QPointF>>("strona1");  // stub origins, in order
         QTest::addColumn<QList<QPointF>>("strona2");
         using L = QList<QPointF>;
-        QTest::newRow("pionowo 1") << u"portrait"_qs << 1 << 1 << L{{20, 30}} << L{};
-        QTest::newRow("pionowo 2") << u"portrait"_qs << 2 << 2 << L{{20, 30}, {20, 136}} << L{};
+        QTest::newRow("pionowo 1") << u"portrait"_s << 1 << 1 << L{{20, 30}} << L{};
+        QTest::newRow("pionowo 2") << u"portrait"_s << 2 << 2 << L{{20, 30}, {20, 136}} << L{};
         QTest::newRow("pionowo 4")
-            << u"portrait"_qs << 4 << 1 << L{{20, 30}, {20, 136}} << L{{20, 30}, {20, 136}};
+            << u"portrait"_s << 4 << 1 << L{{20, 30}, {20, 136}} << L{{20, 30}, {20, 136}};
         QTest::newRow("pionowo 4 oryginalny")
-            << u"portrait"_qs << 4 << 3 << L{{20, 30}, {20, 136}} << L{{20, 30}, {20, 136}};
-        QTest::newRow("poziomo 1") << u"landscape"_qs << 1 << 1 << L{{0, 0}} << L{};
-        QTest::newRow("poziomo 2") << u"landscape"_qs << 2 << 1 << L{{20, 0}, {20, 106}} << L{};
+            << u"portrait"_s << 4 << 3 << L{{20, 30}, {20, 136}} << L{{20, 30}, {20, 136}};
+        QTest::newRow("poziomo 1") << u"landscape"_s << 1 << 1 << L{{0, 0}} << L{};
+        QTest::newRow("poziomo 2") << u"landscape"_s << 2 << 1 << L{{20, 0}, {20, 106}} << L{};
         QTest::newRow("poziomo 4")
-            << u"landscape"_qs << 4 << 2 << L{{0, 0}, {0, 106}, {150, 0}, {150, 106}} << L{};
+            << u"landscape"_s << 4 << 2 << L{{0, 0}, {0, 106}, {150, 0}, {150, 106}} << L{};
     }
 
     // Where the stubs land and which copy each is; a pre-printed form gets
@@ -313,8 +315,8 @@ class TestWypelnianie : public QObject {
         QCOMPARE(d.strony.size(), strona2.isEmpty() ? 1 : 2);
 
         const QStringList wszystkie_tytuly{
-            u"Odcinek dla zleceniodawcy"_qs, u"Odcinek dla banku zleceniodawcy"_qs,
-            u"Odcinek dla odbiorcy"_qs, u"Odcinek dla banku odbiorcy"_qs};
+            u"Odcinek dla zleceniodawcy"_s, u"Odcinek dla banku zleceniodawcy"_s,
+            u"Odcinek dla odbiorcy"_s, u"Odcinek dla banku odbiorcy"_s};
         int stub = 0;
         for (qsizetype nr = 0; nr < d.strony.size(); ++nr) {
             QList<QPointF> znaki;  // the order-kind mark lies at 47, 34.4 from each origin
@@ -345,7 +347,7 @@ class TestWypelnianie : public QObject {
             QCOMPARE(znaki.size(), oczekiwane.size());
             for (qsizetype i = 0; i < znaki.size(); ++i)
                 QVERIFY2(zgodne(znaki[i], oczekiwane[i]),
-                         qPrintable(u"odcinek %1 w (%2, %3)"_qs.arg(i + 1)
+                         qPrintable(u"odcinek %1 w (%2, %3)"_s.arg(i + 1)
                                         .arg(znaki[i].x())
                                         .arg(znaki[i].y())));
             QCOMPARE(ksztalty, typ != 3);
@@ -355,7 +357,7 @@ class TestWypelnianie : public QObject {
                 // Per stub: the form's title at 3, 12 and the copy's title at 146, 17.
                 QCOMPARE(kolumny.size(), 2 * oczekiwane.size());
                 for (qsizetype i = 0; i < oczekiwane.size(); ++i) {
-                    QCOMPARE(kolumny[2 * i].second, u"Polecenie przelewu / wpłata gotówkowa"_qs);
+                    QCOMPARE(kolumny[2 * i].second, u"Polecenie przelewu / wpłata gotówkowa"_s);
                     QVERIFY(zgodne(kolumny[2 * i].first, oczekiwane[i] + QPointF(3, 12)));
                     QCOMPARE(kolumny[2 * i + 1].second, wszystkie_tytuly[stub + i]);
                     QVERIFY(zgodne(kolumny[2 * i + 1].first, oczekiwane[i] + QPointF(146, 17)));
@@ -367,16 +369,16 @@ class TestWypelnianie : public QObject {
 
     void wielkie_litery() {
         ZmienneDruku z = zmienne();
-        z.temp_nazwa_odbiorcy1 = u"Łódź"_qs;
-        z.temp_nazwa_odbiorcy2 = u"ąę"_qs;
-        z.temp_nazwa_nadawcy1 = u"żółw"_qs;
-        z.temp_nazwa_nadawcy2 = u"ść"_qs;
-        z.temp_tytulem1 = u"opłata"_qs;
-        z.temp_tytulem2 = u"za maj"_qs;
+        z.temp_nazwa_odbiorcy1 = u"Łódź"_s;
+        z.temp_nazwa_odbiorcy2 = u"ąę"_s;
+        z.temp_nazwa_nadawcy1 = u"żółw"_s;
+        z.temp_nazwa_nadawcy2 = u"ść"_s;
+        z.temp_tytulem1 = u"opłata"_s;
+        z.temp_tytulem2 = u"za maj"_s;
         z.temp_czy_przelew = false;
-        z.temp_nr_rach_nadawcy = u"jed*dwa 05/100"_qs;
-        z.temp_data = u"1 maj"_qs;
-        z.temp_dodatkowe = u"abc"_qs;
+        z.temp_nr_rach_nadawcy = u"jed*dwa 05/100"_s;
+        z.temp_data = u"1 maj"_s;
+        z.temp_dodatkowe = u"abc"_s;
 
         for (bool capitals : {true, false}) {
             UstawieniaWydruku u = ustawienia(3);
@@ -386,12 +388,12 @@ class TestWypelnianie : public QObject {
             QStringList teksty;
             for (const Operacja& o : d.strony.at(0).operacje) teksty << o.tekst;
             const QStringList nazwy = capitals
-                                          ? QStringList{u"ŁÓDŹ"_qs, u"ĄĘ"_qs,     u"ŻÓŁW"_qs,
-                                                        u"ŚĆ"_qs,   u"OPŁATA"_qs, u"ZA MAJ"_qs}
-                                          : QStringList{u"Łódź"_qs, u"ąę"_qs,     u"żółw"_qs,
-                                                        u"ść"_qs,   u"opłata"_qs, u"za maj"_qs};
+                                          ? QStringList{u"ŁÓDŹ"_s, u"ĄĘ"_s,     u"ŻÓŁW"_s,
+                                                        u"ŚĆ"_s,   u"OPŁATA"_s, u"ZA MAJ"_s}
+                                          : QStringList{u"Łódź"_s, u"ąę"_s,     u"żółw"_s,
+                                                        u"ść"_s,   u"opłata"_s, u"za maj"_s};
             for (const QString& t : nazwy) QVERIFY2(teksty.contains(t), qPrintable(t));
-            for (const QString& t : {u"jed*dwa 05/100"_qs, u"1 maj"_qs, u"a"_qs, u"b"_qs, u"c"_qs})
+            for (const QString& t : {u"jed*dwa 05/100"_s, u"1 maj"_s, u"a"_s, u"b"_s, u"c"_s})
                 QVERIFY2(teksty.contains(t), qPrintable(t));
         }
     }

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // A record laid out by hand from the offset tables, not by the code under test.
@@ -47,12 +49,12 @@ class TestPlikiPrzelewow : public QObject {
     void rozpoznanie_wersji_data() {
         QTest::addColumn<QString>("nazwa");
         QTest::addColumn<int>("wersja");
-        QTest::newRow("p2") << u"konto.p2"_qs << 2;
-        QTest::newRow("vando") << u"konto.vando"_qs << 1;
-        QTest::newRow("bez kropki") << u"rachunkip2"_qs << 2;
-        QTest::newRow("wielkie P2") << u"rachunki.P2"_qs << 1;
-        QTest::newRow("inne") << u"konto.dat"_qs << 1;
-        QTest::newRow("jeden znak") << u"2"_qs << 1;
+        QTest::newRow("p2") << u"konto.p2"_s << 2;
+        QTest::newRow("vando") << u"konto.vando"_s << 1;
+        QTest::newRow("bez kropki") << u"rachunkip2"_s << 2;
+        QTest::newRow("wielkie P2") << u"rachunki.P2"_s << 1;
+        QTest::newRow("inne") << u"konto.dat"_s << 1;
+        QTest::newRow("jeden znak") << u"2"_s << 1;
         QTest::newRow("pusta") << QString() << 1;
     }
     void rozpoznanie_wersji() {
@@ -83,7 +85,7 @@ class TestPlikiPrzelewow : public QObject {
         QCOMPARE(w.wczytane, 2);
         QCOMPARE(t->ilosc_el(), 2);
         const Tprzelew& p = (*t)[1];
-        QCOMPARE(p.nazwa_odbiorcy1.na_unicode(), u"Łódź Sp."_qs);
+        QCOMPARE(p.nazwa_odbiorcy1.na_unicode(), u"Łódź Sp."_s);
         QCOMPARE(p.nazwa_odbiorcy2, "cd.");
         QCOMPARE(p.lk, "12");
         QCOMPARE(p.nr_banku_odbiorcy, "1020 5558");
@@ -124,7 +126,7 @@ class TestPlikiPrzelewow : public QObject {
         QByteArray wzor = rekord(1, wszystkie);
         wzor.replace(842 + 1, 106, QByteArray(reszta.data(), 106));  // tytulem2 slot
         wzor[842] = char(106);
-        const QString plik = sciezka(u"bajty.vando"_qs);
+        const QString plik = sciezka(u"bajty.vando"_s);
         zapisz_plik(plik, wzor);
         auto t = nowa();
         QCOMPARE(czytaj_przelewy(plik, *t).stan, WynikOdczytu::ok);
@@ -142,7 +144,7 @@ class TestPlikiPrzelewow : public QObject {
     }
 
     void pusty_plik_to_pusta_kolekcja() {
-        const QString plik = sciezka(u"pusty.p2"_qs);
+        const QString plik = sciezka(u"pusty.p2"_s);
         zapisz_plik(plik, {});
         auto t = nowa();
         (*t)[1] = przelew("stary");
@@ -193,7 +195,7 @@ class TestPlikiPrzelewow : public QObject {
         Tprzelew p = przelew(std::string(60, 'n').c_str());
         p.dodatkowe = "zostaje w p2";
         t->dopisz(p);
-        const QString p2 = sciezka(u"r.p2"_qs), v1 = sciezka(u"r.vando"_qs);
+        const QString p2 = sciezka(u"r.p2"_s), v1 = sciezka(u"r.vando"_s);
         QVERIFY(zapisz_przelewy(p2, *t, 1));
         QVERIFY(zapisz_przelewy(v1, *t, 1));
         QCOMPARE(czytaj_plik(p2).size(), 424);
@@ -209,8 +211,8 @@ class TestPlikiPrzelewow : public QObject {
     }
 
     void nieudany_zapis_zostawia_stary_plik() {
-        QVERIFY(QDir(katalog_.path()).mkpath(u"osobny"_qs));
-        const QString plik = sciezka(u"osobny/stary.p2"_qs);
+        QVERIFY(QDir(katalog_.path()).mkpath(u"osobny"_s));
+        const QString plik = sciezka(u"osobny/stary.p2"_s);
         const QByteArray stare = rekord(2, "stary");
         zapisz_plik(plik, stare);
         auto t = nowa();
@@ -224,9 +226,9 @@ class TestPlikiPrzelewow : public QObject {
         QCOMPARE(czytaj_plik(plik), stare);
         QFile::setPermissions(plik, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
-        QVERIFY(!zapisz_przelewy(sciezka(u"brak/folderu.p2"_qs), *t, 1));
-        QCOMPARE(QDir(katalog_.filePath(u"osobny"_qs)).entryList(QDir::Files),
-                 QStringList{u"stary.p2"_qs});
+        QVERIFY(!zapisz_przelewy(sciezka(u"brak/folderu.p2"_s), *t, 1));
+        QCOMPARE(QDir(katalog_.filePath(u"osobny"_s)).entryList(QDir::Files),
+                 QStringList{u"stary.p2"_s});
     }
 
     void blad_zapisu_urzadzenia() {
@@ -237,7 +239,7 @@ class TestPlikiPrzelewow : public QObject {
         urzadzenie.open(QIODevice::WriteOnly);
         QVERIFY(!pisz_przelewy(urzadzenie, 1, *t, 2));
 
-        QFile pelny(u"/dev/full"_qs);
+        QFile pelny(u"/dev/full"_s);
         if (pelny.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             QVERIFY(!pisz_przelewy(pelny, 2, *t, 2));
     }
@@ -246,8 +248,8 @@ class TestPlikiPrzelewow : public QObject {
         QTest::addColumn<QString>("dodatkowe");
         QTest::addColumn<bool>("pytac");
         QTest::newRow("puste") << QString() << false;
-        QTest::newRow("spacje") << u"   "_qs << false;
-        QTest::newRow("tekst") << u" pilne "_qs << true;
+        QTest::newRow("spacje") << u"   "_s << false;
+        QTest::newRow("tekst") << u" pilne "_s << true;
     }
     void dodatkowe_informacje() {
         QFETCH(QString, dodatkowe);
@@ -260,8 +262,8 @@ class TestPlikiPrzelewow : public QObject {
     }
 
     void nowa_nazwa_dla_wersji_2() {
-        QCOMPARE(nazwa_w_wersji_2(u"/dane/konto.vando"_qs), u"/dane/konto.p2"_qs);
-        QCOMPARE(nazwa_w_wersji_2(u"/dane/konto.dat"_qs), u"/dane/konto.p2"_qs);
+        QCOMPARE(nazwa_w_wersji_2(u"/dane/konto.vando"_s), u"/dane/konto.p2"_s);
+        QCOMPARE(nazwa_w_wersji_2(u"/dane/konto.dat"_s), u"/dane/konto.p2"_s);
     }
 };
 

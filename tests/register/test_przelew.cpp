@@ -8,6 +8,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 std::unique_ptr<TablicaPrzelewow> tablica(std::initializer_list<Tprzelew> wiersze) {
@@ -76,12 +78,12 @@ class TestPrzelew : public QObject {
     void usuwanie() {
         auto t = tablica({przelew("a"), przelew("b"), przelew("c")});
         t->usun(4);  // nothing selected
-        QCOMPARE(odbiorcy(*t), (QStringList{u"a"_qs, u"b"_qs, u"c"_qs}));
+        QCOMPARE(odbiorcy(*t), (QStringList{u"a"_s, u"b"_s, u"c"_s}));
         t->usun(3);
-        QCOMPARE(odbiorcy(*t), (QStringList{u"a"_qs, u"b"_qs}));
+        QCOMPARE(odbiorcy(*t), (QStringList{u"a"_s, u"b"_s}));
         QVERIFY(!(*t)[3].obecny());
         t->usun(1);
-        QCOMPARE(odbiorcy(*t), (QStringList{u"b"_qs}));
+        QCOMPARE(odbiorcy(*t), (QStringList{u"b"_s}));
     }
 
     void zamiana_przenosi_wszystkie_pola() {
@@ -100,8 +102,8 @@ class TestPrzelew : public QObject {
         QTest::addColumn<QStringList>("po_pierwszym");
         QTest::addColumn<QStringList>("po_drugim");
         QTest::newRow("Odbiorca, polskie litery na koncu")
-            << 0 << QStringList{u"Łukasz"_qs, u"adam"_qs, u"Zenon"_qs}
-            << QStringList{u"Zenon"_qs, u"adam"_qs, u"Łukasz"_qs};
+            << 0 << QStringList{u"Łukasz"_s, u"adam"_s, u"Zenon"_s}
+            << QStringList{u"Zenon"_s, u"adam"_s, u"Łukasz"_s};
     }
     void sortowanie_kolumn() {
         QFETCH(int, kolumna);
@@ -118,18 +120,18 @@ class TestPrzelew : public QObject {
         auto t =
             tablica({przelew("a", "5", "00"), przelew("b", "120", "50"), przelew("c", "30", "00")});
         sortuj_po_kolumnie(*t, 3);
-        QCOMPARE(kwoty(*t), (QStringList{u"120,50 zł"_qs, u"30,00 zł"_qs, u"5,00 zł"_qs}));
+        QCOMPARE(kwoty(*t), (QStringList{u"120,50 zł"_s, u"30,00 zł"_s, u"5,00 zł"_s}));
         sortuj_po_kolumnie(*t, 3);
-        QCOMPARE(kwoty(*t), (QStringList{u"5,00 zł"_qs, u"30,00 zł"_qs, u"120,50 zł"_qs}));
+        QCOMPARE(kwoty(*t), (QStringList{u"5,00 zł"_s, u"30,00 zł"_s, u"120,50 zł"_s}));
         sortuj_po_kolumnie(*t, 3);
-        QCOMPARE(kwoty(*t), (QStringList{u"120,50 zł"_qs, u"30,00 zł"_qs, u"5,00 zł"_qs}));
+        QCOMPARE(kwoty(*t), (QStringList{u"120,50 zł"_s, u"30,00 zł"_s, u"5,00 zł"_s}));
     }
 
     void jednoznakowe_grosze_to_grosze() {
         auto t = tablica({przelew("dwa", "2", "00"), przelew("dwanascie", "12", "5"),
                           przelew("dwanascie i pol", "12", "50")});
         sortuj_po_kolumnie(*t, 3);
-        QCOMPARE(odbiorcy(*t), (QStringList{u"dwanascie i pol"_qs, u"dwanascie"_qs, u"dwa"_qs}));
+        QCOMPARE(odbiorcy(*t), (QStringList{u"dwanascie i pol"_s, u"dwanascie"_s, u"dwa"_s}));
     }
 
     void kwoty_nieliczbowe_jak_zero() {
@@ -137,21 +139,21 @@ class TestPrzelew : public QObject {
         pusty.lk = "  ";
         auto t = tablica({przelew("litery", "ab", "cd"), przelew("jeden", "1", "00"), pusty});
         sortuj_po_kolumnie(*t, 3);
-        QCOMPARE(odbiorcy(*t), (QStringList{u"jeden"_qs, u"litery"_qs, u"pusta"_qs}));
+        QCOMPARE(odbiorcy(*t), (QStringList{u"jeden"_s, u"litery"_s, u"pusta"_s}));
         QCOMPARE(t->ilosc_el(), 3);
     }
 
     void rowne_klucze_zachowuja_kolejnosc() {
         auto t = tablica({przelew("Ala", "1"), przelew("Ala", "2"), przelew("Ala", "3")});
         sortuj_po_kolumnie(*t, 0);
-        QCOMPARE(kwoty(*t), (QStringList{u"1,00 zł"_qs, u"2,00 zł"_qs, u"3,00 zł"_qs}));
+        QCOMPARE(kwoty(*t), (QStringList{u"1,00 zł"_s, u"2,00 zł"_s, u"3,00 zł"_s}));
         t = tablica({przelew("B", "1"), przelew("A", "2"), przelew("B", "3"), przelew("A", "4")});
         sortuj_po_kolumnie(*t, 0);  // descending: both B first, in their order
         QCOMPARE(kwoty(*t),
-                 (QStringList{u"1,00 zł"_qs, u"3,00 zł"_qs, u"2,00 zł"_qs, u"4,00 zł"_qs}));
+                 (QStringList{u"1,00 zł"_s, u"3,00 zł"_s, u"2,00 zł"_s, u"4,00 zł"_s}));
         sortuj_po_kolumnie(*t, 0);
         QCOMPARE(kwoty(*t),
-                 (QStringList{u"2,00 zł"_qs, u"4,00 zł"_qs, u"1,00 zł"_qs, u"3,00 zł"_qs}));
+                 (QStringList{u"2,00 zł"_s, u"4,00 zł"_s, u"1,00 zł"_s, u"3,00 zł"_s}));
     }
 
     void zgodnosc_z_sortowaniem_babelkowym_data() {

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestTekst : public QObject {
     Q_OBJECT
   private slots:
@@ -48,15 +50,15 @@ class TestTekst : public QObject {
     void wielkie_litery_data() {
         QTest::addColumn<QString>("mala");
         QTest::addColumn<QString>("wielka");
-        QTest::newRow("ą") << u"ą"_qs << u"Ą"_qs;
-        QTest::newRow("ż") << u"ż"_qs << u"Ż"_qs;
-        QTest::newRow("ł") << u"ł"_qs << u"Ł"_qs;
-        QTest::newRow("ś") << u"ś"_qs << u"Ś"_qs;
-        QTest::newRow("ź") << u"ź"_qs << u"Ź"_qs;
-        QTest::newRow("a") << u"a"_qs << u"A"_qs;
-        QTest::newRow("ß bez wielkiej") << u"ß"_qs << u"ß"_qs;
-        QTest::newRow("µ bez wielkiej w 1250") << u"µ"_qs << u"µ"_qs;
-        QTest::newRow("cyfra") << u"7"_qs << u"7"_qs;
+        QTest::newRow("ą") << u"ą"_s << u"Ą"_s;
+        QTest::newRow("ż") << u"ż"_s << u"Ż"_s;
+        QTest::newRow("ł") << u"ł"_s << u"Ł"_s;
+        QTest::newRow("ś") << u"ś"_s << u"Ś"_s;
+        QTest::newRow("ź") << u"ź"_s << u"Ź"_s;
+        QTest::newRow("a") << u"a"_s << u"A"_s;
+        QTest::newRow("ß bez wielkiej") << u"ß"_s << u"ß"_s;
+        QTest::newRow("µ bez wielkiej w 1250") << u"µ"_s << u"µ"_s;
+        QTest::newRow("cyfra") << u"7"_s << u"7"_s;
     }
     void wielkie_litery() {
         QFETCH(QString, mala);
@@ -77,7 +79,7 @@ class TestTekst : public QObject {
     void przycinanie() {
         QCOMPARE(przytnij(std::string_view(" \t ab c\r\n")), std::string_view("ab c"));
         QCOMPARE(przytnij(std::string_view("   ")), std::string_view());
-        QCOMPARE(przytnij(u"\t x "_qs), u"x"_qs);
+        QCOMPARE(przytnij(u"\t x "_s), u"x"_s);
     }
 };
 

@@ -13,11 +13,13 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using Dialogi::Odpowiedz;
 
 namespace {
 
-const QString zmodyfikowana2 = u"Baza przelewów została zmodyfikowana.\nZapisać zmiany?"_qs;
+const QString zmodyfikowana2 = u"Baza przelewów została zmodyfikowana.\nZapisać zmiany?"_s;
 
 QStringList kolumna(Tglowne_okno& okno, int k) {
     QStringList wynik;
@@ -59,13 +61,13 @@ class TestGlowneOkno : public QObject {
         p.nr_rach_odbiorcy = "1111 2222 3333 4444";
         auto& okno = okno_z({p});
         const QModelIndex w = okno.model_listy->index(0, 0);
-        QCOMPARE(w.data().toString(), u"Zenon"_qs);
-        QCOMPARE(w.siblingAtColumn(1).data().toString(), u"Czynsz"_qs);
-        QCOMPARE(w.siblingAtColumn(2).data().toString(), u"12 1020 5558 1111 2222 3333 4444"_qs);
-        QCOMPARE(w.siblingAtColumn(3).data().toString(), u"125,05 zł"_qs);
-        QCOMPARE(w.siblingAtColumn(4).data().toString(), u"2008-03-15"_qs);
+        QCOMPARE(w.data().toString(), u"Zenon"_s);
+        QCOMPARE(w.siblingAtColumn(1).data().toString(), u"Czynsz"_s);
+        QCOMPARE(w.siblingAtColumn(2).data().toString(), u"12 1020 5558 1111 2222 3333 4444"_s);
+        QCOMPARE(w.siblingAtColumn(3).data().toString(), u"125,05 zł"_s);
+        QCOMPARE(w.siblingAtColumn(4).data().toString(), u"2008-03-15"_s);
         QCOMPARE(okno.model_listy->headerData(3, Qt::Horizontal, Qt::DisplayRole).toString(),
-                 u"Kwota"_qs);
+                 u"Kwota"_s);
         QCOMPARE(okno.ListView->columnWidth(0), 189);
         QVERIFY(w.siblingAtColumn(3).data(Qt::TextAlignmentRole).value<Qt::Alignment>() &
                 Qt::AlignRight);
@@ -88,17 +90,17 @@ class TestGlowneOkno : public QObject {
                            okno.popup_usun, okno.popup_podglad, okno.popup_drukuj})
             QVERIFY(a->isEnabled());
         QCOMPARE(okno.popup_usun->icon().pixmap(16).toImage(),
-                 QIcon(QPixmap(u":/zasoby/DELETE_E.png"_qs)).pixmap(16).toImage());
+                 QIcon(QPixmap(u":/zasoby/DELETE_E.png"_s)).pixmap(16).toImage());
     }
 
     void podpowiedzi_na_pasku_stanu() {
         auto& okno = okno_z({});
-        QCOMPARE(okno.btn_zapisz_do_pliku->toolTip(), u"Zapisz"_qs);
-        QCOMPARE(okno.btn_zapisz_do_pliku->statusTip(), u"Zapisz bieżący zbiór przelewów"_qs);
-        QCOMPARE(okno.FileSaveItem->statusTip(), u"Zapisz bieżący plik"_qs);
-        QCOMPARE(okno.ToolButton6->statusTip(), u"Pokaż podgląd wydruku zaznaczonego przelewu"_qs);
-        QCOMPARE(okno.btn_eksportCSV->toolTip(), u"Eksportuj do CSV"_qs);
-        QCOMPARE(okno.Drukuj_menu->shortcut(), QKeySequence(u"Ctrl+P"_qs));
+        QCOMPARE(okno.btn_zapisz_do_pliku->toolTip(), u"Zapisz"_s);
+        QCOMPARE(okno.btn_zapisz_do_pliku->statusTip(), u"Zapisz bieżący zbiór przelewów"_s);
+        QCOMPARE(okno.FileSaveItem->statusTip(), u"Zapisz bieżący plik"_s);
+        QCOMPARE(okno.ToolButton6->statusTip(), u"Pokaż podgląd wydruku zaznaczonego przelewu"_s);
+        QCOMPARE(okno.btn_eksportCSV->toolTip(), u"Eksportuj do CSV"_s);
+        QCOMPARE(okno.Drukuj_menu->shortcut(), QKeySequence(u"Ctrl+P"_s));
         QCOMPARE(okno.aktualizacje->shortcut(), QKeySequence(Qt::Key_F4));
     }
 
@@ -106,13 +108,13 @@ class TestGlowneOkno : public QObject {
         SeamDialogow seam;
         auto& okno = okno_z({przelew("a"), przelew("b"), przelew("c")});
         QTest::keyClick(okno.ListView, Qt::Key_Delete);  // nothing selected
-        QCOMPARE(kolumna(okno, 0), (QStringList{u"a"_qs, u"b"_qs, u"c"_qs}));
+        QCOMPARE(kolumna(okno, 0), (QStringList{u"a"_s, u"b"_s, u"c"_s}));
         QVERIFY(okno.rejestr.plik_zmieniony);
         QVERIFY(okno.FileSaveItem->isEnabled());
 
         okno.zaznacz_wiersz(2);
         QTest::keyClick(okno.ListView, Qt::Key_Delete);
-        QCOMPARE(kolumna(okno, 0), (QStringList{u"a"_qs, u"c"_qs}));
+        QCOMPARE(kolumna(okno, 0), (QStringList{u"a"_s, u"c"_s}));
         QCOMPARE(okno.zaznaczony_el(), 3);  // the rebuild clears the selection
         QVERIFY(!okno.Usuprzelew_menu->isEnabled());
         QVERIFY(!okno.rejestr.tablica_przelewow[3].obecny());
@@ -122,28 +124,28 @@ class TestGlowneOkno : public QObject {
         auto& okno = okno_z({przelew("a", "5"), przelew("b", "120", "50"), przelew("c", "30")});
         okno.zaznacz_wiersz(1);
         okno.ListView->header()->sectionClicked(3);
-        QCOMPARE(kolumna(okno, 3), (QStringList{u"120,50 zł"_qs, u"30,00 zł"_qs, u"5,00 zł"_qs}));
+        QCOMPARE(kolumna(okno, 3), (QStringList{u"120,50 zł"_s, u"30,00 zł"_s, u"5,00 zł"_s}));
         QCOMPARE(okno.zaznaczony_el(), 4);
         okno.ListView->header()->sectionClicked(3);
-        QCOMPARE(kolumna(okno, 3), (QStringList{u"5,00 zł"_qs, u"30,00 zł"_qs, u"120,50 zł"_qs}));
+        QCOMPARE(kolumna(okno, 3), (QStringList{u"5,00 zł"_s, u"30,00 zł"_s, u"120,50 zł"_s}));
         QCOMPARE(okno.rejestr.tablica_przelewow[1].nazwa_odbiorcy1, "a");
     }
 
     void otwieranie_i_tytul() {
         SeamDialogow seam;
-        const QString plik = sciezka(u"konto.p2"_qs);
+        const QString plik = sciezka(u"konto.p2"_s);
         zapisz_kolekcje(plik, {przelew("pierwszy"), przelew("drugi")});
         auto& okno = okno_z({});
         Dialogi::Test::wybierz_plik(plik);
         okno.FileOpen1Execute();
-        QCOMPARE(kolumna(okno, 0), (QStringList{u"pierwszy"_qs, u"drugi"_qs}));
-        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_qs + plik + u']');
+        QCOMPARE(kolumna(okno, 0), (QStringList{u"pierwszy"_s, u"drugi"_s}));
+        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + plik + u']');
         QVERIFY(okno.rejestr.plik_ma_nazwe);
         QVERIFY(!okno.rejestr.plik_zmieniony);
         QCOMPARE(Dialogi::Test::pokazane().constFirst().tekst,
                  u"Wszystkie obsługiwane formaty (*.vando, *.p2)|*.vando;*.p2|Baza przelewów "
                  u"(*.vando)|*.vando|"
-                 u"Baza przelewów ver.2 (*.p2)|*.p2"_qs);
+                 u"Baza przelewów ver.2 (*.p2)|*.p2"_s);
     }
 
     void otwieranie_znikajacego_pliku() {
@@ -151,48 +153,48 @@ class TestGlowneOkno : public QObject {
         auto& okno = okno_z({przelew("stary")});
         okno.rejestr.plik_zmieniony = true;
         Dialogi::Test::odpowiedz(Odpowiedz::Nie);
-        Dialogi::Test::wybierz_plik(sciezka(u"nie_ma.p2"_qs));
+        Dialogi::Test::wybierz_plik(sciezka(u"nie_ma.p2"_s));
         okno.FileOpen1Execute();
         const auto pokazane = Dialogi::Test::pokazane();
-        QCOMPARE(pokazane[0].tytul, u"Otwieranie pliku"_qs);
+        QCOMPARE(pokazane[0].tytul, u"Otwieranie pliku"_s);
         QCOMPARE(pokazane[0].tekst, zmodyfikowana2);
-        QCOMPARE(pokazane[2].tekst, u"Podany plik nie istnieje lub jest uszkodzony!"_qs);
-        QCOMPARE(pokazane[2].tytul, u"Nie można otworzyć pliku."_qs);
+        QCOMPARE(pokazane[2].tekst, u"Podany plik nie istnieje lub jest uszkodzony!"_s);
+        QCOMPARE(pokazane[2].tytul, u"Nie można otworzyć pliku."_s);
         QCOMPARE(pokazane[2].ikona, Dialogi::Ikona::Blad);
-        QCOMPARE(kolumna(okno, 0), QStringList{u"stary"_qs});
+        QCOMPARE(kolumna(okno, 0), QStringList{u"stary"_s});
         QVERIFY(okno.rejestr.sciezka_pliku.isEmpty());
         QVERIFY(!okno.rejestr.plik_zmieniony);
-        QCOMPARE(okno.windowTitle(), u"Vandoria"_qs);
+        QCOMPARE(okno.windowTitle(), u"Vandoria"_s);
     }
 
     void blad_odczytu_i_za_duzy_plik() {
         SeamDialogow seam;
         auto& okno = okno_z({przelew("stary")});
-        const QString folder = sciezka(u"folder.p2"_qs);  // a folder cannot be read as a file
+        const QString folder = sciezka(u"folder.p2"_s);  // a folder cannot be read as a file
         QVERIFY(QDir().mkpath(folder));
         okno.otwieranie_pliku(folder);
         QCOMPARE(Dialogi::Test::teksty().constLast(),
-                 u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_qs);
-        QCOMPARE(Dialogi::Test::pokazane().constLast().tytul, u"Błąd odczytu!"_qs);
+                 u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_s);
+        QCOMPARE(Dialogi::Test::pokazane().constLast().tytul, u"Błąd odczytu!"_s);
         QVERIFY(okno.rejestr.sciezka_pliku.isEmpty());
 
         QByteArray duzo;
         for (int i = 0; i < 1001; ++i) duzo += QByteArray(424, '\0');
         for (int i = 0; i < 1001; ++i) duzo[i * 424] = 1, duzo[i * 424 + 1] = 'x';
-        const QString plik = sciezka(u"duzo.p2"_qs);
+        const QString plik = sciezka(u"duzo.p2"_s);
         zapisz_plik(plik, duzo);
         okno.otwieranie_pliku(plik);
         QCOMPARE(okno.model_listy->rowCount(), 1000);
-        QVERIFY(Dialogi::Test::teksty().constLast().contains(u"1000"_qs));
+        QVERIFY(Dialogi::Test::teksty().constLast().contains(u"1000"_s));
     }
 
     void nazwy_przy_zapisie_data() {
         QTest::addColumn<QString>("wybrana");
         QTest::addColumn<QString>("zapisana");
-        QTest::newRow("bez rozszerzenia (okno dokleja p2)") << u"konto.p2"_qs << u"konto.p2"_qs;
-        QTest::newRow("txt") << u"konto.txt"_qs << u"konto.txt.p2"_qs;
-        QTest::newRow("wielkie litery") << u"KONTO.P2"_qs << u"KONTO.P2.p2"_qs;
-        QTest::newRow("vando") << u"konto.vando"_qs << u"konto.vando"_qs;
+        QTest::newRow("bez rozszerzenia (okno dokleja p2)") << u"konto.p2"_s << u"konto.p2"_s;
+        QTest::newRow("txt") << u"konto.txt"_s << u"konto.txt.p2"_s;
+        QTest::newRow("wielkie litery") << u"KONTO.P2"_s << u"KONTO.P2.p2"_s;
+        QTest::newRow("vando") << u"konto.vando"_s << u"konto.vando"_s;
     }
     void nazwy_przy_zapisie() {
         QFETCH(QString, wybrana);
@@ -204,21 +206,21 @@ class TestGlowneOkno : public QObject {
         QVERIFY(okno.FileSave1Execute());
         QVERIFY(QFile::exists(folder.filePath(zapisana)));
         QCOMPARE(okno.rejestr.sciezka_pliku, folder.filePath(zapisana));
-        QCOMPARE(Dialogi::Test::pokazane().constFirst().tytul, u"p2"_qs);  // the default extension
+        QCOMPARE(Dialogi::Test::pokazane().constFirst().tytul, u"p2"_s);  // the default extension
         QVERIFY(!okno.FileSaveItem->isEnabled());
     }
 
     void nadpisywanie_pyta_data() {
         QTest::addColumn<bool>("jako");
         QTest::addColumn<QString>("tekst");
-        QTest::newRow("Zapisz") << false << u"Podany plik już istnieje.\rNadpisać?"_qs;
-        QTest::newRow("Zapisz jako") << true << u"Podany plik juz istnieje.\rNadpisać?"_qs;
+        QTest::newRow("Zapisz") << false << u"Podany plik już istnieje.\rNadpisać?"_s;
+        QTest::newRow("Zapisz jako") << true << u"Podany plik juz istnieje.\rNadpisać?"_s;
     }
     void nadpisywanie_pyta() {
         QFETCH(bool, jako);
         QFETCH(QString, tekst);
         SeamDialogow seam;
-        const QString plik = sciezka(jako ? u"jako.p2"_qs : u"zwykly.p2"_qs);
+        const QString plik = sciezka(jako ? u"jako.p2"_s : u"zwykly.p2"_s);
         zapisz_kolekcje(plik, {przelew("stary")});
         const QByteArray stare = czytaj_plik(plik);
         auto& okno = okno_z({przelew("nowy")});
@@ -233,7 +235,7 @@ class TestGlowneOkno : public QObject {
 
     void pytanie_o_wersje_1() {
         SeamDialogow seam;
-        const QString vando = sciezka(u"wersja.vando"_qs), p2 = sciezka(u"wersja.p2"_qs);
+        const QString vando = sciezka(u"wersja.vando"_s), p2 = sciezka(u"wersja.p2"_s);
         zapisz_kolekcje(vando, {przelew("stary")});
         const QByteArray stare = czytaj_plik(vando);
         Tprzelew p = przelew("z dodatkowymi");
@@ -248,10 +250,10 @@ class TestGlowneOkno : public QObject {
         Dialogi::Test::odpowiedz(Odpowiedz::Nie);
         Dialogi::Test::odpowiedz(Odpowiedz::Nie);
         QVERIFY(!okno.FileSave1Execute());
-        QCOMPARE(Dialogi::Test::pokazane()[0].tytul, u"Zapisz jako..."_qs);
+        QCOMPARE(Dialogi::Test::pokazane()[0].tytul, u"Zapisz jako..."_s);
         QVERIFY(
-            Dialogi::Test::pokazane()[0].tekst.startsWith(u"Chcesz zapisać dane w formacie"_qs));
-        QCOMPARE(Dialogi::Test::pokazane()[1].tekst, u"Podany plik już istnieje.\rNadpisać?"_qs);
+            Dialogi::Test::pokazane()[0].tekst.startsWith(u"Chcesz zapisać dane w formacie"_s));
+        QCOMPARE(Dialogi::Test::pokazane()[1].tekst, u"Podany plik już istnieje.\rNadpisać?"_s);
         QCOMPARE(czytaj_plik(p2), QByteArray("x"));
         QCOMPARE(okno.rejestr.sciezka_pliku, vando);
 
@@ -260,7 +262,7 @@ class TestGlowneOkno : public QObject {
         QVERIFY(okno.FileSave1Execute());
         QCOMPARE(czytaj_plik(vando), stare);
         QCOMPARE(czytaj_plik(p2).size(), 424);
-        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_qs + p2 + u']');
+        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + p2 + u']');
 
         // "Tak" keeps version 1; the table keeps the information.
         okno.rejestr.sciezka_pliku = vando;
@@ -275,23 +277,23 @@ class TestGlowneOkno : public QObject {
         auto& okno = okno_z({przelew("a")});
         okno.rejestr.plik_zmieniony = true;
         okno.ListViewClick();
-        Dialogi::Test::wybierz_plik(sciezka(u"brak/folderu.p2"_qs));
+        Dialogi::Test::wybierz_plik(sciezka(u"brak/folderu.p2"_s));
         QVERIFY(!okno.FileSave1Execute());
         QCOMPARE(Dialogi::Test::teksty(),
-                 QStringList{u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs});
+                 QStringList{u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_s});
         QVERIFY(okno.rejestr.plik_zmieniony);
         QVERIFY(okno.FileSaveItem->isEnabled());
         QVERIFY(okno.rejestr.sciezka_pliku.isEmpty());
 
         // read-only file: opens, the save fails, the file stays
-        const QString plik = sciezka(u"tylko_odczyt.p2"_qs);
+        const QString plik = sciezka(u"tylko_odczyt.p2"_s);
         zapisz_kolekcje(plik, {przelew("zapisany")});
         const QByteArray stare = czytaj_plik(plik);
         QFile::setPermissions(plik, QFileDevice::ReadOwner);
         okno.rejestr.plik_zmieniony = false;
         Dialogi::Test::wybierz_plik(plik);
         okno.FileOpen1Execute();
-        QCOMPARE(kolumna(okno, 0), QStringList{u"zapisany"_qs});
+        QCOMPARE(kolumna(okno, 0), QStringList{u"zapisany"_s});
         okno.rejestr.plik_zmieniony = true;
         QVERIFY(!okno.FileSave1Execute());
         QCOMPARE(czytaj_plik(plik), stare);
@@ -306,13 +308,13 @@ class TestGlowneOkno : public QObject {
         Dialogi::Test::wybierz_plik({});  // the save dialog cancelled
         okno.FileNew1Execute();
         QCOMPARE(Dialogi::Test::pokazane()[0].tekst,
-                 u"Baza przelewów została zmodyfikowana. Zapisać zmiany?"_qs);
-        QCOMPARE(Dialogi::Test::pokazane()[0].tytul, u"Nowy plik bazy"_qs);
-        QCOMPARE(kolumna(okno, 0), QStringList{u"niezapisany"_qs});
+                 u"Baza przelewów została zmodyfikowana. Zapisać zmiany?"_s);
+        QCOMPARE(Dialogi::Test::pokazane()[0].tytul, u"Nowy plik bazy"_s);
+        QCOMPARE(kolumna(okno, 0), QStringList{u"niezapisany"_s});
 
         Dialogi::Test::odpowiedz(Odpowiedz::Anuluj);
         okno.FileNew1Execute();
-        QCOMPARE(kolumna(okno, 0), QStringList{u"niezapisany"_qs});
+        QCOMPARE(kolumna(okno, 0), QStringList{u"niezapisany"_s});
 
         Dialogi::Test::odpowiedz(Odpowiedz::Nie);
         okno.FileNew1Execute();
@@ -321,12 +323,12 @@ class TestGlowneOkno : public QObject {
         QVERIFY(okno.rejestr.plik_zmieniony);
         QVERIFY(!okno.rejestr.plik_ma_nazwe);
         QVERIFY(okno.FileSaveItem->isEnabled());
-        QCOMPARE(okno.windowTitle(), u"Vandoria"_qs);
+        QCOMPARE(okno.windowTitle(), u"Vandoria"_s);
     }
 
     void zapis_istniejacego_pliku_bez_pytania() {
         SeamDialogow seam;
-        const QString plik = sciezka(u"biezacy.p2"_qs);
+        const QString plik = sciezka(u"biezacy.p2"_s);
         zapisz_kolekcje(plik, {});
         auto& okno = okno_z({przelew("a"), przelew("b")});
         okno.rejestr.sciezka_pliku = plik;
@@ -339,7 +341,7 @@ class TestGlowneOkno : public QObject {
     void pusta_kolekcja_to_pusty_plik() {
         SeamDialogow seam;
         auto& okno = okno_z({});
-        const QString plik = sciezka(u"pusta.vando"_qs);
+        const QString plik = sciezka(u"pusta.vando"_s);
         Dialogi::Test::wybierz_plik(plik);
         QVERIFY(okno.FileSaveAs1Execute());
         QVERIFY(QFile::exists(plik));

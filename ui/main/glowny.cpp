@@ -23,15 +23,17 @@
 #include <QToolButton>
 #include <QTreeView>
 
+using namespace Qt::StringLiterals;
+
 using Dialogi::Ikona;
 using Dialogi::Odpowiedz;
 using Dialogi::Przyciski;
 
 namespace {
 
-const QString filtr_poczatkowy = u"Baza przelewow (*.vando)|*.vando"_qs;
-const QString tekst_zmodyfikowana = u"Baza przelewów została zmodyfikowana.\nZapisać zmiany?"_qs;
-const QString tekst_bledu_zapisu = u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_qs;
+const QString filtr_poczatkowy = u"Baza przelewow (*.vando)|*.vando"_s;
+const QString tekst_zmodyfikowana = u"Baza przelewów została zmodyfikowana.\nZapisać zmiany?"_s;
+const QString tekst_bledu_zapisu = u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_s;
 
 }  // namespace
 
@@ -45,12 +47,12 @@ void ustaw_podpowiedz(QAction* akcja, const QString& podpowiedz) {
 
 Tglowne_okno::Tglowne_okno(QWidget* rodzic)
     : QMainWindow(rodzic), filtr_otwierania(filtr_poczatkowy), filtr_zapisu(filtr_poczatkowy) {
-    setObjectName(u"Tglowne_okno"_qs);
+    setObjectName(u"Tglowne_okno"_s);
     ustaw_zastepstwa_czcionek();
-    QFont czcionka(u"Tahoma"_qs);
+    QFont czcionka(u"Tahoma"_s);
     czcionka.setPixelSize(12);
     setFont(czcionka);
-    setWindowIcon(QIcon(u":/zasoby/vandoria.png"_qs));
+    setWindowIcon(QIcon(u":/zasoby/vandoria.png"_s));
 
     zbuduj_akcje();
     zbuduj_menu();
@@ -87,11 +89,11 @@ void Tglowne_okno::zbuduj_akcje() {
     const QIcon i_zapisz = s->standardIcon(QStyle::SP_DialogSaveButton);
     const QIcon i_stat = s->standardIcon(QStyle::SP_FileDialogDetailedView);
     const QIcon i_csv = s->standardIcon(QStyle::SP_FileDialogListView);
-    const QIcon i_druk = ikona_z_para(u"PRINT"_qs);
-    const QIcon i_podglad = ikona_z_para(u"PRINT_PREVIEW"_qs);
+    const QIcon i_druk = ikona_z_para(u"PRINT"_s);
+    const QIcon i_podglad = ikona_z_para(u"PRINT_PREVIEW"_s);
     const QIcon i_nowy_przelew = s->standardIcon(QStyle::SP_FileDialogNewFolder);
-    const QIcon i_edytuj = ikona_z_para(u"EDIT"_qs);
-    const QIcon i_usun = ikona_z_para(u"DELETE"_qs);
+    const QIcon i_edytuj = ikona_z_para(u"EDIT"_s);
+    const QIcon i_usun = ikona_z_para(u"DELETE"_s);
     const QIcon i_baza = s->standardIcon(QStyle::SP_DirHomeIcon);
     const QIcon i_baza_nad = s->standardIcon(QStyle::SP_ComputerIcon);
     const QIcon i_baza_tyt = s->standardIcon(QStyle::SP_FileDialogContentsView);
@@ -99,104 +101,104 @@ void Tglowne_okno::zbuduj_akcje() {
     const QIcon i_pomoc = s->standardIcon(QStyle::SP_DialogHelpButton);
 
     // tool bar
-    ToolButton9 = akcja(u"Nowy"_qs, u"Nowy|Stwórz nowy zbiór przelewów"_qs, i_nowy);
-    ToolButton1 = akcja(u"Otwórz"_qs, u"Otwórz|Otwórz zbiór przelewów"_qs, i_otworz);
+    ToolButton9 = akcja(u"Nowy"_s, u"Nowy|Stwórz nowy zbiór przelewów"_s, i_nowy);
+    ToolButton1 = akcja(u"Otwórz"_s, u"Otwórz|Otwórz zbiór przelewów"_s, i_otworz);
     btn_zapisz_do_pliku =
-        akcja(u"Zapisz"_qs, u"Zapisz|Zapisz bieżący zbiór przelewów"_qs, i_zapisz);
-    tbn_stats = akcja(u"Statystyki"_qs, u"Pokaż statystyki"_qs, i_stat);
+        akcja(u"Zapisz"_s, u"Zapisz|Zapisz bieżący zbiór przelewów"_s, i_zapisz);
+    tbn_stats = akcja(u"Statystyki"_s, u"Pokaż statystyki"_s, i_stat);
     btn_eksportCSV = akcja(
-        u"Eksportuj do CSV "_qs,
-        u"Eksportuj do CSV | Eksportuje całą bazę do pliku, który można otworzyć we wszystkich arkuszach kalkulacyjnych"_qs,
+        u"Eksportuj do CSV "_s,
+        u"Eksportuj do CSV | Eksportuje całą bazę do pliku, który można otworzyć we wszystkich arkuszach kalkulacyjnych"_s,
         i_csv);
     Printbutton =
-        akcja(u"Drukuj"_qs, u"Drukuj zaznaczony przelew|Drukuj zaznaczony przelew"_qs, i_druk);
+        akcja(u"Drukuj"_s, u"Drukuj zaznaczony przelew|Drukuj zaznaczony przelew"_s, i_druk);
     ToolButton6 =
-        akcja(u"Podgląd wydruku"_qs, u"Pokaż podgląd wydruku zaznaczonego przelewu"_qs, i_podglad);
-    ToolButton4 = akcja(u"Nowy przelew"_qs, u"Nowy przelew|Stwórz nowy przelew"_qs, i_nowy_przelew);
-    edycja_button_toolbar = akcja(u"Edytuj"_qs, u"Edytuj zaznaczony przelew"_qs, i_edytuj);
+        akcja(u"Podgląd wydruku"_s, u"Pokaż podgląd wydruku zaznaczonego przelewu"_s, i_podglad);
+    ToolButton4 = akcja(u"Nowy przelew"_s, u"Nowy przelew|Stwórz nowy przelew"_s, i_nowy_przelew);
+    edycja_button_toolbar = akcja(u"Edytuj"_s, u"Edytuj zaznaczony przelew"_s, i_edytuj);
     usun_przycisk =
-        akcja(u"Usuń"_qs, u"Usuń zaznaczony przelew|Usuwa zaznaczony przelew"_qs, i_usun);
-    baza_odb = akcja(u"Baza odbiorców"_qs, u"Otwórz okno bazy odbiorców"_qs, i_baza);
-    baza_nad = akcja(u"Baza nadawców"_qs, u"Otwórz okno bazy nadawców"_qs, i_baza_nad);
-    baza_tyt = akcja(u"Baza tytułów"_qs, u"Otwórz okno bazy tytułów"_qs, i_baza_tyt);
+        akcja(u"Usuń"_s, u"Usuń zaznaczony przelew|Usuwa zaznaczony przelew"_s, i_usun);
+    baza_odb = akcja(u"Baza odbiorców"_s, u"Otwórz okno bazy odbiorców"_s, i_baza);
+    baza_nad = akcja(u"Baza nadawców"_s, u"Otwórz okno bazy nadawców"_s, i_baza_nad);
+    baza_tyt = akcja(u"Baza tytułów"_s, u"Otwórz okno bazy tytułów"_s, i_baza_tyt);
     ustawienia =
-        akcja(u"Ustawienia programu"_qs, u"Zmień domyśle ustawienia programu"_qs, i_ustawienia);
+        akcja(u"Ustawienia programu"_s, u"Zmień domyśle ustawienia programu"_s, i_ustawienia);
     ToolButton8 =
-        akcja(u"Pomoc"_qs, u"Dowiedz się więcej o programie i uzyskaj pomoc!"_qs, i_pomoc);
+        akcja(u"Pomoc"_s, u"Dowiedz się więcej o programie i uzyskaj pomoc!"_s, i_pomoc);
 
     // menu bar
-    FileNew1 = akcja(u"Nowy"_qs, u"Nowy|Stwórz nowy zbiór przelewów"_qs, i_nowy,
-                     QKeySequence(u"Ctrl+N"_qs));
-    FileOpen1 = akcja(u"Otwórz"_qs, u"Otwórz|Otwórz zbiór przelewów"_qs, i_otworz,
-                      QKeySequence(u"Ctrl+O"_qs));
+    FileNew1 = akcja(u"Nowy"_s, u"Nowy|Stwórz nowy zbiór przelewów"_s, i_nowy,
+                     QKeySequence(u"Ctrl+N"_s));
+    FileOpen1 = akcja(u"Otwórz"_s, u"Otwórz|Otwórz zbiór przelewów"_s, i_otworz,
+                      QKeySequence(u"Ctrl+O"_s));
     FileSaveItem =
-        akcja(u"Zapisz"_qs, u"Zapisz|Zapisz bieżący plik"_qs, i_zapisz, QKeySequence(u"Ctrl+S"_qs));
+        akcja(u"Zapisz"_s, u"Zapisz|Zapisz bieżący plik"_s, i_zapisz, QKeySequence(u"Ctrl+S"_s));
     FileSaveAs1 =
-        akcja(u"Zapisz jako..."_qs, u"Zapisz jako|Zapisz zbiór przelewów z inną nazwą"_qs);
-    Statystykibazy1 = akcja(u"Statystyki bazy"_qs, {}, i_stat);
+        akcja(u"Zapisz jako..."_s, u"Zapisz jako|Zapisz zbiór przelewów z inną nazwą"_s);
+    Statystykibazy1 = akcja(u"Statystyki bazy"_s, {}, i_stat);
     EksportujdoCSV1 = akcja(
-        u"Eksportuj do CSV"_qs,
-        u"Eksportuj do CSV | Eksportuje całą bazę do pliku, który można otworzyć we wszystkich arkuszach kalkulacyjnych"_qs,
+        u"Eksportuj do CSV"_s,
+        u"Eksportuj do CSV | Eksportuje całą bazę do pliku, który można otworzyć we wszystkich arkuszach kalkulacyjnych"_s,
         i_csv);
     podglad_wydruku_menu =
-        akcja(u"Podgląd wydruku"_qs, u"Podgląd wydruku zaznaczonego przelewu"_qs, i_podglad);
+        akcja(u"Podgląd wydruku"_s, u"Podgląd wydruku zaznaczonego przelewu"_s, i_podglad);
     Drukuj_menu =
-        akcja(u"Drukuj"_qs, u"Drukuj zaznaczony przelew"_qs, i_druk, QKeySequence(u"Ctrl+P"_qs));
-    FileExit1 = akcja(u"Wyjdź"_qs, u"Wyjdź z programu"_qs);
-    Nowyprzelew1 = akcja(u"Nowy przelew"_qs, u"Stwórz nowy przelew"_qs, i_nowy_przelew,
-                         QKeySequence(u"Ctrl+A"_qs));
-    Edytujprzelew1 = akcja(u"Edytuj przelew"_qs, u"Edytuj zaznaczony przelew"_qs, i_edytuj,
-                           QKeySequence(u"Ctrl+E"_qs));
-    Usuprzelew_menu = akcja(u"Usuń przelew"_qs, u"Usuń zaznaczony przelew"_qs, i_usun,
-                            QKeySequence(u"Ctrl+U"_qs));
-    Bazaodbiorcow1 = akcja(u"Baza odbiorców"_qs, u"Otwórz okno bazy odbiorców"_qs, i_baza,
-                           QKeySequence(u"Ctrl+D"_qs));
-    Bazanadawcow1 = akcja(u"Baza nadawców"_qs, u"Otwórz okno bazy nadawców"_qs, i_baza_nad,
-                          QKeySequence(u"Ctrl+F"_qs));
-    Bazatytulow1 = akcja(u"Baza tytułów"_qs, u"Otwórz okno bazy tytułów"_qs, i_baza_tyt,
-                         QKeySequence(u"Ctrl+G"_qs));
+        akcja(u"Drukuj"_s, u"Drukuj zaznaczony przelew"_s, i_druk, QKeySequence(u"Ctrl+P"_s));
+    FileExit1 = akcja(u"Wyjdź"_s, u"Wyjdź z programu"_s);
+    Nowyprzelew1 = akcja(u"Nowy przelew"_s, u"Stwórz nowy przelew"_s, i_nowy_przelew,
+                         QKeySequence(u"Ctrl+A"_s));
+    Edytujprzelew1 = akcja(u"Edytuj przelew"_s, u"Edytuj zaznaczony przelew"_s, i_edytuj,
+                           QKeySequence(u"Ctrl+E"_s));
+    Usuprzelew_menu = akcja(u"Usuń przelew"_s, u"Usuń zaznaczony przelew"_s, i_usun,
+                            QKeySequence(u"Ctrl+U"_s));
+    Bazaodbiorcow1 = akcja(u"Baza odbiorców"_s, u"Otwórz okno bazy odbiorców"_s, i_baza,
+                           QKeySequence(u"Ctrl+D"_s));
+    Bazanadawcow1 = akcja(u"Baza nadawców"_s, u"Otwórz okno bazy nadawców"_s, i_baza_nad,
+                          QKeySequence(u"Ctrl+F"_s));
+    Bazatytulow1 = akcja(u"Baza tytułów"_s, u"Otwórz okno bazy tytułów"_s, i_baza_tyt,
+                         QKeySequence(u"Ctrl+G"_s));
     Ustawieniaprogramu1 =
-        akcja(u"Ustawienia programu"_qs, u"Zmień domyśle ustawienia programu"_qs, i_ustawienia);
-    Pomoc1 = akcja(u"Pomoc"_qs, {}, i_pomoc, QKeySequence(Qt::Key_F1));
-    o_programie = akcja(u"O programie..."_qs, u"Dowiedz się więcej o programie i uzyskaj pomoc!"_qs,
+        akcja(u"Ustawienia programu"_s, u"Zmień domyśle ustawienia programu"_s, i_ustawienia);
+    Pomoc1 = akcja(u"Pomoc"_s, {}, i_pomoc, QKeySequence(Qt::Key_F1));
+    o_programie = akcja(u"O programie..."_s, u"Dowiedz się więcej o programie i uzyskaj pomoc!"_s,
                         {}, QKeySequence(Qt::Key_F2));
     dodaj_mnie_menu =
-        akcja(u"Dodaj do listy przelew do autora programu"_qs, {}, {}, QKeySequence(Qt::Key_F3));
+        akcja(u"Dodaj do listy przelew do autora programu"_s, {}, {}, QKeySequence(Qt::Key_F3));
     aktualizacje = akcja(
-        u"Sprawdź, czy są dostępne aktualizacje"_qs,
-        u"Sprawdź, czy są dostepne aktualizacje programu, z poprawionymi bugami dodanymi nowymi możliwościami."_qs,
+        u"Sprawdź, czy są dostępne aktualizacje"_s,
+        u"Sprawdź, czy są dostepne aktualizacje programu, z poprawionymi bugami dodanymi nowymi możliwościami."_s,
         {}, QKeySequence(Qt::Key_F4));
 
     // pop-up menu of the list
-    popup_edytuj = akcja(u"Edytuj"_qs, u"Otwiera okno pozwalające na edycję przelewu"_qs);
-    popup_usun = akcja(u"Usuń"_qs, u"Usuwa aktualnie zaznaczony porzelew"_qs);
+    popup_edytuj = akcja(u"Edytuj"_s, u"Otwiera okno pozwalające na edycję przelewu"_s);
+    popup_usun = akcja(u"Usuń"_s, u"Usuwa aktualnie zaznaczony porzelew"_s);
     popup_nowy =
-        akcja(u"Nowy przelew"_qs, u"Otwiera okno pozwalające na stworzenie nowego przelewu"_qs,
+        akcja(u"Nowy przelew"_s, u"Otwiera okno pozwalające na stworzenie nowego przelewu"_s,
               i_nowy_przelew);
-    popup_podglad = akcja(u"Podgląd wydruku"_qs,
-                          u"Pokazuje podgląd wydruku aktualnie zaznaczonego przelewu"_qs);
-    popup_drukuj = akcja(u"Drukuj"_qs, u"Drukuje aktualnie zaznaczony przelew"_qs);
+    popup_podglad = akcja(u"Podgląd wydruku"_s,
+                          u"Pokazuje podgląd wydruku aktualnie zaznaczonego przelewu"_s);
+    popup_drukuj = akcja(u"Drukuj"_s, u"Drukuje aktualnie zaznaczony przelew"_s);
 }
 
 void Tglowne_okno::zbuduj_menu() {
-    QMenu* plik = menuBar()->addMenu(u"&Plik"_qs);
+    QMenu* plik = menuBar()->addMenu(u"&Plik"_s);
     plik->addActions({FileNew1, FileOpen1, FileSaveItem, FileSaveAs1});
     plik->addSeparator();
     plik->addActions({Statystykibazy1, EksportujdoCSV1, podglad_wydruku_menu, Drukuj_menu});
     plik->addSeparator();
     plik->addAction(FileExit1);
 
-    QMenu* vandoria = menuBar()->addMenu(u"&Vandoria"_qs);
+    QMenu* vandoria = menuBar()->addMenu(u"&Vandoria"_s);
     vandoria->addActions({Nowyprzelew1, Edytujprzelew1, Usuprzelew_menu});
 
-    QMenu* baza = menuBar()->addMenu(u"&Baza"_qs);
+    QMenu* baza = menuBar()->addMenu(u"&Baza"_s);
     baza->addActions({Bazaodbiorcow1, Bazanadawcow1, Bazatytulow1});
 
-    QMenu* opcje = menuBar()->addMenu(u"&Opcje"_qs);
+    QMenu* opcje = menuBar()->addMenu(u"&Opcje"_s);
     opcje->addAction(Ustawieniaprogramu1);
 
-    QMenu* inne = menuBar()->addMenu(u"&Inne"_qs);
-    inne->menuAction()->setStatusTip(u"Dowiedz się więcej o programie i uzyskaj pomoc!"_qs);
+    QMenu* inne = menuBar()->addMenu(u"&Inne"_s);
+    inne->menuAction()->setStatusTip(u"Dowiedz się więcej o programie i uzyskaj pomoc!"_s);
     inne->addActions({Pomoc1, o_programie, dodaj_mnie_menu, aktualizacje});
 
     listviewMENU = new QMenu(this);
@@ -204,8 +206,8 @@ void Tglowne_okno::zbuduj_menu() {
 }
 
 void Tglowne_okno::zbuduj_pasek_narzedzi() {
-    QToolBar* pasek = addToolBar(u"Pasek narzędzi"_qs);
-    pasek->setObjectName(u"pasek_narzedzi"_qs);
+    QToolBar* pasek = addToolBar(u"Pasek narzędzi"_s);
+    pasek->setObjectName(u"pasek_narzedzi"_s);
     pasek->setMovable(false);
     pasek->setIconSize(QSize(16, 16));
     pasek->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -224,15 +226,15 @@ void Tglowne_okno::zbuduj_pasek_narzedzi() {
         if (QWidget* w = pasek->widgetForAction(a); w && !a->isSeparator()) w->setFixedSize(25, 28);
 
     l_update_info = new QLabel(pasek);
-    l_update_info->setObjectName(u"l_update_info"_qs);
+    l_update_info->setObjectName(u"l_update_info"_s);
     l_update_info->setFixedSize(239, 28);
     l_update_info->setAlignment(Qt::AlignCenter);
     l_update_info->setWordWrap(true);
     akcja_update_info = pasek->addWidget(l_update_info);
 
     btn_update_download = new QToolButton(pasek);
-    btn_update_download->setObjectName(u"btn_update_download"_qs);
-    btn_update_download->setText(u"Pobierz!"_qs);
+    btn_update_download->setObjectName(u"btn_update_download"_s);
+    btn_update_download->setText(u"Pobierz!"_s);
     btn_update_download->setFixedSize(89, 28);
     akcja_update_download = pasek->addWidget(btn_update_download);
     akcja_update_download->setVisible(false);
@@ -241,7 +243,7 @@ void Tglowne_okno::zbuduj_pasek_narzedzi() {
 void Tglowne_okno::zbuduj_liste() {
     model_listy = new ModelListyPrzelewow(rejestr, this);
     ListView = new QTreeView(this);
-    ListView->setObjectName(u"ListView"_qs);
+    ListView->setObjectName(u"ListView"_s);
     ListView->setModel(model_listy);
     ListView->setRootIsDecorated(false);
     ListView->setItemsExpandable(false);
@@ -259,7 +261,7 @@ void Tglowne_okno::zbuduj_liste() {
     for (int i = 0; i < 5; ++i) ListView->setColumnWidth(i, szerokosci[i]);
     // A whole account number must never be cut, whatever font stands in for Tahoma.
     const int konto =
-        ListView->fontMetrics().horizontalAdvance(u"00 0000 0000 0000 0000 0000 0000"_qs) + 16;
+        ListView->fontMetrics().horizontalAdvance(u"00 0000 0000 0000 0000 0000 0000"_s) + 16;
     // The title column gives up what the account needs, so the five still fit the window.
     if (konto > 188) {
         ListView->setColumnWidth(2, konto);
@@ -385,11 +387,11 @@ void Tglowne_okno::ListViewClick() {
                        podglad_wydruku_menu, Drukuj_menu, Edytujprzelew1, Usuprzelew_menu,
                        popup_edytuj, popup_usun, popup_podglad, popup_drukuj})
         a->setEnabled(wybrany);
-    const QString stan = wybrany ? u"_E"_qs : u"_D"_qs;
-    popup_edytuj->setIcon(obrazek(u"EDIT"_qs + stan));
-    popup_usun->setIcon(obrazek(u"DELETE"_qs + stan));
-    popup_podglad->setIcon(obrazek(u"PRINT_PREVIEW"_qs + stan));
-    popup_drukuj->setIcon(obrazek(u"PRINT"_qs + stan));
+    const QString stan = wybrany ? u"_E"_s : u"_D"_s;
+    popup_edytuj->setIcon(obrazek(u"EDIT"_s + stan));
+    popup_usun->setIcon(obrazek(u"DELETE"_s + stan));
+    popup_podglad->setIcon(obrazek(u"PRINT_PREVIEW"_s + stan));
+    popup_drukuj->setIcon(obrazek(u"PRINT"_s + stan));
     ustaw_zapisz_dostepne(rejestr.plik_zmieniony);
 }
 
@@ -411,23 +413,23 @@ void Tglowne_okno::Usun() {
 
 void Tglowne_okno::ustaw_tytul() {
     setWindowTitle(rejestr.sciezka_pliku.isEmpty()
-                       ? u"Vandoria"_qs
-                       : u"Vandoria - ["_qs + rejestr.sciezka_pliku + u']');
+                       ? u"Vandoria"_s
+                       : u"Vandoria - ["_s + rejestr.sciezka_pliku + u']');
 }
 
 void Tglowne_okno::ustaw_filtry_dialogow() {
     filtr_otwierania =
         u"Wszystkie obsługiwane formaty (*.vando, *.p2)|*.vando;*.p2|Baza przelewów "
         u"(*.vando)|*.vando|"
-        u"Baza przelewów ver.2 (*.p2)|*.p2"_qs;
-    filtr_zapisu = u"Baza przelewów ver.2 (*.p2)|*.p2|Baza przelewów (*.vando)|*.vando"_qs;
-    domyslne_rozszerzenie = u"p2"_qs;
+        u"Baza przelewów ver.2 (*.p2)|*.p2"_s;
+    filtr_zapisu = u"Baza przelewów ver.2 (*.p2)|*.p2|Baza przelewów (*.vando)|*.vando"_s;
+    domyslne_rozszerzenie = u"p2"_s;
 }
 
 void Tglowne_okno::otwieranie_pliku(const QString& sciezka) {
     if (!QFileInfo::exists(sciezka)) {
-        Dialogi::komunikat(this, u"Podany plik nie istnieje lub jest uszkodzony!"_qs,
-                           u"Nie można otworzyć pliku."_qs, Ikona::Blad);
+        Dialogi::komunikat(this, u"Podany plik nie istnieje lub jest uszkodzony!"_s,
+                           u"Nie można otworzyć pliku."_s, Ikona::Blad);
         rejestr.sciezka_pliku.clear();
         return;
     }
@@ -435,16 +437,16 @@ void Tglowne_okno::otwieranie_pliku(const QString& sciezka) {
     if (wynik.stan == WynikOdczytu::ok) {
         ustaw_tytul();
     } else {
-        Dialogi::komunikat(this, u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_qs,
-                           u"Błąd odczytu!"_qs, Ikona::Blad);
+        Dialogi::komunikat(this, u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_s,
+                           u"Błąd odczytu!"_s, Ikona::Blad);
         rejestr.sciezka_pliku.clear();
     }
     odswiezanie();
     if (wynik.za_duzo) {
         Dialogi::komunikat(
             this,
-            u"Plik zawiera więcej niż 1000 przelewów.\nWczytano pierwsze 1000, pozostałe nie zostały wczytane."_qs,
-            u"Otwieranie pliku"_qs, Ikona::Informacja);
+            u"Plik zawiera więcej niż 1000 przelewów.\nWczytano pierwsze 1000, pozostałe nie zostały wczytane."_s,
+            u"Otwieranie pliku"_s, Ikona::Informacja);
     }
 }
 
@@ -457,13 +459,13 @@ bool Tglowne_okno::zapis_do_pliku_przelewow() {
                                u"Chcesz zapisać dane w formacie, który nie obsługuje zapisu pola "
                                u"\"Dodatkowe informacje\".\r"
                                u"Naciśnij TAK, jeśli nadal chcesz zapisać w tym formacie.\r"
-                               u"Naciśnij NIE, aby zapisać dane w nowym formacie."_qs,
-                               u"Zapisz jako..."_qs, Ikona::Informacja, Przyciski::TakNie);
+                               u"Naciśnij NIE, aby zapisać dane w nowym formacie."_s,
+                               u"Zapisz jako..."_s, Ikona::Informacja, Przyciski::TakNie);
         if (o != Odpowiedz::Tak) {
             sciezka = nazwa_w_wersji_2(sciezka);
             if (QFileInfo::exists(sciezka) &&
-                Dialogi::komunikat(this, u"Podany plik już istnieje.\rNadpisać?"_qs,
-                                   u"Zapisz jako..."_qs, Ikona::Informacja,
+                Dialogi::komunikat(this, u"Podany plik już istnieje.\rNadpisać?"_s,
+                                   u"Zapisz jako..."_s, Ikona::Informacja,
                                    Przyciski::TakNie) != Odpowiedz::Tak)
                 return false;
         }
@@ -491,8 +493,8 @@ bool Tglowne_okno::zapytaj_o_zapis(const QString& tytul, const QString& tekst) {
 }
 
 void Tglowne_okno::FileNew1Execute() {
-    if (!zapytaj_o_zapis(u"Nowy plik bazy"_qs,
-                         u"Baza przelewów została zmodyfikowana. Zapisać zmiany?"_qs))
+    if (!zapytaj_o_zapis(u"Nowy plik bazy"_s,
+                         u"Baza przelewów została zmodyfikowana. Zapisać zmiany?"_s))
         return;
     rejestr.tablica_przelewow.wyczysc();
     model_listy->wyczysc();
@@ -504,7 +506,7 @@ void Tglowne_okno::FileNew1Execute() {
 }
 
 void Tglowne_okno::FileOpen1Execute() {
-    if (!zapytaj_o_zapis(u"Otwieranie pliku"_qs, tekst_zmodyfikowana)) return;
+    if (!zapytaj_o_zapis(u"Otwieranie pliku"_s, tekst_zmodyfikowana)) return;
     const QString nazwa = Dialogi::otworz_plik(this, filtr_otwierania);
     if (nazwa.isEmpty()) return;
     rejestr.sciezka_pliku = nazwa;
@@ -522,19 +524,19 @@ bool Tglowne_okno::FileSave1Execute() {
         ustaw_zapisz_dostepne(false);
         return true;
     }
-    return zapisz_pod_nazwa(u"Podany plik już istnieje.\rNadpisać?"_qs);
+    return zapisz_pod_nazwa(u"Podany plik już istnieje.\rNadpisać?"_s);
 }
 
 bool Tglowne_okno::FileSaveAs1Execute() {
-    return zapisz_pod_nazwa(u"Podany plik juz istnieje.\rNadpisać?"_qs);
+    return zapisz_pod_nazwa(u"Podany plik juz istnieje.\rNadpisać?"_s);
 }
 
 bool Tglowne_okno::zapisz_pod_nazwa(const QString& tekst_nadpisania) {
     QString nazwa = Dialogi::zapisz_plik(this, filtr_zapisu, domyslne_rozszerzenie);
     if (nazwa.isEmpty()) return false;
-    if (!nazwa.endsWith(u".vando") && !nazwa.endsWith(u".p2")) nazwa += u".p2"_qs;
+    if (!nazwa.endsWith(u".vando") && !nazwa.endsWith(u".p2")) nazwa += u".p2"_s;
     if (QFileInfo::exists(nazwa) &&
-        Dialogi::komunikat(this, tekst_nadpisania, u"Zapisz jako..."_qs, Ikona::Informacja,
+        Dialogi::komunikat(this, tekst_nadpisania, u"Zapisz jako..."_s, Ikona::Informacja,
                            Przyciski::TakNie) != Odpowiedz::Tak)
         return false;
     const QString poprzednia = rejestr.sciezka_pliku;

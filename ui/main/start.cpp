@@ -13,10 +13,12 @@
 #include <QFileInfo>
 #include <QShowEvent>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString pierwsze = u"FirstRun"_qs;
-const QString ostatni_plik = u"LastFilePath"_qs;
+const QString pierwsze = u"FirstRun"_s;
+const QString ostatni_plik = u"LastFilePath"_s;
 constexpr char wlasnosc_zakonczenia[] = "vandoria_start_zakonczony";
 bool sprawdzanie_aktualizacji = true;
 
@@ -52,7 +54,7 @@ void Tglowne_okno::showEvent(QShowEvent* zdarzenie) {
 void Tglowne_okno::FormShow() {
     // Widgets belong to the user-interface thread: the worker only reads the store.
     ustaw_filtry_dialogow();
-    ustaw_plik_pomocy(plik_dostarczony(u"HELP.HLP"_qs));
+    ustaw_plik_pomocy(plik_dostarczony(u"HELP.HLP"_s));
     rejestr.plik_ma_nazwe = false;
     rejestr.plik_zmieniony = false;
 
@@ -91,8 +93,8 @@ void Tglowne_okno::watek_zakonczony() {
 
 void Tglowne_okno::closeEvent(QCloseEvent* zdarzenie) {
     // A cancelled or failed save keeps the program open and the store untouched.
-    if (!zapytaj_o_zapis(u"Zamykanie programu"_qs,
-                         u"Baza przelewów została zmodyfikowana.\nZapisać zmiany?"_qs)) {
+    if (!zapytaj_o_zapis(u"Zamykanie programu"_s,
+                         u"Baza przelewów została zmodyfikowana.\nZapisać zmiany?"_s)) {
         zdarzenie->ignore();
         return;
     }

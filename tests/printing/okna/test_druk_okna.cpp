@@ -28,6 +28,8 @@
 #include <functional>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Where the test's PDF printer writes: the print dialog seam takes a plain function.
@@ -50,12 +52,12 @@ QByteArray config(int ilosc_odcinkow, const char* uklad, int typ = 1) {
 
 // The pages of a PDF as pdftoppm renders them.
 QList<QImage> strony_pdf(const QString& pdf) {
-    const QString przedrostek = pdf + u"-str"_qs;
-    QProcess::execute(u"pdftoppm"_qs, {u"-r"_qs, u"40"_qs, u"-png"_qs, pdf, przedrostek});
+    const QString przedrostek = pdf + u"-str"_s;
+    QProcess::execute(u"pdftoppm"_s, {u"-r"_s, u"40"_s, u"-png"_s, pdf, przedrostek});
     QFileInfo info(przedrostek);
     QList<QImage> wynik;
     const QStringList pliki =
-        QDir(info.path()).entryList({info.fileName() + u"-*.png"_qs}, QDir::Files, QDir::Name);
+        QDir(info.path()).entryList({info.fileName() + u"-*.png"_s}, QDir::Files, QDir::Name);
     for (const QString& p : pliki) wynik << QImage(info.path() + u'/' + p);
     return wynik;
 }
@@ -115,7 +117,7 @@ class TestDrukOkna : public QObject {
         katalog_ = std::make_unique<QTemporaryDir>();
         QVERIFY(katalog_->isValid());
         qputenv("VANDORIA_DIR", katalog_->path().toUtf8());
-        wyjscie_drukarki = sciezka(u"drukarka.pdf"_qs);
+        wyjscie_drukarki = sciezka(u"drukarka.pdf"_s);
         podglad_z_edycji = false;
     }
 
@@ -139,15 +141,15 @@ class TestDrukOkna : public QObject {
         QFETCH(QByteArray, ustawienia);
         QFETCH(int, wiersz);
         QFETCH(int, strony);
-        if (QStandardPaths::findExecutable(u"pdftoppm"_qs).isEmpty())
+        if (QStandardPaths::findExecutable(u"pdftoppm"_s).isEmpty())
             QSKIP("pdftoppm is not installed");
-        if (!ustawienia.isEmpty()) zapisz_plik(sciezka(u"config.ini"_qs), ustawienia);
+        if (!ustawienia.isEmpty()) zapisz_plik(sciezka(u"config.ini"_s), ustawienia);
 
         const std::initializer_list<Tprzelew> wiersze = {przelew("Odbiorca", "12", "5", "Czynsz"),
                                                          wplata()};
         auto tablica = std::make_unique<TablicaPrzelewow>();
         for (const auto& w : wiersze) tablica->dopisz(w);
-        QVERIFY(zapisz_przelewy(sciezka(u"zlecenia.p2"_qs), *tablica, 2));
+        QVERIFY(zapisz_przelewy(sciezka(u"zlecenia.p2"_s), *tablica, 2));
 
         auto& okno = okno_z(wiersze, wiersz);
         {
@@ -156,17 +158,17 @@ class TestDrukOkna : public QObject {
             Dialogi::Test::przy_druku(drukarka_pdf);
             okno.drukowanieClick();
         }
-        const QString wzor = sciezka(u"wzor.pdf"_qs);
-        QCOMPARE(pdf_z_wiersza_polecen({u"Vandoria"_qs, u"--pdf"_qs, wzor, u"--przelew"_qs,
-                                        QString::number(wiersz), sciezka(u"zlecenia.p2"_qs)}),
+        const QString wzor = sciezka(u"wzor.pdf"_s);
+        QCOMPARE(pdf_z_wiersza_polecen({u"Vandoria"_s, u"--pdf"_s, wzor, u"--przelew"_s,
+                                        QString::number(wiersz), sciezka(u"zlecenia.p2"_s)}),
                  0);
 
         // The print job's title.
         QProcess pdfinfo;
-        pdfinfo.start(u"pdfinfo"_qs, {wyjscie_drukarki});
+        pdfinfo.start(u"pdfinfo"_s, {wyjscie_drukarki});
         QVERIFY(pdfinfo.waitForFinished());
         const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
-        QVERIFY2(info.contains(QRegularExpression(u"^Title: +Vandoria$"_qs,
+        QVERIFY2(info.contains(QRegularExpression(u"^Title: +Vandoria$"_s,
                                                   QRegularExpression::MultilineOption)),
                  qPrintable(info));
 
@@ -176,14 +178,14 @@ class TestDrukOkna : public QObject {
         QCOMPARE(oczekiwane.size(), strony);
         for (int i = 0; i < strony; ++i) {
             QCOMPARE(wydruk[i].size(), oczekiwane[i].size());
-            QVERIFY2(wydruk[i] == oczekiwane[i], qPrintable(u"strona %1"_qs.arg(i + 1)));
+            QVERIFY2(wydruk[i] == oczekiwane[i], qPrintable(u"strona %1"_s.arg(i + 1)));
         }
     }
 
     void zakres_stron_z_okna_drukowania() {
-        if (QStandardPaths::findExecutable(u"pdftoppm"_qs).isEmpty())
+        if (QStandardPaths::findExecutable(u"pdftoppm"_s).isEmpty())
             QSKIP("pdftoppm is not installed");
-        zapisz_plik(sciezka(u"config.ini"_qs), config(4, "portrait"));
+        zapisz_plik(sciezka(u"config.ini"_s), config(4, "portrait"));
         auto& okno = okno_z({przelew("Odbiorca", "12", "5", "Czynsz")});
         SeamDialogow seam;
         Dialogi::Test::potwierdz_druk(true);
@@ -193,7 +195,7 @@ class TestDrukOkna : public QObject {
         const QList<QImage> wydruk = strony_pdf(wyjscie_drukarki);
         QCOMPARE(wydruk.size(), 1);
         Dialogi::Test::przy_druku(drukarka_pdf);
-        wyjscie_drukarki = sciezka(u"calosc.pdf"_qs);
+        wyjscie_drukarki = sciezka(u"calosc.pdf"_s);
         Dialogi::Test::potwierdz_druk(true);
         okno.drukowanieClick();
         QCOMPARE(wydruk.constFirst(), strony_pdf(wyjscie_drukarki).at(1));
@@ -207,17 +209,17 @@ class TestDrukOkna : public QObject {
         okno.drukowanieClick();
 
         QCOMPARE(Dialogi::Test::pokazane().size(), 1);
-        QCOMPARE(Dialogi::Test::pokazane().constFirst().rodzaj, u"drukuj"_qs);
+        QCOMPARE(Dialogi::Test::pokazane().constFirst().rodzaj, u"drukuj"_s);
         QVERIFY(!QFile::exists(wyjscie_drukarki));
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(!okna().czekanie->isVisible());
         // The amount completion of the preparation stays in the row, and in the list.
         const Tprzelew& w = okno.rejestr.tablica_przelewow[2];
-        QCOMPARE(w.kwota.na_unicode(), u"0"_qs);
-        QCOMPARE(w.kwota100.na_unicode(), u"00"_qs);
-        QCOMPARE(okno.model_listy->index(1, 3).data().toString(), u"0,00 zł"_qs);
+        QCOMPARE(w.kwota.na_unicode(), u"0"_s);
+        QCOMPARE(w.kwota100.na_unicode(), u"00"_s);
+        QCOMPARE(okno.model_listy->index(1, 3).data().toString(), u"0,00 zł"_s);
         QVERIFY(!okno.rejestr.plik_zmieniony);
-        QCOMPARE(okno.rejestr.tablica_przelewow[1].kwota100.na_unicode(), u"5"_qs);
+        QCOMPARE(okno.rejestr.tablica_przelewow[1].kwota100.na_unicode(), u"5"_s);
     }
 
     // With no order selected the preparation would write "0" into the empty
@@ -292,7 +294,7 @@ class TestDrukOkna : public QObject {
         QCOMPARE(miejsce.size(), QSize(201, 73));
         QCOMPARE(miejsce.center(), okno.frameGeometry().center());
         QCOMPARE(napisy,
-                 (QStringList{u"Proszę czekać...."_qs, u"Trwa generowania formularza..."_qs}));
+                 (QStringList{u"Proszę czekać...."_s, u"Trwa generowania formularza..."_s}));
         QCOMPARE(kursor, Qt::WaitCursor);
         QVERIFY(!czekanie_przy_podgladzie);
         QVERIFY(!kursor_przy_podgladzie);
@@ -314,7 +316,7 @@ class TestDrukOkna : public QObject {
     void nawigacja_w_podgladzie() {
         QFETCH(QByteArray, ustawienia);
         QFETCH(int, strony);
-        if (!ustawienia.isEmpty()) zapisz_plik(sciezka(u"config.ini"_qs), ustawienia);
+        if (!ustawienia.isEmpty()) zapisz_plik(sciezka(u"config.ini"_s), ustawienia);
         auto& okno = okno_z({przelew("Odbiorca")});
 
         struct Stan {
@@ -344,19 +346,19 @@ class TestDrukOkna : public QObject {
         });
         okno.ToolButton6->trigger();
 
-        QCOMPARE(tytul, u"Podgląd wydruku"_qs);
+        QCOMPARE(tytul, u"Podgląd wydruku"_s);
         QCOMPARE(rozmiar, QSize(850, 600));
         QVERIFY(!z_edycji);
         QCOMPARE(stany.size(), strony == 2 ? 3 : 1);
-        QCOMPARE(stany[0].strona, u"1"_qs);
+        QCOMPARE(stany[0].strona, u"1"_s);
         QVERIFY(!stany[0].poprz);
         QCOMPARE(stany[0].nast, strony == 2);
         if (strony == 2) {
-            QCOMPARE(stany[1].strona, u"2"_qs);
+            QCOMPARE(stany[1].strona, u"2"_s);
             QCOMPARE(stany[1].strona_rysowana, 2);
             QVERIFY(stany[1].poprz);
             QVERIFY(!stany[1].nast);
-            QCOMPARE(stany[2].strona, u"1"_qs);
+            QCOMPARE(stany[2].strona, u"1"_s);
             QVERIFY(!stany[2].poprz && stany[2].nast);
         }
         QVERIFY(!okna().podglad);  // the start-up instance is never used for a preview
@@ -404,7 +406,7 @@ class TestDrukOkna : public QObject {
         u.ilosc_odcinkow = 4;
         u.margin_left = u.margin_top = 0;
         ZmienneDruku z;
-        z.temp_nazwa_odbiorcy1 = u"ODBIORCA"_qs;
+        z.temp_nazwa_odbiorcy1 = u"ODBIORCA"_s;
         const Dokument dokument = generuj_wydruk(stan_druku(u), z);
 
         Tpodglad_wydruku okno;
@@ -433,7 +435,7 @@ class TestDrukOkna : public QObject {
     void drukuj_z_podgladu() {
         QFETCH(bool, z_edycji);
         QFETCH(bool, drukuje_z_listy);
-        zapisz_plik(sciezka(u"config.ini"_qs), config(4, "portrait"));
+        zapisz_plik(sciezka(u"config.ini"_s), config(4, "portrait"));
         auto& okno = okno_z({przelew("Odbiorca", "12", "5")});
 
         SeamDialogow seam;
@@ -446,7 +448,7 @@ class TestDrukOkna : public QObject {
         PrzyOknieModalnym<Tpodglad_wydruku> przy([&](Tpodglad_wydruku* p) {
             operacje_przed = p->dokument().strony.at(1).operacje.size();
             // Overwrite the settings: the new print reads them, the shown pages stay.
-            zapisz_plik(sciezka(u"config.ini"_qs), config(1, "portrait"));
+            zapisz_plik(sciezka(u"config.ini"_s), config(1, "portrait"));
             QTest::mouseClick(p->b_drukuj, Qt::LeftButton);
             operacje_po =
                 p->dokument().strony.size() == 2 ? p->dokument().strony.at(1).operacje.size() : -3;

@@ -22,6 +22,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The keys of config.ini as written, in file order.
@@ -49,7 +51,7 @@ class TestPreferencje : public QObject {
     Q_OBJECT
     std::unique_ptr<QTemporaryDir> katalog_;
 
-    QString config() const { return katalog_->filePath(u"config.ini"_qs); }
+    QString config() const { return katalog_->filePath(u"config.ini"_s); }
 
   private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
@@ -66,10 +68,10 @@ class TestPreferencje : public QObject {
         Tpreferencje okno;
         okno.show();
         QCOMPARE(zaznaczone(okno),
-                 (QStringList{u"chb_capitals"_qs, u"kolorowy"_qs, u"odc2"_qs, u"pionowy"_qs}));
-        QCOMPARE(okno.margines_gorny->text(), u"50"_qs);
-        QCOMPARE(okno.margines_lewy->text(), u"50"_qs);
-        QCOMPARE(okno.oplata1->text(), u"2,50"_qs);
+                 (QStringList{u"chb_capitals"_s, u"kolorowy"_s, u"odc2"_s, u"pionowy"_s}));
+        QCOMPARE(okno.margines_gorny->text(), u"50"_s);
+        QCOMPARE(okno.margines_lewy->text(), u"50"_s);
+        QCOMPARE(okno.oplata1->text(), u"2,50"_s);
         for (QWidget* w : {static_cast<QWidget*>(okno.oplata1), static_cast<QWidget*>(okno.opl_UP),
                            static_cast<QWidget*>(okno.opl_DOWN), static_cast<QWidget*>(okno.l_pln)})
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
@@ -80,10 +82,10 @@ class TestPreferencje : public QObject {
         QVERIFY(!okno.isVisible());
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
         QCOMPARE(klucze(config()),
-                 (QStringList{u"typ_formularza=1"_qs, u"ilosc_odcinkow=2"_qs,
-                              u"uklad_strony=portrait"_qs, u"capitals=1"_qs, u"boxes=0"_qs,
-                              u"margin_top=50"_qs, u"margin_left=50"_qs, u"drukuj_oplate=0"_qs,
-                              u"oplata_wart=2,5"_qs}));
+                 (QStringList{u"typ_formularza=1"_s, u"ilosc_odcinkow=2"_s,
+                              u"uklad_strony=portrait"_s, u"capitals=1"_s, u"boxes=0"_s,
+                              u"margin_top=50"_s, u"margin_left=50"_s, u"drukuj_oplate=0"_s,
+                              u"oplata_wart=2,5"_s}));
     }
 
     void pokazuje_plik_data() {
@@ -95,25 +97,25 @@ class TestPreferencje : public QObject {
 
         QTest::newRow("pusta sekcja: wlasne wartosci domyslne okna")
             << QByteArray("[SETTINGS]\r\n")
-            << QStringList{u"chb_capitals"_qs, u"kolorowy"_qs, u"odc2"_qs, u"pionowy"_qs}
-            << u"50"_qs << u"50"_qs << u"2,5"_qs;
+            << QStringList{u"chb_capitals"_s, u"kolorowy"_s, u"odc2"_s, u"pionowy"_s}
+            << u"50"_s << u"50"_s << u"2,5"_s;
         QTest::newRow("wszystko inaczej")
             << QByteArray(
                    "[SETTINGS]\ntyp_formularza=3\nilosc_odcinkow=4\nuklad_strony="
                    "landscape\ncapitals=0\n"
                    "boxes=1\nmargin_top=1000\nmargin_left=-7\ndrukuj_oplate=1\noplata_wart=12,5\n")
-            << QStringList{u"brak"_qs, u"chb_boxes"_qs, u"chb_oplata"_qs, u"odc4"_qs, u"poziomy"_qs}
-            << u"1000"_qs << u"-7"_qs << u"12,5"_qs;
+            << QStringList{u"brak"_s, u"chb_boxes"_s, u"chb_oplata"_s, u"odc4"_s, u"poziomy"_s}
+            << u"1000"_s << u"-7"_s << u"12,5"_s;
         QTest::newRow("wartosci spoza zakresu")
             << QByteArray(
                    "[SETTINGS]\ntyp_formularza=7\nilosc_odcinkow=3\nuklad_strony=Portrait\n"
                    "margin_top=1001\nmargin_left=x\noplata_wart=abc\n")
-            << QStringList{u"chb_capitals"_qs, u"kolorowy"_qs, u"odc2"_qs, u"poziomy"_qs}
-            << u"50"_qs << u"50"_qs << u"2,5"_qs;
+            << QStringList{u"chb_capitals"_s, u"kolorowy"_s, u"odc2"_s, u"poziomy"_s}
+            << u"50"_s << u"50"_s << u"2,5"_s;
         QTest::newRow("czarno-bialy, 1 odcinek, oplata w setnych")
             << QByteArray("[SETTINGS]\ntyp_formularza=2\nilosc_odcinkow=1\noplata_wart=2,55\n")
-            << QStringList{u"chb_capitals"_qs, u"czarnobialy"_qs, u"odc1"_qs, u"pionowy"_qs}
-            << u"50"_qs << u"50"_qs << u"2,55"_qs;
+            << QStringList{u"chb_capitals"_s, u"czarnobialy"_s, u"odc1"_s, u"pionowy"_s}
+            << u"50"_s << u"50"_s << u"2,55"_s;
     }
 
     void pokazuje_plik() {
@@ -141,8 +143,8 @@ class TestPreferencje : public QObject {
         QTest::mouseClick(okno.b_anuluj, Qt::LeftButton);
         QVERIFY(QFile::remove(config()));
         okno.show();
-        QCOMPARE(okno.margines_gorny->text(), u"12"_qs);
-        QCOMPARE(okno.margines_lewy->text(), u"34"_qs);
+        QCOMPARE(okno.margines_gorny->text(), u"12"_s);
+        QCOMPARE(okno.margines_lewy->text(), u"34"_s);
         QVERIFY(okno.chb_boxes->isChecked());
         QVERIFY(okno.kolorowy->isChecked());
     }
@@ -152,17 +154,17 @@ class TestPreferencje : public QObject {
         QTest::addColumn<bool>("w_gore");
         QTest::addColumn<int>("razy");
         QTest::addColumn<QString>("wynik");
-        QTest::newRow("99,9 w gore zostaje") << u"99,9"_qs << true << 1 << u"99,9"_qs;
-        QTest::newRow("99,8 w gore") << u"99,8"_qs << true << 3 << u"99,9"_qs;
-        QTest::newRow("0,1 w dol do 0") << u"0,1"_qs << false << 1 << u"0"_qs;
-        QTest::newRow("0 w dol zostaje") << u"0"_qs << false << 1 << u"0"_qs;
-        QTest::newRow("0,2 w dol") << u"0,2"_qs << false << 1 << u"0,1"_qs;
-        QTest::newRow("trzydziesci razy 0,1") << u"0"_qs << true << 30 << u"3"_qs;
-        QTest::newRow("tysiac krokow bez bledu") << u"0"_qs << true << 999 << u"99,9"_qs;
-        QTest::newRow("w dol do konca") << u"99,9"_qs << false << 998 << u"0,1"_qs;
-        QTest::newRow("setne zostaja") << u"2,55"_qs << true << 1 << u"2,65"_qs;
-        QTest::newRow("tysieczne bez klikniecia") << u"2,555"_qs << true << 0 << u"2,555"_qs;
-        QTest::newRow("tysieczne zostaja") << u"2,555"_qs << false << 1 << u"2,455"_qs;
+        QTest::newRow("99,9 w gore zostaje") << u"99,9"_s << true << 1 << u"99,9"_s;
+        QTest::newRow("99,8 w gore") << u"99,8"_s << true << 3 << u"99,9"_s;
+        QTest::newRow("0,1 w dol do 0") << u"0,1"_s << false << 1 << u"0"_s;
+        QTest::newRow("0 w dol zostaje") << u"0"_s << false << 1 << u"0"_s;
+        QTest::newRow("0,2 w dol") << u"0,2"_s << false << 1 << u"0,1"_s;
+        QTest::newRow("trzydziesci razy 0,1") << u"0"_s << true << 30 << u"3"_s;
+        QTest::newRow("tysiac krokow bez bledu") << u"0"_s << true << 999 << u"99,9"_s;
+        QTest::newRow("w dol do konca") << u"99,9"_s << false << 998 << u"0,1"_s;
+        QTest::newRow("setne zostaja") << u"2,55"_s << true << 1 << u"2,65"_s;
+        QTest::newRow("tysieczne bez klikniecia") << u"2,555"_s << true << 0 << u"2,555"_s;
+        QTest::newRow("tysieczne zostaja") << u"2,555"_s << false << 1 << u"2,455"_s;
     }
 
     void przyciski_oplaty() {
@@ -180,7 +182,7 @@ class TestPreferencje : public QObject {
         QCOMPARE(okno.oplata1->text(), wynik);
 
         QTest::mouseClick(okno.b_ok, Qt::LeftButton);
-        QCOMPARE(PlikIni::wczytaj(config()).tekst(u"oplata_wart"_qs, {}), wynik);
+        QCOMPARE(PlikIni::wczytaj(config()).tekst(u"oplata_wart"_s, {}), wynik);
     }
 
     void wylaczenie_oplaty_wyszarza() {
@@ -189,7 +191,7 @@ class TestPreferencje : public QObject {
         QTest::mouseClick(okno.chb_oplata, Qt::LeftButton);
         QVERIFY(okno.opl_UP->isEnabled() && okno.l_pln->isEnabled());
         QTest::mouseClick(okno.opl_UP, Qt::LeftButton);
-        QCOMPARE(okno.oplata1->text(), u"2,6"_qs);
+        QCOMPARE(okno.oplata1->text(), u"2,6"_s);
         QTest::mouseClick(okno.chb_oplata, Qt::LeftButton);
         QVERIFY(!okno.opl_UP->isEnabled() && !okno.oplata1->isEnabled() &&
                 !okno.l_pln->isEnabled());
@@ -199,11 +201,11 @@ class TestPreferencje : public QObject {
         QTest::addColumn<QString>("wpisane");
         QTest::addColumn<bool>("w_gore");
         QTest::addColumn<QString>("wynik");
-        QTest::newRow("w gore") << u"50"_qs << true << u"51"_qs;
-        QTest::newRow("1000 w gore zostaje") << u"1000"_qs << true << u"1000"_qs;
-        QTest::newRow("0 w dol zostaje") << u"0"_qs << false << u"0"_qs;
-        QTest::newRow("wpisane 2000 w dol") << u"2000"_qs << false << u"999"_qs;
-        QTest::newRow("litery: od ostatniej liczby") << u"abc"_qs << true << u"51"_qs;
+        QTest::newRow("w gore") << u"50"_s << true << u"51"_s;
+        QTest::newRow("1000 w gore zostaje") << u"1000"_s << true << u"1000"_s;
+        QTest::newRow("0 w dol zostaje") << u"0"_s << false << u"0"_s;
+        QTest::newRow("wpisane 2000 w dol") << u"2000"_s << false << u"999"_s;
+        QTest::newRow("litery: od ostatniej liczby") << u"abc"_s << true << u"51"_s;
     }
 
     void strzalki_marginesow() {
@@ -215,7 +217,7 @@ class TestPreferencje : public QObject {
         okno.margines_gorny->setText(wpisane);
         QTest::mouseClick(w_gore ? okno.UpDown1->w_gore : okno.UpDown1->w_dol, Qt::LeftButton);
         QCOMPARE(okno.margines_gorny->text(), wynik);
-        QCOMPARE(okno.margines_lewy->text(), u"50"_qs);
+        QCOMPARE(okno.margines_lewy->text(), u"50"_s);
 
         // The keyboard's arrows in the edit step it too.
         okno.margines_lewy->setText(wpisane);
@@ -228,9 +230,9 @@ class TestPreferencje : public QObject {
         QTest::addColumn<QString>("lewy");
         QTest::addColumn<QStringList>("zapisane");
         QTest::newRow("poza zakresem zapisane jak wpisane")
-            << u"2000"_qs << u"-3"_qs << QStringList{u"margin_top=2000"_qs, u"margin_left=-3"_qs};
+            << u"2000"_s << u"-3"_s << QStringList{u"margin_top=2000"_s, u"margin_left=-3"_s};
         QTest::newRow("spacje przed liczba")
-            << u" 7"_qs << u"0"_qs << QStringList{u"margin_top=7"_qs, u"margin_left=0"_qs};
+            << u" 7"_s << u"0"_s << QStringList{u"margin_top=7"_s, u"margin_left=0"_s};
     }
 
     void zapis_marginesow() {
@@ -255,22 +257,22 @@ class TestPreferencje : public QObject {
         QTest::addColumn<QStringList>("po");
 
         const QStringList stare{
-            u"typ_formularza=2"_qs, u"ilosc_odcinkow=4"_qs, u"uklad_strony=landscape"_qs,
-            u"capitals=0"_qs,       u"boxes=1"_qs,          u"margin_top=20"_qs,
-            u"margin_left=30"_qs,   u"drukuj_oplate=1"_qs,  u"oplata_wart=5"_qs};
+            u"typ_formularza=2"_s, u"ilosc_odcinkow=4"_s, u"uklad_strony=landscape"_s,
+            u"capitals=0"_s,       u"boxes=1"_s,          u"margin_top=20"_s,
+            u"margin_left=30"_s,   u"drukuj_oplate=1"_s,  u"oplata_wart=5"_s};
         QStringList do_boxes = stare;
-        do_boxes.replace(0, u"typ_formularza=1"_qs);
-        do_boxes.replace(1, u"ilosc_odcinkow=1"_qs);
-        do_boxes.replace(2, u"uklad_strony=portrait"_qs);
-        do_boxes.replace(3, u"capitals=1"_qs);
-        do_boxes.replace(4, u"boxes=0"_qs);
+        do_boxes.replace(0, u"typ_formularza=1"_s);
+        do_boxes.replace(1, u"ilosc_odcinkow=1"_s);
+        do_boxes.replace(2, u"uklad_strony=portrait"_s);
+        do_boxes.replace(3, u"capitals=1"_s);
+        do_boxes.replace(4, u"boxes=0"_s);
         QStringList do_gornego = do_boxes;
-        do_gornego.replace(5, u"margin_top=40"_qs);
+        do_gornego.replace(5, u"margin_top=40"_s);
 
-        QTest::newRow("litery w marginesie gornym") << u"abc"_qs << u"40"_qs << false << do_boxes;
-        QTest::newRow("litery w marginesie lewym") << u"40"_qs << u"4O"_qs << false << do_gornego;
-        QTest::newRow("pusty margines") << u""_qs << u"40"_qs << false << do_boxes;
-        QTest::newRow("plik tylko do odczytu") << u"40"_qs << u"40"_qs << true << stare;
+        QTest::newRow("litery w marginesie gornym") << u"abc"_s << u"40"_s << false << do_boxes;
+        QTest::newRow("litery w marginesie lewym") << u"40"_s << u"4O"_s << false << do_gornego;
+        QTest::newRow("pusty margines") << u""_s << u"40"_s << false << do_boxes;
+        QTest::newRow("plik tylko do odczytu") << u"40"_s << u"40"_s << true << stare;
     }
 
     void blad_zapisu() {
@@ -301,8 +303,8 @@ class TestPreferencje : public QObject {
         QTest::mouseClick(okno.b_ok, Qt::LeftButton);
         const auto pokazane = Dialogi::Test::pokazane();
         QCOMPARE(pokazane.size(), 1);
-        QCOMPARE(pokazane[0].tekst, u"Nie udało sie zapisać zmian konfiguracyjnych!"_qs);
-        QCOMPARE(pokazane[0].tytul, u"Błąd zapisu"_qs);
+        QCOMPARE(pokazane[0].tekst, u"Nie udało sie zapisać zmian konfiguracyjnych!"_s);
+        QCOMPARE(pokazane[0].tytul, u"Błąd zapisu"_s);
         QCOMPARE(pokazane[0].ikona, Dialogi::Ikona::Blad);
         QVERIFY(!okno.isVisible());
         QCOMPARE(klucze(config()), po);
@@ -351,10 +353,10 @@ class TestPreferencje : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
         QCOMPARE(okno.size(), QSize(332, 408));
         QCOMPARE(okno.minimumSize(), okno.maximumSize());
-        QCOMPARE(okno.windowTitle(), u"Ustawienia programu"_qs);
+        QCOMPARE(okno.windowTitle(), u"Ustawienia programu"_s);
         const QPoint odstep = okno.frameGeometry().center() - glowne->frameGeometry().center();
         QVERIFY2(odstep.manhattanLength() <= 4,
-                 qPrintable(u"%1, %2"_qs.arg(odstep.x()).arg(odstep.y())));
+                 qPrintable(u"%1, %2"_s.arg(odstep.x()).arg(odstep.y())));
 
         // Every text fits whatever font stands in for Tahoma, and every control fits its group.
         for (QWidget* w : okno.findChildren<QWidget*>()) {
@@ -385,7 +387,7 @@ class TestPreferencje : public QObject {
             }
         });
         glowne->Ustawieniaprogramu1->trigger();
-        QCOMPARE(pokazane, u"Tpreferencje"_qs);
+        QCOMPARE(pokazane, u"Tpreferencje"_s);
         QVERIFY(modalne);
         QVERIFY(okna().preferencje);
         okna().preferencje = nullptr;

@@ -3,9 +3,11 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-QByteArray ikonka() { return dane_zasobu(u"IKONKA"_qs); }
+QByteArray ikonka() { return dane_zasobu(u"IKONKA"_s); }
 
 bool wszystkie_szare(const QImage& obraz) {
     const QImage rgb = obraz.convertToFormat(QImage::Format_RGB32);

@@ -23,6 +23,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Context 1 sits between two long ones, so showing it has to scroll.
@@ -72,8 +74,8 @@ class TestOknaInne : public QObject {
     void otworz_adres(const QUrl& adres) { otwarte_ << adres; }
 
   private slots:
-    void initTestCase() { QDesktopServices::setUrlHandler(u"mailto"_qs, this, "otworz_adres"); }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(u"mailto"_qs); }
+    void initTestCase() { QDesktopServices::setUrlHandler(u"mailto"_s, this, "otworz_adres"); }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(u"mailto"_s); }
 
     void init() {
         katalog_ = std::make_unique<QTemporaryDir>();
@@ -100,7 +102,7 @@ class TestOknaInne : public QObject {
             }
         });
         glowne_->o_programie->trigger();
-        QCOMPARE(pokazane, u"Tpomoc_okno"_qs);
+        QCOMPARE(pokazane, u"Tpomoc_okno"_s);
     }
 
     void okno_o_programie() {
@@ -118,7 +120,7 @@ class TestOknaInne : public QObject {
         QTest::mouseClick(okno.Button1, Qt::LeftButton);
         QVERIFY(okno.isVisible());
         QCOMPARE(glowne_->model_listy->rowCount(), 2);
-        QCOMPARE(glowne_->model_listy->index(1, 3).data().toString(), u"10,00 zł"_qs);
+        QCOMPARE(glowne_->model_listy->index(1, 3).data().toString(), u"10,00 zł"_s);
         QVERIFY(glowne_->rejestr.plik_zmieniony);
         QTest::mouseClick(okno.b_ok, Qt::LeftButton);
         QVERIFY(!okno.isVisible());
@@ -149,10 +151,10 @@ class TestOknaInne : public QObject {
         QTest::mouseClick(okno.l_mail, Qt::LeftButton);
         QCOMPARE(otwarte_.size(), 1);
         const QUrl adres = otwarte_.constFirst();
-        QCOMPARE(adres.scheme(), u"mailto"_qs);
+        QCOMPARE(adres.scheme(), u"mailto"_s);
         QCOMPARE(adres.path(), okno.l_mail->text());
-        QCOMPARE(QUrlQuery(adres).queryItemValue(u"subject"_qs, QUrl::FullyDecoded),
-                 u"\"VANDORIA - pytania, błędy, sugestie\""_qs);
+        QCOMPARE(QUrlQuery(adres).queryItemValue(u"subject"_s, QUrl::FullyDecoded),
+                 u"\"VANDORIA - pytania, błędy, sugestie\""_s);
         // What the mail program receives: quotes, spaces and Polish letters percent-encoded.
         QVERIFY2(adres.toEncoded().endsWith(
                      "?subject=%22VANDORIA%20-%20pytania,%20b%C5%82%C4%99dy,%20sugestie%22"),
@@ -168,19 +170,19 @@ class TestOknaInne : public QObject {
     }
 
     void pomoc_pokazuje_kontekst_1() {
-        zapisz_plik(sciezka(u"HELP.HLP"_qs), pomoc_trzy_konteksty());
+        zapisz_plik(sciezka(u"HELP.HLP"_s), pomoc_trzy_konteksty());
         glowne_->Pomoc1->trigger();
         auto* okno = glowne_->findChild<Tokno_pomocy*>();
         QVERIFY(okno);
         QVERIFY(QTest::qWaitForWindowExposed(okno));
         QVERIFY(okno->tresc->verticalScrollBar()->value() > 0);
-        QCOMPARE(tekst_na_gorze(okno->tresc), u"Pierwszy kontekst"_qs);
+        QCOMPARE(tekst_na_gorze(okno->tresc), u"Pierwszy kontekst"_s);
 
         // A second F1 reuses the viewer.
         okno->tresc->verticalScrollBar()->setValue(0);
         glowne_->ToolButton8->trigger();
         QCOMPARE(glowne_->findChildren<Tokno_pomocy*>().size(), 1);
-        QCOMPARE(tekst_na_gorze(okno->tresc), u"Pierwszy kontekst"_qs);
+        QCOMPARE(tekst_na_gorze(okno->tresc), u"Pierwszy kontekst"_s);
     }
 
     void brak_pliku_pomocy() {
@@ -189,7 +191,7 @@ class TestOknaInne : public QObject {
         const QList<Dialogi::Test::Pokazany> pokazane = Dialogi::Test::pokazane();
         QCOMPARE(pokazane.size(), 1);
         QCOMPARE(pokazane.first().ikona, Dialogi::Ikona::Blad);
-        QVERIFY(pokazane.first().tekst.contains(u"HELP.HLP"_qs));
+        QVERIFY(pokazane.first().tekst.contains(u"HELP.HLP"_s));
         for (auto* okno : glowne_->findChildren<Tokno_pomocy*>()) QVERIFY(!okno->isVisible());
     }
 
@@ -201,14 +203,14 @@ class TestOknaInne : public QObject {
         Tokno_pomocy* okno = pokaz_pomoc(glowne_.get(), 1);
         QVERIFY(okno);
         QVERIFY(QTest::qWaitForWindowExposed(okno));
-        QCOMPARE(tekst_na_gorze(okno->tresc), u"Vandoria - pomoc"_qs);
+        QCOMPARE(tekst_na_gorze(okno->tresc), u"Vandoria - pomoc"_s);
 
         const QString html = QString::fromUtf8(czytaj_plik(plik));
         QSet<QString> kotwice;
-        for (const auto& m : QRegularExpression(u"name=\"(kontekst-\\d+)\""_qs).globalMatch(html))
+        for (const auto& m : QRegularExpression(u"name=\"(kontekst-\\d+)\""_s).globalMatch(html))
             kotwice.insert(m.captured(1));
-        QVERIFY(kotwice.contains(u"kontekst-1"_qs));
-        for (const auto& m : QRegularExpression(u"href=\"#([^\"]+)\""_qs).globalMatch(html))
+        QVERIFY(kotwice.contains(u"kontekst-1"_s));
+        for (const auto& m : QRegularExpression(u"href=\"#([^\"]+)\""_s).globalMatch(html))
             QVERIFY2(kotwice.contains(m.captured(1)), qPrintable(m.captured(1)));
     }
 };

@@ -20,11 +20,13 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 using Dialogi::Odpowiedz;
 
 namespace {
 
-const QString tekst_pytania = u"Baza przelewów została zmodyfikowana.\nZapisać zmiany?"_qs;
+const QString tekst_pytania = u"Baza przelewów została zmodyfikowana.\nZapisać zmiany?"_s;
 
 // Closes every modal window that comes up and remembers which it was: the
 // first-run window is modal and would otherwise wait for a human.
@@ -57,7 +59,7 @@ QStringList wiersz_listy(Tglowne_okno& okno, int nr) {
 bool poprawny_nrb(QString cyfry) {
     cyfry.remove(u' ');
     if (cyfry.size() != 26) return false;
-    const QString liczba = cyfry.mid(2) + u"2521"_qs + cyfry.left(2);
+    const QString liczba = cyfry.mid(2) + u"2521"_s + cyfry.left(2);
     int reszta = 0;
     for (QChar c : liczba) reszta = (reszta * 10 + c.digitValue()) % 97;
     return reszta == 1;
@@ -72,7 +74,7 @@ class TestStart : public QObject {
     std::unique_ptr<ZamykaczModalnych> modalne_;
 
     QString sciezka(const QString& nazwa) const { return katalog_->filePath(nazwa); }
-    QString plik_ustawien() const { return sciezka(u"ustawienia.ini"_qs); }
+    QString plik_ustawien() const { return sciezka(u"ustawienia.ini"_s); }
 
     void zapisz_ustawienia(const QByteArray& tresc) { zapisz_plik(plik_ustawien(), tresc); }
 
@@ -141,7 +143,7 @@ class TestStart : public QObject {
 
         QCOMPARE(okno.rejestr.pierwsze_uruchomienie, pierwsze);
         QCOMPARE(modalne_->zamkniete,
-                 pierwsze ? QStringList{u"Tmonolit_first_run"_qs} : QStringList{});
+                 pierwsze ? QStringList{u"Tmonolit_first_run"_s} : QStringList{});
         QCOMPARE(okno.model_listy->rowCount(), pierwsze ? 1 : 0);
         QCOMPARE(okno.ilosc_el(), pierwsze ? 1 : 0);
         if (pierwsze) QCOMPARE(okno.rejestr.tablica_przelewow[1], darowizna::przelew_do_autora());
@@ -150,28 +152,28 @@ class TestStart : public QObject {
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
         // Start-up never creates the key; it only turns a first run off.
         QCOMPARE(QFile::exists(plik_ustawien()), !ustawienia.isEmpty());
-        QCOMPARE(wartosc(u"FirstRun"_qs).isValid(), flaga_po_starcie.isValid());
+        QCOMPARE(wartosc(u"FirstRun"_s).isValid(), flaga_po_starcie.isValid());
         if (flaga_po_starcie.isValid())
-            QCOMPARE(wartosc(u"FirstRun"_qs).toInt(), flaga_po_starcie.toInt());
+            QCOMPARE(wartosc(u"FirstRun"_s).toInt(), flaga_po_starcie.toInt());
 
         // The donation order is an unsaved change: the first exit asks about it.
         if (pierwsze) Dialogi::Test::odpowiedz(Odpowiedz::Nie);
         QVERIFY(okno.close());
         QCOMPARE(Dialogi::Test::teksty(), pierwsze ? QStringList{tekst_pytania} : QStringList{});
-        QCOMPARE(wartosc(u"LastFilePath"_qs).toString(), QString());
+        QCOMPARE(wartosc(u"LastFilePath"_s).toString(), QString());
     }
 
     void drugi_start_otwiera_ostatni_plik() {
-        zapisz_zbior(u"ostatni.p2"_qs, {przelew("Adam", "12", "50"), przelew("Beata")});
-        MagazynUstawien::zapisz_logiczna(u"FirstRun"_qs, false);
-        MagazynUstawien::zapisz_tekst(u"LastFilePath"_qs, sciezka(u"ostatni.p2"_qs));
+        zapisz_zbior(u"ostatni.p2"_s, {przelew("Adam", "12", "50"), przelew("Beata")});
+        MagazynUstawien::zapisz_logiczna(u"FirstRun"_s, false);
+        MagazynUstawien::zapisz_tekst(u"LastFilePath"_s, sciezka(u"ostatni.p2"_s));
         SeamDialogow seam;
 
         Tglowne_okno& okno = uruchom();
 
         QCOMPARE(okno.model_listy->rowCount(), 2);
-        QCOMPARE(wiersz_listy(okno, 1).at(3), u"12,50 zł"_qs);
-        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_qs + sciezka(u"ostatni.p2"_qs) + u']');
+        QCOMPARE(wiersz_listy(okno, 1).at(3), u"12,50 zł"_s);
+        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + sciezka(u"ostatni.p2"_s) + u']');
         QVERIFY(okno.rejestr.plik_ma_nazwe);
         QVERIFY(!okno.rejestr.plik_zmieniony);
         QVERIFY(modalne_->zamkniete.isEmpty());
@@ -181,7 +183,7 @@ class TestStart : public QObject {
         okno.FileExit1->trigger();
         QVERIFY(!okno.isVisible());
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
-        QCOMPARE(wartosc(u"LastFilePath"_qs).toString(), sciezka(u"ostatni.p2"_qs));
+        QCOMPARE(wartosc(u"LastFilePath"_s).toString(), sciezka(u"ostatni.p2"_s));
     }
 
     void plik_z_wiersza_polecen_data() {
@@ -191,30 +193,30 @@ class TestStart : public QObject {
     }
     void plik_z_wiersza_polecen() {
         QFETCH(bool, argument_istnieje);
-        zapisz_zbior(u"ostatni.p2"_qs, {przelew("Z ostatniego")});
+        zapisz_zbior(u"ostatni.p2"_s, {przelew("Z ostatniego")});
         if (argument_istnieje)
-            zapisz_zbior(u"argument.vando"_qs, {przelew("Z argumentu"), przelew("Drugi")});
-        MagazynUstawien::zapisz_tekst(u"LastFilePath"_qs, sciezka(u"ostatni.p2"_qs));
+            zapisz_zbior(u"argument.vando"_s, {przelew("Z argumentu"), przelew("Drugi")});
+        MagazynUstawien::zapisz_tekst(u"LastFilePath"_s, sciezka(u"ostatni.p2"_s));
         SeamDialogow seam;
 
-        Tglowne_okno& okno = uruchom(sciezka(u"argument.vando"_qs));
+        Tglowne_okno& okno = uruchom(sciezka(u"argument.vando"_s));
 
         // The remembered file is never opened when a file is named.
         QCOMPARE(okno.model_listy->rowCount(), argument_istnieje ? 2 : 0);
-        if (argument_istnieje) QCOMPARE(wiersz_listy(okno, 1).at(0), u"Z argumentu"_qs);
+        if (argument_istnieje) QCOMPARE(wiersz_listy(okno, 1).at(0), u"Z argumentu"_s);
         QCOMPARE(Dialogi::Test::teksty(),
                  argument_istnieje
                      ? QStringList{}
-                     : QStringList{u"Podany plik nie istnieje lub jest uszkodzony!"_qs});
+                     : QStringList{u"Podany plik nie istnieje lub jest uszkodzony!"_s});
         QVERIFY(okno.rejestr.plik_ma_nazwe);
         QVERIFY(okno.close());
-        QCOMPARE(wartosc(u"LastFilePath"_qs).toString(),
-                 argument_istnieje ? sciezka(u"argument.vando"_qs) : QString());
+        QCOMPARE(wartosc(u"LastFilePath"_s).toString(),
+                 argument_istnieje ? sciezka(u"argument.vando"_s) : QString());
     }
 
     void usuniety_ostatni_plik_jest_pomijany_po_cichu() {
-        const QString zniknal = sciezka(u"usuniety.p2"_qs);
-        MagazynUstawien::zapisz_tekst(u"LastFilePath"_qs, zniknal);
+        const QString zniknal = sciezka(u"usuniety.p2"_s);
+        MagazynUstawien::zapisz_tekst(u"LastFilePath"_s, zniknal);
         SeamDialogow seam;
 
         Tglowne_okno& okno = uruchom();
@@ -223,20 +225,20 @@ class TestStart : public QObject {
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
         QVERIFY(modalne_->zamkniete.isEmpty());
         QCOMPARE(okno.rejestr.sciezka_pliku, zniknal);
-        QCOMPARE(okno.windowTitle(), u"Vandoria"_qs);
+        QCOMPARE(okno.windowTitle(), u"Vandoria"_s);
         QVERIFY(okno.close());
-        QCOMPARE(wartosc(u"LastFilePath"_qs).toString(), zniknal);
+        QCOMPARE(wartosc(u"LastFilePath"_s).toString(), zniknal);
     }
 
     // Closed before the store was read, the program does not know the last
     // file yet and must not overwrite it with an empty path.
     void zamkniecie_przed_koncem_startu() {
-        const QString ostatni = sciezka(u"ostatni.p2"_qs);
-        MagazynUstawien::zapisz_tekst(u"LastFilePath"_qs, ostatni);
+        const QString ostatni = sciezka(u"ostatni.p2"_s);
+        MagazynUstawien::zapisz_tekst(u"LastFilePath"_s, ostatni);
         okno_ = std::make_unique<Tglowne_okno>();
         okno_->show();
         QVERIFY(okno_->close());
-        QCOMPARE(wartosc(u"LastFilePath"_qs).toString(), ostatni);
+        QCOMPARE(wartosc(u"LastFilePath"_s).toString(), ostatni);
         QTRY_VERIFY(start_zakonczony(*okno_));
     }
 
@@ -247,20 +249,20 @@ class TestStart : public QObject {
         QTest::addColumn<bool>("zamkniete");
         QTest::addColumn<QString>("zapamietany");  // file name in the store afterwards
         QTest::newRow("Nie") << Odpowiedz::Nie << QString() << true << QString();
-        QTest::newRow("Anuluj") << Odpowiedz::Anuluj << QString() << false << u"ostatni.p2"_qs;
-        QTest::newRow("Tak, zapisany") << Odpowiedz::Tak << u"nowy.p2"_qs << true << u"nowy.p2"_qs;
+        QTest::newRow("Anuluj") << Odpowiedz::Anuluj << QString() << false << u"ostatni.p2"_s;
+        QTest::newRow("Tak, zapisany") << Odpowiedz::Tak << u"nowy.p2"_s << true << u"nowy.p2"_s;
         QTest::newRow("Tak, okno zapisu anulowane")
-            << Odpowiedz::Tak << u"-"_qs << false << u"ostatni.p2"_qs;
+            << Odpowiedz::Tak << u"-"_s << false << u"ostatni.p2"_s;
         QTest::newRow("Tak, zapis nieudany")
-            << Odpowiedz::Tak << u"brak/nowy.p2"_qs << false << u"ostatni.p2"_qs;
+            << Odpowiedz::Tak << u"brak/nowy.p2"_s << false << u"ostatni.p2"_s;
     }
     void pytanie_przy_zamykaniu() {
         QFETCH(Odpowiedz, odpowiedz);
         QFETCH(QString, plik_z_okna);
         QFETCH(bool, zamkniete);
         QFETCH(QString, zapamietany);
-        zapisz_zbior(u"ostatni.p2"_qs, {przelew("Adam")});
-        MagazynUstawien::zapisz_tekst(u"LastFilePath"_qs, sciezka(u"ostatni.p2"_qs));
+        zapisz_zbior(u"ostatni.p2"_s, {przelew("Adam")});
+        MagazynUstawien::zapisz_tekst(u"LastFilePath"_s, sciezka(u"ostatni.p2"_s));
         SeamDialogow seam;
         Tglowne_okno& okno = uruchom();
         okno.FileNew1Execute();
@@ -274,12 +276,12 @@ class TestStart : public QObject {
         const QList<Dialogi::Test::Pokazany> pokazane = Dialogi::Test::pokazane();
         QVERIFY(!pokazane.isEmpty());
         QCOMPARE(pokazane.first().tekst, tekst_pytania);
-        QCOMPARE(pokazane.first().tytul, u"Zamykanie programu"_qs);
+        QCOMPARE(pokazane.first().tytul, u"Zamykanie programu"_s);
         QCOMPARE(pokazane.first().przyciski, Dialogi::Przyciski::TakNieAnuluj);
         QCOMPARE(pokazane.first().ikona, Dialogi::Ikona::Informacja);
         QCOMPARE(okno.isVisible(), !zamkniete);
         if (zamkniete) {
-            QCOMPARE(wartosc(u"LastFilePath"_qs).toString(),
+            QCOMPARE(wartosc(u"LastFilePath"_s).toString(),
                      zapamietany.isEmpty() ? QString() : sciezka(zapamietany));
         } else {
             // Kept open exactly as it was: unsaved, and the store not touched.
@@ -300,10 +302,10 @@ class TestStart : public QObject {
         QCOMPARE(okno.model_listy->rowCount(), 3);
         const Tprzelew& p = okno.rejestr.tablica_przelewow[2];
         QCOMPARE(okno.rejestr.tablica_przelewow[3], p);
-        QCOMPARE(p.kwota.na_unicode(), u"10"_qs);
-        QCOMPARE(p.kwota100.na_unicode(), u"00"_qs);
+        QCOMPARE(p.kwota.na_unicode(), u"10"_s);
+        QCOMPARE(p.kwota100.na_unicode(), u"00"_s);
         QCOMPARE(int(p.czy_przelew), 0);
-        QCOMPARE(p.symbol.na_unicode(), u"06"_qs);
+        QCOMPARE(p.symbol.na_unicode(), u"06"_s);
         QVERIFY(p.data.empty() && p.nr_rach_nadawcy.empty() && p.nazwa_nadawcy1.empty() &&
                 p.nazwa_nadawcy2.empty() && p.tytulem2.empty() && p.dodatkowe.empty());
         QVERIFY(!p.nazwa_odbiorcy2.empty());
@@ -311,10 +313,10 @@ class TestStart : public QObject {
         for (int nr : {2, 3}) {
             const QStringList w = wiersz_listy(okno, nr);
             QCOMPARE(w.at(0), p.nazwa_odbiorcy1.na_unicode());
-            QCOMPARE(w.at(1), u"dobrowolna wpłata za program Vandoria"_qs);
-            QVERIFY2(QRegularExpression(u"^\\d{2}( \\d{4}){6}$"_qs).match(w.at(2)).hasMatch(),
+            QCOMPARE(w.at(1), u"dobrowolna wpłata za program Vandoria"_s);
+            QVERIFY2(QRegularExpression(u"^\\d{2}( \\d{4}){6}$"_s).match(w.at(2)).hasMatch(),
                      qPrintable(w.at(2)));
-            QCOMPARE(w.at(3), u"10,00 zł"_qs);
+            QCOMPARE(w.at(3), u"10,00 zł"_s);
             QCOMPARE(w.at(4), QString());
         }
         // A made-up number with impossible check digits: no payment can reach anyone.
@@ -336,7 +338,7 @@ class TestStart : public QObject {
         QCOMPARE(
             Dialogi::Test::teksty(),
             QStringList{
-                u"Lista przelewów jest pełna: można w niej przechowywać najwyżej 1000 przelewów."_qs});
+                u"Lista przelewów jest pełna: można w niej przechowywać najwyżej 1000 przelewów."_s});
         QCOMPARE(okno.ilosc_el(), TablicaPrzelewow::pojemnosc);
         QCOMPARE(okno.model_listy->rowCount(), TablicaPrzelewow::pojemnosc);
         QCOMPARE(okno.rejestr.tablica_przelewow[TablicaPrzelewow::pojemnosc], ostatni);
