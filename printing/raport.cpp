@@ -127,6 +127,20 @@ QFont czcionka_raportu(const Czcionka& c) {
     return f;
 }
 
+double szerokosc_tekstu_mm(const Czcionka& czcionka, const QString& tekst) {
+    // Measured at the resolution of the PDF and of a high-resolution printer.
+    constexpr double dpi = 1200;
+    static const QImage urzadzenie = [] {
+        QImage obraz(1, 1, QImage::Format_RGB32);
+        const int na_metr = static_cast<int>(std::lround(dpi / 0.0254));
+        obraz.setDotsPerMeterX(na_metr);
+        obraz.setDotsPerMeterY(na_metr);
+        return obraz;
+    }();
+    return QFontMetricsF(czcionka_raportu(czcionka), &urzadzenie).horizontalAdvance(tekst) * 25.4 /
+           dpi;
+}
+
 double szerokosc_piora_mm(int szerokosc) { return std::max(1, szerokosc) * 0.1; }
 
 void rysuj_strone(QPainter& malarz, const Strona& strona, Orientacja orientacja, double dpi) {

@@ -22,6 +22,9 @@ QSizeF rozmiar_arkusza(Orientacja orientacja);
 // twins stand in where those are not installed).
 QFont czcionka_raportu(const Czcionka& czcionka);
 
+// Width in mm of a text in a recorded font, as the printer and PDF print it.
+double szerokosc_tekstu_mm(const Czcionka& czcionka, const QString& tekst);
+
 // Physical width of pen widths 1, 3 and 5, in mm.
 double szerokosc_piora_mm(int szerokosc);
 
