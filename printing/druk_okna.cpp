@@ -3,6 +3,8 @@
 #include "printing/drukarka.h"
 #include "printing/monolit.h"
 #include "printing/print_preview.h"
+#include "printing/przepelnienie.h"
+#include "printing/raport.h"
 #include "printing/wypelnianie.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
@@ -13,7 +15,20 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace {
+
+// A text that will not fit its field is cut or runs over the next box, and a
+// pre-printed form is wasted: the user may go back and shorten it.
+bool drukowac_mimo_przepelnienia(QWidget* rodzic, const StanDruku& stan,
+                                 const ZmienneDruku& zmienne) {
+    const QList<Przepelnienie> lista = sprawdz_przepelnienie(stan, zmienne, szerokosc_tekstu_mm);
+    if (lista.isEmpty()) return true;
+    return Dialogi::komunikat(rodzic, pytanie_o_przepelnienie(lista), u"Za długi tekst"_s,
+                              Dialogi::Ikona::Pytanie,
+                              Dialogi::Przyciski::TakNie) == Dialogi::Odpowiedz::Tak;
+}
 
 // The hourglass for the life of the object, whatever way the command ends.
 class KursorCzekania {
@@ -69,6 +84,7 @@ WynikDruku drukuj(QWidget* rodzic, const PrzygotujZmienne& przygotuj) {
         zmienne = przygotuj();
         zamknij_czekanie();
     }
+    if (!drukowac_mimo_przepelnienia(rodzic, stan, zmienne)) return WynikDruku::anulowany;
 
     // The layouts are drawn for A4; the dialog may still change the paper.
     QPrinter drukarka(QPrinter::HighResolution);
@@ -91,15 +107,18 @@ WynikDruku drukuj(QWidget* rodzic, const PrzygotujZmienne& przygotuj) {
 
 void podglad(QWidget* rodzic, const PrzygotujZmienne& przygotuj, bool z_edycji) {
     Tpodglad_wydruku okno(rodzic ? rodzic : okna().glowne);
+    StanDruku stan;
+    ZmienneDruku zmienne;
     {
         pokaz_czekanie(rodzic);
         KursorCzekania kursor;
-        const StanDruku stan = wczytanie_danych_do_druku();
-        const ZmienneDruku zmienne = przygotuj();
+        stan = wczytanie_danych_do_druku();
+        zmienne = przygotuj();
         okno.ustaw_dokument(generuj_wydruk(stan, zmienne), stan.ustawienia.ilosc_odcinkow,
                             stan.ustawienia.uklad_strony);
         zamknij_czekanie();
     }
+    if (!drukowac_mimo_przepelnienia(rodzic, stan, zmienne)) return;
     podglad_z_edycji = z_edycji;
     okno.exec();
     podglad_z_edycji = false;

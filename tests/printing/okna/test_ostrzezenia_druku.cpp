@@ -1,0 +1,117 @@
+#include "printing/print_preview.h"
+#include "ui/dialogi.h"
+#include "ui/main/glowny.h"
+#include "ui/okna.h"
+#include "wspolne/pomocnicze.h"
+
+#include <QApplication>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+// The question asked before a print or preview when a text will not fit its field.
+class TestOstrzezeniaDruku : public QObject {
+    Q_OBJECT
+    std::unique_ptr<QTemporaryDir> katalog_;
+    std::unique_ptr<Tglowne_okno> glowne_;
+
+    Tglowne_okno& okno_z(const Tprzelew& wiersz) {
+        glowne_ = std::make_unique<Tglowne_okno>();
+        okna().glowne = glowne_.get();
+        glowne_->rejestr.tablica_przelewow.dopisz(wiersz);
+        glowne_->odswiezanie();
+        glowne_->zaznacz_wiersz(1);
+        return *glowne_;
+    }
+
+    static int ile(const QString& rodzaj) {
+        int n = 0;
+        for (const auto& p : Dialogi::Test::pokazane()) n += p.rodzaj == rodzaj;
+        return n;
+    }
+
+  private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init() {
+        katalog_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(katalog_->isValid());
+        qputenv("VANDORIA_DIR", katalog_->path().toUtf8());
+        zapisz_plik(katalog_->filePath(u"config.ini"_s),
+                    "[SETTINGS]\r\ntyp_formularza=3\r\nboxes=1\r\ncapitals=0\r\n");
+    }
+
+    void cleanup() {
+        okna() = Okna{};
+        glowne_.reset();
+    }
+
+    void druk_data() {
+        QTest::addColumn<QByteArray>("tytul");
+        QTest::addColumn<bool>("pytanie");
+        QTest::addColumn<bool>("tak");
+        QTest::addColumn<bool>("okno_drukowania");
+        QTest::newRow("mieści się: bez pytania") << QByteArray(27, 'a') << false << false << true;
+        QTest::newRow("za długi, Nie wraca") << QByteArray(34, 'a') << true << false << false;
+        QTest::newRow("za długi, Tak drukuje") << QByteArray(34, 'a') << true << true << true;
+    }
+    void druk() {
+        QFETCH(QByteArray, tytul);
+        QFETCH(bool, pytanie);
+        QFETCH(bool, tak);
+        QFETCH(bool, okno_drukowania);
+
+        auto& okno = okno_z(przelew("Odbiorca", "12", "50", tytul.constData()));
+        SeamDialogow seam;
+        if (pytanie)
+            Dialogi::Test::odpowiedz(tak ? Dialogi::Odpowiedz::Tak : Dialogi::Odpowiedz::Nie);
+        if (okno_drukowania) Dialogi::Test::potwierdz_druk(false);
+        okno.drukowanieClick();
+
+        QCOMPARE(ile(u"komunikat"_s), pytanie ? 1 : 0);
+        QCOMPARE(ile(u"drukuj"_s), okno_drukowania ? 1 : 0);
+        if (pytanie) {
+            const auto p = Dialogi::Test::pokazane().first();
+            QCOMPARE(p.przyciski, Dialogi::Przyciski::TakNie);
+            QVERIFY2(p.tekst.startsWith(u"Tekst w polu „tytułem” nie zmieści się na formularzu "
+                                        u"(34 znaki z 27)."_s),
+                     qPrintable(p.tekst));
+        }
+    }
+
+    void podglad_data() {
+        QTest::addColumn<bool>("tak");
+        QTest::newRow("Nie: bez podglądu") << false;
+        QTest::newRow("Tak: podgląd") << true;
+    }
+    void podglad() {
+        QFETCH(bool, tak);
+        Tprzelew w = przelew("Odbiorca", "12", "50", "Czynsz");
+        w.nazwa_nadawcy2 = decltype(w.nazwa_nadawcy2)::z_unicode(QString(30, u'ż'));
+        auto& okno = okno_z(w);
+        SeamDialogow seam;
+        Dialogi::Test::odpowiedz(tak ? Dialogi::Odpowiedz::Tak : Dialogi::Odpowiedz::Nie);
+
+        bool pokazany = false;
+        QTimer zegar;
+        connect(&zegar, &QTimer::timeout, [&] {
+            if (auto* p = qobject_cast<Tpodglad_wydruku*>(QApplication::activeModalWidget())) {
+                pokazany = true;
+                p->close();
+            }
+        });
+        zegar.start(10);
+        okno.print_previewClick();
+
+        QCOMPARE(pokazany, tak);
+        QVERIFY(Dialogi::Test::teksty().value(0).contains(u"„nazwa zleceniodawcy cd.”"_s));
+    }
+};
+
+QTEST_MAIN(TestOstrzezeniaDruku)
+#include "test_ostrzezenia_druku.moc"
