@@ -1,6 +1,7 @@
 #include "addressbook/lista.h"
 #include "editor/nowy_edycja_przelewu.h"
 #include "extras/csv_z_wiersza_polecen.h"
+#include "extras/eksport_z_wiersza_polecen.h"
 #include "extras/first_run_form.h"
 #include "extras/pomoc.h"
 #include "extras/statystyki.h"
@@ -40,6 +41,15 @@ int main(int argc, char* argv[]) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication aplikacja(argc, argv);
         return pdf_z_wiersza_polecen(QCoreApplication::arguments());
+    }
+    if (ma_opcje(argc, argv, "--elixir")) {
+        QCoreApplication aplikacja(argc, argv);
+        return elixir_z_wiersza_polecen(QCoreApplication::arguments());
+    }
+    if (ma_opcje(argc, argv, "--qr")) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication aplikacja(argc, argv);
+        return qr_z_wiersza_polecen(QCoreApplication::arguments());
     }
 
     QApplication aplikacja(argc, argv);

@@ -25,3 +25,31 @@ CzesciKonta podziel_konto(const QString& jednolite) {
     // still gives its last 19.
     return {jednolite.left(2), jednolite.mid(3, 9), jednolite.right(19)};
 }
+
+QString cyfry_konta(const QString& tekst) {
+    QString cyfry;
+    for (const QChar z : tekst) {
+        if (z == u' ') continue;
+        if (z < u'0' || z > u'9') return {};
+        cyfry += z;
+    }
+    return cyfry.size() == 26 ? cyfry : QString();
+}
+
+bool nrb_poprawny(const QString& cyfry26) {
+    if (cyfry26.size() != 26) return false;
+    // Digits 3-26, then "PL" as 25 21, then the check digits.
+    const QString liczba = cyfry26.mid(2) + QStringLiteral("2521") + cyfry26.left(2);
+    int reszta = 0;
+    for (const QChar z : liczba) {
+        if (z < u'0' || z > u'9') return false;
+        reszta = (reszta * 10 + (z.unicode() - u'0')) % 97;
+    }
+    return reszta == 1;
+}
+
+StanKonta stan_konta(const QString& tekst) {
+    const QString cyfry = cyfry_konta(tekst);
+    if (cyfry.isEmpty()) return StanKonta::niepelny;
+    return nrb_poprawny(cyfry) ? StanKonta::poprawny : StanKonta::bledny;
+}

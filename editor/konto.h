@@ -22,6 +22,27 @@ bool czesc_kompletna(const QString& tekst, std::initializer_list<int> pozycje);
 // lk + " " + bank + " " + account.
 QString polacz_konto(const QString& lk, const QString& bank, const QString& rach);
 
+// Check digits of a Polish account number (NRB) by the IBAN rule.
+enum class StanKonta {
+    niepelny,  // fewer than 26 digits, or anything but digits and blanks
+    poprawny,
+    bledny,  // 26 digits whose check digits do not match
+};
+
+// The 26 digits of an account text in any layout (the three parts joined, the
+// one-piece form, bare digits), or an empty text when the number is not
+// complete.
+QString cyfry_konta(const QString& tekst);
+
+// True when the 26 digits pass: "PL" (25 21) and the two check digits moved
+// behind the other 24 give a number whose remainder by 97 is 1.
+bool nrb_poprawny(const QString& cyfry26);
+
+StanKonta stan_konta(const QString& tekst);
+inline StanKonta stan_konta(const QString& lk, const QString& bank, const QString& rach) {
+    return stan_konta(polacz_konto(lk, bank, rach));
+}
+
 struct CzesciKonta {
     QString lk;    // characters 1-2
     QString bank;  // characters 4-12

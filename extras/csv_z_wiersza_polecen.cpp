@@ -1,8 +1,11 @@
 #include "extras/csv_z_wiersza_polecen.h"
 
 #include "extras/csv.h"
+#include "register/plik_wyjsciowy.h"
 #include "register/pliki_przelewow.h"
 #include "register/przelew.h"
+
+#include <QIODevice>
 
 #include <cstdio>
 #include <memory>
@@ -24,6 +27,12 @@ int csv_z_wiersza_polecen(const QStringList& argumenty) {
     }
     const QString wyjscie = argumenty.at(opcja + 1);
     const QString plik = argumenty.at(opcja + 2);
+    // Checked before anything is read or written: swapped arguments or a link
+    // to the input must not cost the user the transfer file.
+    if (const QString odmowa = odmowa_wyjscia(wyjscie, {plik}); !odmowa.isEmpty()) {
+        blad(odmowa);
+        return 1;
+    }
 
     auto tablica = std::make_unique<TablicaPrzelewow>();
     const WynikOdczytu odczyt = czytaj_przelewy(plik, *tablica);
@@ -38,7 +47,10 @@ int csv_z_wiersza_polecen(const QStringList& argumenty) {
     if (odczyt.za_duzo)
         blad(u"Plik zawiera więcej niż 1000 przelewów; wyeksportowano pierwsze 1000."_s);
 
-    if (!zapisz_csv(wyjscie, *tablica, tablica->ilosc_el())) {
+    const int ilosc = tablica->ilosc_el();
+    if (!zapisz_wyjscie(wyjscie, [&](QIODevice& urzadzenie) {
+            return pisz_csv(urzadzenie, *tablica, ilosc);
+        })) {
         blad(u"Wystąpił błąd zapisu pliku: "_s + wyjscie);
         return 1;
     }

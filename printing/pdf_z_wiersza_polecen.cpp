@@ -3,9 +3,11 @@
 #include "printing/przygotowanie.h"
 #include "printing/raport.h"
 #include "printing/wypelnianie.h"
+#include "register/plik_wyjsciowy.h"
 #include "register/pliki_przelewow.h"
 #include "register/przelew.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -47,12 +49,20 @@ int pdf_z_wiersza_polecen(const QStringList& argumenty) {
         }
     }
     if (wyjscie.isEmpty() || plik.isEmpty()) return blad(uzycie);
+    // Checked before anything is read or written: swapped arguments or a link
+    // to the input must not cost the user the transfer file.
+    if (const QString odmowa = odmowa_wyjscia(wyjscie, {plik}); !odmowa.isEmpty())
+        return blad(odmowa);
 
     auto tablica = std::make_unique<TablicaPrzelewow>();
     const WynikOdczytu odczyt = czytaj_przelewy(plik, *tablica);
     if (odczyt.stan == WynikOdczytu::brak_pliku) return blad(u"Nie ma pliku: "_s + plik);
     if (odczyt.stan == WynikOdczytu::blad_odczytu)
         return blad(u"Nie udało się odczytać pliku: "_s + plik);
+    if (odczyt.za_duzo)
+        std::fputs(
+            qUtf8Printable(u"Plik zawiera więcej niż 1000 przelewów; wczytano pierwsze 1000.\n"_s),
+            stderr);
     const int ilosc = tablica->ilosc_el();
     if (ilosc == 0) return blad(u"Plik nie zawiera żadnego przelewu: "_s + plik);
     if (numer < 1 || numer > ilosc)
@@ -63,7 +73,14 @@ int pdf_z_wiersza_polecen(const QStringList& argumenty) {
     // The same preparation and report as "Drukuj" in the main window.
     const StanDruku stan = wczytanie_danych_do_druku();
     const ZmienneDruku zmienne = przypisanie_zmiennych_do_temp(*tablica, numer);
-    if (!zapisz_pdf(generuj_wydruk(stan, zmienne), wyjscie))
+    // Rendered whole first: a PDF is not written front to back, and standard
+    // output may be a pipe.
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    if (!zapisz_pdf(generuj_wydruk(stan, zmienne), pdf) ||
+        !zapisz_wyjscie(wyjscie, [&](QIODevice& urzadzenie) {
+            return urzadzenie.write(pdf.data()) == pdf.data().size();
+        }))
         return blad(u"Nie udało się zapisać pliku: "_s + wyjscie);
     return 0;
 }

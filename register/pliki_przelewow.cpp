@@ -1,6 +1,7 @@
 #include "register/pliki_przelewow.h"
 
 #include "register/bezpieczny_zapis.h"
+#include "register/odczyt_pliku.h"
 #include "register/przelew.h"
 
 #include <QFile>
@@ -73,8 +74,17 @@ int typ_pliku(const QString& nazwa) { return nazwa.right(2) == u"p2" ? 2 : 1; }
 
 int rozmiar_rekordu(int wersja) { return wersja == 2 ? rozmiar_rekordu_v2 : rozmiar_rekordu_v1; }
 
+int wersja_pliku(const QString& nazwa, qint64 rozmiar) {
+    const int wg_nazwy = typ_pliku(nazwa);
+    const int inna = wg_nazwy == 2 ? 1 : 2;
+    const bool pasuje_wlasna = rozmiar % rozmiar_rekordu(wg_nazwy) == 0;
+    const bool pasuje_inna = rozmiar % rozmiar_rekordu(inna) == 0;
+    return pasuje_inna && !pasuje_wlasna ? inna : wg_nazwy;
+}
+
 WynikOdczytu czytaj_przelewy(QIODevice& wejscie, int wersja, TablicaPrzelewow& tablica) {
     WynikOdczytu wynik;
+    wynik.wersja = wersja;
     const int rozmiar = rozmiar_rekordu(wersja);
     std::vector<char> bufor(static_cast<std::size_t>(rozmiar));
     // A file whose size is known must deliver all its whole records; a short
@@ -82,16 +92,18 @@ WynikOdczytu czytaj_przelewy(QIODevice& wejscie, int wersja, TablicaPrzelewow& t
     const qint64 rekordow = wejscie.isSequential() ? -1 : wejscie.size() / rozmiar;
     int wiersz = 0;
     for (;;) {
+        if (wiersz == TablicaPrzelewow::pojemnosc) {
+            // What lies beyond is never read: one byte tells a stream that goes on.
+            char bajt;
+            wynik.za_duzo = rekordow >= 0 ? rekordow > wiersz : wejscie.peek(&bajt, 1) == 1;
+            break;
+        }
         const qint64 przeczytane = wejscie.read(bufor.data(), rozmiar);
         if (przeczytane < 0 || (przeczytane < rozmiar && wiersz < rekordow)) {
             wynik.stan = WynikOdczytu::blad_odczytu;
             break;
         }
         if (przeczytane < rozmiar) break;  // a shorter tail is ignored
-        if (wiersz == TablicaPrzelewow::pojemnosc) {
-            wynik.za_duzo = true;
-            break;
-        }
         ++wiersz;
         dekoduj(bufor.data(), wersja, tablica[wiersz]);
     }
@@ -101,10 +113,15 @@ WynikOdczytu czytaj_przelewy(QIODevice& wejscie, int wersja, TablicaPrzelewow& t
 }
 
 WynikOdczytu czytaj_przelewy(const QString& sciezka, TablicaPrzelewow& tablica) {
-    QFile plik(sciezka);
-    if (!plik.exists()) return {WynikOdczytu::brak_pliku, 0, false};
-    if (!plik.open(QIODevice::ReadOnly)) return {WynikOdczytu::blad_odczytu, 0, false};
-    return czytaj_przelewy(plik, typ_pliku(sciezka), tablica);
+    QFile plik;
+    switch (otworz_plik_zwykly(plik, sciezka)) {
+        case StanOtwarcia::ok:
+            return czytaj_przelewy(plik, wersja_pliku(sciezka, plik.size()), tablica);
+        case StanOtwarcia::brak_pliku:
+            return {WynikOdczytu::brak_pliku, 0, false, typ_pliku(sciezka)};
+        default:
+            return {WynikOdczytu::blad_odczytu, 0, false, typ_pliku(sciezka)};
+    }
 }
 
 bool pisz_przelewy(QIODevice& wyjscie, int wersja, const TablicaPrzelewow& tablica, int ilosc) {
@@ -117,10 +134,24 @@ bool pisz_przelewy(QIODevice& wyjscie, int wersja, const TablicaPrzelewow& tabli
     return true;
 }
 
-bool zapisz_przelewy(const QString& sciezka, const TablicaPrzelewow& tablica, int ilosc) {
-    return zapisz_bezpiecznie(sciezka, [&](QIODevice& plik) {
-        return pisz_przelewy(plik, typ_pliku(sciezka), tablica, ilosc);
-    });
+bool zapisz_przelewy(const QString& sciezka, const TablicaPrzelewow& tablica, int ilosc,
+                     int wersja) {
+    if (wersja == 0) wersja = typ_pliku(sciezka);
+    return zapisz_bezpiecznie(
+        sciezka, [&](QIODevice& plik) { return pisz_przelewy(plik, wersja, tablica, ilosc); });
+}
+
+int ile_tekstow_za_dlugich(const TablicaPrzelewow& tablica, int ilosc, int wersja) {
+    if (wersja != 2) return 0;  // version 1 keeps every text whole
+    constexpr std::size_t linia_v2 = 51;
+    int ile = 0;
+    for (int i = 1; i <= ilosc; ++i) {
+        const Tprzelew& r = tablica[i];
+        for (const auto* pole : {&r.nazwa_odbiorcy1, &r.nazwa_odbiorcy2, &r.nazwa_nadawcy1,
+                                 &r.nazwa_nadawcy2, &r.tytulem1, &r.tytulem2})
+            if (pole->size() > linia_v2) ++ile;
+    }
+    return ile;
 }
 
 bool ma_dodatkowe_informacje(const TablicaPrzelewow& tablica, int ilosc) {

@@ -31,7 +31,7 @@ std::string Tprzelew::konto_odbiorcy() const {
 
 int TablicaPrzelewow::ilosc_el() const {
     int n = 0;
-    while (n < pojemnosc && wiersze_[static_cast<std::size_t>(n)].obecny()) ++n;
+    while (n < pojemnosc && (*this)[n + 1].obecny()) ++n;
     return n;
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 // One payment order: a bank transfer ("przelew") or a cash deposit ("wpłata").
 struct Tprzelew {
@@ -40,12 +41,25 @@ struct Tprzelew {
 
 // The collection: 1000 rows numbered from 1; orders fill rows 1..count
 // without gaps, and the first row that is not present ends the collection.
+// The rows (about 1 MB) live on the heap wherever the table itself lives: a
+// window or a tool that keeps it in a local variable would otherwise fill a
+// 1 MB thread stack.
 class TablicaPrzelewow {
   public:
     static constexpr int pojemnosc = 1000;
 
-    Tprzelew& operator[](int nr) { return wiersze_[static_cast<std::size_t>(nr - 1)]; }
-    const Tprzelew& operator[](int nr) const { return wiersze_[static_cast<std::size_t>(nr - 1)]; }
+    TablicaPrzelewow() : wiersze_(std::make_unique<Wiersze>()) {}
+    TablicaPrzelewow(const TablicaPrzelewow& inna)
+        : wiersze_(std::make_unique<Wiersze>(*inna.wiersze_)) {}
+    TablicaPrzelewow& operator=(const TablicaPrzelewow& inna) {
+        *wiersze_ = *inna.wiersze_;
+        return *this;
+    }
+
+    Tprzelew& operator[](int nr) { return (*wiersze_)[static_cast<std::size_t>(nr - 1)]; }
+    const Tprzelew& operator[](int nr) const {
+        return (*wiersze_)[static_cast<std::size_t>(nr - 1)];
+    }
 
     int ilosc_el() const;
     bool pelna() const { return ilosc_el() >= pojemnosc; }
@@ -64,7 +78,9 @@ class TablicaPrzelewow {
     void wyczysc_od(int pierwszy);
 
   private:
-    std::array<Tprzelew, pojemnosc> wiersze_{};
+    using Wiersze = std::array<Tprzelew, pojemnosc>;
+    // Never null: no move leaves an empty table behind, a copy is made instead.
+    std::unique_ptr<Wiersze> wiersze_;
 };
 
 // The collection and the state of its file, shared by the windows.
@@ -75,4 +91,13 @@ struct StanRejestru {
     bool plik_zmieniony = false;  // changes not yet written to a file
     int ilosc_przelewow = 0;      // the last computed count
     bool pierwsze_uruchomienie = false;
+    // The path came from the last run and its file was not there: "Zapisz"
+    // asks for a name, so a file that appears later is never replaced unseen.
+    bool sciezka_nieotwarta = false;
+    // The version the file's bytes fit when they contradict its name; 0 when
+    // the name decides. A save writes the file back in it.
+    int wersja_pliku = 0;
+    // A file read that holds more than the 1000 orders kept: saving over it
+    // drops the rest, so it is asked first.
+    QString plik_ponad_1000;
 };

@@ -51,6 +51,62 @@ class TestKonto : public QObject {
         QCOMPARE(wynik, kompletna);
     }
 
+    // Every single-digit change and every swap of two adjacent different
+    // digits of a valid number must be caught.
+    void cyfry_kontrolne_data() {
+        QTest::addColumn<QString>("numer");
+        QTest::newRow("bank z przykladu") << u"61109010140000071219812874"_s;
+        QTest::newRow("inny bank") << u"51114020040000350274563811"_s;
+        QTest::newRow("same zera po cyfrach kontrolnych") << u"04000000000000000000000000"_s;
+        QTest::newRow("cyfry kontrolne 02") << u"02249000050000000530174380"_s;
+        QTest::newRow("powtarzane grupy") << u"45102055581111222233334444"_s;
+    }
+    void cyfry_kontrolne() {
+        QFETCH(QString, numer);
+        QVERIFY(nrb_poprawny(numer));
+        for (int i = 0; i < 26; ++i) {
+            for (char16_t c = u'0'; c <= u'9'; ++c) {
+                if (numer.at(i) == QChar(c)) continue;
+                QString zly = numer;
+                zly[i] = QChar(c);
+                QVERIFY2(!nrb_poprawny(zly), qPrintable(zly));
+            }
+        }
+        for (int i = 0; i + 1 < 26; ++i) {
+            if (numer.at(i) == numer.at(i + 1)) continue;
+            QString zly = numer;
+            std::swap(zly[i], zly[i + 1]);
+            QVERIFY2(!nrb_poprawny(zly), qPrintable(zly));
+        }
+    }
+
+    void stan_numeru_data() {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<int>("stan");
+        const int niepelny = int(StanKonta::niepelny), poprawny = int(StanKonta::poprawny),
+                  bledny = int(StanKonta::bledny);
+        QTest::newRow("jednolity poprawny") << u"61 1090 1014 0000 0712 1981 2874"_s << poprawny;
+        QTest::newRow("same cyfry") << u"61109010140000071219812874"_s << poprawny;
+        QTest::newRow("zla cyfra kontrolna") << u"62 1090 1014 0000 0712 1981 2874"_s << bledny;
+        QTest::newRow("luka w masce") << u"61 1090 1014 0000 0712 1981 287 "_s << niepelny;
+        QTest::newRow("pusta maska") << QString(32, u' ') << niepelny;
+        QTest::newRow("27 cyfr") << u"611090101400000712198128740"_s << niepelny;
+        QTest::newRow("litera") << u"61 1090 1014 0000 0712 1981 287A"_s << niepelny;
+        QTest::newRow("pusty") << QString() << niepelny;
+    }
+    void stan_numeru() {
+        QFETCH(QString, tekst);
+        QFETCH(int, stan);
+        QCOMPARE(int(stan_konta(tekst)), stan);
+    }
+    void stan_z_trzech_czesci() {
+        QCOMPARE(stan_konta(u"61"_s, u"1090 1014"_s, u"0000 0712 1981 2874"_s),
+                 StanKonta::poprawny);
+        QCOMPARE(stan_konta(u"61"_s, u"1090 1014"_s, u"0000 0712 1981 2847"_s), StanKonta::bledny);
+        QCOMPARE(stan_konta(u"6 "_s, u"1090 1014"_s, u"0000 0712 1981 2874"_s),
+                 StanKonta::niepelny);
+    }
+
     void laczenie_i_dzielenie() {
         const QString jednolite =
             polacz_konto(u"12"_s, u"1020 5558"_s, u"1111 2222 3333 4444"_s);

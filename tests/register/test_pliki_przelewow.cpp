@@ -4,10 +4,13 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -37,6 +40,25 @@ QByteArray rekord(int wersja, const std::string& odbiorca, const std::string& do
 }
 
 std::unique_ptr<TablicaPrzelewow> nowa() { return std::make_unique<TablicaPrzelewow>(); }
+
+// A stream that never ends, repeating one record; counts what was taken from it.
+class ZrodloBezKonca : public QIODevice {
+  public:
+    explicit ZrodloBezKonca(QByteArray rekord) : rekord_(std::move(rekord)) {}
+    bool isSequential() const override { return true; }
+    qint64 pobrane = 0;
+
+  protected:
+    qint64 readData(char* dokad, qint64 ile) override {
+        for (qint64 i = 0; i < ile; ++i) dokad[i] = rekord_[(pobrane + i) % rekord_.size()];
+        pobrane += ile;
+        return ile;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+  private:
+    QByteArray rekord_;
+};
 
 }  // namespace
 
@@ -177,6 +199,87 @@ class TestPlikiPrzelewow : public QObject {
         QCOMPARE((*t)[1000].nazwa_odbiorcy1, "999");
     }
 
+    void nic_poza_tysiacem_nie_jest_czytane() {
+        ZrodloBezKonca zrodlo(rekord(2, "bez konca"));
+        zrodlo.open(QIODevice::ReadOnly);
+        auto t = nowa();
+        const WynikOdczytu w = czytaj_przelewy(zrodlo, 2, *t);
+        QVERIFY(w.za_duzo);
+        QCOMPARE(t->ilosc_el(), 1000);
+        // Qt's own read-ahead buffer is the only thing taken beyond the records.
+        QVERIFY(zrodlo.pobrane <= 1000 * 424 + 16384);
+    }
+
+    void wersja_wg_rozmiaru_data() {
+        QTest::addColumn<QString>("nazwa");
+        QTest::addColumn<qint64>("rozmiar");
+        QTest::addColumn<int>("wersja");
+        QTest::newRow("p2") << u"konto.p2"_s << qint64(3 * 424) << 2;
+        QTest::newRow("vando") << u"konto.vando"_s << qint64(2 * 997) << 1;
+        QTest::newRow("P2 z rekordami p2") << u"RACHUNKI.P2"_s << qint64(2 * 424) << 2;
+        QTest::newRow("vando skopiowany z p2") << u"konto.vando"_s << qint64(5 * 424) << 2;
+        QTest::newRow("p2 z rekordami vando") << u"konto.p2"_s << qint64(2 * 997) << 1;
+        QTest::newRow("pusty p2") << u"konto.p2"_s << qint64(0) << 2;
+        QTest::newRow("pusty vando") << u"konto.vando"_s << qint64(0) << 1;
+        QTest::newRow("oba, nazwa vando") << u"konto.vando"_s << qint64(997 * 424) << 1;
+        QTest::newRow("oba, nazwa p2") << u"konto.p2"_s << qint64(997 * 424) << 2;
+        QTest::newRow("zaden, nazwa vando") << u"konto.vando"_s << qint64(998) << 1;
+        QTest::newRow("zaden, nazwa p2") << u"konto.p2"_s << qint64(425) << 2;
+    }
+    void wersja_wg_rozmiaru() {
+        QFETCH(QString, nazwa);
+        QFETCH(qint64, rozmiar);
+        QFETCH(int, wersja);
+        QCOMPARE(wersja_pliku(nazwa, rozmiar), wersja);
+    }
+
+    void plik_czytany_w_wersji_swoich_bajtow() {
+        // A .vando copied from a .p2 keeps its additional information and goes
+        // back in the same bytes.
+        const QString plik = sciezka(u"kopia.vando"_s);
+        const QByteArray bajty = rekord(2, "z p2", "pilne") + rekord(2, "drugi");
+        zapisz_plik(plik, bajty);
+        auto t = nowa();
+        const WynikOdczytu w = czytaj_przelewy(plik, *t);
+        QCOMPARE(w.stan, WynikOdczytu::ok);
+        QCOMPARE(w.wersja, 2);
+        QCOMPARE(t->ilosc_el(), 2);
+        QCOMPARE((*t)[1].dodatkowe, "pilne");
+        QVERIFY(zapisz_przelewy(plik, *t, 2, w.wersja));
+        QCOMPARE(czytaj_plik(plik), bajty);
+    }
+
+    void tylko_zwykle_pliki_data() {
+        QTest::addColumn<QString>("rodzaj");
+        QTest::addColumn<int>("stan");
+        QTest::newRow("FIFO") << u"fifo"_s << int(WynikOdczytu::blad_odczytu);
+        QTest::newRow("folder") << u"folder"_s << int(WynikOdczytu::blad_odczytu);
+        QTest::newRow("urzadzenie") << u"/dev/zero"_s << int(WynikOdczytu::blad_odczytu);
+        QTest::newRow("dowiazanie do FIFO") << u"link fifo"_s << int(WynikOdczytu::blad_odczytu);
+        QTest::newRow("wiszace dowiazanie") << u"link"_s << int(WynikOdczytu::brak_pliku);
+    }
+    void tylko_zwykle_pliki() {
+        QFETCH(QString, rodzaj);
+        QFETCH(int, stan);
+        QTemporaryDir folder;
+        const QString plik = folder.filePath(u"konto.p2"_s);
+        const QString fifo = folder.filePath(u"fifo"_s);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        if (rodzaj == u"fifo") QCOMPARE(::mkfifo(QFile::encodeName(plik).constData(), 0600), 0);
+        if (rodzaj == u"folder") QVERIFY(QDir().mkpath(plik));
+        if (rodzaj == u"/dev/zero") QVERIFY(QFile::link(rodzaj, plik));
+        if (rodzaj == u"link fifo") QVERIFY(QFile::link(fifo, plik));
+        if (rodzaj == u"link") QVERIFY(QFile::link(folder.filePath(u"nie_ma.p2"_s), plik));
+
+        auto t = nowa();
+        (*t)[1] = przelew("stary");
+        QElapsedTimer zegar;
+        zegar.start();
+        QCOMPARE(int(czytaj_przelewy(plik, *t).stan), stan);
+        QVERIFY(zegar.elapsed() < 1000);
+        QCOMPARE((*t)[1].nazwa_odbiorcy1, "stary");
+    }
+
     void blad_w_polowie_nie_miesza_kolekcji() {
         QByteArray dane = rekord(1, "pierwszy") + rekord(1, "drugi") + rekord(1, "trzeci");
         UrzadzenieZawodne urzadzenie(dane, 997 + 500);
@@ -259,6 +362,38 @@ class TestPlikiPrzelewow : public QObject {
         p.dodatkowe = Tekst<20>::z_unicode(dodatkowe);
         t->dopisz(p);
         QCOMPARE(ma_dodatkowe_informacje(*t, 1), pytac);
+    }
+
+    void teksty_do_obciecia_data() {
+        QTest::addColumn<int>("wersja");
+        QTest::addColumn<int>("dlugosc");    // of the long lines
+        QTest::addColumn<int>("linii");      // how many of the six name and title lines
+        QTest::addColumn<int>("przelewow");  // orders with such lines
+        QTest::addColumn<int>("ile");
+        QTest::newRow("krotkie") << 2 << 20 << 6 << 2 << 0;
+        QTest::newRow("dokladnie 51") << 2 << 51 << 6 << 1 << 0;
+        QTest::newRow("52 w jednej linii") << 2 << 52 << 1 << 1 << 1;
+        QTest::newRow("wszystkie linie dwoch przelewow") << 2 << 150 << 6 << 2 << 12;
+        QTest::newRow("wersja 1 miesci 150") << 1 << 150 << 6 << 2 << 0;
+    }
+    void teksty_do_obciecia() {
+        QFETCH(int, wersja);
+        QFETCH(int, dlugosc);
+        QFETCH(int, linii);
+        QFETCH(int, przelewow);
+        QFETCH(int, ile);
+        auto t = nowa();
+        const std::string dlugi(static_cast<std::size_t>(dlugosc), 'x');
+        for (int i = 0; i < przelewow; ++i) {
+            Tprzelew p = przelew("krotki");
+            Tekst<150>* linie[] = {&p.nazwa_odbiorcy1, &p.nazwa_odbiorcy2, &p.nazwa_nadawcy1,
+                                   &p.nazwa_nadawcy2,  &p.tytulem1,        &p.tytulem2};
+            for (int l = 0; l < linii; ++l) *linie[l] = dlugi;
+            t->dopisz(p);
+        }
+        // Orders after the count are not written, so they are not counted.
+        (*t)[przelewow + 2] = przelew(std::string(80, 'z').c_str());
+        QCOMPARE(ile_tekstow_za_dlugich(*t, t->ilosc_el(), wersja), ile);
     }
 
     void nowa_nazwa_dla_wersji_2() {

@@ -52,6 +52,23 @@ void sortuj_babelkowo(TablicaPrzelewow& t, auto klucz) {
 class TestPrzelew : public QObject {
     Q_OBJECT
   private slots:
+    void tablica_poza_stosem() {
+        // A table kept in a local variable or in a window on the stack must not
+        // take a 1 MB thread stack.
+        QVERIFY(sizeof(TablicaPrzelewow) < 1024);
+        QVERIFY(sizeof(StanRejestru) < 4096);
+        TablicaPrzelewow a;
+        a.dopisz(przelew("pierwsza"));
+        TablicaPrzelewow b = a;
+        b[1] = przelew("druga");
+        QCOMPARE(a[1].nazwa_odbiorcy1, "pierwsza");
+        a = b;
+        b[1] = przelew("trzecia");
+        QCOMPARE(a[1].nazwa_odbiorcy1, "druga");
+        TablicaPrzelewow c = std::move(a);
+        QCOMPARE(c[1].nazwa_odbiorcy1, "druga");
+    }
+
     void liczenie() {
         auto t = tablica({});
         QCOMPARE(t->ilosc_el(), 0);

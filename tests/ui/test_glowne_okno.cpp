@@ -338,6 +338,186 @@ class TestGlowneOkno : public QObject {
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
     }
 
+    void zapamietany_brakujacy_plik_to_zapisz_jako() {
+        // A remembered file on an unplugged stick: the orders typed since must
+        // not replace the file when the stick is back.
+        SeamDialogow seam;
+        const QString plik = sciezka(u"pendrive.p2"_s);
+        QFile::remove(plik);
+        auto& okno = okno_z({});
+        okno.rejestr.sciezka_pliku = plik;
+        okno.watek_zakonczony();
+        QCOMPARE(okno.rejestr.sciezka_pliku, plik);
+        okno.rejestr.tablica_przelewow.dopisz(przelew("wpisany po starcie"));
+        okno.odswiezanie();
+        okno.Usun();  // nothing selected: only marks the collection changed and named
+        QVERIFY(okno.rejestr.plik_ma_nazwe);
+
+        zapisz_kolekcje(plik, {przelew("na pendrivie"), przelew("drugi")});
+        const QByteArray stare = czytaj_plik(plik);
+        Dialogi::Test::wybierz_plik({});
+        QVERIFY(!okno.FileSave1Execute());
+        QCOMPARE(Dialogi::Test::pokazane().constFirst().rodzaj, u"zapisz"_s);
+        QCOMPARE(czytaj_plik(plik), stare);
+        QVERIFY(okno.rejestr.plik_zmieniony);
+
+        // Chosen in the dialog, it is replaced only after the usual question.
+        Dialogi::Test::wybierz_plik(plik);
+        Dialogi::Test::odpowiedz(Odpowiedz::Tak);
+        QVERIFY(okno.FileSave1Execute());
+        QCOMPARE(czytaj_plik(plik).size(), 424);
+        Dialogi::Test::wyczysc();
+        okno.rejestr.plik_zmieniony = true;
+        QVERIFY(okno.FileSave1Execute());  // saved in this run: no dialog any more
+        QVERIFY(Dialogi::Test::pokazane().isEmpty());
+    }
+
+    void plik_z_wiersza_polecen_ze_sciezka_bezwzgledna() {
+        SeamDialogow seam;
+        const QString plik = sciezka(u"argument.p2"_s);
+        zapisz_kolekcje(plik, {przelew("z argumentu")});
+        auto& okno = okno_z({});
+        const QString poprzedni = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(katalog_.path()));
+        okno.argument_startowy = u"./argument.p2"_s;
+        okno.watek_zakonczony();
+        QDir::setCurrent(poprzedni);
+        QCOMPARE(okno.rejestr.sciezka_pliku, plik);
+        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + plik + u']');
+        QCOMPARE(kolumna(okno, 0), QStringList{u"z argumentu"_s});
+        // The whole table lives on the heap, not in the window.
+        QVERIFY(sizeof(Tglowne_okno) < 64 * 1024);
+    }
+
+    void ponad_tysiac_przelewow_nie_ginie_bez_pytania() {
+        SeamDialogow seam;
+        QByteArray duzo;
+        for (int i = 0; i < 1005; ++i) {
+            QByteArray r(424, '\0');
+            r[0] = 1;
+            r[1] = 'x';
+            duzo += r;
+        }
+        const QString plik = sciezka(u"ponad_tysiac.p2"_s);
+        zapisz_plik(plik, duzo);
+        auto& okno = okno_z({});
+        Dialogi::Test::wybierz_plik(plik);
+        okno.FileOpen1Execute();
+        QCOMPARE(okno.model_listy->rowCount(), 1000);
+        QVERIFY(Dialogi::Test::teksty().constLast().contains(
+            u"Przelewy po tysięcznym nie zostaną zachowane, jeśli zapiszesz ten plik."_s));
+        okno.rejestr.plik_zmieniony = true;
+
+        Dialogi::Test::wyczysc();
+        Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+        QVERIFY(!okno.FileSave1Execute());
+        QCOMPARE(czytaj_plik(plik), duzo);
+        QVERIFY(okno.rejestr.plik_zmieniony);
+        QCOMPARE(Dialogi::Test::pokazane().size(), 1);
+        QVERIFY(Dialogi::Test::teksty().constFirst().startsWith(
+            u"Plik "_s + plik + u" zawiera więcej niż 1000 przelewów"_s));
+
+        Dialogi::Test::odpowiedz(Odpowiedz::Tak);
+        QVERIFY(okno.FileSave1Execute());
+        QCOMPARE(czytaj_plik(plik).size(), 1000 * 424);
+        Dialogi::Test::wyczysc();
+        okno.rejestr.plik_zmieniony = true;
+        QVERIFY(okno.FileSave1Execute());  // the file now holds what the window holds
+        QVERIFY(Dialogi::Test::pokazane().isEmpty());
+    }
+
+    void za_dlugie_teksty_data() {
+        QTest::addColumn<QString>("plik");
+        QTest::addColumn<QStringList>("pytania");
+        QTest::newRow("p2") << u"dlugie.p2"_s << QStringList{u"Zapisz"_s};
+        QTest::newRow("vando, Nie w pytaniu o wersję 1")
+            << u"dlugie.vando"_s << QStringList{u"Zapisz jako..."_s, u"Zapisz"_s};
+    }
+    void za_dlugie_teksty() {
+        QFETCH(QString, plik);
+        QFETCH(QStringList, pytania);
+        SeamDialogow seam;
+        QTemporaryDir folder;
+        const QString sciezka_pliku = folder.filePath(plik);
+        const QString p2 = folder.filePath(u"dlugie.p2"_s);
+        zapisz_kolekcje(sciezka_pliku, {przelew("stary")});
+        const QByteArray stare = czytaj_plik(sciezka_pliku);
+        Tprzelew p = przelew(std::string(60, 'n').c_str());
+        p.tytulem1 = std::string(52, 't');
+        p.dodatkowe = "pilne";
+        auto& okno = okno_z({p});
+        okno.rejestr.sciezka_pliku = sciezka_pliku;
+        okno.rejestr.plik_ma_nazwe = true;
+        okno.rejestr.plik_zmieniony = true;
+
+        for (int i = 0; i < pytania.size(); ++i) Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+        QVERIFY(!okno.FileSave1Execute());
+        QStringList tytuly;
+        for (const auto& d : Dialogi::Test::pokazane()) tytuly << d.tytul;
+        QCOMPARE(tytuly, pytania);
+        QVERIFY(Dialogi::Test::teksty().constLast().contains(
+            u"Liczba tekstów, które zostaną skrócone do 51 znaków: 2."_s));
+        QCOMPARE(czytaj_plik(sciezka_pliku), stare);
+        if (sciezka_pliku != p2) QVERIFY(!QFile::exists(p2));
+        QVERIFY(okno.rejestr.plik_zmieniony);
+
+        for (int i = 1; i < pytania.size(); ++i) Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+        Dialogi::Test::odpowiedz(Odpowiedz::Tak);
+        QVERIFY(okno.FileSave1Execute());
+        auto t = std::make_unique<TablicaPrzelewow>();
+        QCOMPARE(czytaj_przelewy(p2, *t).stan, WynikOdczytu::ok);
+        QCOMPARE((*t)[1].nazwa_odbiorcy1.size(), 51u);
+        QCOMPARE((*t)[1].dodatkowe, "pilne");
+    }
+
+    void wersja_wg_zawartosci_data() {
+        QTest::addColumn<QString>("plik");
+        QTest::addColumn<int>("wersja");  // the one the bytes fit
+        QTest::newRow("RACHUNKI.P2 z rekordami p2") << u"RACHUNKI.P2"_s << 2;
+        QTest::newRow("vando skopiowany z p2") << u"kopia.vando"_s << 2;
+        QTest::newRow("p2 z rekordami vando") << u"stary.p2"_s << 1;
+    }
+    void wersja_wg_zawartosci() {
+        QFETCH(QString, plik);
+        QFETCH(int, wersja);
+        SeamDialogow seam;
+        QTemporaryDir folder;
+        const QString sciezka_pliku = folder.filePath(plik);
+        auto t = std::make_unique<TablicaPrzelewow>();
+        Tprzelew p = przelew("pierwszy");
+        if (wersja == 2) p.dodatkowe = "pilne";
+        t->dopisz(p);
+        t->dopisz(przelew("drugi"));
+        QVERIFY(zapisz_przelewy(sciezka_pliku, *t, 2, wersja));
+
+        auto& okno = okno_z({});
+        Dialogi::Test::wybierz_plik(sciezka_pliku);
+        okno.FileOpen1Execute();
+        QCOMPARE(kolumna(okno, 0), (QStringList{u"pierwszy"_s, u"drugi"_s}));
+        QVERIFY(okno.rejestr.tablica_przelewow[1].dodatkowe == p.dodatkowe);
+        QCOMPARE(Dialogi::Test::teksty().size(), 1);
+        QVERIFY(Dialogi::Test::teksty().constFirst().contains(
+            wersja == 2 ? u"ver.2 (*.p2)"_s : u"Baza przelewów (*.vando)"_s));
+        QCOMPARE(Dialogi::Test::pokazane().constLast().ikona, Dialogi::Ikona::Informacja);
+
+        // Saved twice, in the same version, without another word.
+        for (int i = 0; i < 2; ++i) {
+            okno.rejestr.tablica_przelewow.dopisz(przelew("nowy"));
+            okno.rejestr.plik_zmieniony = true;
+            QVERIFY(okno.FileSave1Execute());
+        }
+        QCOMPARE(Dialogi::Test::teksty().size(), 1);
+        QCOMPARE(czytaj_plik(sciezka_pliku).size(), 4 * rozmiar_rekordu(wersja));
+        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + sciezka_pliku + u']');
+
+        // Another name chosen in the dialog says its own version.
+        const QString inny = folder.filePath(u"inny.vando"_s);
+        Dialogi::Test::wybierz_plik(inny);
+        if (wersja == 2) Dialogi::Test::odpowiedz(Odpowiedz::Tak);  // keep version 1
+        QVERIFY(okno.FileSaveAs1Execute());
+        QCOMPARE(czytaj_plik(inny).size(), 4 * 997);
+    }
+
     void pusta_kolekcja_to_pusty_plik() {
         SeamDialogow seam;
         auto& okno = okno_z({});

@@ -35,6 +35,10 @@ const QString filtr_poczatkowy = u"Baza przelewow (*.vando)|*.vando"_s;
 const QString tekst_zmodyfikowana = u"Baza przelewów została zmodyfikowana.\nZapisać zmiany?"_s;
 const QString tekst_bledu_zapisu = u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_s;
 
+QString nazwa_formatu(int wersja) {
+    return wersja == 2 ? u"\"Baza przelewów ver.2 (*.p2)\""_s : u"\"Baza przelewów (*.vando)\""_s;
+}
+
 }  // namespace
 
 void ustaw_podpowiedz(QAction* akcja, const QString& podpowiedz) {
@@ -427,6 +431,9 @@ void Tglowne_okno::ustaw_filtry_dialogow() {
 }
 
 void Tglowne_okno::otwieranie_pliku(const QString& sciezka) {
+    rejestr.sciezka_nieotwarta = false;
+    rejestr.wersja_pliku = 0;
+    rejestr.plik_ponad_1000.clear();
     if (!QFileInfo::exists(sciezka)) {
         Dialogi::komunikat(this, u"Podany plik nie istnieje lub jest uszkodzony!"_s,
                            u"Nie można otworzyć pliku."_s, Ikona::Blad);
@@ -436,24 +443,36 @@ void Tglowne_okno::otwieranie_pliku(const QString& sciezka) {
     const WynikOdczytu wynik = czytaj_przelewy(sciezka, rejestr.tablica_przelewow);
     if (wynik.stan == WynikOdczytu::ok) {
         ustaw_tytul();
+        if (wynik.wersja != typ_pliku(sciezka)) rejestr.wersja_pliku = wynik.wersja;
+        if (wynik.za_duzo) rejestr.plik_ponad_1000 = sciezka;
     } else {
         Dialogi::komunikat(this, u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_s,
                            u"Błąd odczytu!"_s, Ikona::Blad);
         rejestr.sciezka_pliku.clear();
     }
     odswiezanie();
+    if (rejestr.wersja_pliku != 0) {
+        Dialogi::komunikat(this,
+                           u"Rozmiar pliku pasuje do formatu %1, a nie do formatu wskazanego "
+                           u"przez rozszerzenie nazwy.\n"
+                           u"Plik został wczytany w formacie %1 i w tym formacie zostanie "
+                           u"zapisany."_s.arg(nazwa_formatu(rejestr.wersja_pliku)),
+                           u"Otwieranie pliku"_s, Ikona::Informacja);
+    }
     if (wynik.za_duzo) {
-        Dialogi::komunikat(
-            this,
-            u"Plik zawiera więcej niż 1000 przelewów.\nWczytano pierwsze 1000, pozostałe nie zostały wczytane."_s,
-            u"Otwieranie pliku"_s, Ikona::Informacja);
+        Dialogi::komunikat(this,
+                           u"Plik zawiera więcej niż 1000 przelewów.\nWczytano pierwsze 1000. "
+                           u"Przelewy po tysięcznym nie zostaną zachowane, jeśli zapiszesz ten "
+                           u"plik."_s,
+                           u"Otwieranie pliku"_s, Ikona::Informacja);
     }
 }
 
 bool Tglowne_okno::zapis_do_pliku_przelewow() {
     const int n = ilosc_el();
     QString sciezka = rejestr.sciezka_pliku;
-    if (typ_pliku(sciezka) == 1 && ma_dodatkowe_informacje(rejestr.tablica_przelewow, n)) {
+    int wersja = rejestr.wersja_pliku != 0 ? rejestr.wersja_pliku : typ_pliku(sciezka);
+    if (wersja == 1 && ma_dodatkowe_informacje(rejestr.tablica_przelewow, n)) {
         const Odpowiedz o =
             Dialogi::komunikat(this,
                                u"Chcesz zapisać dane w formacie, który nie obsługuje zapisu pola "
@@ -462,19 +481,43 @@ bool Tglowne_okno::zapis_do_pliku_przelewow() {
                                u"Naciśnij NIE, aby zapisać dane w nowym formacie."_s,
                                u"Zapisz jako..."_s, Ikona::Informacja, Przyciski::TakNie);
         if (o != Odpowiedz::Tak) {
-            sciezka = nazwa_w_wersji_2(sciezka);
-            if (QFileInfo::exists(sciezka) &&
+            const QString nowa = nazwa_w_wersji_2(sciezka);
+            if (nowa != sciezka && QFileInfo::exists(nowa) &&
                 Dialogi::komunikat(this, u"Podany plik już istnieje.\rNadpisać?"_s,
                                    u"Zapisz jako..."_s, Ikona::Informacja,
                                    Przyciski::TakNie) != Odpowiedz::Tak)
                 return false;
+            sciezka = nowa;
+            wersja = 2;
         }
     }
-    if (!zapisz_przelewy(sciezka, rejestr.tablica_przelewow, n)) {
+    // Nothing is cut or dropped without the user's word.
+    if (const int za_dlugie = ile_tekstow_za_dlugich(rejestr.tablica_przelewow, n, wersja);
+        za_dlugie > 0 &&
+        Dialogi::komunikat(this,
+                           u"W tym formacie pliku nazwy i tytuły mają najwyżej 51 znaków.\n"
+                           u"Liczba tekstów, które zostaną skrócone do 51 znaków: %1.\n"
+                           u"Zapisać mimo to?"_s.arg(za_dlugie),
+                           u"Zapisz"_s, Ikona::Informacja, Przyciski::TakNie) != Odpowiedz::Tak)
+        return false;
+    const bool nad_duzym_plikiem = !rejestr.plik_ponad_1000.isEmpty() &&
+                                   QFileInfo::exists(sciezka) &&
+                                   QFileInfo(sciezka) == QFileInfo(rejestr.plik_ponad_1000);
+    if (nad_duzym_plikiem &&
+        Dialogi::komunikat(this,
+                           u"Plik %1 zawiera więcej niż 1000 przelewów, a wczytano tylko pierwsze "
+                           u"1000.\nZapisanie go usunie z pliku przelewy po tysięcznym.\n"
+                           u"Zapisać mimo to?"_s.arg(sciezka),
+                           u"Zapisz"_s, Ikona::Informacja, Przyciski::TakNie) != Odpowiedz::Tak)
+        return false;
+    if (!zapisz_przelewy(sciezka, rejestr.tablica_przelewow, n, wersja)) {
         Dialogi::komunikat(this, tekst_bledu_zapisu);
         return false;
     }
     rejestr.sciezka_pliku = sciezka;
+    rejestr.sciezka_nieotwarta = false;
+    rejestr.wersja_pliku = wersja != typ_pliku(sciezka) ? wersja : 0;
+    if (nad_duzym_plikiem) rejestr.plik_ponad_1000.clear();
     ustaw_tytul();
     return true;
 }
@@ -502,6 +545,9 @@ void Tglowne_okno::FileNew1Execute() {
     rejestr.plik_zmieniony = true;
     ustaw_zapisz_dostepne(true);
     rejestr.sciezka_pliku.clear();
+    rejestr.sciezka_nieotwarta = false;
+    rejestr.wersja_pliku = 0;
+    rejestr.plik_ponad_1000.clear();
     ustaw_tytul();
 }
 
@@ -517,7 +563,8 @@ void Tglowne_okno::FileOpen1Execute() {
 }
 
 bool Tglowne_okno::FileSave1Execute() {
-    if (rejestr.plik_ma_nazwe && QFileInfo::exists(rejestr.sciezka_pliku)) {
+    if (rejestr.plik_ma_nazwe && !rejestr.sciezka_nieotwarta &&
+        QFileInfo::exists(rejestr.sciezka_pliku)) {
         if (!zapis_do_pliku_przelewow()) return false;
         rejestr.plik_ma_nazwe = true;
         rejestr.plik_zmieniony = false;
@@ -540,10 +587,15 @@ bool Tglowne_okno::zapisz_pod_nazwa(const QString& tekst_nadpisania) {
                            Przyciski::TakNie) != Odpowiedz::Tak)
         return false;
     const QString poprzednia = rejestr.sciezka_pliku;
+    const int poprzednia_wersja = rejestr.wersja_pliku;
     rejestr.sciezka_pliku = nazwa;
+    // A new name chosen with its ending says the version; only the same file
+    // keeps the version its bytes had.
+    if (nazwa != poprzednia) rejestr.wersja_pliku = 0;
     if (!zapis_do_pliku_przelewow()) {
         // A failed write leaves the collection with the file it had.
         rejestr.sciezka_pliku = poprzednia;
+        rejestr.wersja_pliku = poprzednia_wersja;
         return false;
     }
     rejestr.plik_ma_nazwe = true;

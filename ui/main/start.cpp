@@ -75,15 +75,18 @@ void Tglowne_okno::FormShow() {
 
 void Tglowne_okno::watek_zakonczony() {
     if (!argument_startowy.isEmpty()) {
-        rejestr.sciezka_pliku = argument_startowy;
+        // Remembered for the next start, which may run in another folder.
+        rejestr.sciezka_pliku = QFileInfo(argument_startowy).absoluteFilePath();
         otwieranie_pliku(rejestr.sciezka_pliku);
         rejestr.plik_ma_nazwe = true;
     } else if (QFileInfo(rejestr.sciezka_pliku).isFile()) {
         otwieranie_pliku(rejestr.sciezka_pliku);
         rejestr.plik_ma_nazwe = true;
+    } else if (!rejestr.sciezka_pliku.isEmpty()) {
+        // A remembered file that is gone is skipped without a word; its path
+        // stays and is written back on exit, but "Zapisz" asks for a name.
+        rejestr.sciezka_nieotwarta = true;
     }
-    // A remembered file that is gone is skipped without a word; its path stays
-    // and is written back on exit.
 
     if (rejestr.pierwsze_uruchomienie) {
         dodaj_mnie();
