@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 
 #include <cstring>
@@ -29,30 +30,41 @@ bool ma_opcje(int argc, char* argv[], const char* opcja) {
     return false;
 }
 
+// The program's own arguments, taken before Qt sees them: Qt would take a file
+// named "-reverse" or "-style" as its own option and drop it.
+QStringList argumenty_programu(int argc, char* argv[]) {
+    QStringList wynik;
+    for (int i = 0; i < argc; ++i) wynik << QFile::decodeName(argv[i]);
+    return wynik;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    const QStringList argumenty = argumenty_programu(argc, argv);
+    int argc_qt = 1;  // Qt gets the program's name only; it must outlive the application
+
     // Work without a window needs no display.
     if (ma_opcje(argc, argv, "--csv")) {
-        QCoreApplication aplikacja(argc, argv);
-        return csv_z_wiersza_polecen(QCoreApplication::arguments());
+        QCoreApplication aplikacja(argc_qt, argv);
+        return csv_z_wiersza_polecen(argumenty);
     }
     if (ma_opcje(argc, argv, "--pdf")) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication aplikacja(argc, argv);
-        return pdf_z_wiersza_polecen(QCoreApplication::arguments());
+        QGuiApplication aplikacja(argc_qt, argv);
+        return pdf_z_wiersza_polecen(argumenty);
     }
     if (ma_opcje(argc, argv, "--elixir")) {
-        QCoreApplication aplikacja(argc, argv);
-        return elixir_z_wiersza_polecen(QCoreApplication::arguments());
+        QCoreApplication aplikacja(argc_qt, argv);
+        return elixir_z_wiersza_polecen(argumenty);
     }
     if (ma_opcje(argc, argv, "--qr")) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        QGuiApplication aplikacja(argc, argv);
-        return qr_z_wiersza_polecen(QCoreApplication::arguments());
+        QGuiApplication aplikacja(argc_qt, argv);
+        return qr_z_wiersza_polecen(argumenty);
     }
 
-    QApplication aplikacja(argc, argv);
+    QApplication aplikacja(argc_qt, argv);
     QApplication::setApplicationName(u"Vandoria"_s);
     QApplication::setApplicationDisplayName(u"Vandoria"_s);
     ustaw_zastepstwa_czcionek();
@@ -72,7 +84,6 @@ int main(int argc, char* argv[]) {
     o.first_run = new Tmonolit_first_run(&glowne);
     o.statystyki = new TFstatystyki(glowne.rejestr.tablica_przelewow, &glowne);
 
-    const QStringList argumenty = QApplication::arguments();
     if (argumenty.size() > 1) glowne.argument_startowy = argumenty.at(1);
     glowne.show();
     const int wynik = QApplication::exec();
