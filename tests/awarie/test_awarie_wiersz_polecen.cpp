@@ -1,0 +1,153 @@
+// Outputs named on the command line that must never be written: each run is
+// refused with a message on standard error and a failure status, and every
+// input and every special file is left exactly as it was.
+#include "register/pliki_przelewow.h"
+#include "register/przelew.h"
+#include "wspolne/pomocnicze.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+#include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Wynik {
+    int kod = -1;
+    QByteArray wyjscie;
+    QString bledy;
+};
+
+Wynik uruchom(const QString& folder, const QStringList& argumenty) {
+    QProcess program;
+    QProcessEnvironment otoczenie = QProcessEnvironment::systemEnvironment();
+    for (const char* zmienna : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        otoczenie.remove(QString::fromLatin1(zmienna));
+    otoczenie.insert(u"VANDORIA_DIR"_s, folder);
+    program.setProcessEnvironment(otoczenie);
+    program.setWorkingDirectory(folder);
+    program.start(QStringLiteral(VANDORIA_PROGRAM), argumenty);
+    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) {
+        program.kill();
+        program.waitForFinished();
+        return {};
+    }
+    return {program.exitCode(), program.readAllStandardOutput(),
+            QString::fromUtf8(program.readAllStandardError())};
+}
+
+mode_t rodzaj_pliku(const QString& sciezka) {
+    struct stat st {};
+    if (::lstat(QFile::encodeName(sciezka).constData(), &st) != 0) return 0;
+    return st.st_mode & S_IFMT;
+}
+
+}  // namespace
+
+class TestAwarieWierszPolecen : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void odmowa_zapisu_data() {
+        QTest::addColumn<QString>("opcja");
+        QTest::addColumn<QString>("wyjscie");  // as typed, in the folder of the files
+        QTest::addColumn<QString>("wejscie");
+        QTest::addColumn<QString>("przygotuj");  // what the output is before the run
+
+        for (const QString& opcja : {u"--csv"_s, u"--pdf"_s}) {
+            const QByteArray o = opcja.toUtf8();
+            QTest::newRow(o + " ten sam plik przez dowiazanie")
+                << opcja << u"wynik.csv"_s << u"konto.p2"_s << u"dowiazanie"_s;
+            QTest::newRow(o + " ten sam plik z ./")
+                << opcja << u"./konto.dat"_s << u"konto.dat"_s << QString();
+            QTest::newRow(o + " zamienione argumenty")
+                << opcja << u"konto.p2"_s << u"wynik.csv"_s << QString();
+            QTest::newRow(o + " wielkie litery .VANDO")
+                << opcja << u"KOPIA.VANDO"_s << u"konto.p2"_s << QString();
+            QTest::newRow(o + " FIFO") << opcja << u"fifo"_s << u"konto.p2"_s << u"fifo"_s;
+            QTest::newRow(o + " urzadzenie")
+                << opcja << u"/dev/null"_s << u"konto.p2"_s << QString();
+            QTest::newRow(o + " dowiazanie do urzadzenia")
+                << opcja << u"null"_s << u"konto.p2"_s << u"null"_s;
+            QTest::newRow(o + " folder") << opcja << u"folder"_s << u"konto.p2"_s << u"folder"_s;
+        }
+    }
+    void odmowa_zapisu() {
+        QFETCH(QString, opcja);
+        QFETCH(QString, wyjscie);
+        QFETCH(QString, wejscie);
+        QFETCH(QString, przygotuj);
+        QTemporaryDir folder;
+        const auto sciezka = [&](const QString& n) { return folder.filePath(n); };
+
+        auto t = std::make_unique<TablicaPrzelewow>();
+        t->dopisz(przelew("Odbiorca", "12", "50", "Czynsz"));
+        for (const QString& plik : {u"konto.p2"_s, u"konto.dat"_s, u"KOPIA.VANDO"_s})
+            QVERIFY(zapisz_przelewy(sciezka(plik), *t, 1));
+        if (przygotuj == u"dowiazanie") QVERIFY(QFile::link(sciezka(wejscie), sciezka(wyjscie)));
+        if (przygotuj == u"fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(sciezka(wyjscie)).constData(), 0600), 0);
+        if (przygotuj == u"null") QVERIFY(QFile::link(u"/dev/null"_s, sciezka(wyjscie)));
+        if (przygotuj == u"folder") QVERIFY(QDir().mkdir(sciezka(wyjscie)));
+
+        const auto wpisy = [&] {
+            return QDir(folder.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        };
+        const QStringList wpisy_przed = wpisy();
+        QMap<QString, QByteArray> przed;
+        for (const QString& n : wpisy_przed)
+            if (rodzaj_pliku(sciezka(n)) == S_IFREG) przed[n] = czytaj_plik(sciezka(n));
+        const QString cel = QFileInfo(wyjscie).isAbsolute() ? wyjscie : sciezka(wyjscie);
+        const mode_t rodzaj_celu = rodzaj_pliku(cel);
+
+        const Wynik w = uruchom(folder.path(), {opcja, wyjscie, wejscie});
+        QVERIFY2(w.kod > 0, qPrintable(w.bledy));
+        QVERIFY2(w.bledy.contains(u"Plik wyjściowy"_s), qPrintable(w.bledy));
+        for (auto i = przed.cbegin(); i != przed.cend(); ++i)
+            QVERIFY2(czytaj_plik(sciezka(i.key())) == i.value(), qPrintable(i.key()));
+        QCOMPARE(rodzaj_pliku(cel), rodzaj_celu);
+        // A device is never replaced by a plain file, also when running as root.
+        QCOMPARE(rodzaj_pliku(u"/dev/null"_s), mode_t(S_IFCHR));
+        QCOMPARE(wpisy(), wpisy_przed);  // no temporary file, no output
+    }
+
+    void minus_to_standardowe_wyjscie_data() {
+        QTest::addColumn<QString>("opcja");
+        QTest::newRow("csv") << u"--csv"_s;
+        QTest::newRow("pdf") << u"--pdf"_s;
+    }
+    void minus_to_standardowe_wyjscie() {
+        QFETCH(QString, opcja);
+        QTemporaryDir folder;
+        auto t = std::make_unique<TablicaPrzelewow>();
+        t->dopisz(przelew("Spółdzielnia", "12", "50", "Czynsz"));
+        QVERIFY(zapisz_przelewy(folder.filePath(u"konto.p2"_s), *t, 1));
+
+        const Wynik w = uruchom(folder.path(), {opcja, u"-"_s, u"konto.p2"_s});
+        QVERIFY2(w.kod == 0, qPrintable(w.bledy));
+        QVERIFY(!QFileInfo::exists(folder.filePath(u"-"_s)));
+        const Wynik do_pliku = uruchom(folder.path(), {opcja, u"wynik"_s, u"konto.p2"_s});
+        QCOMPARE(do_pliku.kod, 0);
+        if (opcja == u"--csv") {
+            QCOMPARE(w.wyjscie, czytaj_plik(folder.filePath(u"wynik"_s)));
+            QVERIFY(
+                w.wyjscie.contains("Sp\xF3\xB3"
+                                   "dzielnia"));  // Windows-1250
+        } else {
+            QVERIFY(w.wyjscie.startsWith("%PDF"));
+            QVERIFY(w.wyjscie.trimmed().endsWith("%%EOF"));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAwarieWierszPolecen)
+#include "test_awarie_wiersz_polecen.moc"
