@@ -1,6 +1,8 @@
-// How long a print takes: recording four stubs, then turning them into a PDF
-// and into a 300 dpi page image (the size of a printer's page).
+// How long a print takes: reading the settings, recording four stubs, then
+// turning them into a PDF and into a 300 dpi page image (the size of a
+// printer's page).
 #include "printing/raport.h"
+#include "printing/ustawienia_wydruku.h"
 #include "printing/wypelnianie.h"
 
 #include <QBuffer>
@@ -77,6 +79,17 @@ class BenchDruk : public QObject {
         QBENCHMARK {
             const QImage obraz = obraz_strony(generuj_wydruk(s, z), 1, 300);
             QCOMPARE(obraz.width(), 3508);
+        }
+    }
+
+    // A config.ini of 50 000 keys, hand-made or damaged; read before every print.
+    void config_50000_kluczy() {
+        QByteArray tresc = "[SETTINGS]\r\n";
+        for (int i = 0; i < 50000; ++i) tresc += "klucz" + QByteArray::number(i) + "=1\r\n";
+        tresc += "ilosc_odcinkow=4\r\n";
+        QBENCHMARK {
+            const PlikIni ini = PlikIni::z_tekstu(tresc);
+            QCOMPARE(czytaj_ustawienia_wydruku(&ini).ilosc_odcinkow, 4);
         }
     }
 };

@@ -19,6 +19,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The print goes on with the defaults; the user learns why it does not look as set.
+void zglos_blad_odczytu_ustawien(QWidget* rodzic) {
+    Dialogi::komunikat(rodzic,
+                       u"Wystąpił błąd odczytu pliku ustawień wydruku (config.ini)!\n"
+                       u"Użyte zostaną ustawienia domyślne."_s,
+                       u"Błąd odczytu!"_s, Dialogi::Ikona::Blad);
+}
+
 // A text that will not fit its field is cut or runs over the next box, and a
 // pre-printed form is wasted: the user may go back and shorten it.
 bool drukowac_mimo_przepelnienia(QWidget* rodzic, const StanDruku& stan,
@@ -77,13 +85,15 @@ Dokument strony_do_druku(const Dokument& dokument, int od_strony, int do_strony)
 WynikDruku drukuj(QWidget* rodzic, const PrzygotujZmienne& przygotuj) {
     StanDruku stan;
     ZmienneDruku zmienne;
+    bool ustawienia_czytelne = true;
     {
         pokaz_czekanie(rodzic);
         KursorCzekania kursor;
-        stan = wczytanie_danych_do_druku();
+        stan = stan_druku(czytaj_ustawienia_wydruku(&ustawienia_czytelne));
         zmienne = przygotuj();
         zamknij_czekanie();
     }
+    if (!ustawienia_czytelne) zglos_blad_odczytu_ustawien(rodzic);
     if (!drukowac_mimo_przepelnienia(rodzic, stan, zmienne)) return WynikDruku::anulowany;
 
     // The layouts are drawn for A4; the dialog may still change the paper.
@@ -107,17 +117,19 @@ WynikDruku drukuj(QWidget* rodzic, const PrzygotujZmienne& przygotuj) {
 
 void podglad(QWidget* rodzic, const PrzygotujZmienne& przygotuj, bool z_edycji) {
     Tpodglad_wydruku okno(rodzic ? rodzic : okna().glowne);
+    bool ustawienia_czytelne = true;
     StanDruku stan;
     ZmienneDruku zmienne;
     {
         pokaz_czekanie(rodzic);
         KursorCzekania kursor;
-        stan = wczytanie_danych_do_druku();
+        stan = stan_druku(czytaj_ustawienia_wydruku(&ustawienia_czytelne));
         zmienne = przygotuj();
         okno.ustaw_dokument(generuj_wydruk(stan, zmienne), stan.ustawienia.ilosc_odcinkow,
                             stan.ustawienia.uklad_strony);
         zamknij_czekanie();
     }
+    if (!ustawienia_czytelne) zglos_blad_odczytu_ustawien(rodzic);
     if (!drukowac_mimo_przepelnienia(rodzic, stan, zmienne)) return;
     podglad_z_edycji = z_edycji;
     okno.exec();

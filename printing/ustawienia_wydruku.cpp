@@ -4,6 +4,7 @@
 
 #include "editor/kwota.h"
 #include "register/folder_programu.h"
+#include "register/odczyt_pliku.h"
 #include "register/tekst.h"
 
 #include <QFile>
@@ -52,6 +53,13 @@ std::optional<std::pair<QString, QString>> para(const QByteArray& linia) {
     return std::pair{tekst(k), tekst(w)};
 }
 
+// A missing file is no error; a link whose file is gone is one, since the
+// user's settings are somewhere out of reach.
+bool czytelny_stan(const QString& sciezka, StanOtwarcia stan) {
+    if (stan == StanOtwarcia::brak_pliku) return !QFileInfo(sciezka).isSymLink();
+    return stan == StanOtwarcia::ok;
+}
+
 bool ta_sama_nazwa(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -72,23 +80,28 @@ PlikIni PlikIni::z_tekstu(const QByteArray& tresc, const QString& sekcja) {
             continue;
         }
         if (!w_sekcji) continue;
+        // A hash, not a list: a hand-made file of many thousands of keys must
+        // not take quadratic time to read.
         if (auto p = para(linia)) {
-            if (!ini.wartosc(p->first)) ini.klucze_.append(std::move(*p));
+            QString klucz = p->first.toCaseFolded();
+            if (!ini.klucze_.contains(klucz)) ini.klucze_.insert(std::move(klucz), p->second);
         }
     }
     return ini;
 }
 
-PlikIni PlikIni::wczytaj(const QString& sciezka, const QString& sekcja) {
-    QFile plik(sciezka);
-    if (!plik.open(QIODevice::ReadOnly)) return {};
-    return z_tekstu(plik.readAll(), sekcja);
+PlikIni PlikIni::wczytaj(const QString& sciezka, const QString& sekcja, bool* czytelny) {
+    StanOtwarcia stan = StanOtwarcia::ok;
+    const QByteArray tresc = czytaj_plik_zwykly(sciezka, najwiecej_bajtow, &stan);
+    if (czytelny) *czytelny = czytelny_stan(sciezka, stan);
+    if (stan != StanOtwarcia::ok) return {};
+    return z_tekstu(tresc, sekcja);
 }
 
 std::optional<QString> PlikIni::wartosc(const QString& klucz) const {
-    for (const auto& [k, w] : klucze_)
-        if (ta_sama_nazwa(k, klucz)) return w;
-    return std::nullopt;
+    const auto it = klucze_.constFind(klucz.toCaseFolded());
+    if (it == klucze_.cend()) return std::nullopt;
+    return *it;
 }
 
 QString PlikIni::tekst(const QString& klucz, const QString& domyslny) const {
@@ -137,9 +150,13 @@ QString tekst_liczby(double wartosc) {
     return t;
 }
 
-UstawieniaWydruku czytaj_ustawienia_wydruku(const QString& sciezka) {
-    if (!QFileInfo::exists(sciezka)) return czytaj_ustawienia_wydruku(nullptr);
-    const PlikIni ini = PlikIni::wczytaj(sciezka);
+UstawieniaWydruku czytaj_ustawienia_wydruku(const QString& sciezka, bool* czytelny) {
+    StanOtwarcia stan = StanOtwarcia::ok;
+    const QByteArray tresc = czytaj_plik_zwykly(sciezka, PlikIni::najwiecej_bajtow, &stan);
+    if (czytelny) *czytelny = czytelny_stan(sciezka, stan);
+    if (stan != StanOtwarcia::ok)
+        return czytaj_ustawienia_wydruku(static_cast<const PlikIni*>(nullptr));
+    const PlikIni ini = PlikIni::z_tekstu(tresc);
     return czytaj_ustawienia_wydruku(&ini);
 }
 
@@ -166,8 +183,8 @@ UstawieniaWydruku czytaj_ustawienia_wydruku(const PlikIni* ini) {
     return u;
 }
 
-UstawieniaWydruku czytaj_ustawienia_wydruku() {
-    return czytaj_ustawienia_wydruku(plik_programu(u"config.ini"_s));
+UstawieniaWydruku czytaj_ustawienia_wydruku(bool* czytelny) {
+    return czytaj_ustawienia_wydruku(plik_programu(u"config.ini"_s), czytelny);
 }
 
 ZapisUstawien::ZapisUstawien(QString sciezka, QString sekcja)
@@ -177,15 +194,26 @@ ZapisUstawien::ZapisUstawien() : ZapisUstawien(plik_programu(u"config.ini"_s)) {
 
 bool ZapisUstawien::zapisz_tekst(const QString& klucz, const QString& wartosc) {
     QByteArrayList l;
-    const QFileInfo info(sciezka_);
-    if (info.exists()) {
-        // A file the user made read-only is not replaced behind their back.
-        if (!(info.permissions() & QFileDevice::WriteOwner)) return false;
-        QFile plik(sciezka_);
-        if (!plik.open(QIODevice::ReadOnly)) return false;
-        const QByteArray tresc = plik.readAll();
-        if (plik.error() != QFileDevice::NoError) return false;
-        l = linie(tresc);
+    QFile plik;
+    switch (otworz_plik_zwykly(plik, sciezka_)) {
+        case StanOtwarcia::brak_pliku:
+            // A dangling link would be replaced by a file of its own name.
+            if (QFileInfo(sciezka_).isSymLink()) return false;
+            break;
+        case StanOtwarcia::ok: {
+            // A file the user made read-only is not replaced behind their back.
+            if (!(QFileInfo(sciezka_).permissions() & QFileDevice::WriteOwner)) return false;
+            const QByteArray tresc = plik.read(PlikIni::najwiecej_bajtow + 1);
+            // Rewriting only the part that was read would cut the file.
+            if (plik.error() != QFileDevice::NoError || tresc.size() > PlikIni::najwiecej_bajtow)
+                return false;
+            plik.close();
+            l = linie(tresc);
+            break;
+        }
+        case StanOtwarcia::nie_plik:  // a FIFO or a device is never turned into a file
+        case StanOtwarcia::blad:
+            return false;
     }
 
     const QByteArray nowa = bajty(klucz) + '=' + bajty(wartosc);

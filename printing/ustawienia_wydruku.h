@@ -4,20 +4,29 @@
 // key. Read afresh before every print; written only by the preferences window.
 
 #include <QByteArray>
-#include <QList>
+#include <QHash>
 #include <QString>
 
 #include <optional>
 
 // The keys of one section of an INI file. Names of sections and keys compare
 // without regard to case; values lose surrounding blanks and one pair of
-// surrounding quotes; texts are Windows-1250.
+// surrounding quotes; texts are Windows-1250. Of a key given twice the first
+// counts.
 class PlikIni {
   public:
+    // Far more than nine keys can use; a longer file is read up to here.
+    static constexpr qint64 najwiecej_bajtow = 1024 * 1024;
+
     PlikIni() = default;
-    // An unreadable or missing file reads as an empty one.
-    static PlikIni wczytaj(const QString& sciezka, const QString& sekcja = QStringLiteral("SETTINGS"));
-    static PlikIni z_tekstu(const QByteArray& tresc, const QString& sekcja = QStringLiteral("SETTINGS"));
+    // An unreadable or missing file, or one that is not a regular file (a
+    // FIFO, a device, a directory), reads as an empty one; `czytelny` is
+    // false then, except for a missing file.
+    static PlikIni wczytaj(const QString& sciezka,
+                           const QString& sekcja = QStringLiteral("SETTINGS"),
+                           bool* czytelny = nullptr);
+    static PlikIni z_tekstu(const QByteArray& tresc,
+                            const QString& sekcja = QStringLiteral("SETTINGS"));
 
     std::optional<QString> wartosc(const QString& klucz) const;
 
@@ -30,7 +39,7 @@ class PlikIni {
     double liczba(const QString& klucz, double domyslna) const;
 
   private:
-    QList<std::pair<QString, QString>> klucze_;
+    QHash<QString, QString> klucze_;  // by the key's case-folded name
 };
 
 // The shortest decimal text of a number with a decimal comma: 2,5 10 0,3.
@@ -53,11 +62,14 @@ struct UstawieniaWydruku {
 };
 
 // Reads and validates the file; a missing file gives the defaults of a
-// first run, which are not those of a missing key.
-UstawieniaWydruku czytaj_ustawienia_wydruku(const QString& sciezka);
+// first run, which are not those of a missing key. A file that is there but
+// cannot be read (also a FIFO, a device or a directory) gives the same
+// defaults and sets `czytelny` to false, so the caller can say so.
+UstawieniaWydruku czytaj_ustawienia_wydruku(const QString& sciezka, bool* czytelny = nullptr);
 // The same from a file already read; null stands for a missing file.
 UstawieniaWydruku czytaj_ustawienia_wydruku(const PlikIni* ini);
-UstawieniaWydruku czytaj_ustawienia_wydruku();  // config.ini in the program's folder
+// config.ini in the program's folder
+UstawieniaWydruku czytaj_ustawienia_wydruku(bool* czytelny = nullptr);
 
 // Writes keys of [SETTINGS] one by one: each call rewrites the file at once
 // (safely, through a temporary file), so when a later key fails the keys
@@ -69,6 +81,7 @@ class ZapisUstawien {
     ZapisUstawien();  // config.ini in the program's folder
 
     // False when the file could not be read or written; it is then unchanged.
+    // Something at the path that is not a regular file is never replaced.
     bool zapisz_tekst(const QString& klucz, const QString& wartosc);
     bool zapisz_liczbe_calkowita(const QString& klucz, int wartosc);
     bool zapisz_logiczna(const QString& klucz, bool wartosc);  // "1" / "0"

@@ -1,10 +1,16 @@
 #include "printing/ustawienia_wydruku.h"
 #include "wspolne/pomocnicze.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace Qt::StringLiterals;
 
@@ -25,6 +31,19 @@ UstawieniaWydruku ustawienia(int typ, int odcinki, const char16_t* uklad, bool c
     u.oplata_wart = QString::fromUtf16(oplata_wart);
     u.boxes = boxes;
     return u;
+}
+
+// Something that is not a regular file: "fifo", "katalog", "urzadzenie" (a
+// character device, root only), "zero" (a link to /dev/zero) or "wiszacy" (a
+// link to `cel`, which does not exist).
+bool utworz_nie_plik(const QString& rodzaj, const QString& sciezka, const QString& cel) {
+    const QByteArray nazwa = QFile::encodeName(sciezka);
+    if (rodzaj == u"fifo") return ::mkfifo(nazwa.constData(), 0600) == 0;
+    if (rodzaj == u"katalog") return QDir().mkdir(sciezka);
+    if (rodzaj == u"urzadzenie")
+        return ::mknod(nazwa.constData(), S_IFCHR | 0600, makedev(1, 5)) == 0;
+    if (rodzaj == u"zero") return QFile::link(u"/dev/zero"_s, sciezka);
+    return QFile::link(cel, sciezka);
 }
 
 // What an empty [SETTINGS] section reads as: the defaults of missing keys.
@@ -119,6 +138,67 @@ class TestUstawieniaWydruku : public QObject {
         const UstawieniaWydruku u = czytaj_ustawienia_wydruku();
         QCOMPARE(u.ilosc_odcinkow, 1);
         QVERIFY(u.boxes);  // section names ignore case, as the system's INI files do
+    }
+
+    // Tens of thousands of keys, as a hand-made or damaged file may hold: the
+    // nine that count are still found, and the first of a repeated key wins.
+    void wiele_kluczy() {
+        QByteArray tresc = "[SETTINGS]\r\nmargin_top=7\r\n";
+        for (int i = 0; i < 50000; ++i) tresc += "klucz" + QByteArray::number(i) + "=1\r\n";
+        tresc += "MARGIN_TOP=9\r\nboxes=1\r\n";
+        zapisz_plik(ini(), tresc);
+        const UstawieniaWydruku u = czytaj_ustawienia_wydruku();
+        QCOMPARE(u.margin_top, 7);
+        QVERIFY(u.boxes);
+    }
+
+    // Nothing past the cap is read, and a file too long to be read whole is
+    // never rewritten from its beginning alone.
+    void plik_ponad_limit() {
+        QByteArray tresc = "[SETTINGS]\nmargin_top=7\n";
+        tresc += "; " + QByteArray(PlikIni::najwiecej_bajtow, 'x') + "\nboxes=1\n";
+        zapisz_plik(ini(), tresc);
+        bool czytelny = false;
+        const UstawieniaWydruku u = czytaj_ustawienia_wydruku(&czytelny);
+        QVERIFY(czytelny);
+        QCOMPARE(u.margin_top, 7);
+        QVERIFY(!u.boxes);
+        QVERIFY(!ZapisUstawien().zapisz_logiczna(u"capitals"_s, false));
+        QCOMPARE(czytaj_plik(ini()), tresc);
+    }
+
+    // What is not a regular file is neither read (a FIFO would block) nor
+    // replaced by one.
+    void nie_plik_data() {
+        QTest::addColumn<QString>("rodzaj");
+        QTest::newRow("FIFO") << u"fifo"_s;
+        QTest::newRow("katalog") << u"katalog"_s;
+        QTest::newRow("urządzenie") << u"urzadzenie"_s;
+        QTest::newRow("link do /dev/zero") << u"zero"_s;
+        QTest::newRow("wiszący link") << u"wiszacy"_s;
+    }
+    void nie_plik() {
+        QFETCH(QString, rodzaj);
+        if (!utworz_nie_plik(rodzaj, ini(), folder_.filePath(u"nie_ma.ini"_s)))
+            QSKIP("nie można tu utworzyć takiego pliku (węzeł urządzenia tylko dla roota)");
+        const QFileInfo przed(ini());
+
+        QElapsedTimer czas;
+        czas.start();
+        bool czytelny = true;
+        QCOMPARE(czytaj_ustawienia_wydruku(&czytelny),
+                 ustawienia(1, 2, u"portrait", true, 5, 5, false, u"2,50", false));
+        QVERIFY(!czytelny);
+        QVERIFY(!ZapisUstawien().zapisz_logiczna(u"boxes"_s, true));
+        QVERIFY(czas.elapsed() < 1000);
+
+        const QFileInfo po(ini());
+        QCOMPARE(po.isSymLink(), przed.isSymLink());
+        QCOMPARE(po.isFile(), przed.isFile());
+        QCOMPARE(po.isDir(), przed.isDir());
+        QVERIFY(!QFile::exists(folder_.filePath(u"nie_ma.ini"_s)));
+        if (rodzaj == u"katalog") QVERIFY(QDir().rmdir(ini()));
+        if (rodzaj == u"zero") QVERIFY(QFileInfo(u"/dev/zero"_s).exists());
     }
 
     void tekst_liczby_data() {
