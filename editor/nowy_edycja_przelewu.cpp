@@ -7,6 +7,7 @@
 #include "editor/data.h"
 #include "editor/pole_maskowane.h"
 #include "editor/sprawdzanie_konta.h"
+#include "printing/oznaczanie_przepelnienia.h"
 #include "register/przelew.h"
 #include "ui/czcionki.h"
 #include "ui/dialogi.h"
@@ -301,6 +302,13 @@ void Tnowy_edycja_przelewow::zbuduj() {
     setFixedSize(szerokosc, wysokosc_okna);
 
     for (QLineEdit* p : {nazwa_odbiorcy1, tytulem1, kwota, kwota100}) p->installEventFilter(this);
+    // Names and titles too long for the form are marked while typing.
+    sledz_przepelnienie(nazwa_odbiorcy1, PoleTekstowe::nazwa_odbiorcy1);
+    sledz_przepelnienie(nazwa_odbiorcy2, PoleTekstowe::nazwa_odbiorcy2);
+    sledz_przepelnienie(nazwa_nadawcy1, PoleTekstowe::nazwa_zleceniodawcy1);
+    sledz_przepelnienie(nazwa_nadawcy2, PoleTekstowe::nazwa_zleceniodawcy2);
+    sledz_przepelnienie(tytulem1, PoleTekstowe::tytulem1);
+    sledz_przepelnienie(tytulem2, PoleTekstowe::tytulem2);
 
     connect(lk, &PoleMaskowane::zmieniony, this, &Tnowy_edycja_przelewow::lkChange);
     connect(lk, &PoleMaskowane::opuszczony, this, &Tnowy_edycja_przelewow::lkExit);

@@ -1,3 +1,5 @@
+#include "editor/nowy_edycja_przelewu.h"
+#include "printing/oznaczanie_przepelnienia.h"
 #include "printing/print_preview.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
@@ -5,6 +7,7 @@
 #include "wspolne/pomocnicze.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -110,6 +113,30 @@ class TestOstrzezeniaDruku : public QObject {
 
         QCOMPARE(pokazany, tak);
         QVERIFY(Dialogi::Test::teksty().value(0).contains(u"„nazwa zleceniodawcy cd.”"_s));
+    }
+
+    // The editor marks a title as soon as it is one character too long, and
+    // clears the mark when the character goes.
+    void edytor_oznacza_podczas_pisania() {
+        Tnowy_edycja_przelewow edytor;
+        QLineEdit* pole = edytor.tytulem1;
+        pole->setText(QString(26, u'a'));
+        QTest::sendKeyEvent(QTest::Click, pole, Qt::Key_unknown, u"ą"_s, Qt::NoModifier);
+        QVERIFY(!oznaczone_przepelnienie(pole));
+        QTest::sendKeyEvent(QTest::Click, pole, Qt::Key_unknown, u"ż"_s, Qt::NoModifier);
+        QVERIFY(oznaczone_przepelnienie(pole));
+        QCOMPARE(pole->toolTip(),
+                 u"Tekst w polu „tytułem” nie zmieści się na formularzu (28 znaków z 27)."_s);
+        QTest::keyClick(pole, Qt::Key_Backspace);
+        QVERIFY(!oznaczone_przepelnienie(pole));
+        QVERIFY(pole->toolTip().isEmpty());
+
+        // Without cells the same text fits the field easily.
+        zapisz_plik(katalog_->filePath(u"config.ini"_s), "[SETTINGS]\r\nboxes=0\r\n");
+        edytor.nazwa_nadawcy2->setText(QString(40, u'a'));
+        QVERIFY(!oznaczone_przepelnienie(edytor.nazwa_nadawcy2));
+        edytor.nazwa_nadawcy2->setText(QString(40, u'W'));
+        QVERIFY(oznaczone_przepelnienie(edytor.nazwa_nadawcy2));
     }
 };
 
