@@ -29,6 +29,14 @@ void zglos_pelna_baze(QWidget* rodzic) {
         u"Baza pełna"_s, Dialogi::Ikona::Informacja);
 }
 
+void zglos_niezapisana_baze(QWidget* rodzic) {
+    Dialogi::komunikat(rodzic,
+                       u"Plik bazy nie został odczytany w całości, dlatego nie został zapisany.\n"
+                       u"Plik pozostał bez zmian; zmiany wprowadzone w tym oknie nie zostały "
+                       u"zachowane."_s,
+                       u"Baza nie została zapisana"_s, Dialogi::Ikona::Blad);
+}
+
 bool dopisz_do_bazy(QWidget* rodzic, const QString& rodzaj, const QString& nazwa1,
                     const QString& nazwa2, const QString& lk, const QString& nr_banku,
                     const QString& nr_rach) {

@@ -12,6 +12,8 @@ class QWidget;
 void zglos_odczyt_bazy(QWidget* rodzic, const WynikOdczytu& wynik);
 void zglos_blad_zapisu_bazy(QWidget* rodzic);
 void zglos_pelna_baze(QWidget* rodzic);
+// "OK" after a failed load: the file is kept as it is.
+void zglos_niezapisana_baze(QWidget* rodzic);
 
 // dopisz_do_bazy with its messages. True when the book file now holds the
 // entry; the caller shows its confirmation only then.

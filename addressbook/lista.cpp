@@ -119,7 +119,9 @@ void Tlista_wpisow::przypisanie_label() {
             setWindowTitle(u"Baza tytułów"_s);
             break;
     }
-    zglos_odczyt_bazy(rodzic_komunikatow(), otwieranie_bazy(plik_bazy(rodzaj_bazy)));
+    const WynikOdczytu odczyt = otwieranie_bazy(plik_bazy(rodzaj_bazy));
+    odczyt_niepelny_ = odczyt.stan == WynikOdczytu::blad_odczytu;
+    zglos_odczyt_bazy(rodzic_komunikatow(), odczyt);
     wypelnij_liste();
     if (Tnowy_wpis* edytor = okna().nowy_wpis) edytor->ustaw_dla_bazy(rodzaj);
 }
@@ -216,9 +218,13 @@ void Tlista_wpisow::usun_wpisClick() {
 void Tlista_wpisow::anulujClick() { reject(); }
 
 void Tlista_wpisow::zapisz_zmianyClick() {
-    // After a failed save the window stays open with the changes, so nothing
-    // typed is lost; "Anuluj" is the way to give them up.
-    if (!zapis_do_pliku_bazy(plik_bazy(rodzaj_bazy))) {
+    // Saving what a failed load left in the table would drop from the file
+    // every entry the load never reached.
+    if (odczyt_niepelny_) {
+        zglos_niezapisana_baze(this);
+    } else if (!zapis_do_pliku_bazy(plik_bazy(rodzaj_bazy))) {
+        // After a failed save the window stays open with the changes, so
+        // nothing typed is lost; "Anuluj" is the way to give them up.
         zglos_blad_zapisu_bazy(this);
         return;
     }

@@ -70,6 +70,7 @@ class Tlista_wpisow : public QDialog {
     QWidget* rodzic_komunikatow();
 
     std::optional<Twpis_bazy> wybrany_;
+    bool odczyt_niepelny_ = false;  // the book file could not be read to its end
 };
 
 // Creates the address-book window and the entry editor once, over the main

@@ -4,6 +4,7 @@
 
 #include "editor/konto.h"
 #include "register/folder_programu.h"
+#include "register/odczyt_pliku.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -178,16 +179,23 @@ bool pisz_wpisy(QIODevice& wyjscie, const TablicaWpisow& tablica) {
 }
 
 WynikOdczytu otwieranie_bazy(const QString& nazwa_pliku, TablicaWpisow& tablica) {
-    QFile plik(plik_programu(nazwa_pliku));
-    if (!plik.exists()) {
-        tablica.czyszczenie_tablicy();
-        return {WynikOdczytu::brak_pliku, 0, false};
+    const QString sciezka = plik_programu(nazwa_pliku);
+    QFile plik;
+    switch (otworz_plik_zwykly(plik, sciezka)) {
+        case StanOtwarcia::ok:
+            return czytaj_wpisy(plik, tablica);
+        case StanOtwarcia::brak_pliku:
+            // A link whose file is gone is not an empty book: the user's
+            // entries are somewhere else, out of reach.
+            if (QFileInfo(sciezka).isSymLink()) break;
+            tablica.czyszczenie_tablicy();
+            return {WynikOdczytu::brak_pliku, 0, false};
+        case StanOtwarcia::nie_plik:  // a FIFO would block, a device never end
+        case StanOtwarcia::blad:
+            break;
     }
-    if (!plik.open(QIODevice::ReadOnly)) {
-        tablica.czyszczenie_tablicy();
-        return {WynikOdczytu::blad_odczytu, 0, false};
-    }
-    return czytaj_wpisy(plik, tablica);
+    tablica.czyszczenie_tablicy();
+    return {WynikOdczytu::blad_odczytu, 0, false};
 }
 
 bool zapis_do_pliku_bazy(const QString& nazwa_pliku, const TablicaWpisow& tablica) {

@@ -1,8 +1,11 @@
 // Every file the program writes, under the faults of a real disk: after each
 // failure the previous file is intact byte for byte, no temporary file is
-// left, the user was told, and a second try succeeds.
+// left, the user was told, and a second try succeeds. And every file it reads,
+// when its name holds no regular file or its reading fails: the user is told
+// at once and nothing is written.
 #include "addressbook/lista.h"
 #include "addressbook/wpisy.h"
+#include "printing/druk_okna.h"
 #include "printing/ustawienia_programu.h"
 #include "register/pliki_przelewow.h"
 #include "ui/dialogi.h"
@@ -10,6 +13,7 @@
 #include "wspolne/pomocnicze.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -17,6 +21,9 @@
 
 #include <functional>
 #include <memory>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using namespace Qt::StringLiterals;
 
@@ -163,6 +170,45 @@ QList<Format> formaty() {
             eksport_csv()};
 }
 
+// Something that is not a regular file under `sciezka`: "fifo", "urzadzenie"
+// (a character device, root only), "katalog", "wiszacy" (a link to a file
+// that is not there) or "zero" (a link to /dev/zero).
+bool utworz_nie_plik(const QString& rodzaj, const QString& sciezka) {
+    const QByteArray nazwa = QFile::encodeName(sciezka);
+    if (rodzaj == u"fifo") return ::mkfifo(nazwa.constData(), 0600) == 0;
+    if (rodzaj == u"urzadzenie")
+        return ::mknod(nazwa.constData(), S_IFCHR | 0600, makedev(1, 5)) == 0;
+    if (rodzaj == u"katalog") return QDir().mkdir(sciezka);
+    if (rodzaj == u"zero") return QFile::link(u"/dev/zero"_s, sciezka);
+    return QFile::link(sciezka + u".nie_ma"_s, sciezka);
+}
+
+// What stands at a path, to tell that nothing replaced it.
+QString rodzaj_wpisu(const QString& sciezka) {
+    const QFileInfo info(sciezka);
+    struct stat st {};
+    const int lstat_ok = ::lstat(QFile::encodeName(sciezka).constData(), &st);
+    return QString::number(lstat_ok) + u' ' + QString::number(st.st_mode) + u' ' +
+           info.symLinkTarget() + u' ' + QString::number(st.st_size);
+}
+
+const QString blad_odczytu_bazy = u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_s;
+
+// The address-book window over a book it could not read: "OK" after a new
+// entry keeps the file as it is and says so.
+void ksiazka_nie_do_odczytu_ok() {
+    Tlista_wpisow lista;
+    rodzaj_bazy = u"odbiorcy"_s;
+    wybor_z_bazy = false;
+    lista.przypisanie_label();
+    QCOMPARE(Dialogi::Test::teksty().value(0), blad_odczytu_bazy);
+    tablica_wpisow.dodanie_elementu(Twpis_bazy::z_tekstow(u"Nowy wpis"_s));
+    lista.zapisz_zmianyClick();
+    QCOMPARE(Dialogi::Test::pokazane().size(), 2);
+    QCOMPARE(Dialogi::Test::pokazane().at(1).tytul, u"Baza nie została zapisana"_s);
+    tablica_wpisow.czyszczenie_tablicy();
+}
+
 }  // namespace
 
 class TestAwarie : public QObject {
@@ -219,6 +265,83 @@ class TestAwarie : public QObject {
         if (awaria == Awaria::brak_folderu) QVERIFY(QDir().mkpath(folder));
         QVERIFY(f.zapisz(sciezka));
         QVERIFY(czytaj_plik(sciezka) != stare);
+    }
+
+    void odczyt_nie_pliku_data() {
+        QTest::addColumn<QString>("plik");
+        QTest::addColumn<QString>("rodzaj");
+        for (const QString& plik : {u"konto.p2"_s, u"baza_odbiorcow.dat"_s, u"config.ini"_s})
+            for (const QString& rodzaj :
+                 {u"fifo"_s, u"urzadzenie"_s, u"katalog"_s, u"wiszacy"_s, u"zero"_s})
+                QTest::newRow(qPrintable(plik + u' ' + rodzaj)) << plik << rodzaj;
+    }
+    void odczyt_nie_pliku() {
+        QFETCH(QString, plik);
+        QFETCH(QString, rodzaj);
+        QTemporaryDir katalog;
+        qputenv("VANDORIA_DIR", katalog.path().toLocal8Bit());
+        const QString sciezka = katalog.filePath(plik);
+        if (!utworz_nie_plik(rodzaj, sciezka)) QSKIP("węzeł urządzenia tylko dla roota");
+        const QString przed = rodzaj_wpisu(sciezka);
+        const QStringList pliki_przed =
+            QDir(katalog.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden);
+        SeamDialogow seam;
+        QElapsedTimer czas;
+        czas.start();
+
+        if (plik == u"konto.p2") {
+            okno = std::make_unique<Tglowne_okno>();
+            okno->otwieranie_pliku(sciezka);
+            const auto pokazane = Dialogi::Test::pokazane();
+            QCOMPARE(pokazane.size(), 1);
+            QCOMPARE(pokazane[0].ikona, Dialogi::Ikona::Blad);
+            QVERIFY2(pokazane[0].tekst == blad_odczytu_bazy ||
+                         pokazane[0].tekst == u"Podany plik nie istnieje lub jest uszkodzony!"_s,
+                     qPrintable(pokazane[0].tekst));
+            QCOMPARE(okno->ilosc_el(), 0);
+        } else if (plik == u"baza_odbiorcow.dat") {
+            ksiazka_nie_do_odczytu_ok();
+        } else {
+            // A print tells that the settings could not be read, and the
+            // preferences window will not put a file in the way.
+            Dialogi::Test::potwierdz_druk(false);
+            drukuj(nullptr, [] { return ZmienneDruku{}; });
+            QCOMPARE(Dialogi::Test::pokazane().value(0).tytul, u"Błąd odczytu!"_s);
+            QVERIFY(Dialogi::Test::teksty().value(0).contains(u"config.ini"_s));
+            Tpreferencje preferencje;
+            preferencje.FormShow();
+            preferencje.b_okClick();
+            QCOMPARE(Dialogi::Test::teksty().value(1),
+                     u"Nie udało sie zapisać zmian konfiguracyjnych!"_s);
+        }
+        QVERIFY2(czas.elapsed() < 1000, qPrintable(QString::number(czas.elapsed())));
+        QCOMPARE(rodzaj_wpisu(sciezka), przed);
+        QCOMPARE(QDir(katalog.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden),
+                 pliki_przed);
+        qunsetenv("VANDORIA_DIR");
+    }
+
+    // A disk that fails while a book is read: the window keeps what it got,
+    // and "OK" leaves the file byte for byte.
+    void ksiazka_z_bledem_odczytu_nie_jest_zapisywana() {
+        QTemporaryDir katalog;
+        qputenv("VANDORIA_DIR", katalog.path().toLocal8Bit());
+        auto t = std::make_unique<TablicaWpisow>();
+        for (const char* nazwa : {"Adam", "Beata", "Cezary"})
+            t->dodanie_elementu(Twpis_bazy::z_tekstow(QString::fromLatin1(nazwa)));
+        QVERIFY(zapis_do_pliku_bazy(u"baza_odbiorcow.dat"_s, *t));
+        const QString sciezka = katalog.filePath(u"baza_odbiorcow.dat"_s);
+        const QByteArray stare = czytaj_plik(sciezka);
+        SeamDialogow seam;
+        qputenv("VANDORIA_AWARIA_ODCZYT", "baza_odbiorcow.dat");
+        qputenv("VANDORIA_AWARIA_ODCZYT_PO", "335");
+        ksiazka_nie_do_odczytu_ok();
+        qunsetenv("VANDORIA_AWARIA_ODCZYT");
+        qunsetenv("VANDORIA_AWARIA_ODCZYT_PO");
+        QCOMPARE(czytaj_plik(sciezka), stare);
+        QCOMPARE(QDir(katalog.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{u"baza_odbiorcow.dat"_s});
+        qunsetenv("VANDORIA_DIR");
     }
 };
 
