@@ -6,6 +6,7 @@
 #include "wspolne/pomocnicze.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -118,6 +119,33 @@ class TestAwarieWierszPolecen : public QObject {
         // A device is never replaced by a plain file, also when running as root.
         QCOMPARE(rodzaj_pliku(u"/dev/null"_s), mode_t(S_IFCHR));
         QCOMPARE(wpisy(), wpisy_przed);  // no temporary file, no output
+    }
+
+    void wejscie_nie_bedace_plikiem_data() {
+        QTest::addColumn<QString>("opcja");
+        QTest::addColumn<QString>("rodzaj");
+        for (const QString& opcja : {u"--csv"_s, u"--pdf"_s})
+            for (const QString& rodzaj : {u"fifo"_s, u"folder"_s, u"/dev/zero"_s})
+                QTest::newRow(qPrintable(opcja + u' ' + rodzaj)) << opcja << rodzaj;
+    }
+    void wejscie_nie_bedace_plikiem() {
+        // A FIFO would block in open() and /dev/zero never ends: both are read errors at once.
+        QFETCH(QString, opcja);
+        QFETCH(QString, rodzaj);
+        QTemporaryDir folder;
+        const QString wejscie = folder.filePath(u"konto.p2"_s);
+        if (rodzaj == u"fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(wejscie).constData(), 0600), 0);
+        else if (rodzaj == u"folder")
+            QVERIFY(QDir().mkdir(wejscie));
+        else
+            QVERIFY(QFile::link(rodzaj, wejscie));
+        QElapsedTimer zegar;
+        zegar.start();
+        const Wynik w = uruchom(folder.path(), {opcja, u"wynik"_s, u"konto.p2"_s});
+        QVERIFY2(w.kod > 0, qPrintable(w.bledy));
+        QVERIFY(zegar.elapsed() < 10000);
+        QVERIFY(!QFileInfo::exists(folder.filePath(u"wynik"_s)));
     }
 
     void minus_to_standardowe_wyjscie_data() {

@@ -104,6 +104,39 @@ class TestPdfZWierszaPolecen : public QObject {
             QCOMPARE(pdf.count("/Type /Page\n"), strony);
         }
     }
+
+    void plik_o_nazwie_jak_opcja_qt() {
+        // Qt takes "-reverse" as its own option unless the program keeps it away.
+        auto t = std::make_unique<TablicaPrzelewow>();
+        t->dopisz(przelew("Odbiorca"));
+        QVERIFY(zapisz_przelewy(sciezka(u"-reverse"_s), *t, 1));
+        QFile::remove(sciezka(u"minus.pdf"_s));
+        QProcess program;
+        program.setWorkingDirectory(folder_.path());
+        program.start(QStringLiteral(VANDORIA_EXE), {u"--pdf"_s, u"minus.pdf"_s, u"-reverse"_s});
+        QVERIFY(program.waitForFinished(60000));
+        QVERIFY2(program.exitCode() == 0, program.readAllStandardError().constData());
+        QVERIFY(czytaj_plik(sciezka(u"minus.pdf"_s)).startsWith("%PDF"));
+    }
+
+    void ponad_tysiac_przelewow_z_ostrzezeniem() {
+        QByteArray duzo;
+        for (int i = 0; i < 1001; ++i) {
+            QByteArray r(424, '\0');
+            r[0] = 1;
+            r[1] = 'x';
+            duzo += r;
+        }
+        zapisz_plik(sciezka(u"duzo.p2"_s), duzo);
+        QProcess program;
+        program.setWorkingDirectory(folder_.path());
+        program.start(QStringLiteral(VANDORIA_EXE), {u"--pdf"_s, u"duzo.pdf"_s, u"duzo.p2"_s});
+        QVERIFY(program.waitForFinished(60000));
+        const QString bledy = QString::fromUtf8(program.readAllStandardError());
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY2(bledy.contains(u"więcej niż 1000 przelewów"_s), qPrintable(bledy));
+        QCOMPARE(czytaj_plik(sciezka(u"duzo.p2"_s)), duzo);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPdfZWierszaPolecen)
