@@ -88,8 +88,13 @@ void Tnowy_wpis::zbuduj() {
     nr_banku_odbiorcy_wpis = pole_maski(u"nr_banku_odbiorcy_wpis"_s, u"!9999 9999;1; "_s, 9);
     nr_rach_odbiorcy_wpis =
         pole_maski(u"nr_rach_odbiorcy_wpis"_s, u"!9999 9999 9999 9999;1; "_s, 19);
-    b_zapisz = przycisk(u"b_zapisz"_s, u"Zapisz"_s);
-    b_anuluj = przycisk(u"b_anuluj"_s, u"Anuluj"_s);
+    polacz_pola_konta(lk_wpis, nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis);
+    b_zapisz = przycisk(u"b_zapisz"_s, u"&Zapisz"_s);
+    b_anuluj = przycisk(u"b_anuluj"_s, u"&Anuluj"_s);
+    // Enter on a focused button presses it; anywhere else it is "Zapisz".
+    b_zapisz->setAutoDefault(true);
+    b_anuluj->setAutoDefault(true);
+    b_zapisz->setDefault(true);
 
     // The name lines with their labels in front; the number fields below with
     // their labels above, so the longest labels of all three books fit the width.
@@ -263,12 +268,14 @@ bool Tnowy_wpis::event(QEvent* zdarzenie) {
 }
 
 void Tnowy_wpis::showEvent(QShowEvent* zdarzenie) {
+    przy_otwarciu_ = wpis_z_pol();
     QDialog::showEvent(zdarzenie);
     FormActivate();
 }
 
 void Tnowy_wpis::keyPressEvent(QKeyEvent* zdarzenie) {
-    if (!pochlon_escape(zdarzenie)) QDialog::keyPressEvent(zdarzenie);
+    if (!escape_anuluje(zdarzenie, this, wpis_z_pol() != przy_otwarciu_))
+        QDialog::keyPressEvent(zdarzenie);
 }
 
 bool Tnowy_wpis::eventFilter(QObject* obiekt, QEvent* zdarzenie) {

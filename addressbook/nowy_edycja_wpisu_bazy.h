@@ -69,4 +69,7 @@ class Tnowy_wpis : public QDialog {
     void maluj_pola_numerow();
 
     RodzajBazy rodzaj_ = RodzajBazy::odbiorcy;
+    // The five texts when the window was shown; Escape asks before throwing
+    // away anything that differs from them.
+    Twpis_bazy przy_otwarciu_;
 };

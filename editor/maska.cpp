@@ -1,8 +1,23 @@
 #include "editor/maska.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 bool cyfra_ascii(QChar z) { return z >= u'0' && z <= u'9'; }
 }  // namespace
+
+QString cyfry_calego_konta(const QString& wklejany) {
+    QString t = wklejany.trimmed();
+    if (t.startsWith(u"PL"_s, Qt::CaseInsensitive)) t.remove(0, 2);
+    QString cyfry;
+    for (const QChar z : t) {
+        if (cyfra_ascii(z))
+            cyfry.append(z);
+        else if (!z.isSpace() && z != u'-' && z != QChar(0x2013) && z != QChar(0x2012))
+            return {};
+    }
+    return cyfry.size() == 26 ? cyfry : QString();
+}
 
 Maska::Maska(const QString& maska) {
     // Only the first section describes positions; a leading "!" merely says
@@ -82,7 +97,26 @@ Maska::Wynik Maska::wyczysc(const QString& tekst, qsizetype od, qsizetype do_) c
     return wynik;
 }
 
+qsizetype Maska::ile_cyfr() const { return cyfry_.count(true); }
+
+qsizetype Maska::miejsce_pisania(const QString& tekst) const {
+    const QString t = dopasuj(tekst);
+    qsizetype za_ostatnia = 0;
+    for (qsizetype i = 0; i < t.size(); ++i)
+        if (cyfra_w(i) && t.at(i) != u' ') za_ostatnia = i + 1;
+    for (qsizetype i = nastepna_cyfra(za_ostatnia); i < t.size(); i = nastepna_cyfra(i + 1))
+        if (t.at(i) == u' ') return i;
+    for (qsizetype i = nastepna_cyfra(0); i < t.size(); i = nastepna_cyfra(i + 1))
+        if (t.at(i) == u' ') return i;
+    return t.size();
+}
+
 Maska::Wynik Maska::wklej(const QString& tekst, qsizetype kursor, const QString& wklejany) const {
+    qsizetype cyfr = 0;
+    for (const QChar z : wklejany)
+        if (cyfra_ascii(z)) ++cyfr;
+    // A whole part copied from elsewhere replaces the part, not its tail.
+    if (cyfr == ile_cyfr()) kursor = 0;
     Wynik wynik{dopasuj(tekst), qBound<qsizetype>(0, kursor, dlugosc())};
     for (const QChar z : wklejany) {
         if (!cyfra_ascii(z)) continue;

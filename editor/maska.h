@@ -8,6 +8,11 @@
 #include <QList>
 #include <QString>
 
+// The 26 digits of a whole Polish account number as people copy it: grouped
+// by spaces or dashes or not at all, perhaps led by "PL". An empty text for
+// anything else.
+QString cyfry_calego_konta(const QString& wklejany);
+
 class Maska {
   public:
     explicit Maska(const QString& maska);
@@ -43,8 +48,15 @@ class Maska {
     // Blanks every digit position of [od, do_) and leaves the caret at od.
     Wynik wyczysc(const QString& tekst, qsizetype od, qsizetype do_) const;
     // Pasted text: its digits fill digit positions from the caret on, in order;
-    // everything else is ignored.
+    // everything else is ignored. Exactly as many digits as the mask holds
+    // fill the whole field wherever the caret stands.
     Wynik wklej(const QString& tekst, qsizetype kursor, const QString& wklejany) const;
+
+    qsizetype ile_cyfr() const;
+    // Where typing goes on: the first blank digit position after the last
+    // typed digit; failing that the first blank one anywhere; the end of the
+    // text when every digit is typed.
+    qsizetype miejsce_pisania(const QString& tekst) const;
 
   private:
     QString wzor_;       // the empty text: blanks at digit positions, literals elsewhere

@@ -113,7 +113,8 @@ void Tnowy_edycja_przelewow::zbuduj() {
     auto przycisk = [this](const QString& nazwa, const QString& tekst, const QString& podpowiedz) {
         auto* b = new QPushButton(tekst, this);
         b->setObjectName(nazwa);
-        b->setAutoDefault(false);
+        // Enter on a focused button presses it; anywhere else it is "Zapisz".
+        b->setAutoDefault(true);
         if (!podpowiedz.isEmpty()) {
             b->setToolTip(podpowiedz);
             b->installEventFilter(this);  // hints are kept but never shown
@@ -156,6 +157,7 @@ void Tnowy_edycja_przelewow::zbuduj() {
     nr_rach_odbiorcy = pole_maski(u"nr_rach_odbiorcy"_s, maska_rachunku);
     nr_rach_nadawcy = pole_maski(u"nr_rach_nadawcy"_s, maska_nadawcy);
     symbol = pole_maski(u"symbol"_s, maska_symbolu);
+    polacz_pola_konta(lk, nr_banku_odbiorcy, nr_rach_odbiorcy);
     symbol->ustaw_tekst(u"06"_s);
     kwota = new QLineEdit(this);
     kwota->setObjectName(u"kwota"_s);
@@ -188,6 +190,18 @@ void Tnowy_edycja_przelewow::zbuduj() {
         obrazkowy(u"anuluj_edycja"_s, u"Anuluj"_s, u"Anuluj tworzenie przelewu"_s, {});
     for (QPushButton* b : {drukuj_w_edycji_przelew, podglad_wydruku_w_edycji})
         b->setIconSize(QSize(18, 18));
+    // The bottom row is reached by Tab and by Alt and its letter, yet a click
+    // still leaves the focus (and the field being edited) where it was.
+    for (QPushButton* b :
+         {drukuj_w_edycji_przelew, podglad_wydruku_w_edycji, zapisz_edycja, anuluj_edycja}) {
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setAutoDefault(true);
+    }
+    drukuj_w_edycji_przelew->setText(u"&Drukuj"_s);
+    podglad_wydruku_w_edycji->setText(u"&Podgląd wydruku"_s);
+    zapisz_edycja->setText(u"&Zapisz"_s);
+    anuluj_edycja->setText(u"&Anuluj"_s);
+    zapisz_edycja->setDefault(true);  // Enter outside the calendar
 
     rb_przelew = new QRadioButton(u"Przelew"_s, this);
     rb_przelew->setObjectName(u"rb_przelew"_s);
@@ -376,7 +390,11 @@ void Tnowy_edycja_przelewow::ustaw_kolejnosc_tabulacji() {
                                        wybierz_wpis_nad,
                                        wybierz_tytul,
                                        MonthCalendar1,
-                                       dodatkowe};
+                                       dodatkowe,
+                                       drukuj_w_edycji_przelew,
+                                       podglad_wydruku_w_edycji,
+                                       zapisz_edycja,
+                                       anuluj_edycja};
     for (qsizetype i = 0; i + 1 < kolejnosc.size(); ++i)
         setTabOrder(kolejnosc[i], kolejnosc[i + 1]);
 }
@@ -481,11 +499,13 @@ bool Tnowy_edycja_przelewow::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
 
 void Tnowy_edycja_przelewow::showEvent(QShowEvent* zdarzenie) {
     if (QScreen* ekran = screen()) move(ekran->availableGeometry().topLeft());
+    przy_otwarciu_ = std::make_unique<Tprzelew>(przelew_z_okna());
     QDialog::showEvent(zdarzenie);
 }
 
 void Tnowy_edycja_przelewow::keyPressEvent(QKeyEvent* zdarzenie) {
-    if (!pochlon_escape(zdarzenie)) QDialog::keyPressEvent(zdarzenie);
+    const bool zmienione = !przy_otwarciu_ || przelew_z_okna() != *przy_otwarciu_;
+    if (!escape_anuluje(zdarzenie, this, zmienione)) QDialog::keyPressEvent(zdarzenie);
 }
 
 void Tnowy_edycja_przelewow::FormActivate() {

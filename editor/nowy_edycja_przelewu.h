@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <memory>
+
 #include "editor/kwota.h"
 
 class PoleMaskowane;
@@ -116,6 +118,10 @@ class Tnowy_edycja_przelewow : public QDialog {
     void keyPressEvent(QKeyEvent* zdarzenie) override;
 
   private:
+    // What the controls held when the window was shown: Escape asks before
+    // throwing away anything that differs from it.
+    std::unique_ptr<Tprzelew> przy_otwarciu_;
+
     void zbuduj();
     void ustaw_kolejnosc_tabulacji();
     void ustaw_konto_nadawcy(bool dostepne);

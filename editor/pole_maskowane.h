@@ -7,12 +7,15 @@
 #include <QLineEdit>
 #include <QString>
 
+#include <functional>
+
 #include "editor/maska.h"
 
 class QKeyEvent;
 class QFocusEvent;
 class QInputMethodEvent;
 class QContextMenuEvent;
+class QMouseEvent;
 
 class PoleMaskowane : public QLineEdit {
     Q_OBJECT
@@ -29,6 +32,14 @@ class PoleMaskowane : public QLineEdit {
 
     const Maska& maska() const { return maska_; }
 
+    // Pasting (keys, menu, middle button) offers the text here first; true
+    // means it was taken care of and the field's own paste is skipped.
+    void ustaw_przejecie_wklejania(std::function<bool(const QString&)> przejecie) {
+        przejecie_wklejania_ = std::move(przejecie);
+    }
+    // Pastes as the user would, at the caret or over the selection.
+    void wklej_tekst(const QString& wklejany);
+
   signals:
     // After each change of the text: typing, deleting, pasting, ustaw_tekst.
     void zmieniony();
@@ -41,6 +52,9 @@ class PoleMaskowane : public QLineEdit {
     void focusOutEvent(QFocusEvent* zdarzenie) override;
     void inputMethodEvent(QInputMethodEvent* zdarzenie) override;
     void contextMenuEvent(QContextMenuEvent* zdarzenie) override;
+    void mousePressEvent(QMouseEvent* zdarzenie) override;
+    void mouseReleaseEvent(QMouseEvent* zdarzenie) override;
+    void changeEvent(QEvent* zdarzenie) override;
 
   private:
     void zastosuj(const Maska::Wynik& wynik);
@@ -48,8 +62,15 @@ class PoleMaskowane : public QLineEdit {
     Maska::Wynik bez_zaznaczenia() const;
     void wklej_ze_schowka();
     void wytnij_do_schowka();
+    void ustaw_czcionke_stalej_szerokosci();
 
     Maska maska_;
     QString ostatni_;  // the text last announced by zmieniony()
     qsizetype kursor_po_zmianie_ = -1;
+    bool zmienia_czcionke_ = false;
+    std::function<bool(const QString&)> przejecie_wklejania_;
 };
+
+// The recipient's three account parts as one number: a whole 26-digit number
+// pasted into any of them fills all three.
+void polacz_pola_konta(PoleMaskowane* lk, PoleMaskowane* bank, PoleMaskowane* rach);

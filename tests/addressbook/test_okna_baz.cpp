@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -300,9 +301,10 @@ class TestOknaBaz : public QObject {
         QCOMPARE(pozycje(*lista_), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
     }
 
-    // Only the buttons and the close box end either window: Escape would
-    // silently drop the book's unsaved changes or the entry being typed.
-    void escape_nie_zamyka() {
+    // Escape never ends the book window, which would silently drop the book's
+    // unsaved changes; in the entry editor it is "Anuluj", asking first when
+    // something was typed.
+    void escape() {
         zapisz_plik(plik(u"baza_tytulow.dat"_s), rekord("A") + rekord("B"));
         otworz(u"tytuly"_s, false);
         gdy_otwarte(lista_.get(), [&] {
@@ -313,12 +315,26 @@ class TestOknaBaz : public QObject {
             QCOMPARE(pozycje(*lista_), QStringList{u"B"_s});
             gdy_otwarte(edytor_, [&] {
                 QTest::keyClicks(edytor_->nazwa_odbiorcy1_wpis, u"Abc"_s);
+                Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Nie);
                 QTest::keyClick(edytor_->nazwa_odbiorcy1_wpis, Qt::Key_Escape);
                 QVERIFY(edytor_->isVisible());
                 QCOMPARE(edytor_->nazwa_odbiorcy1_wpis->text(), u"Abc"_s);
-                edytor_->b_anuluj->click();
+                Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Tak);
+                QTest::keyClick(edytor_->nazwa_odbiorcy1_wpis, Qt::Key_Escape);
+                QVERIFY(!edytor_->isVisible());
             });
             lista_->dodaj_wpis->click();
+            QCOMPARE(Dialogi::Test::teksty(),
+                     (QStringList{u"Porzucić zmiany?"_s, u"Porzucić zmiany?"_s}));
+            Dialogi::Test::wyczysc();
+            QCOMPARE(pozycje(*lista_), QStringList{u"B"_s});
+            // Nothing typed: no question.
+            gdy_otwarte(edytor_, [&] {
+                QTest::keyClick(edytor_->nazwa_odbiorcy1_wpis, Qt::Key_Escape);
+                QVERIFY(!edytor_->isVisible());
+            });
+            lista_->dodaj_wpis->click();
+            QCOMPARE(Dialogi::Test::teksty(), QStringList());
             lista_->anuluj->click();
         });
         lista_->exec();
@@ -369,6 +385,48 @@ class TestOknaBaz : public QObject {
         lista_->exec();
         QCOMPARE(czytaj_plik(plik(u"baza_nadawcow.dat"_s)),
                  rekord("Jan", "", "12", "1020 5558", "1111 2222 3333 444 "));
+    }
+
+    // A whole number pasted into any number field fills all three; Enter in
+    // a name line saves, as "Zapisz" (Alt+Z) does.
+    void wklejony_numer_i_enter_data() {
+        QTest::addColumn<QString>("pole");
+        QTest::addColumn<QString>("wklejany");
+        QTest::addColumn<int>("klawisz");
+        QTest::addColumn<int>("modyfikator");
+        QTest::newRow("do L.k., Enter") << u"lk_wpis"_s << u"PL61 1090 1014 0000 0712 1981 2874"_s
+                                        << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::newRow("do banku, Alt+Z")
+            << u"nr_banku_odbiorcy_wpis"_s << u"61-1090-1014-0000-0712-1981-2874"_s
+            << int(Qt::Key_Z) << int(Qt::AltModifier);
+        QTest::newRow("do konta, Enter")
+            << u"nr_rach_odbiorcy_wpis"_s << u"61109010140000071219812874"_s << int(Qt::Key_Return)
+            << int(Qt::NoModifier);
+    }
+    void wklejony_numer_i_enter() {
+        QFETCH(QString, pole);
+        QFETCH(QString, wklejany);
+        QFETCH(int, klawisz);
+        QFETCH(int, modyfikator);
+        otworz(u"odbiorcy"_s, false);
+        gdy_otwarte(lista_.get(), [&] {
+            gdy_otwarte(edytor_, [&] {
+                QTest::keyClicks(edytor_->nazwa_odbiorcy1_wpis, u"Jan"_s);
+                auto* p = edytor_->findChild<PoleMaskowane*>(pole);
+                p->setFocus();
+                QApplication::clipboard()->setText(wklejany);
+                QTest::keyClick(p, Qt::Key_V, Qt::ControlModifier);
+                edytor_->nazwa_odbiorcy2_wpis->setFocus();
+                QTest::keyClick(edytor_->nazwa_odbiorcy2_wpis, Qt::Key(klawisz),
+                                Qt::KeyboardModifiers(modyfikator));
+                QTRY_VERIFY(!edytor_->isVisible());  // a mnemonic presses its button animated
+            });
+            lista_->dodaj_wpis->click();
+            lista_->zapisz_zmiany->click();
+        });
+        lista_->exec();
+        QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_s)),
+                 rekord("Jan", "", "61", "1090 1014", "0000 0712 1981 2874"));
     }
 
     void pusta_pierwsza_linia() {

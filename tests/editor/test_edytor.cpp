@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -63,6 +65,18 @@ QStringList wiersz_listy(Tglowne_okno& okno, int nr) {
     QStringList wynik;
     for (int k = 0; k < 5; ++k) wynik << okno.model_listy->index(nr - 1, k).data().toString();
     return wynik;
+}
+
+// The x of a point inside the field at which a click puts the caret at `znak`.
+int x_znaku(QLineEdit* pole, int znak) {
+    const int y = pole->height() / 2;
+    for (int x = 0; x < pole->width(); ++x)
+        if (pole->cursorPositionAt(QPoint(x, y)) >= znak) return x;
+    return pole->width() - 2;
+}
+
+void kliknij_znak(QLineEdit* pole, int znak) {
+    QTest::mouseClick(pole, Qt::LeftButton, {}, QPoint(x_znaku(pole, znak), pole->height() / 2));
 }
 
 }  // namespace
@@ -479,11 +493,85 @@ class TestEdytor : public QObject {
         QVERIFY(!rejestr().plik_zmieniony);
     }
 
-    void escape_nie_zamyka() {
+    // Escape is "Anuluj", asking first only when something would be lost.
+    void escape_data() {
+        QTest::addColumn<bool>("edycja");
+        QTest::addColumn<QString>("zmiana");  // the field typed into, or nothing
+        QTest::addColumn<int>("odpowiedz");   // -1: no question expected
+        QTest::addColumn<bool>("zamkniete");
+        const int tak = int(Dialogi::Odpowiedz::Tak), nie = int(Dialogi::Odpowiedz::Nie);
+        QTest::newRow("nowy bez zmian") << false << QString() << -1 << true;
+        QTest::newRow("nowy z nazwa, Tak") << false << u"nazwa_odbiorcy1"_s << tak << true;
+        QTest::newRow("nowy z nazwa, Nie") << false << u"nazwa_odbiorcy1"_s << nie << false;
+        QTest::newRow("nowy z kontem, Nie") << false << u"nr_rach_odbiorcy"_s << nie << false;
+        QTest::newRow("edycja bez zmian") << true << QString() << -1 << true;
+        QTest::newRow("edycja z kwota, Tak") << true << u"kwota"_s << tak << true;
+        QTest::newRow("edycja z tytulem, Nie") << true << u"tytulem2"_s << nie << false;
+    }
+    void escape() {
+        QFETCH(bool, edycja);
+        QFETCH(QString, zmiana);
+        QFETCH(int, odpowiedz);
+        QFETCH(bool, zamkniete);
+        SeamDialogow seam;
+        z_wierszami({zapisany()});
+        if (edycja)
+            otworz_wiersz(1);
+        else
+            otworz_nowy();
+        QWidget* pole = edytor_->nazwa_odbiorcy1;
+        if (!zmiana.isEmpty()) {
+            pole = edytor_->findChild<QWidget*>(zmiana);
+            pole->setFocus();
+            QTest::keyClicks(pole, u"7"_s);
+        }
+        if (odpowiedz >= 0) Dialogi::Test::odpowiedz(Dialogi::Odpowiedz(odpowiedz));
+        QTest::keyClick(pole, Qt::Key_Escape);
+        QCOMPARE(!edytor_->isVisible(), zamkniete);
+        const auto pokazane = Dialogi::Test::pokazane();
+        QCOMPARE(pokazane.size(), odpowiedz >= 0 ? 1 : 0);
+        if (odpowiedz >= 0) {
+            QCOMPARE(pokazane.first().tekst, u"Porzucić zmiany?"_s);
+            QCOMPARE(pokazane.first().przyciski, Dialogi::Przyciski::TakNie);
+            QCOMPARE(pokazane.first().ikona, Dialogi::Ikona::Pytanie);
+        }
+        // Escape never stores anything.
+        QCOMPARE(rejestr().tablica_przelewow.ilosc_el(), 1);
+        QCOMPARE(wiersz(1), zapisany());
+        QVERIFY(!rejestr().plik_zmieniony);
+    }
+
+    // Enter outside the calendar is "Zapisz"; Alt and a letter press a button.
+    void klawisze_zapisu_data() {
+        QTest::addColumn<QString>("pole");
+        QTest::addColumn<int>("klawisz");
+        QTest::addColumn<int>("modyfikator");
+        QTest::addColumn<bool>("zapisany");
+        const int enter = Qt::Key_Return, alt = Qt::AltModifier, brak = Qt::NoModifier;
+        QTest::newRow("Enter w nazwie") << u"nazwa_odbiorcy1"_s << enter << brak << true;
+        QTest::newRow("Enter z klawiatury numerycznej w tytule")
+            << u"tytulem1"_s << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+        QTest::newRow("Enter w koncie") << u"nr_rach_odbiorcy"_s << enter << brak << true;
+        QTest::newRow("Enter w kwocie") << u"kwota"_s << enter << brak << true;
+        QTest::newRow("Enter na przycisku Anuluj") << u"anuluj_edycja"_s << enter << brak << false;
+        QTest::newRow("Alt+Z") << u"dodatkowe"_s << int(Qt::Key_Z) << alt << true;
+        QTest::newRow("Alt+A") << u"nazwa_odbiorcy2"_s << int(Qt::Key_A) << alt << false;
+    }
+    void klawisze_zapisu() {
+        QFETCH(QString, pole);
+        QFETCH(int, klawisz);
+        QFETCH(int, modyfikator);
+        QFETCH(bool, zapisany);
+        SeamDialogow seam;
         otworz_nowy();
         QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"Jan"_s);
-        QTest::keyClick(edytor_->nazwa_odbiorcy1, Qt::Key_Escape);
-        QVERIFY(edytor_->isVisible());
+        auto* w = edytor_->findChild<QWidget*>(pole);
+        w->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), w);
+        QTest::keyClick(w, Qt::Key(klawisz), Qt::KeyboardModifiers(modyfikator));
+        QTRY_VERIFY(!edytor_->isVisible());  // a mnemonic presses its button animated
+        QCOMPARE(rejestr().tablica_przelewow.ilosc_el(), zapisany ? 1 : 0);
+        if (zapisany) QCOMPARE(wiersz(1).nazwa_odbiorcy1.na_unicode(), u"Jan"_s);
     }
 
     // --- account parts while typing and leaving them
@@ -552,6 +640,165 @@ class TestEdytor : public QObject {
         QVERIFY(!czy_czerwone(edytor_->nr_rach_odbiorcy));
     }
 
+    // --- typing and pasting account numbers
+
+    PoleMaskowane* pole_konta(const QString& nazwa) {
+        return edytor_->findChild<PoleMaskowane*>(nazwa);
+    }
+
+    // A click past the typed digits continues where they end; End does the same.
+    void klik_i_pisanie_w_koncie_data() {
+        QTest::addColumn<QString>("pole");
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<int>("znak");  // where the click aims; -1: End instead of a click
+        QTest::addColumn<QString>("klawisze");
+        QTest::addColumn<QString>("zapisany");
+        const QString rach = u"nr_rach_odbiorcy"_s;
+        const QString bank = u"nr_banku_odbiorcy"_s;
+        QTest::newRow("puste konto, klik w srodku") << rach << QString() << 10 << u"1234"_s
+                                                    << u"1234               "_s;
+        QTest::newRow("puste konto, klik na koncu") << rach << QString() << 19 << u"12345"_s
+                                                    << u"1234 5             "_s;
+        QTest::newRow("czesciowe konto, klik za cyframi")
+            << rach << u"1234 56"_s << 16 << u"78"_s << u"1234 5678          "_s;
+        QTest::newRow("klik na cyfrze nadpisuje")
+            << rach << u"1234 5678"_s << 1 << u"9"_s << u"1934 5678          "_s;
+        QTest::newRow("klik w dziure przed cyframi")
+            << bank << u"12 4 5678"_s << 2 << u"3"_s << u"1234 5678"_s;
+        QTest::newRow("ostatnia cyfra przez klik na koncu")
+            << bank << u"1234 567"_s << 9 << u"8"_s << u"1234 5678"_s;
+        QTest::newRow("ostatnia cyfra przez End") << bank << u"1234 567"_s << -1 << u"8"_s
+                                                  << u"1234 5678"_s;
+        QTest::newRow("End w pustym polu") << bank << QString() << -1 << u"12"_s
+                                           << u"12       "_s;
+        QTest::newRow("dziura po pelnym koncu, klik na koncu")
+            << bank << u"1 34 5678"_s << 9 << u"2"_s << u"1234 5678"_s;
+        QTest::newRow("L.k. pusty, klik na koncu") << u"lk"_s << QString() << 2 << u"1"_s << u"1 "_s;
+        QTest::newRow("L.k. z jedna cyfra, klik na koncu")
+            << u"lk"_s << u"4"_s << 2 << u"7"_s << u"47"_s;
+    }
+    void klik_i_pisanie_w_koncie() {
+        QFETCH(QString, pole);
+        QFETCH(QString, tekst);
+        QFETCH(int, znak);
+        QFETCH(QString, klawisze);
+        QFETCH(QString, zapisany);
+        SeamDialogow seam;
+        otworz_nowy();
+        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"Jan"_s);
+        PoleMaskowane* p = pole_konta(pole);
+        p->ustaw_tekst(tekst);
+        if (znak < 0) {
+            p->setFocus();
+            p->setCursorPosition(0);
+            QTest::keyClick(p, Qt::Key_End);
+        } else {
+            kliknij_znak(p, znak);
+        }
+        QCOMPARE(QApplication::focusWidget(), p);
+        QTest::keyClicks(p, klawisze);
+        zapisz();
+        const Tprzelew& w = wiersz(1);
+        const QString zapisane = pole == u"lk"_s                  ? w.lk.na_unicode()
+                                 : pole == u"nr_banku_odbiorcy"_s ? w.nr_banku_odbiorcy.na_unicode()
+                                                                  : w.nr_rach_odbiorcy.na_unicode();
+        QCOMPARE(zapisane, zapisany);
+    }
+
+    // The slots of an account field are as wide as its digits.
+    void konto_czcionka_stalej_szerokosci() {
+        otworz_nowy();
+        for (PoleMaskowane* p : {edytor_->lk, edytor_->nr_banku_odbiorcy, edytor_->nr_rach_odbiorcy,
+                                 edytor_->nr_rach_nadawcy}) {
+            QCOMPARE(p->fontMetrics().horizontalAdvance(u' '),
+                     p->fontMetrics().horizontalAdvance(u'8'));
+            QCOMPARE(p->font().pixelSize(), 11);
+        }
+    }
+
+    // A whole number pasted anywhere fills all three parts; a part pasted
+    // into its own field fills that field.
+    void wklejanie_konta_data() {
+        QTest::addColumn<QString>("wklejany");
+        QTest::addColumn<QString>("pole");
+        QTest::addColumn<QString>("sposob");  // "ctrl+v", "menu", "srodkowy"
+        QTest::addColumn<QStringList>("zapisane");  // lk, bank, account
+        const QStringList caly = {u"61"_s, u"1090 1014"_s, u"0000 0712 1981 2874"_s};
+        const QString rach = u"nr_rach_odbiorcy"_s;
+        QTest::newRow("same cyfry do L.k.")
+            << u"61109010140000071219812874"_s << u"lk"_s << u"ctrl+v"_s << caly;
+        QTest::newRow("ze spacjami do banku")
+            << u"61 1090 1014 0000 0712 1981 2874"_s << u"nr_banku_odbiorcy"_s << u"ctrl+v"_s
+            << caly;
+        QTest::newRow("z PL i spacjami do konta")
+            << u"PL61 1090 1014 0000 0712 1981 2874"_s << rach << u"ctrl+v"_s << caly;
+        QTest::newRow("z myslnikami, menu") << u"61-1090-1014-0000-0712-1981-2874"_s << rach
+                                             << u"menu"_s << caly;
+        QTest::newRow("z pl i spacjami dookola, menu")
+            << u"  pl61109010140000071219812874\n"_s << u"lk"_s << u"menu"_s << caly;
+        QTest::newRow("caly numer srodkowym przyciskiem")
+            << u"61 1090 1014 0000 0712 1981 2874"_s << rach << u"srodkowy"_s << caly;
+        QTest::newRow("sam bank do banku")
+            << u"1090 1014"_s << u"nr_banku_odbiorcy"_s << u"ctrl+v"_s
+            << QStringList{u"  "_s, u"1090 1014"_s, QString(19, u' ')};
+        QTest::newRow("samo konto do konta")
+            << u"0000-0712-1981-2874"_s << rach << u"ctrl+v"_s
+            << QStringList{u"  "_s, QString(9, u' '), u"0000 0712 1981 2874"_s};
+        QTest::newRow("samo L.k. do L.k.")
+            << u"61"_s << u"lk"_s << u"menu"_s
+            << QStringList{u"61"_s, QString(9, u' '), QString(19, u' ')};
+        // 25 digits are not a whole number: only what fits from the caret.
+        QTest::newRow("25 cyfr do banku")
+            << u"6110901014000007121981287"_s << u"nr_banku_odbiorcy"_s << u"ctrl+v"_s
+            << QStringList{u"  "_s, u"6110 9010"_s, QString(19, u' ')};
+        QTest::newRow("numer z litera w srodku")
+            << u"61 1090 1014 0000 0712 1981 287A"_s << u"lk"_s << u"ctrl+v"_s
+            << QStringList{u"61"_s, QString(9, u' '), QString(19, u' ')};
+    }
+    void wklejanie_konta() {
+        QFETCH(QString, wklejany);
+        QFETCH(QString, pole);
+        QFETCH(QString, sposob);
+        QFETCH(QStringList, zapisane);
+        QClipboard* schowek = QApplication::clipboard();
+        if (sposob == u"srodkowy"_s && !schowek->supportsSelection())
+            QSKIP("Ten system nie ma schowka zaznaczenia.");
+        SeamDialogow seam;
+        otworz_nowy();
+        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"Jan"_s);
+        PoleMaskowane* p = pole_konta(pole);
+        p->setFocus();
+        p->setCursorPosition(0);
+        if (sposob == u"srodkowy"_s) {
+            schowek->setText(wklejany, QClipboard::Selection);
+            QTest::mouseClick(p, Qt::MiddleButton, {}, QPoint(4, p->height() / 2));
+        } else if (sposob == u"menu"_s) {
+            schowek->setText(wklejany);
+            QTimer::singleShot(0, this, [] {
+                QWidget* menu = QApplication::activePopupWidget();
+                QVERIFY(menu);
+                QAction* wklej = nullptr;
+                for (QAction* a : menu->actions())
+                    if (a->text().startsWith(QLineEdit::tr("&Paste"))) wklej = a;
+                QVERIFY(wklej);
+                wklej->trigger();
+                menu->close();
+            });
+            QContextMenuEvent zdarzenie(QContextMenuEvent::Mouse, QPoint(4, 4),
+                                        p->mapToGlobal(QPoint(4, 4)));
+            QApplication::sendEvent(p, &zdarzenie);
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+        } else {
+            schowek->setText(wklejany);
+            QTest::keyClick(p, Qt::Key_V, Qt::ControlModifier);
+        }
+        zapisz();
+        const Tprzelew& w = wiersz(1);
+        QCOMPARE((QStringList{w.lk.na_unicode(), w.nr_banku_odbiorcy.na_unicode(),
+                              w.nr_rach_odbiorcy.na_unicode()}),
+                 zapisane);
+    }
+
     // --- the window itself
 
     void okno_i_kontrolki() {
@@ -569,13 +816,16 @@ class TestEdytor : public QObject {
             QCOMPARE(p->maxLength(), 150);
         QCOMPARE(edytor_->dodatkowe->maxLength(), 20);
 
-        // Picture buttons never take the focus.
+        // Picture buttons never take the focus by a click; those of the
+        // bottom row are reached by Tab.
         for (QPushButton* b :
              {edytor_->b_dodaj_do_bazy_odbiorcow, edytor_->b_dodaj_do_bazy_nadawcow,
-              edytor_->b_dodaj_do_bazy_tytulow, edytor_->btn_usun_date,
-              edytor_->drukuj_w_edycji_przelew, edytor_->podglad_wydruku_w_edycji,
-              edytor_->zapisz_edycja, edytor_->anuluj_edycja})
+              edytor_->b_dodaj_do_bazy_tytulow, edytor_->btn_usun_date})
             QCOMPARE(b->focusPolicy(), Qt::NoFocus);
+        for (QPushButton* b :
+             {edytor_->drukuj_w_edycji_przelew, edytor_->podglad_wydruku_w_edycji,
+              edytor_->zapisz_edycja, edytor_->anuluj_edycja})
+            QCOMPARE(b->focusPolicy(), Qt::TabFocus);
         for (QPushButton* b :
              {edytor_->drukuj_w_edycji_przelew, edytor_->podglad_wydruku_w_edycji,
               edytor_->b_dodaj_do_bazy_odbiorcow, edytor_->b_dodaj_do_bazy_nadawcow,
@@ -583,7 +833,7 @@ class TestEdytor : public QObject {
               edytor_->wybierz_wpis_nad, edytor_->wybierz_tytul})
             QVERIFY(b->isEnabled());
         QVERIFY(!edytor_->drukuj_w_edycji_przelew->icon().isNull());
-        QCOMPARE(edytor_->podglad_wydruku_w_edycji->text(), u"Podgląd wydruku"_s);
+        QCOMPARE(edytor_->podglad_wydruku_w_edycji->text(), u"&Podgląd wydruku"_s);
         QCOMPARE(edytor_->kalendarz_button->toolTip(), u"Ustal date dla tego przelewu"_s);
         QCOMPARE(edytor_->wybierz_wpis_nad->toolTip(), u"Wybierz nadawcę z bazy nadawców"_s);
         QCOMPARE(edytor_->anuluj_edycja->toolTip(), u"Anuluj tworzenie przelewu"_s);
@@ -615,7 +865,11 @@ class TestEdytor : public QObject {
                                             edytor_->wybierz_wpis_odb,
                                             edytor_->wybierz_wpis_nad,
                                             edytor_->wybierz_tytul,
-                                            edytor_->dodatkowe};
+                                            edytor_->dodatkowe,
+                                            edytor_->drukuj_w_edycji_przelew,
+                                            edytor_->podglad_wydruku_w_edycji,
+                                            edytor_->zapisz_edycja,
+                                            edytor_->anuluj_edycja};
         QList<QWidget*> odwiedzone;
         for (int i = 0; i < oczekiwana.size(); ++i) {
             odwiedzone << QApplication::focusWidget();
