@@ -8,6 +8,7 @@
 #include "editor/czy_puste.h"
 #include "editor/pole_maskowane.h"
 #include "editor/sprawdzanie_konta.h"
+#include "editor/suma_kontrolna.h"
 #include "ui/okna.h"
 
 #include <QFocusEvent>
@@ -121,6 +122,10 @@ void Tnowy_wpis::zbuduj() {
     uklad->addLayout(nazwy);
     uklad->addStretch();
     uklad->addLayout(dol);
+    l_suma_kontrolna = new QLabel(this);
+    l_suma_kontrolna->setObjectName(u"l_suma_kontrolna"_s);
+    przygotuj_notatke_sumy(l_suma_kontrolna);
+    uklad->addWidget(l_suma_kontrolna);
     resize(513, 137);
 
     setTabOrder(nazwa_odbiorcy1_wpis, nazwa_odbiorcy2_wpis);
@@ -142,6 +147,11 @@ void Tnowy_wpis::zbuduj() {
             &Tnowy_wpis::nr_rach_odbiorcy_wpisChange);
     connect(nr_rach_odbiorcy_wpis, &PoleMaskowane::opuszczony, this,
             &Tnowy_wpis::nr_rach_odbiorcy_wpisExit);
+    // After the completeness handlers above, so that amber wins over their normal colour.
+    for (PoleMaskowane* p : {lk_wpis, nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis}) {
+        connect(p, &PoleMaskowane::zmieniony, this, [this] { sprawdz_sume_kontrolna(); });
+        connect(p, &PoleMaskowane::opuszczony, this, [this] { sprawdz_sume_kontrolna(); });
+    }
     connect(b_zapisz, &QPushButton::clicked, this, &Tnowy_wpis::b_zapiszClick);
     connect(b_anuluj, &QPushButton::clicked, this, &Tnowy_wpis::b_anulujClick);
 }
@@ -185,6 +195,16 @@ void Tnowy_wpis::maluj_pola_numerow() {
         else
             maluj_normalnie(pole);
     }
+    sprawdz_sume_kontrolna();
+}
+
+bool Tnowy_wpis::sprawdz_sume_kontrolna() {
+    if (!l_suma_kontrolna) return false;
+    const bool bledny =
+        rodzaj_ != RodzajBazy::tytuly &&
+        oznacz_sume_kontrolna({lk_wpis, nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis});
+    l_suma_kontrolna->setVisible(bledny);
+    return bledny;
 }
 
 void Tnowy_wpis::wyczysc_pola() {
@@ -217,6 +237,7 @@ void Tnowy_wpis::FormActivate() {
         lk_wpisExit();
         nr_banku_odbiorcy_wpisExit();
         nr_rach_odbiorcy_wpisExit();
+        sprawdz_sume_kontrolna();
     }
 }
 
@@ -248,6 +269,7 @@ void Tnowy_wpis::nr_rach_odbiorcy_wpisExit() { po_wyjsciu_z_nr_rach(nr_rach_odbi
 void Tnowy_wpis::b_zapiszClick() {
     nazwa_odbiorcy1_wpisExit();
     if (czy_puste(this, nazwa_odbiorcy1_wpis->text())) return;
+    if (sprawdz_sume_kontrolna() && !zapisac_mimo_bledu_sumy(this)) return;
     const Twpis_bazy wpis = wpis_z_pol();
     Tlista_wpisow* lista = okna().lista_wpisow;
     if (edycja_wpisu) {

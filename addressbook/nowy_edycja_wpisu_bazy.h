@@ -38,6 +38,9 @@ class Tnowy_wpis : public QDialog {
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QLabel* Label5 = nullptr;
+    QLabel* l_suma_kontrolna = nullptr;  // shown while a complete number has wrong check digits
+    // Marks the number when its check digits are wrong; true then.
+    bool sprawdz_sume_kontrolna();
     QLineEdit* nazwa_odbiorcy1_wpis = nullptr;
     QLineEdit* nazwa_odbiorcy2_wpis = nullptr;
     PoleMaskowane* lk_wpis = nullptr;

@@ -8,6 +8,8 @@
 #include "editor/pole_maskowane.h"
 #include "editor/sprawdzanie_konta.h"
 #include "printing/oznaczanie_przepelnienia.h"
+#include "editor/suma_kontrolna.h"
+#include "extras/zaplac_telefonem.h"
 #include "register/przelew.h"
 #include "ui/czcionki.h"
 #include "ui/dialogi.h"
@@ -285,6 +287,10 @@ void Tnowy_edycja_przelewow::zbuduj() {
     x = kolumna + 163;
     obok(etykieta(u"Symbol:"_s), y10, -1, 12);
     obok(symbol, y10, szerokosc_na_cyfry(symbol, 2, 24), 4);
+    l_suma_kontrolna = new QLabel(this);
+    l_suma_kontrolna->setObjectName(u"l_suma_kontrolna"_s);
+    przygotuj_notatke_sumy(l_suma_kontrolna);
+    l_suma_kontrolna->setGeometry(kolumna, y10 + wysokosc_pola + 2, linia + 29, 16);
 
     const int szerokosc = qMax(szerokosc_okna, prawa + margines);
     const int dol = wysokosc_okna - margines - 25;
@@ -300,6 +306,17 @@ void Tnowy_edycja_przelewow::zbuduj() {
     podglad_wydruku_w_edycji->setGeometry(margines + w_drukuj + 4, dol, w_podglad, 25);
     anuluj_edycja->setGeometry(szerokosc - margines - w_anuluj, dol, w_anuluj, 25);
     zapisz_edycja->setGeometry(szerokosc - margines - w_anuluj - 4 - w_zapisz, dol, w_zapisz, 25);
+    b_zaplac_telefonem = przycisk(u"b_zaplac_telefonem"_s, u"Zapłać telefonem"_s, {});
+    b_zaplac_telefonem->setFocusPolicy(Qt::NoFocus);
+    {
+        const int x_zaplac = margines + w_drukuj + 4 + w_podglad + 4;
+        b_zaplac_telefonem->setGeometry(x_zaplac, dol, zapisz_edycja->x() - 4 - x_zaplac, 25);
+    }
+    connect(b_zaplac_telefonem, &QPushButton::clicked, this, [this] {
+        Tzaplac_telefonem okno(this);
+        okno.pokaz_przelew(przelew_z_okna());
+        okno.exec();
+    });
 
     // Over the rows below, under the button that shows it.
     MonthCalendar1 = new QCalendarWidget(this);
@@ -347,6 +364,11 @@ void Tnowy_edycja_przelewow::zbuduj() {
             &Tnowy_edycja_przelewow::MonthCalendar1Click);
     connect(btn_usun_date, &QPushButton::clicked, this,
             &Tnowy_edycja_przelewow::btn_usun_dateClick);
+    // After the completeness handlers above, so that amber wins over their normal colour.
+    for (PoleMaskowane* p : {lk, nr_banku_odbiorcy, nr_rach_odbiorcy, nr_rach_nadawcy}) {
+        connect(p, &PoleMaskowane::zmieniony, this, [this] { sprawdz_sumy_kontrolne(); });
+        connect(p, &PoleMaskowane::opuszczony, this, [this] { sprawdz_sumy_kontrolne(); });
+    }
     connect(zapisz_edycja, &QPushButton::clicked, this,
             &Tnowy_edycja_przelewow::zapisz_edycjaClick);
     connect(anuluj_edycja, &QPushButton::clicked, this,
@@ -423,17 +445,7 @@ void Tnowy_edycja_przelewow::przygotuj_nowy() {
     setWindowTitle(u"Nowy przelew"_s);
 }
 
-bool Tnowy_edycja_przelewow::przygotuj_edycje() {
-    Tglowne_okno* glowne = okna().glowne;
-    if (!glowne) return false;
-    glowne->rejestr.plik_ma_nazwe = true;
-    edycja_przelewu = true;
-    const int s = glowne->zaznaczony_el();
-    const int n = glowne->ilosc_el();
-    if (n < s) return false;
-    Tprzelew& wiersz = glowne->rejestr.tablica_przelewow[s];
-    if (wiersz.data == " ") wiersz.data.wyczysc();
-
+void Tnowy_edycja_przelewow::wypelnij_pola(const Tprzelew& wiersz) {
     nazwa_odbiorcy1->setText(wiersz.nazwa_odbiorcy1.na_unicode());
     nazwa_odbiorcy2->setText(wiersz.nazwa_odbiorcy2.na_unicode());
     lk->ustaw_tekst(wiersz.lk.na_unicode());
@@ -449,6 +461,31 @@ bool Tnowy_edycja_przelewow::przygotuj_edycje() {
     tytulem2->setText(wiersz.tytulem2.na_unicode());
     symbol->ustaw_tekst(wiersz.symbol.na_unicode());
     dodatkowe->setText(wiersz.dodatkowe.na_unicode());
+}
+
+void Tnowy_edycja_przelewow::przygotuj_kopie(const Tprzelew& wzor) {
+    przygotuj_nowy();
+    wypelnij_pola(wzor);
+    // A repeated payment gets its own date.
+    data_label->clear();
+    const bool przelew = wzor.czy_przelew == 1;
+    rb_przelew->setChecked(przelew);
+    rb_wplata->setChecked(!przelew);
+    ustaw_konto_nadawcy(przelew);
+}
+
+bool Tnowy_edycja_przelewow::przygotuj_edycje() {
+    Tglowne_okno* glowne = okna().glowne;
+    if (!glowne) return false;
+    glowne->rejestr.plik_ma_nazwe = true;
+    edycja_przelewu = true;
+    const int s = glowne->zaznaczony_el();
+    const int n = glowne->ilosc_el();
+    if (n < s) return false;
+    Tprzelew& wiersz = glowne->rejestr.tablica_przelewow[s];
+    if (wiersz.data == " ") wiersz.data.wyczysc();
+
+    wypelnij_pola(wiersz);
 
     // An unreadable date leaves the calendar where it was.
     if (wiersz.data.empty())
@@ -472,6 +509,7 @@ void Tnowy_edycja_przelewow::ustaw_konto_nadawcy(bool dostepne) {
     paleta.setColor(QPalette::Base, dostepne ? QColor(255, 255, 255)
                                              : QApplication::palette().color(QPalette::Button));
     nr_rach_nadawcy->setPalette(paleta);
+    sprawdz_sumy_kontrolne();
 }
 
 // --- events -----------------------------------------------------------------------------
@@ -513,6 +551,7 @@ void Tnowy_edycja_przelewow::FormActivate() {
     lkExit();
     nr_banku_odbiorcyExit();
     nr_rach_odbiorcyExit();
+    sprawdz_sumy_kontrolne();
 }
 
 namespace {
@@ -646,6 +685,7 @@ void Tnowy_edycja_przelewow::zapisz_edycjaClick() {
     kapitalizacja();
     uzupelnij_kwote(Uzupelnianie::Zapis);
     if (czy_puste(this, nazwa_odbiorcy1->text())) return;
+    if (sprawdz_sumy_kontrolne() && !zapisac_mimo_bledu_sumy(this)) return;
 
     StanRejestru& rejestr = glowne->rejestr;
     if (edycja_przelewu && s >= 1 && s <= n) {
@@ -671,4 +711,14 @@ void Tnowy_edycja_przelewow::zapisz_edycjaClick() {
 }
 
 void Tnowy_edycja_przelewow::anuluj_edycjaClick() { reject(); }
+
+bool Tnowy_edycja_przelewow::sprawdz_sumy_kontrolne() {
+    if (!l_suma_kontrolna) return false;
+    bool bledny = oznacz_sume_kontrolna({lk, nr_banku_odbiorcy, nr_rach_odbiorcy});
+    // A deposit's sender account is neither printed nor sent anywhere.
+    if (rb_przelew->isChecked())
+        bledny = oznacz_sume_kontrolna({nr_rach_nadawcy}) || bledny;
+    l_suma_kontrolna->setVisible(bledny);
+    return bledny;
+}
 

@@ -33,6 +33,10 @@ class Tnowy_edycja_przelewow : public QDialog {
     void przygotuj_nowy();
     // False when no order is selected in the main list: nothing to open.
     bool przygotuj_edycje();
+    // A new order filled from `wzor` but with no date ("Powiel przelew"): only
+    // "Zapisz" appends it.
+    void przygotuj_kopie(const Tprzelew& wzor);
+    void wypelnij_pola(const Tprzelew& wiersz);
 
     // --- controls, by row
     QLineEdit* nazwa_odbiorcy1 = nullptr;
@@ -65,6 +69,12 @@ class Tnowy_edycja_przelewow : public QDialog {
     QPushButton* podglad_wydruku_w_edycji = nullptr;
     QPushButton* zapisz_edycja = nullptr;
     QPushButton* anuluj_edycja = nullptr;
+    QPushButton* b_zaplac_telefonem = nullptr;  // the payment code of the order as typed
+    QLabel* l_suma_kontrolna = nullptr;  // shown while a complete number has wrong check digits
+
+    // Marks the recipient's and (for a transfer) the sender's number when its
+    // check digits are wrong, and shows or hides the note.
+    bool sprawdz_sumy_kontrolne();
 
     // The first letter a-z of the recipient's name and of the title made capital.
     void kapitalizacja();

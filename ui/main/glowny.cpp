@@ -182,18 +182,34 @@ void Tglowne_okno::zbuduj_akcje() {
     popup_podglad = akcja(u"Podgląd wydruku"_s,
                           u"Pokazuje podgląd wydruku aktualnie zaznaczonego przelewu"_s);
     popup_drukuj = akcja(u"Drukuj"_s, u"Drukuje aktualnie zaznaczony przelew"_s);
+
+    // paying from a bank
+    EksportDoBanku1 = akcja(
+        u"Eksport do banku..."_s,
+        u"Eksport do banku|Zapisuje przelewy w pliku Elixir-0 (.pli) do importu w bankowości internetowej"_s);
+    Zaplactelefonem1 = akcja(
+        u"Zapłać telefonem"_s,
+        u"Zapłać telefonem|Pokazuje kod QR zaznaczonego przelewu dla aplikacji banku"_s);
+    Powielprzelew1 = akcja(u"Powiel przelew"_s,
+                           u"Tworzy nowy przelew na wzór zaznaczonego, bez daty"_s, {},
+                           QKeySequence(u"Ctrl+K"_s));
+    popup_zaplac = akcja(u"Zapłać telefonem"_s,
+                         u"Pokazuje kod QR aktualnie zaznaczonego przelewu dla aplikacji banku"_s);
 }
 
 void Tglowne_okno::zbuduj_menu() {
     QMenu* plik = menuBar()->addMenu(u"&Plik"_s);
     plik->addActions({FileNew1, FileOpen1, FileSaveItem, FileSaveAs1});
     plik->addSeparator();
-    plik->addActions({Statystykibazy1, EksportujdoCSV1, podglad_wydruku_menu, Drukuj_menu});
+    plik->addActions(
+        {Statystykibazy1, EksportujdoCSV1, EksportDoBanku1, podglad_wydruku_menu, Drukuj_menu});
     plik->addSeparator();
     plik->addAction(FileExit1);
 
     QMenu* vandoria = menuBar()->addMenu(u"&Vandoria"_s);
     vandoria->addActions({Nowyprzelew1, Edytujprzelew1, Usuprzelew_menu});
+    vandoria->addSeparator();
+    vandoria->addActions({Powielprzelew1, Zaplactelefonem1});
 
     QMenu* baza = menuBar()->addMenu(u"&Baza"_s);
     baza->addActions({Bazaodbiorcow1, Bazanadawcow1, Bazatytulow1});
@@ -207,6 +223,8 @@ void Tglowne_okno::zbuduj_menu() {
 
     listviewMENU = new QMenu(this);
     listviewMENU->addActions({popup_edytuj, popup_usun, popup_nowy, popup_podglad, popup_drukuj});
+    listviewMENU->addSeparator();
+    listviewMENU->addAction(popup_zaplac);
 }
 
 void Tglowne_okno::zbuduj_pasek_narzedzi() {
@@ -252,6 +270,7 @@ void Tglowne_okno::zbuduj_liste() {
     ListView->setRootIsDecorated(false);
     ListView->setItemsExpandable(false);
     ListView->setUniformRowHeights(true);
+    ListView->setIconSize(QSize(12, 12));  // the warning mark of a wrong account number
     ListView->setAllColumnsShowFocus(true);
     ListView->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -306,6 +325,9 @@ void Tglowne_okno::polacz_polecenia() {
     polacz(o_programie, &Tglowne_okno::o_programieClick);
     polacz(dodaj_mnie_menu, &Tglowne_okno::dodaj_mnie);
     polacz(aktualizacje, &Tglowne_okno::aktualizacjeClick);
+    polacz(EksportDoBanku1, &Tglowne_okno::eksport_do_bankuClick);
+    for (QAction* a : {Zaplactelefonem1, popup_zaplac}) polacz(a, &Tglowne_okno::zaplac_telefonemClick);
+    polacz(Powielprzelew1, &Tglowne_okno::powiel_przelewClick);
     connect(btn_update_download, &QToolButton::clicked, this,
             [this] { btn_update_downloadClick(); });
 
@@ -389,7 +411,8 @@ void Tglowne_okno::ListViewClick() {
     const bool wybrany = s <= n;
     for (QAction* a : {Printbutton, ToolButton6, edycja_button_toolbar, usun_przycisk,
                        podglad_wydruku_menu, Drukuj_menu, Edytujprzelew1, Usuprzelew_menu,
-                       popup_edytuj, popup_usun, popup_podglad, popup_drukuj})
+                       popup_edytuj, popup_usun, popup_podglad, popup_drukuj, Zaplactelefonem1,
+                       popup_zaplac, Powielprzelew1})
         a->setEnabled(wybrany);
     const QString stan = wybrany ? u"_E"_s : u"_D"_s;
     popup_edytuj->setIcon(obrazek(u"EDIT"_s + stan));
@@ -553,7 +576,7 @@ void Tglowne_okno::FileNew1Execute() {
 
 void Tglowne_okno::FileOpen1Execute() {
     if (!zapytaj_o_zapis(u"Otwieranie pliku"_s, tekst_zmodyfikowana)) return;
-    const QString nazwa = Dialogi::otworz_plik(this, filtr_otwierania);
+    const QString nazwa = Dialogi::otworz_plik(this, filtr_otwierania, rejestr.sciezka_pliku);
     if (nazwa.isEmpty()) return;
     rejestr.sciezka_pliku = nazwa;
     otwieranie_pliku(rejestr.sciezka_pliku);
@@ -579,7 +602,8 @@ bool Tglowne_okno::FileSaveAs1Execute() {
 }
 
 bool Tglowne_okno::zapisz_pod_nazwa(const QString& tekst_nadpisania) {
-    QString nazwa = Dialogi::zapisz_plik(this, filtr_zapisu, domyslne_rozszerzenie);
+    QString nazwa =
+        Dialogi::zapisz_plik(this, filtr_zapisu, domyslne_rozszerzenie, rejestr.sciezka_pliku);
     if (nazwa.isEmpty()) return false;
     if (!nazwa.endsWith(u".vando") && !nazwa.endsWith(u".p2")) nazwa += u".p2"_s;
     if (QFileInfo::exists(nazwa) &&

@@ -70,6 +70,13 @@ class Tglowne_okno : public QMainWindow {
     void baza_nadClick();
     void baza_tytClick();
 
+    // --- paying from a bank (extras/glowny_bank.cpp)
+    void zaplac_telefonemClick();
+    void eksport_do_bankuClick();
+    void powiel_przelewClick();
+    // The selected rows (from 1) in list order; empty when none is selected.
+    QList<int> zaznaczone_el();
+
     // --- extras (extras/glowny_dodatki.cpp, extras/glowny_inne.cpp)
     void EksportujdoCSV1Click();
     void statystykiClick();
@@ -129,6 +136,9 @@ class Tglowne_okno : public QMainWindow {
     QAction* o_programie = nullptr;
     QAction* dodaj_mnie_menu = nullptr;
     QAction* aktualizacje = nullptr;
+    QAction* EksportDoBanku1 = nullptr;   // "Plik": the Elixir-0 file
+    QAction* Zaplactelefonem1 = nullptr;  // "Vandoria": the payment code
+    QAction* Powielprzelew1 = nullptr;    // "Vandoria": Ctrl+K
 
     // pop-up menu of the list, items 0..4
     QAction* popup_edytuj = nullptr;
@@ -136,6 +146,7 @@ class Tglowne_okno : public QMainWindow {
     QAction* popup_nowy = nullptr;
     QAction* popup_podglad = nullptr;
     QAction* popup_drukuj = nullptr;
+    QAction* popup_zaplac = nullptr;  // after the five: "Zapłać telefonem"
 
     // File dialogs' filters; the window starts with the old one until start-up sets them.
     QString filtr_otwierania;

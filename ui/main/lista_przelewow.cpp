@@ -1,7 +1,12 @@
 #include "ui/main/lista_przelewow.h"
 
+#include "editor/konto.h"
 #include "editor/kwota.h"
+#include "editor/suma_kontrolna.h"
 #include "register/przelew.h"
+
+#include <QApplication>
+#include <QStyle>
 
 namespace {
 const char16_t* const naglowki[] = {u"Odbiorca", u"Tytułem", u"Nr rachunku odbiorcy", u"Kwota",
@@ -42,7 +47,18 @@ QVariant ModelListyPrzelewow::data(const QModelIndex& indeks, int rola) const {
     if (rola == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter |
                                    (indeks.column() >= 3 ? Qt::AlignRight : Qt::AlignLeft));
+    // At the row's start: the account column has no room to spare for a whole number.
+    if (indeks.column() == 0 && (rola == Qt::DecorationRole || rola == Qt::ToolTipRole) &&
+        zla_suma_kontrolna(stan_.tablica_przelewow[indeks.row() + 1])) {
+        if (rola == Qt::ToolTipRole) return tekst_bledu_sumy;
+        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    }
     return {};
+}
+
+bool ModelListyPrzelewow::zla_suma_kontrolna(const Tprzelew& p) {
+    if (stan_konta(cp1250::na_unicode(p.konto_odbiorcy())) == StanKonta::bledny) return true;
+    return p.czy_przelew == 1 && stan_konta(p.nr_rach_nadawcy.na_unicode()) == StanKonta::bledny;
 }
 
 QVariant ModelListyPrzelewow::headerData(int sekcja, Qt::Orientation orientacja, int rola) const {

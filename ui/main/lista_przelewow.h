@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 
 struct StanRejestru;
+struct Tprzelew;
 
 // The main list: item i shows row i of the table. It shows as many items as
 // it was last told to (a rebuild, or an item appended), like a list view kept
@@ -22,6 +23,9 @@ class ModelListyPrzelewow : public QAbstractTableModel {
     void odswiez_wiersz(int nr);  // nr counted from 1
 
     static QString tekst_komorki(const StanRejestru& stan, int nr, int kolumna);
+    // A complete account number (the recipient's, or a transfer's sender's)
+    // whose check digits are wrong: the list marks the row.
+    static bool zla_suma_kontrolna(const Tprzelew& przelew);
 
   private:
     StanRejestru& stan_;

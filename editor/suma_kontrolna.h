@@ -1,0 +1,31 @@
+#pragma once
+
+// Check digits of a complete account number, shown in an editing window: the
+// parts of a complete but wrong number are painted amber (an incomplete part
+// stays the red of the completeness check), and saving asks first.
+
+#include <QString>
+
+#include <initializer_list>
+
+class PoleMaskowane;
+class QLabel;
+class QWidget;
+
+inline const QString tekst_bledu_sumy =
+    QStringLiteral("Błędna suma kontrolna — sprawdź cyfry numeru rachunku");
+inline const QString pytanie_o_blad_sumy =
+    QStringLiteral("Numer rachunku ma błędną sumę kontrolną. Zapisać mimo to?");
+
+// The parts of one number, in order. Paints them amber when together they
+// hold a complete number with wrong check digits, and turns amber parts back
+// to normal otherwise (red ones are left alone). True when the number is wrong.
+bool oznacz_sume_kontrolna(std::initializer_list<PoleMaskowane*> czesci);
+
+bool czy_pomaranczowe(const QWidget* pole);
+
+// The note under the fields: its text, its colour, shown or hidden.
+void przygotuj_notatke_sumy(QLabel* notatka);
+
+// Asks the save question; true when the window may save.
+bool zapisac_mimo_bledu_sumy(QWidget* okno);

@@ -1,0 +1,316 @@
+// Paying from a bank in the windows: the check-digit marking of both editors,
+// the list's warning mark, the QR window, "Powiel przelew" and the bank export.
+#include "addressbook/nowy_edycja_wpisu_bazy.h"
+#include "addressbook/wpisy.h"
+#include "editor/nowy_edycja_przelewu.h"
+#include "editor/pole_maskowane.h"
+#include "editor/sprawdzanie_konta.h"
+#include "editor/suma_kontrolna.h"
+#include "extras/elixir.h"
+#include "extras/zaplac_telefonem.h"
+#include "ui/dialogi.h"
+#include "ui/main/glowny.h"
+#include "ui/main/lista_przelewow.h"
+#include "ui/okna.h"
+#include "wspolne/pomocnicze.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+using Dialogi::Odpowiedz;
+
+namespace {
+
+const QString rach_dobry = u"0000 0712 1981 2874"_s;  // with 61 1090 1014
+const QString nadawca_dobry = u"51 1140 2004 0000 3502 7456 3811"_s;
+
+Tprzelew do_banku(const char* nazwa, const char* lk = "61") {
+    Tprzelew p = przelew(nazwa, "125", "50", "Czynsz", "2026-12-01");
+    p.lk = lk;
+    p.nr_banku_odbiorcy = "1090 1014";
+    p.nr_rach_odbiorcy = "0000 0712 1981 2874";
+    p.nr_rach_nadawcy = "51 1140 2004 0000 3502 7456 3811";
+    p.nazwa_nadawcy1 = w1250("Jan Łęcki");
+    return p;
+}
+
+// Screenshots for a person to look at, only when asked for.
+void zrzut(QWidget* okno, const QString& nazwa) {
+    const QByteArray folder = qgetenv("VANDORIA_ZRZUTY");
+    if (!folder.isEmpty()) okno->grab().save(QString::fromLocal8Bit(folder) + u'/' + nazwa);
+}
+
+}  // namespace
+
+class TestPlacenie : public QObject {
+    Q_OBJECT
+    QTemporaryDir katalog_;
+    std::unique_ptr<Tglowne_okno> glowne_;
+    std::unique_ptr<Tnowy_edycja_przelewow> edytor_;
+
+    void z_wierszami(std::initializer_list<Tprzelew> wiersze) {
+        for (const Tprzelew& w : wiersze) glowne_->rejestr.tablica_przelewow.dopisz(w);
+        glowne_->odswiezanie();
+    }
+    void pokaz_edytor() {
+        edytor_->show();
+        edytor_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(edytor_.get()));
+    }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(katalog_.isValid());
+        qputenv("VANDORIA_DIR", katalog_.path().toLocal8Bit());
+        QStandardPaths::setTestModeEnabled(true);
+    }
+    void init() {
+        glowne_ = std::make_unique<Tglowne_okno>();
+        okna().glowne = glowne_.get();
+        edytor_ = std::make_unique<Tnowy_edycja_przelewow>();
+        okna().edytor = edytor_.get();
+    }
+    void cleanup() {
+        okna().edytor = nullptr;
+        okna().glowne = nullptr;
+        edytor_.reset();
+        glowne_.reset();
+    }
+
+    // --- the transfer editor
+
+    void edytor_suma_kontrolna_data() {
+        QTest::addColumn<QString>("lk");
+        QTest::addColumn<QString>("rach");
+        QTest::addColumn<QString>("nadawca");
+        QTest::addColumn<bool>("wplata");
+        QTest::addColumn<bool>("bledny");
+        QTest::newRow("poprawny") << u"61"_s << rach_dobry << nadawca_dobry << false << false;
+        QTest::newRow("zła cyfra kontrolna odbiorcy")
+            << u"62"_s << rach_dobry << QString() << false << true;
+        QTest::newRow("niepełny: jak dotąd")
+            << u"62"_s << u"0000 0712 1981 287"_s << QString() << false << false;
+        QTest::newRow("zły rachunek nadawcy przelewu")
+            << u"61"_s << rach_dobry << u"51 1140 2004 0000 3502 7456 3812"_s << false << true;
+        QTest::newRow("zły rachunek nadawcy wpłaty: nieużywany")
+            << u"61"_s << rach_dobry << u"51 1140 2004 0000 3502 7456 3812"_s << true << false;
+    }
+    void edytor_suma_kontrolna() {
+        QFETCH(QString, lk);
+        QFETCH(QString, rach);
+        QFETCH(QString, nadawca);
+        QFETCH(bool, wplata);
+        QFETCH(bool, bledny);
+        SeamDialogow seam;
+        edytor_->przygotuj_nowy();
+        pokaz_edytor();
+        edytor_->nazwa_odbiorcy1->setText(u"Gaz"_s);
+        edytor_->nr_rach_nadawcy->ustaw_tekst(nadawca);
+        if (wplata) edytor_->rb_wplata->click();
+        edytor_->lk->ustaw_tekst(lk);
+        edytor_->nr_banku_odbiorcy->ustaw_tekst(u"1090 1014"_s);
+        edytor_->nr_rach_odbiorcy->setFocus();
+        edytor_->nr_rach_odbiorcy->ustaw_tekst(rach);
+
+        QCOMPARE(edytor_->l_suma_kontrolna->isVisible(), bledny);
+        QCOMPARE(edytor_->l_suma_kontrolna->text(),
+                 u"Błędna suma kontrolna — sprawdź cyfry numeru rachunku"_s);
+        const bool zly_odbiorca = bledny && lk == u"62"_s;
+        for (QWidget* p : std::initializer_list<QWidget*>{edytor_->lk, edytor_->nr_banku_odbiorcy,
+                                                          edytor_->nr_rach_odbiorcy}) {
+            QCOMPARE(czy_pomaranczowe(p), zly_odbiorca);
+            QVERIFY(!czy_czerwone(p));
+        }
+        QCOMPARE(czy_pomaranczowe(edytor_->nr_rach_nadawcy), bledny && !zly_odbiorca);
+        zrzut(edytor_.get(), u"edytor_%1.png"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
+
+        if (bledny) {
+            // Nie keeps the window open with nothing stored; Tak stores.
+            Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+            QTest::mouseClick(edytor_->zapisz_edycja, Qt::LeftButton);
+            QCOMPARE(Dialogi::Test::teksty().value(0),
+                     u"Numer rachunku ma błędną sumę kontrolną. Zapisać mimo to?"_s);
+            QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 0);
+            QVERIFY(edytor_->isVisible());
+            Dialogi::Test::odpowiedz(Odpowiedz::Tak);
+        }
+        QTest::mouseClick(edytor_->zapisz_edycja, Qt::LeftButton);
+        QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 1);
+        QCOMPARE(Dialogi::Test::teksty().size(), bledny ? 2 : 0);
+    }
+
+    void poprawiona_cyfra_zdejmuje_oznaczenie() {
+        edytor_->przygotuj_nowy();
+        pokaz_edytor();
+        edytor_->lk->ustaw_tekst(u"62"_s);
+        edytor_->nr_banku_odbiorcy->ustaw_tekst(u"1090 1014"_s);
+        edytor_->nr_rach_odbiorcy->ustaw_tekst(rach_dobry);
+        QVERIFY(czy_pomaranczowe(edytor_->lk));
+        edytor_->lk->ustaw_tekst(u"61"_s);
+        QVERIFY(!czy_pomaranczowe(edytor_->lk));
+        QVERIFY(!czy_pomaranczowe(edytor_->nr_rach_odbiorcy));
+        QVERIFY(!edytor_->l_suma_kontrolna->isVisible());
+    }
+
+    // An order stored with a wrong number shows the mark as soon as it opens.
+    void otwarty_zapisany_zly_numer() {
+        z_wierszami({do_banku("Gaz", "62")});
+        glowne_->zaznacz_wiersz(1);
+        QVERIFY(edytor_->przygotuj_edycje());
+        pokaz_edytor();
+        QVERIFY(edytor_->l_suma_kontrolna->isVisible());
+        QVERIFY(czy_pomaranczowe(edytor_->nr_banku_odbiorcy));
+    }
+
+    // --- the address-book entry editor
+
+    void wpis_bazy_suma_kontrolna() {
+        SeamDialogow seam;
+        tablica_wpisow.wyczysc_od(1);
+        edycja_wpisu = false;
+        Tnowy_wpis wpis;
+        wpis.ustaw_dla_bazy(RodzajBazy::odbiorcy);
+        wpis.wyczysc_pola();
+        wpis.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wpis));
+        wpis.nazwa_odbiorcy1_wpis->setText(u"Gaz"_s);
+        wpis.lk_wpis->ustaw_tekst(u"16"_s);
+        wpis.nr_banku_odbiorcy_wpis->ustaw_tekst(u"1090 1014"_s);
+        wpis.nr_rach_odbiorcy_wpis->ustaw_tekst(rach_dobry);
+        QVERIFY(wpis.l_suma_kontrolna->isVisible());
+        QVERIFY(czy_pomaranczowe(wpis.lk_wpis));
+
+        Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+        wpis.b_zapiszClick();
+        QCOMPARE(tablica_wpisow.ilosc_el_w_bazie(), 0);
+        Dialogi::Test::odpowiedz(Odpowiedz::Tak);
+        wpis.b_zapiszClick();
+        QCOMPARE(tablica_wpisow.ilosc_el_w_bazie(), 1);
+        QCOMPARE(Dialogi::Test::teksty().size(), 2);
+
+        // The titles book has no number to check.
+        wpis.ustaw_dla_bazy(RodzajBazy::tytuly);
+        QVERIFY(!wpis.l_suma_kontrolna->isVisible());
+        tablica_wpisow.wyczysc_od(1);
+    }
+
+    // --- the list
+
+    void znak_ostrzezenia_na_liscie() {
+        Tprzelew zly_nadawca = do_banku("Zły nadawca");
+        zly_nadawca.nr_rach_nadawcy = "51 1140 2004 0000 3502 7456 3812";
+        Tprzelew wplata = zly_nadawca;
+        wplata.czy_przelew = 0;
+        Tprzelew niepelny = do_banku("Niepełny", "6 ");
+        z_wierszami({do_banku("Dobry"), do_banku("Zły", "62"), zly_nadawca, wplata, niepelny});
+        const QList<bool> oczekiwane{false, true, true, false, false};
+        for (int i = 0; i < oczekiwane.size(); ++i) {
+            const QModelIndex wiersz = glowne_->model_listy->index(i, 0);
+            QCOMPARE(!wiersz.data(Qt::DecorationRole).isNull(), oczekiwane[i]);
+            QCOMPARE(wiersz.data(Qt::ToolTipRole).toString().isEmpty(), !oczekiwane[i]);
+            QVERIFY(wiersz.siblingAtColumn(2).data(Qt::DecorationRole).isNull());
+        }
+        glowne_->resize(900, 300);
+        glowne_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(glowne_.get()));
+        zrzut(glowne_.get(), u"lista_znaki.png"_s);
+    }
+
+    // --- the QR window
+
+    void okno_kodu() {
+        Tzaplac_telefonem okno;
+        okno.pokaz_przelew(do_banku("Spółdzielnia"));
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        zrzut(&okno, u"zaplac_telefonem.png"_s);
+        QVERIFY(!okno.i_kod->pixmap().isNull());
+        QCOMPARE(okno.l_rachunek->text(), u"61 1090 1014 0000 0712 1981 2874"_s);
+        QCOMPARE(okno.l_kwota->text(), u"125,50 zł"_s);
+        QVERIFY(!okno.l_uwaga->isVisible());
+        QTest::mouseClick(okno.b_kopiuj_rachunek, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), u"61109010140000071219812874"_s);
+        QTest::mouseClick(okno.b_kopiuj_tytul, Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), u"Czynsz"_s);
+
+        Tprzelew duzy = do_banku("Spółdzielnia");
+        duzy.kwota = "12000";
+        okno.pokaz_przelew(duzy);
+        QVERIFY(okno.l_uwaga->isVisible());
+
+        okno.pokaz_przelew(do_banku("Zły", "62"));
+        QVERIFY(okno.i_kod->pixmap().isNull());
+        QVERIFY(okno.i_kod->text().contains(u"sumę kontrolną"_s));
+        QVERIFY(!okno.b_kopiuj_rachunek->isEnabled());
+        QVERIFY(okno.l_rachunek->text().isEmpty());
+    }
+
+    // --- "Powiel przelew"
+
+    void powiel_przelew() {
+        SeamDialogow seam;
+        z_wierszami({do_banku("Gaz")});
+        glowne_->zaznacz_wiersz(1);
+        QVERIFY(glowne_->Powielprzelew1->isEnabled());
+        QCOMPARE(glowne_->Powielprzelew1->shortcut(), QKeySequence(u"Ctrl+K"_s));
+
+        bool nowy = false;
+        QTimer::singleShot(0, this, [&] {
+            nowy = edytor_->isVisible() && edytor_->windowTitle() == u"Nowy przelew"_s &&
+                   edytor_->nazwa_odbiorcy1->text() == u"Gaz"_s &&
+                   edytor_->data_label->text().isEmpty();
+            QTest::mouseClick(edytor_->anuluj_edycja, Qt::LeftButton);
+        });
+        glowne_->powiel_przelewClick();
+        QVERIFY(nowy);
+        QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 1);
+        QVERIFY(!glowne_->rejestr.plik_zmieniony);
+
+        glowne_->zaznacz_wiersz(1);
+        QTimer::singleShot(0, this,
+                           [&] { QTest::mouseClick(edytor_->zapisz_edycja, Qt::LeftButton); });
+        glowne_->powiel_przelewClick();
+        const TablicaPrzelewow& t = glowne_->rejestr.tablica_przelewow;
+        QCOMPARE(t.ilosc_el(), 2);
+        QCOMPARE(glowne_->model_listy->rowCount(), 2);
+        Tprzelew oczekiwany = do_banku("Gaz");
+        QCOMPARE(t[1], oczekiwany);
+        oczekiwany.data.wyczysc();
+        QCOMPARE(t[2], oczekiwany);
+        QVERIFY(glowne_->rejestr.plik_zmieniony);
+    }
+
+    // --- "Eksport do banku..."
+
+    void eksport_do_banku() {
+        SeamDialogow seam;
+        Tprzelew wplata = do_banku("Urząd");
+        wplata.czy_przelew = 0;
+        z_wierszami({do_banku("Gaz"), wplata});
+        const QString plik = katalog_.filePath(u"bank"_s);
+
+        Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+        glowne_->eksport_do_bankuClick();
+        QVERIFY(Dialogi::Test::teksty().value(0).contains(u"2. Urząd — wpłata gotówkowa"_s));
+        QVERIFY(!QFile::exists(plik + u".pli"_s));
+
+        Dialogi::Test::odpowiedz(Odpowiedz::Tak);
+        Dialogi::Test::wybierz_plik(plik);
+        glowne_->eksport_do_bankuClick();
+        QCOMPARE(czytaj_plik(plik + u".pli"_s),
+                 linia_elixir(glowne_->rejestr.tablica_przelewow[1], QDate::currentDate()));
+    }
+};
+
+QTEST_MAIN(TestPlacenie)
+#include "test_placenie.moc"
