@@ -5,6 +5,7 @@
 #include "extras/first_run_form.h"
 #include "extras/pomoc.h"
 #include "extras/statystyki.h"
+#include "printing/kalibracja_z_wiersza_polecen.h"
 #include "printing/monolit.h"
 #include "printing/pdf_z_wiersza_polecen.h"
 #include "printing/print_preview.h"
@@ -53,6 +54,11 @@ int main(int argc, char* argv[]) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication aplikacja(argc_qt, argv);
         return pdf_z_wiersza_polecen(argumenty);
+    }
+    if (ma_opcje(argc, argv, "--kalibracja")) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication aplikacja(argc_qt, argv);
+        return kalibracja_z_wiersza_polecen(argumenty);
     }
     if (ma_opcje(argc, argv, "--elixir")) {
         QCoreApplication aplikacja(argc_qt, argv);
