@@ -1,10 +1,8 @@
 #include "extras/aktualizacja_sprawdzanie.h"
 
 #include "extras/aktualizacja_plik.h"
-#include "register/folder_programu.h"
 
 #include <QEventLoop>
-#include <QFile>
 #include <QNetworkAccessManager>
 #include <QNetworkInformation>
 #include <QNetworkReply>
@@ -74,24 +72,6 @@ std::optional<QByteArray> pobierz(const QString& adres, const UstawieniaSprawdza
     return dane;
 }
 
-// The file is kept beside the program only while it is read.
-std::optional<QByteArray> przez_plik(const QByteArray& dane) {
-    const QString sciezka = plik_programu(QString::fromUtf16(nazwa_pliku_aktualizacji));
-    const auto usun = qScopeGuard([&] { QFile::remove(sciezka); });
-    {
-        QFile zapis(sciezka);
-        if (!zapis.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            zapis.write(dane) != dane.size() || !zapis.flush())
-            return std::nullopt;
-    }
-    QFile odczyt(sciezka);
-    if (!odczyt.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray przeczytane = odczyt.readAll();
-    // A full disk may cut the file short when it is closed.
-    if (przeczytane != dane) return std::nullopt;
-    return przeczytane;
-}
-
 }  // namespace
 
 bool jest_polaczenie_z_siecia() {
@@ -109,9 +89,9 @@ WynikSprawdzania sprawdz_aktualizacje(const UstawieniaSprawdzania& u) {
     const UstawieniaAktualizacji ustawienia = odczytaj_ustawienia();
     const auto pobrane = pobierz(ustawienia.adres_aktualizacji, u);
     if (!pobrane) return {};
-    const auto przeczytane = przez_plik(*pobrane);
-    if (!przeczytane) return {};
-    const PlikAktualizacji plik = czytaj_plik_aktualizacji(*przeczytane);
+    const auto przeczytany = przez_plik_aktualizacji(*pobrane);
+    if (!przeczytany) return {};
+    const PlikAktualizacji& plik = *przeczytany;
     // An empty first line is no version at all (an empty reply, say).
     if (plik.wersja_nowa.isEmpty()) return {};
 
