@@ -13,6 +13,7 @@
 #include "ui/czcionki.h"
 #include "ui/main/glowny.h"
 #include "ui/okna.h"
+#include "ui/tlumaczenia.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -72,7 +73,8 @@ int main(int argc, char* argv[]) {
 
     QApplication aplikacja(argc_qt, argv);
     QApplication::setApplicationName(u"Vandoria"_s);
-    QApplication::setApplicationDisplayName(u"Vandoria"_s);
+    // No display name: Qt would append it to every caption.
+    wczytaj_tlumaczenia_qt();
     ustaw_zastepstwa_czcionek();
 
     // The windows, each created once and living until the program ends; the

@@ -5,11 +5,13 @@
 #include "editor/konto.h"
 #include "register/folder_programu.h"
 #include "register/odczyt_pliku.h"
+#include "register/sortowanie.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <cstring>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -90,11 +92,25 @@ int TablicaWpisow::ilosc_el_w_bazie() const {
 
 void TablicaWpisow::sortowanie_listy() {
     const int n = ilosc_el_w_bazie();
+    // Polish alphabetical order; each entry's collation key is computed once
+    // and travels with it through the exchanges.
+    std::vector<QCollatorSortKey> klucze;
+    klucze.reserve(static_cast<std::size_t>(n) + 1);
+    klucze.push_back(kolejnosc_polska().sortKey({}));  // position 0 is not an entry
+    for (int i = 1; i <= n; ++i)
+        klucze.push_back(kolejnosc_polska().sortKey((*this)[i].nazwa1.na_unicode()));
     for (int przebieg = 1; przebieg < n; ++przebieg) {
         for (int i = 1; i < n; ++i) {
             Twpis_bazy& a = (*this)[i];
-            if (a.nazwa1.empty()) a.nazwa1 = " ";
-            if (a.nazwa1 > (*this)[i + 1].nazwa1) std::swap(a, (*this)[i + 1]);
+            const auto k = static_cast<std::size_t>(i);
+            if (a.nazwa1.empty()) {
+                a.nazwa1 = " ";
+                klucze[k] = kolejnosc_polska().sortKey(u" "_s);
+            }
+            if (klucze[k].compare(klucze[k + 1]) > 0) {
+                std::swap(a, (*this)[i + 1]);
+                std::swap(klucze[k], klucze[k + 1]);
+            }
         }
     }
 }

@@ -30,10 +30,6 @@ std::int64_t grosze(const Tprzelew& p) { return kwota_w_groszach(p).value_or(0);
 
 std::strong_ordering porownaj(const Tprzelew& a, const Tprzelew& b, int kolumna) {
     switch (kolumna) {
-        case 0:
-            return a.nazwa_odbiorcy1 <=> b.nazwa_odbiorcy1;
-        case 1:
-            return a.tytulem1 <=> b.tytulem1;
         case 2:
             return porownaj_bajty(KontoOdbiorcy(a).widok(), KontoOdbiorcy(b).widok());
         case 3:
@@ -43,7 +39,25 @@ std::strong_ordering porownaj(const Tprzelew& a, const Tprzelew& b, int kolumna)
     }
 }
 
+// The collation key of a name or title column, computed once per row rather
+// than at every one of the sort's comparisons.
+QCollatorSortKey klucz_tekstu(const Tprzelew& p, int kolumna) {
+    return kolejnosc_polska().sortKey(kolumna == 0 ? p.nazwa_odbiorcy1.na_unicode()
+                                                   : p.tytulem1.na_unicode());
+}
+
 }  // namespace
+
+const QCollator& kolejnosc_polska() {
+    static const QCollator kolejnosc = [] {
+        QCollator k(QLocale(QLocale::Polish, QLocale::Poland));
+        k.setCaseSensitivity(Qt::CaseInsensitive);
+        k.setNumericMode(false);
+        k.setIgnorePunctuation(false);
+        return k;
+    }();
+    return kolejnosc;
+}
 
 // The rule is an exchange sort of adjacent rows that never swaps equal keys,
 // descending, and ascending only when the descending passes moved nothing.
@@ -58,7 +72,18 @@ bool sortuj_po_kolumnie(TablicaPrzelewow& tablica, int kolumna) {
 
     std::vector<int> kolejnosc(static_cast<std::size_t>(n));
     std::iota(kolejnosc.begin(), kolejnosc.end(), 1);
-    auto mniejszy = [&](int a, int b) { return porownaj(tablica[a], tablica[b], kolumna) < 0; };
+    std::vector<QCollatorSortKey> klucze;
+    const bool tekst = kolumna == 0 || kolumna == 1;
+    if (tekst) {
+        klucze.reserve(static_cast<std::size_t>(n));
+        for (int i = 1; i <= n; ++i) klucze.push_back(klucz_tekstu(tablica[i], kolumna));
+    }
+    auto mniejszy = [&](int a, int b) {
+        if (tekst)
+            return klucze[static_cast<std::size_t>(a - 1)].compare(
+                       klucze[static_cast<std::size_t>(b - 1)]) < 0;
+        return porownaj(tablica[a], tablica[b], kolumna) < 0;
+    };
     auto wiekszy = [&](int a, int b) { return mniejszy(b, a); };
 
     const bool malejaco_juz = std::is_sorted(kolejnosc.begin(), kolejnosc.end(), wiekszy);

@@ -5,7 +5,7 @@ set -eu
 cd "$(dirname "$0")/.."
 
 PAKIETY="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libjpeg-dev fonts-liberation
-poppler-utils ccache libqrencode-dev zbar-tools"
+poppler-utils ccache libqrencode-dev zbar-tools qt6-translations-l10n"
 
 brakujace=""
 for p in $PAKIETY; do

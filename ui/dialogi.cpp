@@ -1,11 +1,14 @@
 #include "ui/dialogi.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QQueue>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
@@ -97,25 +100,38 @@ Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul,
     }
 }
 
-QString otworz_plik(QWidget* rodzic, const QString& filtr) {
+QString katalog_startowy(const QString& biezacy) {
+    if (!biezacy.isEmpty()) {
+        const QFileInfo plik(biezacy);
+        if (plik.absoluteDir().exists()) return plik.absolutePath();
+    }
+    const QString dokumenty = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!dokumenty.isEmpty() && QDir(dokumenty).exists()) return dokumenty;
+    return QDir::homePath();
+}
+
+QString otworz_plik(QWidget* rodzic, const QString& filtr, const QString& biezacy) {
+    const QString katalog = katalog_startowy(biezacy);
     if (test().wlaczony) {
-        test().historia.append({u"otworz"_s, filtr, {}, Ikona::Brak, Przyciski::Ok});
+        test().historia.append({u"otworz"_s, filtr, {}, Ikona::Brak, Przyciski::Ok, katalog});
         if (test().pliki.isEmpty()) brak_odpowiedzi(u"okno otwierania pliku"_s);
         return test().pliki.dequeue();
     }
     // The descriptions carry their patterns already; Qt's own copy is hidden.
-    return QFileDialog::getOpenFileName(rodzic, u"Otwórz"_s, {}, filtr_qt(filtr), nullptr,
+    return QFileDialog::getOpenFileName(rodzic, u"Otwórz"_s, katalog, filtr_qt(filtr), nullptr,
                                         QFileDialog::HideNameFilterDetails);
 }
 
-QString zapisz_plik(QWidget* rodzic, const QString& filtr, const QString& domyslne_rozszerzenie) {
+QString zapisz_plik(QWidget* rodzic, const QString& filtr, const QString& domyslne_rozszerzenie,
+                    const QString& biezacy) {
+    const QString katalog = katalog_startowy(biezacy);
     if (test().wlaczony) {
         test().historia.append(
-            {u"zapisz"_s, filtr, domyslne_rozszerzenie, Ikona::Brak, Przyciski::Ok});
+            {u"zapisz"_s, filtr, domyslne_rozszerzenie, Ikona::Brak, Przyciski::Ok, katalog});
         if (test().pliki.isEmpty()) brak_odpowiedzi(u"okno zapisu pliku"_s);
         return test().pliki.dequeue();
     }
-    QFileDialog okno(rodzic, u"Zapisz jako"_s, {}, filtr_qt(filtr));
+    QFileDialog okno(rodzic, u"Zapisz jako"_s, katalog, filtr_qt(filtr));
     okno.setAcceptMode(QFileDialog::AcceptSave);
     okno.setFileMode(QFileDialog::AnyFile);
     okno.setOption(QFileDialog::DontConfirmOverwrite);

@@ -21,12 +21,17 @@ Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul 
                     Ikona ikona = Ikona::Brak, Przyciski przyciski = Przyciski::Ok);
 
 // File dialogs. Filters are written "opis|wzorce|opis|wzorce" with patterns
-// separated by ";". An empty result means the user cancelled.
-QString otworz_plik(QWidget* rodzic, const QString& filtr);
+// separated by ";". An empty result means the user cancelled. `biezacy` is
+// the file the user works on: the dialog starts in its folder.
+QString otworz_plik(QWidget* rodzic, const QString& filtr, const QString& biezacy = {});
 // The dialog appends domyslne_rozszerzenie to a name typed without one; it
 // never asks about overwriting: the callers ask themselves.
 QString zapisz_plik(QWidget* rodzic, const QString& filtr,
-                    const QString& domyslne_rozszerzenie = {});
+                    const QString& domyslne_rozszerzenie = {}, const QString& biezacy = {});
+
+// Where a file dialog starts: the folder of `biezacy` when it still exists,
+// else the user's documents folder (the home folder when there is none).
+QString katalog_startowy(const QString& biezacy);
 
 // The system print dialog; true when the user confirmed it.
 bool drukuj(QWidget* rodzic, QPrinter& drukarka);
@@ -42,6 +47,7 @@ struct Pokazany {
     QString tytul;
     Ikona ikona = Ikona::Brak;
     Przyciski przyciski = Przyciski::Ok;
+    QString katalog;  // the folder a file dialog starts in
 };
 
 void wlacz();

@@ -174,9 +174,15 @@ class TestWpisy : public QObject {
     void sortowanie_data() {
         QTest::addColumn<QStringList>("przed");
         QTest::addColumn<QStringList>("po");
-        QTest::newRow("bajty bez składania liter")
-            << QStringList{u"beta"_s, u"Alfa"_s, u"alfa"_s, u"Łąka"_s, u"Zenon"_s}
-            << QStringList{u"Alfa"_s, u"Zenon"_s, u"alfa"_s, u"beta"_s, u"Łąka"_s};
+        // Wielkość liter bez znaczenia: równe zostają w swojej kolejności.
+        QTest::newRow("polski alfabet")
+            << QStringList{u"beta"_s, u"Alfa"_s, u"alfa"_s, u"Łąka"_s, u"Zenon"_s, u"lato"_s}
+            << QStringList{u"Alfa"_s, u"alfa"_s, u"beta"_s, u"lato"_s, u"Łąka"_s, u"Zenon"_s};
+        QTest::newRow("litery z ogonkami po swoich bazowych")
+            << QStringList{u"Żaba"_s, u"Źdźbło"_s, u"Zupa"_s, u"Ćma"_s, u"Cyrk"_s, u"Ósemka"_s,
+                           u"Owca"_s, u"Śruba"_s, u"Sowa"_s}
+            << QStringList{u"Cyrk"_s, u"Ćma"_s, u"Owca"_s, u"Ósemka"_s, u"Sowa"_s, u"Śruba"_s,
+                           u"Zupa"_s, u"Źdźbło"_s, u"Żaba"_s};
         QTest::newRow("przedrostek pierwszy") << QStringList{u"Nowak Jan"_s, u"Nowak"_s}
                                               << QStringList{u"Nowak"_s, u"Nowak Jan"_s};
         QTest::newRow("pusta pierwsza linia staje się spacją")

@@ -32,19 +32,19 @@ QStringList kwoty(const TablicaPrzelewow& t) {
 
 // The rule as written: n - 1 passes of adjacent exchanges, descending, then
 // ascending only when nothing moved. The program's sort must agree with it.
-void sortuj_babelkowo(TablicaPrzelewow& t, auto klucz) {
+void sortuj_babelkowo(TablicaPrzelewow& t, auto mniejszy) {
     const int n = t.ilosc_el();
     int zamiany = 0;
     for (int p = 1; p < n; ++p)
         for (int j = 1; j < n; ++j)
-            if (klucz(t[j]) < klucz(t[j + 1])) {
+            if (mniejszy(t[j], t[j + 1])) {
                 t.sortowanie(j);
                 ++zamiany;
             }
     if (zamiany) return;
     for (int p = 1; p < n; ++p)
         for (int j = 1; j < n; ++j)
-            if (klucz(t[j]) > klucz(t[j + 1])) t.sortowanie(j);
+            if (mniejszy(t[j + 1], t[j])) t.sortowanie(j);
 }
 
 }  // namespace
@@ -116,17 +116,40 @@ class TestPrzelew : public QObject {
 
     void sortowanie_kolumn_data() {
         QTest::addColumn<int>("kolumna");
+        QTest::addColumn<QStringList>("przed");
         QTest::addColumn<QStringList>("po_pierwszym");
         QTest::addColumn<QStringList>("po_drugim");
-        QTest::newRow("Odbiorca, polskie litery na koncu")
-            << 0 << QStringList{u"Łukasz"_s, u"adam"_s, u"Zenon"_s}
-            << QStringList{u"Zenon"_s, u"adam"_s, u"Łukasz"_s};
+        // Polish alphabetical order, case ignored: Ł after L, before M; Z, Ź, Ż last.
+        QTest::newRow("Odbiorca, Ł miedzy L a M")
+            << 0 << QStringList{u"Zenon"_s, u"adam"_s, u"Łukasz"_s}
+            << QStringList{u"Zenon"_s, u"Łukasz"_s, u"adam"_s}
+            << QStringList{u"adam"_s, u"Łukasz"_s, u"Zenon"_s};
+        QTest::newRow("Odbiorca, litery z ogonkami")
+            << 0 << QStringList{u"Ala"_s,   u"Źrebię"_s, u"Ąbc"_s, u"Żuk"_s,
+                                u"zenon"_s, u"Łoś"_s,    u"Lis"_s, u"Mak"_s}
+            << QStringList{u"Żuk"_s, u"Źrebię"_s, u"zenon"_s, u"Mak"_s,
+                           u"Łoś"_s, u"Lis"_s,    u"Ąbc"_s,   u"Ala"_s}
+            << QStringList{u"Ala"_s, u"Ąbc"_s,   u"Lis"_s,    u"Łoś"_s,
+                           u"Mak"_s, u"zenon"_s, u"Źrebię"_s, u"Żuk"_s};
+        QTest::newRow("Odbiorca, wielkosc liter bez znaczenia")
+            << 0 << QStringList{u"Beata"_s, u"ewa"_s, u"Ewa"_s, u"EWA"_s}
+            << QStringList{u"ewa"_s, u"Ewa"_s, u"EWA"_s, u"Beata"_s}
+            << QStringList{u"Beata"_s, u"ewa"_s, u"Ewa"_s, u"EWA"_s};
+        QTest::newRow("Tytulem") << 1 << QStringList{u"Czynsz"_s, u"Ćwiczenia"_s, u"czesne"_s}
+                                 << QStringList{u"Ćwiczenia"_s, u"Czynsz"_s, u"czesne"_s}
+                                 << QStringList{u"czesne"_s, u"Czynsz"_s, u"Ćwiczenia"_s};
     }
     void sortowanie_kolumn() {
         QFETCH(int, kolumna);
+        QFETCH(QStringList, przed);
         QFETCH(QStringList, po_pierwszym);
         QFETCH(QStringList, po_drugim);
-        auto t = tablica({przelew("Zenon"), przelew("adam"), przelew("Łukasz")});
+        auto t = std::make_unique<TablicaPrzelewow>();
+        for (const QString& tekst : przed) {
+            Tprzelew p = przelew(tekst.toUtf8().constData());
+            p.tytulem1 = Tekst<150>::z_unicode(tekst);
+            t->dopisz(p);
+        }
         sortuj_po_kolumnie(*t, kolumna);
         QCOMPARE(odbiorcy(*t), po_pierwszym);
         sortuj_po_kolumnie(*t, kolumna);
@@ -166,11 +189,9 @@ class TestPrzelew : public QObject {
         QCOMPARE(kwoty(*t), (QStringList{u"1,00 zł"_s, u"2,00 zł"_s, u"3,00 zł"_s}));
         t = tablica({przelew("B", "1"), przelew("A", "2"), przelew("B", "3"), przelew("A", "4")});
         sortuj_po_kolumnie(*t, 0);  // descending: both B first, in their order
-        QCOMPARE(kwoty(*t),
-                 (QStringList{u"1,00 zł"_s, u"3,00 zł"_s, u"2,00 zł"_s, u"4,00 zł"_s}));
+        QCOMPARE(kwoty(*t), (QStringList{u"1,00 zł"_s, u"3,00 zł"_s, u"2,00 zł"_s, u"4,00 zł"_s}));
         sortuj_po_kolumnie(*t, 0);
-        QCOMPARE(kwoty(*t),
-                 (QStringList{u"2,00 zł"_s, u"4,00 zł"_s, u"1,00 zł"_s, u"3,00 zł"_s}));
+        QCOMPARE(kwoty(*t), (QStringList{u"2,00 zł"_s, u"4,00 zł"_s, u"1,00 zł"_s, u"3,00 zł"_s}));
     }
 
     void zgodnosc_z_sortowaniem_babelkowym_data() {
@@ -182,8 +203,11 @@ class TestPrzelew : public QObject {
         QRandomGenerator los(1234 + kolumna);
         auto t = std::make_unique<TablicaPrzelewow>();
         for (int i = 0; i < 60; ++i) {
+            static const QStringList litery = {u"A"_s, u"a"_s, u"Ą"_s, u"B"_s,
+                                               u"ł"_s, u"Ł"_s, u"z"_s, u"Ż"_s};
             const QByteArray imie =
-                QByteArray(1, char('A' + los.bounded(4))) + QByteArray::number(los.bounded(3));
+                (litery.at(los.bounded(int(litery.size()))) + QString::number(los.bounded(3)))
+                    .toUtf8();
             Tprzelew p = przelew(imie.constData(), QByteArray::number(los.bounded(5)).constData(),
                                  QByteArray::number(los.bounded(3)).constData(),
                                  QByteArray::number(los.bounded(4)).constData(),
@@ -195,10 +219,6 @@ class TestPrzelew : public QObject {
         auto wzor = std::make_unique<TablicaPrzelewow>(*t);
         auto klucz = [kolumna](const Tprzelew& p) -> std::string {
             switch (kolumna) {
-                case 0:
-                    return std::string(p.nazwa_odbiorcy1.bajty());
-                case 1:
-                    return std::string(p.tytulem1.bajty());
                 case 2:
                     return std::string(p.lk.bajty()) + std::string(p.nr_banku_odbiorcy.bajty()) +
                            std::string(p.nr_rach_odbiorcy.bajty());
@@ -212,8 +232,17 @@ class TestPrzelew : public QObject {
                     return std::string(p.data.bajty());
             }
         };
+        auto mniejszy = [&](const Tprzelew& a, const Tprzelew& b) {
+            if (kolumna == 0)
+                return kolejnosc_polska().compare(a.nazwa_odbiorcy1.na_unicode(),
+                                                  b.nazwa_odbiorcy1.na_unicode()) < 0;
+            if (kolumna == 1)
+                return kolejnosc_polska().compare(a.tytulem1.na_unicode(),
+                                                  b.tytulem1.na_unicode()) < 0;
+            return klucz(a) < klucz(b);
+        };
         for (int klik = 0; klik < 3; ++klik) {
-            sortuj_babelkowo(*wzor, klucz);
+            sortuj_babelkowo(*wzor, mniejszy);
             sortuj_po_kolumnie(*t, kolumna);
             for (int i = 1; i <= 60; ++i)
                 QVERIFY2((*t)[i] == (*wzor)[i], qPrintable(QString::number(i)));
