@@ -4,6 +4,7 @@
 #include "printing/monolit.h"
 #include "printing/print_preview.h"
 #include "printing/przepelnienie.h"
+#include "printing/przesuniecie_drukarki.h"
 #include "printing/raport.h"
 #include "printing/wypelnianie.h"
 #include "ui/dialogi.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QPrinter>
+#include <QPrinterInfo>
 
 #include <algorithm>
 
@@ -112,6 +114,9 @@ WynikDruku drukuj(QWidget* rodzic, const PrzygotujZmienne& przygotuj) {
         dokument = strony_do_druku(dokument, drukarka.fromPage(), drukarka.toPage());
     // A range past the last page asks for nothing; a blank sheet is not what the user wants.
     if (dokument.strony.isEmpty()) return WynikDruku::wydrukowany;
+    // Only a real printer gets its measured shift; a PDF keeps the exact geometry.
+    if (drukarka.outputFormat() == QPrinter::NativeFormat)
+        dokument = dokument_dla_drukarki(std::move(dokument), drukarka.printerName());
     return drukuj_dokument(dokument, drukarka) ? WynikDruku::wydrukowany : WynikDruku::nieudany;
 }
 
@@ -131,6 +136,8 @@ void podglad(QWidget* rodzic, const PrzygotujZmienne& przygotuj, bool z_edycji) 
     }
     if (!ustawienia_czytelne) zglos_blad_odczytu_ustawien(rodzic);
     if (!drukowac_mimo_przepelnienia(rodzic, stan, zmienne)) return;
+    // The page as the default printer will put it.
+    okno.pokaz_przesuniecie(QPrinterInfo::defaultPrinterName());
     podglad_z_edycji = z_edycji;
     okno.exec();
     podglad_z_edycji = false;

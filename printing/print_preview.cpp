@@ -1,6 +1,7 @@
 #include "printing/print_preview.h"
 
 #include "editor/nowy_edycja_przelewu.h"
+#include "printing/przesuniecie_drukarki.h"
 #include "printing/raport.h"
 #include "ui/czcionki.h"
 #include "ui/main/glowny.h"
@@ -178,6 +179,20 @@ void Tpodglad_wydruku::ustaw_dokument(Dokument dokument, int ilosc_odcinkow,
     powiekszenie_ = 100;
     odswiez_strone();
     sprawdz_str();
+}
+
+void Tpodglad_wydruku::pokaz_przesuniecie(const QString& drukarka) {
+    strumien_podgladu_ = dokument_dla_drukarki(std::move(strumien_podgladu_), drukarka);
+    if (!l_przesuniecie) {
+        l_przesuniecie = new QLabel(panel);
+        l_przesuniecie->setObjectName(u"l_przesuniecie"_s);
+    }
+    l_przesuniecie->setText(opis_przesuniecia(drukarka));
+    l_przesuniecie->adjustSize();
+    l_przesuniecie->move(e_ilosc->geometry().right() + 16,
+                         (panel->height() - l_przesuniecie->height()) / 2);
+    l_przesuniecie->show();
+    odswiez_strone();
 }
 
 int Tpodglad_wydruku::ilosc_stron() const {

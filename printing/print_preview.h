@@ -64,6 +64,7 @@ class Tpodglad_wydruku : public QDialog {
     QPushButton* b_nast = nullptr;
     QLabel* l_biezaca_strona = nullptr;
     QLineEdit* e_ilosc = nullptr;
+    QLabel* l_przesuniecie = nullptr;  // whose printer shift the page shows
     QScrollArea* ScrollBox1 = nullptr;
     StronaPodgladu* podglad_strony = nullptr;
 
@@ -76,6 +77,11 @@ class Tpodglad_wydruku : public QDialog {
     void b_poprzClick();
     void b_nastClick();
     void sprawdz_str();
+
+  public:
+    // Moves the shown document by the printer's stored shift and names it;
+    // once, after ustaw_dokument().
+    void pokaz_przesuniecie(const QString& drukarka);
 
   protected:
     void showEvent(QShowEvent* zdarzenie) override;

@@ -71,3 +71,11 @@ bool MagazynUstawien::zapisz_logiczna(const QString& wartosc, bool tak) {
     ustawienia->sync();
     return ustawienia->status() == QSettings::NoError;
 }
+
+bool MagazynUstawien::usun(const QString& wartosc) {
+    if (!klucz_istnieje()) return true;
+    const auto ustawienia = otworz();
+    ustawienia->remove(wartosc);
+    ustawienia->sync();
+    return ustawienia->status() == QSettings::NoError;
+}

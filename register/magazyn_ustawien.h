@@ -22,4 +22,6 @@ class MagazynUstawien {
     // Writing creates the key if it is missing. False when the store could not be written.
     static bool zapisz_tekst(const QString& wartosc, const QString& tekst);
     static bool zapisz_logiczna(const QString& wartosc, bool tak);
+    // Removes one value; false when the store could not be written.
+    static bool usun(const QString& wartosc);
 };
