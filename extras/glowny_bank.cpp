@@ -30,6 +30,24 @@ QList<int> Tglowne_okno::zaznaczone_el() {
     return numery;
 }
 
+bool Tglowne_okno::numery_do_eksportu(const QString& tytul, QList<int>& numery, int od_ilu) {
+    const int n = ilosc_el();
+    numery = zaznaczone_el();
+    if (numery.size() < od_ilu) numery.clear();
+    if (!numery.isEmpty() && numery.size() < n) {
+        const Odpowiedz o = Dialogi::komunikat(
+            this,
+            u"Zapisać tylko zaznaczone przelewy (%1)?\nNie — zapisze wszystkie przelewy z listy."_s
+                .arg(numery.size()),
+            tytul, Ikona::Pytanie, Przyciski::TakNieAnuluj);
+        if (o == Odpowiedz::Anuluj) return false;
+        if (o == Odpowiedz::Nie) numery.clear();
+    }
+    if (numery.isEmpty())
+        for (int nr = 1; nr <= n; ++nr) numery << nr;
+    return true;
+}
+
 void Tglowne_okno::zaplac_telefonemClick() {
     const int s = zaznaczony_el();
     if (s > ilosc_el()) return;
@@ -55,18 +73,8 @@ void Tglowne_okno::eksport_do_bankuClick() {
         Dialogi::komunikat(this, u"Lista przelewów jest pusta."_s, tytul, Ikona::Informacja);
         return;
     }
-    QList<int> numery = zaznaczone_el();
-    if (!numery.isEmpty() && numery.size() < n) {
-        const Odpowiedz o = Dialogi::komunikat(
-            this,
-            u"Zapisać tylko zaznaczone przelewy (%1)?\nNie — zapisze wszystkie przelewy z listy."_s
-                .arg(numery.size()),
-            tytul, Ikona::Pytanie, Przyciski::TakNieAnuluj);
-        if (o == Odpowiedz::Anuluj) return;
-        if (o == Odpowiedz::Nie) numery.clear();
-    }
-    if (numery.isEmpty())
-        for (int nr = 1; nr <= n; ++nr) numery << nr;
+    QList<int> numery;
+    if (!numery_do_eksportu(tytul, numery, 1)) return;
 
     const PlikElixir plik =
         przygotuj_elixir(rejestr.tablica_przelewow, numery, QDate::currentDate());

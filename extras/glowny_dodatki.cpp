@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QUrl>
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 using Dialogi::Ikona;
@@ -20,6 +22,9 @@ using Dialogi::Odpowiedz;
 using Dialogi::Przyciski;
 
 void Tglowne_okno::EksportujdoCSV1Click() {
+    // One selected row is only where the user last clicked: the whole table, as always.
+    QList<int> numery;
+    if (!numery_do_eksportu(u"Eksportuj do CSV"_s, numery, 2)) return;
     const QString wybrana = Dialogi::zapisz_plik(this, u"arkusz kalkulacyjny (*.csv)|*.csv"_s);
     if (wybrana.isEmpty()) return;
     const QString nazwa = nazwa_pliku_csv(wybrana);
@@ -27,7 +32,9 @@ void Tglowne_okno::EksportujdoCSV1Click() {
         Dialogi::komunikat(this, u"Podany plik już istnieje.\rNadpisać?"_s, u"Zapisz jako..."_s,
                            Ikona::Pytanie, Przyciski::TakNie) != Odpowiedz::Tak)
         return;
-    if (!zapisz_csv(nazwa, rejestr.tablica_przelewow, ilosc_el()))
+    auto wybrane = std::make_unique<TablicaPrzelewow>();
+    for (const int k : numery) wybrane->dopisz(rejestr.tablica_przelewow[k]);
+    if (!zapisz_csv(nazwa, *wybrane, wybrane->ilosc_el()))
         Dialogi::komunikat(this, u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_s);
 }
 

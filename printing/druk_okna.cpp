@@ -32,8 +32,10 @@ void zglos_blad_odczytu_ustawien(QWidget* rodzic) {
 // A text that will not fit its field is cut or runs over the next box, and a
 // pre-printed form is wasted: the user may go back and shorten it.
 bool drukowac_mimo_przepelnienia(QWidget* rodzic, const StanDruku& stan,
-                                 const ZmienneDruku& zmienne) {
-    const QList<Przepelnienie> lista = sprawdz_przepelnienie(stan, zmienne, szerokosc_tekstu_mm);
+                                 const QList<ZmienneDruku>& wszystkie) {
+    QList<Przepelnienie> lista;
+    for (const ZmienneDruku& zmienne : wszystkie)
+        lista += sprawdz_przepelnienie(stan, zmienne, szerokosc_tekstu_mm);
     if (lista.isEmpty()) return true;
     return Dialogi::komunikat(rodzic, pytanie_o_przepelnienie(lista), u"Za długi tekst"_s,
                               Dialogi::Ikona::Pytanie,
@@ -82,11 +84,26 @@ Dokument strony_do_druku(const Dokument& dokument, int od_strony, int do_strony)
     return wynik;
 }
 
+// One document of every order's pages, one after another.
+Dokument generuj_wiele(const StanDruku& stan, const QList<ZmienneDruku>& wszystkie) {
+    Dokument dokument;
+    for (const ZmienneDruku& zmienne : wszystkie) {
+        const Dokument jeden = generuj_wydruk(stan, zmienne);
+        dokument.orientacja = jeden.orientacja;
+        dokument.strony += jeden.strony;
+    }
+    return dokument;
+}
+
 }  // namespace
 
 WynikDruku drukuj(QWidget* rodzic, const PrzygotujZmienne& przygotuj) {
+    return drukuj_wiele(rodzic, [&] { return QList<ZmienneDruku>{przygotuj()}; });
+}
+
+WynikDruku drukuj_wiele(QWidget* rodzic, const PrzygotujWiele& przygotuj) {
     StanDruku stan;
-    ZmienneDruku zmienne;
+    QList<ZmienneDruku> zmienne;
     bool ustawienia_czytelne = true;
     {
         pokaz_czekanie(rodzic);
@@ -109,7 +126,7 @@ WynikDruku drukuj(QWidget* rodzic, const PrzygotujZmienne& przygotuj) {
     if (!Dialogi::drukuj(nad, drukarka)) return WynikDruku::anulowany;
 
     KursorCzekania kursor;
-    Dokument dokument = generuj_wydruk(stan, zmienne);
+    Dokument dokument = generuj_wiele(stan, zmienne);
     if (drukarka.printRange() == QPrinter::PageRange)
         dokument = strony_do_druku(dokument, drukarka.fromPage(), drukarka.toPage());
     // A range past the last page asks for nothing; a blank sheet is not what the user wants.
@@ -121,16 +138,20 @@ WynikDruku drukuj(QWidget* rodzic, const PrzygotujZmienne& przygotuj) {
 }
 
 void podglad(QWidget* rodzic, const PrzygotujZmienne& przygotuj, bool z_edycji) {
+    podglad_wiele(rodzic, [&] { return QList<ZmienneDruku>{przygotuj()}; }, z_edycji);
+}
+
+void podglad_wiele(QWidget* rodzic, const PrzygotujWiele& przygotuj, bool z_edycji) {
     Tpodglad_wydruku okno(rodzic ? rodzic : okna().glowne);
     bool ustawienia_czytelne = true;
     StanDruku stan;
-    ZmienneDruku zmienne;
+    QList<ZmienneDruku> zmienne;
     {
         pokaz_czekanie(rodzic);
         KursorCzekania kursor;
         stan = stan_druku(czytaj_ustawienia_wydruku(&ustawienia_czytelne));
         zmienne = przygotuj();
-        okno.ustaw_dokument(generuj_wydruk(stan, zmienne), stan.ustawienia.ilosc_odcinkow,
+        okno.ustaw_dokument(generuj_wiele(stan, zmienne), stan.ustawienia.ilosc_odcinkow,
                             stan.ustawienia.uklad_strony);
         zamknij_czekanie();
     }

@@ -23,3 +23,8 @@ WynikDruku drukuj(QWidget* rodzic, const PrzygotujZmienne& przygotuj);
 // Shows the order in a new preview window and returns when it is closed.
 // While it is open, podglad_z_edycji tells its "Drukuj" where the order came from.
 void podglad(QWidget* rodzic, const PrzygotujZmienne& przygotuj, bool z_edycji);
+
+// Several orders in one job, in the given order, each starting on a new page.
+using PrzygotujWiele = std::function<QList<ZmienneDruku>()>;
+WynikDruku drukuj_wiele(QWidget* rodzic, const PrzygotujWiele& przygotuj);
+void podglad_wiele(QWidget* rodzic, const PrzygotujWiele& przygotuj, bool z_edycji);

@@ -10,22 +10,29 @@ namespace {
 // write the amount completion into the empty row and so add an order.
 bool zaznaczony(Tglowne_okno& okno) { return okno.zaznaczony_el() <= okno.ilosc_el(); }
 
+// Every selected order in list order; preparing one completes its amount in the row.
+QList<ZmienneDruku> zmienne_zaznaczonych(Tglowne_okno& okno, const QList<int>& numery) {
+    QList<ZmienneDruku> wynik;
+    for (const int k : numery)
+        wynik.append(przypisanie_zmiennych_do_temp(okno.rejestr.tablica_przelewow, k));
+    return wynik;
+}
+
 }  // namespace
 
 void Tglowne_okno::drukowanieClick() {
     if (!zaznaczony(*this)) return;
-    const int k = zaznaczony_el();
-    drukuj(this, [this, k] { return przypisanie_zmiennych_do_temp(rejestr.tablica_przelewow, k); });
-    odswiez_wiersz_listy(k);
+    const QList<int> numery = zaznaczone_el();
+    drukuj_wiele(this, [this, &numery] { return zmienne_zaznaczonych(*this, numery); });
+    for (const int k : numery) odswiez_wiersz_listy(k);
 }
 
 void Tglowne_okno::print_previewClick() {
     if (!zaznaczony(*this)) return;
-    const int k = zaznaczony_el();
-    podglad(
-        this, [this, k] { return przypisanie_zmiennych_do_temp(rejestr.tablica_przelewow, k); },
-        false);
-    odswiez_wiersz_listy(k);
+    const QList<int> numery = zaznaczone_el();
+    podglad_wiele(
+        this, [this, &numery] { return zmienne_zaznaczonych(*this, numery); }, false);
+    for (const int k : numery) odswiez_wiersz_listy(k);
 }
 
 void Tglowne_okno::ustawieniaClick() {

@@ -196,7 +196,9 @@ void Tpodglad_wydruku::pokaz_przesuniecie(const QString& drukarka) {
 }
 
 int Tpodglad_wydruku::ilosc_stron() const {
-    return ilosc_odcinkow_ == 4 && uklad_strony_ == u"portrait" ? 2 : 1;
+    // Several orders previewed at once bring their pages one after another.
+    const int jednego = ilosc_odcinkow_ == 4 && uklad_strony_ == u"portrait" ? 2 : 1;
+    return std::max<int>(jednego, static_cast<int>(strumien_podgladu_.strony.size()));
 }
 
 void Tpodglad_wydruku::odswiez_strone() {

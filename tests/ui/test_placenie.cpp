@@ -8,6 +8,7 @@
 #include "editor/suma_kontrolna.h"
 #include "extras/elixir.h"
 #include "extras/zaplac_telefonem.h"
+#include "printing/print_preview.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
 #include "ui/main/lista_przelewow.h"
@@ -17,11 +18,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 
 #include <memory>
 
@@ -42,6 +47,22 @@ Tprzelew do_banku(const char* nazwa, const char* lk = "61") {
     p.nr_rach_nadawcy = "51 1140 2004 0000 3502 7456 3811";
     p.nazwa_nadawcy1 = w1250("Jan Łęcki");
     return p;
+}
+
+QString wyjscie_drukarki;
+void drukarka_pdf(QPrinter& drukarka) {
+    drukarka.setOutputFormat(QPrinter::PdfFormat);
+    drukarka.setOutputFileName(wyjscie_drukarki);
+}
+
+int strony_pdf(const QString& pdf) {
+    QProcess pdfinfo;
+    pdfinfo.start(u"pdfinfo"_s, {pdf});
+    pdfinfo.waitForFinished();
+    const QRegularExpressionMatch m =
+        QRegularExpression(u"^Pages: +(\\d+)$"_s, QRegularExpression::MultilineOption)
+            .match(QString::fromUtf8(pdfinfo.readAllStandardOutput()));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
 // Screenshots for a person to look at, only when asked for.
@@ -66,6 +87,17 @@ class TestPlacenie : public QObject {
         edytor_->show();
         edytor_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(edytor_.get()));
+    }
+
+    void zaznacz(std::initializer_list<int> wiersze) {
+        QItemSelectionModel* wybor = glowne_->ListView->selectionModel();
+        wybor->clear();
+        for (const int nr : wiersze) {
+            const QModelIndex i = glowne_->model_listy->index(nr - 1, 0);
+            wybor->select(i, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+            wybor->setCurrentIndex(i, QItemSelectionModel::NoUpdate);
+        }
+        glowne_->ListViewClick();
     }
 
   private slots:
@@ -309,6 +341,84 @@ class TestPlacenie : public QObject {
         glowne_->eksport_do_bankuClick();
         QCOMPARE(czytaj_plik(plik + u".pli"_s),
                  linia_elixir(glowne_->rejestr.tablica_przelewow[1], QDate::currentDate()));
+    }
+    // --- several orders at once
+
+    void kilka_zaznaczonych() {
+        z_wierszami({do_banku("A"), do_banku("B"), do_banku("C")});
+        QCOMPARE(glowne_->ListView->selectionMode(), QAbstractItemView::ExtendedSelection);
+        zaznacz({3, 1});
+        QCOMPARE(glowne_->zaznaczone_el(), (QList<int>{1, 3}));
+        // Editing opens the current row, the one clicked last.
+        QCOMPARE(glowne_->zaznaczony_el(), 1);
+        QVERIFY(glowne_->Drukuj_menu->isEnabled());
+
+        glowne_->Usun();
+        QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 1);
+        QCOMPARE(glowne_->rejestr.tablica_przelewow[1].nazwa_odbiorcy1, "B");
+        QCOMPARE(glowne_->model_listy->rowCount(), 1);
+    }
+
+    void druk_kilku_w_jednym_zadaniu() {
+        if (QStandardPaths::findExecutable(u"pdfinfo"_s).isEmpty())
+            QSKIP("pdfinfo (poppler-utils) nie jest zainstalowany");
+        z_wierszami({do_banku("A"), do_banku("B"), do_banku("C")});
+        SeamDialogow seam;
+        Dialogi::Test::przy_druku(drukarka_pdf);
+        wyjscie_drukarki = katalog_.filePath(u"jeden.pdf"_s);
+        zaznacz({2});
+        Dialogi::Test::potwierdz_druk(true);
+        glowne_->drukowanieClick();
+        const int jednego = strony_pdf(wyjscie_drukarki);
+        QVERIFY(jednego >= 1);
+
+        wyjscie_drukarki = katalog_.filePath(u"trzy.pdf"_s);
+        zaznacz({1, 2, 3});
+        Dialogi::Test::potwierdz_druk(true);
+        glowne_->drukowanieClick();
+        QCOMPARE(strony_pdf(wyjscie_drukarki), 3 * jednego);
+    }
+
+    void podglad_kilku() {
+        z_wierszami({do_banku("A"), do_banku("B"), do_banku("C")});
+        glowne_->resize(900, 300);
+        glowne_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(glowne_.get()));
+        zaznacz({1, 3});
+        zrzut(glowne_.get(), u"lista_kilka_zaznaczonych.png"_s);
+        int stron = 0;
+        QTimer zegar;
+        connect(&zegar, &QTimer::timeout, this, [&] {
+            if (auto* okno = qobject_cast<Tpodglad_wydruku*>(QApplication::activeModalWidget())) {
+                zegar.stop();
+                stron = okno->ilosc_stron();
+                zrzut(okno, u"podglad_kilku.png"_s);
+                okno->close();
+            }
+        });
+        zegar.start(10);
+        glowne_->print_previewClick();
+        // Two orders: twice the pages of one (one or two, by the settings).
+        QVERIFY2(stron == 2 || stron == 4, qPrintable(QString::number(stron)));
+    }
+
+    void csv_tylko_zaznaczonych() {
+        SeamDialogow seam;
+        z_wierszami({do_banku("A"), do_banku("B"), do_banku("C")});
+        zaznacz({1, 3});
+        Dialogi::Test::odpowiedz(Odpowiedz::Tak);
+        Dialogi::Test::wybierz_plik(katalog_.filePath(u"wybrane.csv"_s));
+        glowne_->EksportujdoCSV1Click();
+        const QByteArray csv = czytaj_plik(katalog_.filePath(u"wybrane.csv"_s));
+        QCOMPARE(csv.count('\r'), 2);  // header, A, C (no line end after the last)
+        QVERIFY(csv.contains("\"A \"") && csv.contains("\"C \"") && !csv.contains("\"B \""));
+
+        // One selected row is where the user clicked: the whole table, no question.
+        zaznacz({2});
+        Dialogi::Test::wybierz_plik(katalog_.filePath(u"wszystkie.csv"_s));
+        glowne_->EksportujdoCSV1Click();
+        QCOMPARE(czytaj_plik(katalog_.filePath(u"wszystkie.csv"_s)).count('\r'), 3);
+        QCOMPARE(Dialogi::Test::teksty().size(), 1);
     }
 };
 

@@ -273,7 +273,8 @@ void Tglowne_okno::zbuduj_liste() {
     ListView->setIconSize(QSize(12, 12));  // the warning mark of a wrong account number
     ListView->setAllColumnsShowFocus(true);
     ListView->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListView->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Shift and Ctrl select several orders for printing, deleting and exporting.
+    ListView->setSelectionMode(QAbstractItemView::ExtendedSelection);
     ListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView->setSortingEnabled(false);
     ListView->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -375,7 +376,13 @@ int Tglowne_okno::ilosc_el() {
 int Tglowne_okno::zaznaczony_el() {
     const QModelIndexList wybrane = ListView->selectionModel()->selectedRows();
     if (wybrane.isEmpty()) return model_listy->rowCount() + 1;
-    return wybrane.constFirst().row() + 1;
+    // Of several selected orders, the current one (the last clicked) is the one edited.
+    const QModelIndex biezacy = ListView->currentIndex();
+    if (biezacy.isValid() && ListView->selectionModel()->isRowSelected(biezacy.row()))
+        return biezacy.row() + 1;
+    int pierwszy = wybrane.constFirst().row();
+    for (const QModelIndex& i : wybrane) pierwszy = std::min(pierwszy, i.row());
+    return pierwszy + 1;
 }
 
 void Tglowne_okno::sortowanie(int k) { rejestr.tablica_przelewow.sortowanie(k); }
@@ -432,7 +439,10 @@ void Tglowne_okno::Usun() {
     rejestr.plik_zmieniony = true;
     ustaw_zapisz_dostepne(true);
     rejestr.plik_ma_nazwe = true;
-    rejestr.tablica_przelewow.usun(zaznaczony_el());
+    const QList<int> numery = zaznaczone_el();
+    if (numery.isEmpty()) rejestr.tablica_przelewow.usun(zaznaczony_el());
+    // From the last, so that the rows still to go keep their numbers.
+    for (auto k = numery.crbegin(); k != numery.crend(); ++k) rejestr.tablica_przelewow.usun(*k);
     odswiezanie();
 }
 

@@ -76,6 +76,9 @@ class Tglowne_okno : public QMainWindow {
     void powiel_przelewClick();
     // The selected rows (from 1) in list order; empty when none is selected.
     QList<int> zaznaczone_el();
+    // With at least `od_ilu` but not all orders selected, asks whether an export
+    // takes only them. `numery` gets the rows to export; false when cancelled.
+    bool numery_do_eksportu(const QString& tytul, QList<int>& numery, int od_ilu);
 
     // --- extras (extras/glowny_dodatki.cpp, extras/glowny_inne.cpp)
     void EksportujdoCSV1Click();
