@@ -1,6 +1,9 @@
 #include "printing/ustawienia_programu.h"
 
 #include "editor/kwota.h"
+#include "printing/drukarka.h"
+#include "printing/kalibracja.h"
+#include "printing/przesuniecie_drukarki.h"
 #include "printing/ustawienia_wydruku.h"
 #include "register/folder_programu.h"
 #include "ui/czcionki.h"
@@ -11,11 +14,15 @@
 #include "ui/okna.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -115,7 +122,7 @@ Tpreferencje::Tpreferencje(QWidget* rodzic)
     setFont(czcionka);
     zbuduj();
     zaladuj_obrazki();
-    setFixedSize(332, 408);
+    setFixedSize(332, 520);
 }
 
 void Tpreferencje::zbuduj() {
@@ -215,13 +222,37 @@ void Tpreferencje::zbuduj() {
     chb_boxes = new QCheckBox(u"Drukuj w kratkach"_s, gb_inne);
     na_miejscu(chb_boxes, u"chb_boxes"_s, 8, 36, 185, 17);
 
+    gb_przesuniecie = grupa(u"gb_przesuniecie"_s, u"Przesunięcie drukarki"_s, {8, 375, 313, 106});
+    etykieta(gb_przesuniecie, u"l_drukarka"_s, u"Drukarka:"_s, 8, 21);
+    cb_drukarka = new QComboBox(gb_przesuniecie);
+    cb_drukarka->setObjectName(u"cb_drukarka"_s);
+    cb_drukarka->setGeometry(62, 17, 243, 22);
+    etykieta(gb_przesuniecie, u"l_przesuniecie"_s, u"przesunięcie w prawo / w dół:"_s, 8, 49);
+    auto milimetry = [&](const QString& nazwa, int x) {
+        auto* pole = new QDoubleSpinBox(gb_przesuniecie);
+        pole->setObjectName(nazwa);
+        // A printer is a few millimetres off, either way; tenths can be measured.
+        pole->setRange(-50, 50);
+        pole->setDecimals(1);
+        pole->setSingleStep(0.1);
+        pole->setSuffix(u" mm"_s);
+        pole->setGeometry(x, 45, 64, 22);
+        return pole;
+    };
+    przesuniecie_w_prawo = milimetry(u"przesuniecie_w_prawo"_s, 170);
+    przesuniecie_w_dol = milimetry(u"przesuniecie_w_dol"_s, 241);
+    b_kalibracja = new QPushButton(u"Wydruk kalibracyjny"_s, gb_przesuniecie);
+    b_kalibracja->setObjectName(u"b_kalibracja"_s);
+    b_kalibracja->setGeometry(8, 74, 140, 24);
+    b_kalibracja->setAutoDefault(false);
+
     b_ok = new QPushButton(u"OK"_s, this);
     b_ok->setObjectName(u"b_ok"_s);
-    b_ok->setGeometry(137, 375, 89, 25);
+    b_ok->setGeometry(137, 487, 89, 25);
     b_ok->setDefault(true);
     b_anuluj = new QPushButton(u"Anuluj"_s, this);
     b_anuluj->setObjectName(u"b_anuluj"_s);
-    b_anuluj->setGeometry(232, 375, 89, 25);
+    b_anuluj->setGeometry(232, 487, 89, 25);
     b_anuluj->setAutoDefault(false);
 
     connect(opl_UP, &QToolButton::clicked, this, &Tpreferencje::opl_UPClick);
@@ -229,6 +260,8 @@ void Tpreferencje::zbuduj() {
     connect(chb_oplata, &QCheckBox::toggled, this, &Tpreferencje::chb_oplataClick);
     connect(b_ok, &QPushButton::clicked, this, &Tpreferencje::b_okClick);
     connect(b_anuluj, &QPushButton::clicked, this, &Tpreferencje::b_anulujClick);
+    connect(b_kalibracja, &QPushButton::clicked, this, &Tpreferencje::b_kalibracjaClick);
+    connect(cb_drukarka, &QComboBox::currentIndexChanged, this, &Tpreferencje::cb_drukarkaChange);
 }
 
 void Tpreferencje::zaladuj_obrazki() {
@@ -298,6 +331,68 @@ void Tpreferencje::FormShow() {
         oplata1->setText(u"2,50"_s);
     }
     chb_oplataClick();
+    ustaw_drukarki(QPrinterInfo::availablePrinterNames(), QPrinterInfo::defaultPrinterName());
+}
+
+void Tpreferencje::ustaw_drukarki(const QStringList& nazwy, const QString& wybrana) {
+    const QSignalBlocker cisza(cb_drukarka);
+    cb_drukarka->clear();
+    cb_drukarka->addItems(nazwy);
+    cb_drukarka->setCurrentIndex(std::max<int>(0, static_cast<int>(nazwy.indexOf(wybrana))));
+    cb_drukarkaChange();
+}
+
+void Tpreferencje::cb_drukarkaChange() {
+    const QString drukarka = cb_drukarka->currentText();
+    const Przesuniecie p = przesuniecie_drukarki(drukarka).value_or(Przesuniecie{});
+    przesuniecie_w_prawo->setValue(p.w_prawo);
+    przesuniecie_w_dol->setValue(p.w_dol);
+    // Without a printer there is nothing to remember the shift for.
+    for (QWidget* w :
+         {static_cast<QWidget*>(cb_drukarka), static_cast<QWidget*>(przesuniecie_w_prawo),
+          static_cast<QWidget*>(przesuniecie_w_dol)})
+        w->setEnabled(!drukarka.isEmpty());
+}
+
+UstawieniaWydruku Tpreferencje::ustawienia_z_okna() const {
+    UstawieniaWydruku u;
+    u.typ_formularza = brak->isChecked() ? 3 : czarnobialy->isChecked() ? 2 : 1;
+    u.ilosc_odcinkow = odc1->isChecked() ? 1 : odc4->isChecked() ? 4 : 2;
+    u.uklad_strony = poziomy->isChecked() ? u"landscape"_s : u"portrait"_s;
+    // As the print preparation reads them: what is not a margin of 0..1000 mm is 50.
+    const auto margines = [](const QLineEdit* pole) {
+        const auto mm = liczba_calkowita(QStringView(pole->text()));
+        return mm && *mm >= 0 && *mm <= 1000 ? static_cast<int>(*mm) : 50;
+    };
+    u.margin_top = margines(margines_gorny);
+    u.margin_left = margines(margines_lewy);
+    return u;
+}
+
+void Tpreferencje::b_kalibracjaClick() {
+    // The layout shown now, before OK, so the sheet matches what will be saved;
+    // no stored shift, so what is measured is the printer's own.
+    const Dokument arkusz = generuj_kalibracje(stan_druku(ustawienia_z_okna()));
+    QPrinter drukarka(QPrinter::HighResolution);
+    drukarka.setPageSize(QPageSize(QPageSize::A4));
+    if (!cb_drukarka->currentText().isEmpty()) drukarka.setPrinterName(cb_drukarka->currentText());
+    przygotuj_drukarke(drukarka, arkusz.orientacja);
+    if (!Dialogi::drukuj(this, drukarka)) return;
+    if (!drukuj_dokument(arkusz, drukarka))
+        Dialogi::komunikat(this, u"Nie udało się wydrukować arkusza kalibracyjnego."_s,
+                           u"Błąd wydruku"_s, Dialogi::Ikona::Blad);
+    // The printer chosen in the dialog is the one to measure.
+    if (drukarka.outputFormat() == QPrinter::NativeFormat) {
+        const int i = cb_drukarka->findText(drukarka.printerName());
+        if (i >= 0) cb_drukarka->setCurrentIndex(i);
+    }
+}
+
+bool Tpreferencje::zapisz_przesuniecie() {
+    const QString drukarka = cb_drukarka->currentText();
+    if (drukarka.isEmpty()) return true;
+    return zapisz_przesuniecie_drukarki(
+        drukarka, {przesuniecie_w_prawo->value(), przesuniecie_w_dol->value()});
 }
 
 QList<std::pair<QLineEdit*, QString>> Tpreferencje::marginesy() const {
@@ -348,7 +443,9 @@ bool Tpreferencje::zapisz() {
 }
 
 void Tpreferencje::b_okClick() {
-    if (!zapisz())
+    // The shift goes to the user's store, not config.ini: it is saved even when config.ini is not.
+    const bool przesuniecie = zapisz_przesuniecie();
+    if (!zapisz() || !przesuniecie)
         Dialogi::komunikat(this, u"Nie udało sie zapisać zmian konfiguracyjnych!"_s,
                            u"Błąd zapisu"_s, Dialogi::Ikona::Blad);
     accept();

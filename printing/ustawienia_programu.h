@@ -5,7 +5,11 @@
 #include <QString>
 #include <QWidget>
 
+struct UstawieniaWydruku;
+
 class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -85,6 +89,13 @@ class Tpreferencje : public QDialog {
     QCheckBox* chb_capitals = nullptr;
     QCheckBox* chb_boxes = nullptr;
 
+    // The shift measured with the calibration sheet, kept per printer.
+    QGroupBox* gb_przesuniecie = nullptr;
+    QComboBox* cb_drukarka = nullptr;
+    QDoubleSpinBox* przesuniecie_w_prawo = nullptr;
+    QDoubleSpinBox* przesuniecie_w_dol = nullptr;
+    QPushButton* b_kalibracja = nullptr;
+
     QPushButton* b_ok = nullptr;
     QPushButton* b_anuluj = nullptr;
 
@@ -95,6 +106,12 @@ class Tpreferencje : public QDialog {
     void chb_oplataClick();
     void b_okClick();
     void b_anulujClick();
+    void b_kalibracjaClick();
+    void cb_drukarkaChange();
+
+  public:
+    // The printers to choose from, the given one selected; FormShow() asks the system.
+    void ustaw_drukarki(const QStringList& nazwy, const QString& wybrana);
 
   protected:
     void showEvent(QShowEvent* zdarzenie) override;
@@ -106,6 +123,9 @@ class Tpreferencje : public QDialog {
     QList<std::pair<QLineEdit*, QString>> marginesy() const;
     // False at the first key that cannot be written.
     bool zapisz();
+    bool zapisz_przesuniecie();
+    // The layout the controls show now, as printing would read it.
+    UstawieniaWydruku ustawienia_z_okna() const;
 
     qint64 oplata_ = 0;
 };

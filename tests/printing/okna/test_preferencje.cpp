@@ -1,5 +1,7 @@
+#include "printing/przesuniecie_drukarki.h"
 #include "printing/ustawienia_programu.h"
 #include "printing/ustawienia_wydruku.h"
+#include "register/magazyn_ustawien.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
 #include "ui/okna.h"
@@ -9,12 +11,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -43,6 +50,19 @@ QStringList zaznaczone(const Tpreferencje& okno) {
         if (b->isCheckable() && b->isChecked()) wynik << b->objectName();
     wynik.sort();
     return wynik;
+}
+
+QString wyjscie_drukarki;
+void drukarka_pdf(QPrinter& drukarka) {
+    drukarka.setOutputFormat(QPrinter::PdfFormat);
+    drukarka.setOutputFileName(wyjscie_drukarki);
+}
+
+QString wyjscie(const QString& program, const QStringList& argumenty) {
+    QProcess p;
+    p.start(program, argumenty);
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 }  // namespace
@@ -81,11 +101,11 @@ class TestPreferencje : public QObject {
         QTest::mouseClick(okno.b_ok, Qt::LeftButton);
         QVERIFY(!okno.isVisible());
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
-        QCOMPARE(klucze(config()),
-                 (QStringList{u"typ_formularza=1"_s, u"ilosc_odcinkow=2"_s,
-                              u"uklad_strony=portrait"_s, u"capitals=1"_s, u"boxes=0"_s,
-                              u"margin_top=50"_s, u"margin_left=50"_s, u"drukuj_oplate=0"_s,
-                              u"oplata_wart=2,5"_s}));
+        QCOMPARE(
+            klucze(config()),
+            (QStringList{u"typ_formularza=1"_s, u"ilosc_odcinkow=2"_s, u"uklad_strony=portrait"_s,
+                         u"capitals=1"_s, u"boxes=0"_s, u"margin_top=50"_s, u"margin_left=50"_s,
+                         u"drukuj_oplate=0"_s, u"oplata_wart=2,5"_s}));
     }
 
     void pokazuje_plik_data() {
@@ -97,8 +117,8 @@ class TestPreferencje : public QObject {
 
         QTest::newRow("pusta sekcja: wlasne wartosci domyslne okna")
             << QByteArray("[SETTINGS]\r\n")
-            << QStringList{u"chb_capitals"_s, u"kolorowy"_s, u"odc2"_s, u"pionowy"_s}
-            << u"50"_s << u"50"_s << u"2,5"_s;
+            << QStringList{u"chb_capitals"_s, u"kolorowy"_s, u"odc2"_s, u"pionowy"_s} << u"50"_s
+            << u"50"_s << u"2,5"_s;
         QTest::newRow("wszystko inaczej")
             << QByteArray(
                    "[SETTINGS]\ntyp_formularza=3\nilosc_odcinkow=4\nuklad_strony="
@@ -110,12 +130,12 @@ class TestPreferencje : public QObject {
             << QByteArray(
                    "[SETTINGS]\ntyp_formularza=7\nilosc_odcinkow=3\nuklad_strony=Portrait\n"
                    "margin_top=1001\nmargin_left=x\noplata_wart=abc\n")
-            << QStringList{u"chb_capitals"_s, u"kolorowy"_s, u"odc2"_s, u"poziomy"_s}
-            << u"50"_s << u"50"_s << u"2,5"_s;
+            << QStringList{u"chb_capitals"_s, u"kolorowy"_s, u"odc2"_s, u"poziomy"_s} << u"50"_s
+            << u"50"_s << u"2,5"_s;
         QTest::newRow("czarno-bialy, 1 odcinek, oplata w setnych")
             << QByteArray("[SETTINGS]\ntyp_formularza=2\nilosc_odcinkow=1\noplata_wart=2,55\n")
-            << QStringList{u"chb_capitals"_s, u"czarnobialy"_s, u"odc1"_s, u"pionowy"_s}
-            << u"50"_s << u"50"_s << u"2,55"_s;
+            << QStringList{u"chb_capitals"_s, u"czarnobialy"_s, u"odc1"_s, u"pionowy"_s} << u"50"_s
+            << u"50"_s << u"2,55"_s;
     }
 
     void pokazuje_plik() {
@@ -351,7 +371,8 @@ class TestPreferencje : public QObject {
         Tpreferencje okno(glowne.get());
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
-        QCOMPARE(okno.size(), QSize(332, 408));
+        // The printer-shift group below the original controls makes it taller.
+        QCOMPARE(okno.size(), QSize(332, 520));
         QCOMPARE(okno.minimumSize(), okno.maximumSize());
         QCOMPARE(okno.windowTitle(), u"Ustawienia programu"_s);
         const QPoint odstep = okno.frameGeometry().center() - glowne->frameGeometry().center();
@@ -372,6 +393,62 @@ class TestPreferencje : public QObject {
         }
         okno.close();
         okna().glowne = nullptr;
+    }
+
+    // The shift typed in is remembered for the printer chosen, in the user's
+    // store; config.ini and the other printers are left alone.
+    void przesuniecie_dla_wybranej_drukarki() {
+        MagazynUstawien::ustaw_plik(katalog_->filePath(u"magazyn.ini"_s));
+        QVERIFY(zapisz_przesuniecie_drukarki(u"Zebra"_s, {0.5, 0.5}));
+        {
+            Tpreferencje okno;
+            okno.show();
+            okno.ustaw_drukarki({u"HP"_s, u"Zebra"_s}, u"HP"_s);
+            QCOMPARE(okno.przesuniecie_w_prawo->value(), 0.0);
+            okno.przesuniecie_w_prawo->setValue(1.5);
+            okno.przesuniecie_w_dol->setValue(-2.3);
+            SeamDialogow seam;
+            okno.b_ok->click();
+        }
+        QCOMPARE(przesuniecie_drukarki(u"HP"_s), Przesuniecie({1.5, -2.3}));
+        QCOMPARE(przesuniecie_drukarki(u"Zebra"_s), Przesuniecie({0.5, 0.5}));
+        QVERIFY(!czytaj_plik(config()).contains("1,5"));
+        QCOMPARE(czytaj_ustawienia_wydruku(config()).margin_left, 50);
+
+        Tpreferencje okno;
+        okno.show();
+        okno.ustaw_drukarki({u"HP"_s, u"Zebra"_s}, u"Zebra"_s);
+        QCOMPARE(okno.przesuniecie_w_dol->value(), 0.5);
+        okno.cb_drukarka->setCurrentIndex(0);
+        QCOMPARE(okno.przesuniecie_w_prawo->value(), 1.5);
+        QCOMPARE(okno.przesuniecie_w_dol->value(), -2.3);
+        MagazynUstawien::ustaw_plik({});
+    }
+
+    // The sheet follows the layout the window shows, even before OK.
+    void wydruk_kalibracyjny() {
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+            QSKIP("poppler-utils are not installed");
+        wyjscie_drukarki = katalog_->filePath(u"kalibracja.pdf"_s);
+        Tpreferencje okno;
+        okno.show();
+        okno.poziomy->setChecked(true);
+        okno.odc4->setChecked(true);
+        {
+            SeamDialogow seam;
+            Dialogi::Test::potwierdz_druk(true);
+            Dialogi::Test::przy_druku(drukarka_pdf);
+            okno.b_kalibracja->click();
+        }
+        QVERIFY(!QFile::exists(config()));
+        const QString info = wyjscie(u"pdfinfo"_s, {wyjscie_drukarki});
+        QVERIFY2(info.contains(u"842 x 595 pts (A4)"_s), qPrintable(info));
+        QVERIFY2(info.contains(
+                     QRegularExpression(u"^Pages: +1$"_s, QRegularExpression::MultilineOption)),
+                 qPrintable(info));
+        const QString tekst = wyjscie(u"pdftotext"_s, {wyjscie_drukarki, u"-"_s});
+        // Four stubs side by side: the last one's point B at (150 + 82,43; 106 + 29,13).
+        QVERIFY2(tekst.contains(u"B (232,43; 135,13)"_s), qPrintable(tekst));
     }
 
     void polecenie_otwiera_okno_modalnie() {
