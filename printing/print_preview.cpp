@@ -112,6 +112,11 @@ void Tpodglad_wydruku::zbuduj() {
     e_ilosc->setObjectName(u"e_ilosc"_s);
     e_ilosc->setReadOnly(true);
     e_ilosc->setAlignment(Qt::AlignCenter);
+    // Measured with their widest texts, so that changing them moves nothing.
+    l_powiekszenie = new QLabel(u"9990 %"_s, panel);
+    l_powiekszenie->setObjectName(u"l_powiekszenie"_s);
+    l_strony = new QLabel(u"strona 99 z 99"_s, panel);
+    l_strony->setObjectName(u"l_strony"_s);
     rozmiesc_panel();
 
     podglad_strony = new StronaPodgladu;
@@ -147,10 +152,10 @@ void Tpodglad_wydruku::rozmiesc_panel() {
         QWidget* w;
         int x, szerokosc;
     };
-    const Miejsce miejsca[] = {{b_drukuj, 16, 105},    {b_powieksz, 170, 97},
-                               {b_pomniejsz, 273, 97}, {b_poprz, 417, 97},
-                               {b_nast, 520, 97},      {l_biezaca_strona, 664, 76},
-                               {e_ilosc, 744, 25}};
+    const Miejsce miejsca[] = {
+        {b_drukuj, 16, 105},       {b_powieksz, 170, 97},       {b_pomniejsz, 273, 97},
+        {l_powiekszenie, 376, 36}, {b_poprz, 417, 97},          {b_nast, 520, 97},
+        {l_strony, 623, 38},       {l_biezaca_strona, 664, 76}, {e_ilosc, 744, 25}};
     int przesuniecie = 0;
     int prawa_poprzedniego = 0;
     for (const Miejsce& m : miejsca) {
@@ -202,21 +207,24 @@ int Tpodglad_wydruku::ilosc_stron() const {
 }
 
 void Tpodglad_wydruku::odswiez_strone() {
-    // The point in the middle of the view stays in the middle after a zoom.
+    // The point of the page under the middle of the view stays there after a
+    // zoom. A page smaller than the view is centred in it, so the point is
+    // found through the page's own position, not from the scroll bars alone.
     QScrollBar* poziomy = ScrollBox1->horizontalScrollBar();
     QScrollBar* pionowy = ScrollBox1->verticalScrollBar();
     const QSize przed = podglad_strony->size();
     const QSize widok = ScrollBox1->viewport()->size();
-    const double sx =
-        przed.width() > 0 ? (poziomy->value() + widok.width() / 2.0) / przed.width() : 0;
-    const double sy =
-        przed.height() > 0 ? (pionowy->value() + widok.height() / 2.0) / przed.height() : 0;
+    const QPointF srodek = QPointF(podglad_strony->mapFrom(
+        ScrollBox1->viewport(), QPoint(widok.width() / 2, widok.height() / 2)));
+    const double sx = przed.width() > 0 ? std::clamp(srodek.x() / przed.width(), 0.0, 1.0) : 0.5;
+    const double sy = przed.height() > 0 ? std::clamp(srodek.y() / przed.height(), 0.0, 1.0) : 0.5;
 
     podglad_strony->ustaw(&strumien_podgladu_, strona_, powiekszenie_);
 
     const QSize po = podglad_strony->size();
     poziomy->setValue(static_cast<int>(std::lround(sx * po.width() - widok.width() / 2.0)));
     pionowy->setValue(static_cast<int>(std::lround(sy * po.height() - widok.height() / 2.0)));
+    l_powiekszenie->setText(QString::number(powiekszenie_) + u" %"_s);
 }
 
 void Tpodglad_wydruku::showEvent(QShowEvent* zdarzenie) {
@@ -265,4 +273,5 @@ void Tpodglad_wydruku::sprawdz_str() {
     b_nast->setEnabled(strona_ < ilosc_stron());
     b_poprz->setEnabled(strona_ != 1);
     e_ilosc->setText(QString::number(strona_));
+    l_strony->setText(u"strona %1 z %2"_s.arg(strona_).arg(ilosc_stron()));
 }

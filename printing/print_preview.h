@@ -64,6 +64,8 @@ class Tpodglad_wydruku : public QDialog {
     QPushButton* b_nast = nullptr;
     QLabel* l_biezaca_strona = nullptr;
     QLineEdit* e_ilosc = nullptr;
+    QLabel* l_powiekszenie = nullptr;  // "100 %"
+    QLabel* l_strony = nullptr;        // "strona 1 z 2"
     QLabel* l_przesuniecie = nullptr;  // whose printer shift the page shows
     QScrollArea* ScrollBox1 = nullptr;
     StronaPodgladu* podglad_strony = nullptr;

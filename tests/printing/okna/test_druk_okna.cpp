@@ -21,10 +21,14 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -323,6 +327,7 @@ class TestDrukOkna : public QObject {
             QString strona;
             bool poprz = false, nast = false;
             int strona_rysowana = 0;
+            QString strona_z;
         };
         QList<Stan> stany;
         QString tytul;
@@ -330,7 +335,7 @@ class TestDrukOkna : public QObject {
         bool z_edycji = true;
         auto zapamietaj = [&](Tpodglad_wydruku* p) {
             stany.append({p->e_ilosc->text(), p->b_poprz->isEnabled(), p->b_nast->isEnabled(),
-                          p->podglad_strony->strona()});
+                          p->podglad_strony->strona(), p->l_strony->text()});
         };
         PrzyOknieModalnym<Tpodglad_wydruku> przy([&](Tpodglad_wydruku* p) {
             tytul = p->windowTitle();
@@ -351,10 +356,12 @@ class TestDrukOkna : public QObject {
         QVERIFY(!z_edycji);
         QCOMPARE(stany.size(), strony == 2 ? 3 : 1);
         QCOMPARE(stany[0].strona, u"1"_s);
+        QCOMPARE(stany[0].strona_z, u"strona 1 z %1"_s.arg(strony));
         QVERIFY(!stany[0].poprz);
         QCOMPARE(stany[0].nast, strony == 2);
         if (strony == 2) {
             QCOMPARE(stany[1].strona, u"2"_s);
+            QCOMPARE(stany[1].strona_z, u"strona 2 z 2"_s);
             QCOMPARE(stany[1].strona_rysowana, 2);
             QVERIFY(stany[1].poprz);
             QVERIFY(!stany[1].nast);
@@ -386,9 +393,64 @@ class TestDrukOkna : public QObject {
         for (int i = 0; i < powieksz; ++i) QTest::mouseClick(okno.b_powieksz, Qt::LeftButton);
         for (int i = 0; i < pomniejsz; ++i) QTest::mouseClick(okno.b_pomniejsz, Qt::LeftButton);
         QCOMPARE(okno.powiekszenie(), procent);
+        QCOMPARE(okno.l_powiekszenie->text(), QString::number(procent) + u" %"_s);
         const double dpi = okno.podglad_strony->logicalDpiX() * procent / 100.0;
         QCOMPARE(okno.podglad_strony->size(),
                  QSize(qRound(210 * dpi / 25.4), qRound(297 * dpi / 25.4)));
+    }
+
+    // The point of the page under the middle of the view stays there while zooming.
+    void powiekszenie_trzyma_srodek_data() {
+        QTest::addColumn<int>("na_start");  // clicks on "Powiększ" before
+        QTest::addColumn<double>("x");      // where the view is scrolled, 0..1 of the range
+        QTest::addColumn<double>("y");
+        QTest::addColumn<int>("powieksz");  // then: > 0 zoom in, < 0 zoom out, that many times
+        QTest::newRow("100 %, gora, powieksz") << 0 << 0.0 << 0.0 << 1;
+        QTest::newRow("100 %, srodek, powieksz 5") << 0 << 0.5 << 0.5 << 5;
+        QTest::newRow("200 %, prawy dol, powieksz") << 10 << 1.0 << 1.0 << 1;
+        QTest::newRow("200 %, lewa gora, pomniejsz") << 10 << 0.2 << 0.3 << -3;
+        QTest::newRow("300 %, srodek, pomniejsz") << 20 << 0.6 << 0.4 << -5;
+    }
+    void powiekszenie_trzyma_srodek() {
+        QFETCH(int, na_start);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(int, powieksz);
+        Tpodglad_wydruku okno;
+        UstawieniaWydruku u;
+        okno.ustaw_dokument(generuj_wydruk(stan_druku(u), {}), u.ilosc_odcinkow, u.uklad_strony);
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        for (int i = 0; i < na_start; ++i) QTest::mouseClick(okno.b_powieksz, Qt::LeftButton);
+        QScrollBar* poziomy = okno.ScrollBox1->horizontalScrollBar();
+        QScrollBar* pionowy = okno.ScrollBox1->verticalScrollBar();
+        poziomy->setValue(qRound(poziomy->maximum() * x));
+        pionowy->setValue(qRound(pionowy->maximum() * y));
+        QWidget* widok = okno.ScrollBox1->viewport();
+        auto punkt = [&] {
+            const QPoint p = okno.podglad_strony->mapFrom(widok, widok->rect().center());
+            return QPointF(double(p.x()) / okno.podglad_strony->width(),
+                           double(p.y()) / okno.podglad_strony->height());
+        };
+        // Only a point the view can show in its middle can stay there.
+        auto osiagalny = [&](double ulamek, int strona, int widoku) {
+            const double pol = widoku / 2.0 / strona;
+            return std::clamp(ulamek, std::min(0.5, pol), std::max(0.5, 1 - pol));
+        };
+        const QPointF przed = punkt();
+        for (int i = 0; i < std::abs(powieksz); ++i)
+            QTest::mouseClick(powieksz > 0 ? okno.b_powieksz : okno.b_pomniejsz, Qt::LeftButton);
+        const QPointF po = punkt();
+        const QSize strona = okno.podglad_strony->size();
+        // Each step puts the scroll bars on a whole pixel.
+        const double tolerancja =
+            (1.0 + std::abs(powieksz)) / std::min(strona.width(), strona.height());
+        QVERIFY2(
+            std::abs(po.x() - osiagalny(przed.x(), strona.width(), widok->width())) <= tolerancja,
+            qPrintable(u"%1 -> %2"_s.arg(przed.x()).arg(po.x())));
+        QVERIFY2(
+            std::abs(po.y() - osiagalny(przed.y(), strona.height(), widok->height())) <= tolerancja,
+            qPrintable(u"%1 -> %2"_s.arg(przed.y()).arg(po.y())));
     }
 
     // What the window paints is the page the report engine renders.
