@@ -7,6 +7,7 @@
 #include "ui/obrazki.h"
 #include "ui/okna.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -195,6 +196,7 @@ void Tlista_wpisow::dodaj_wpisClick() {
     edycja_wpisu = false;
     edytor->wyczysc_pola();
     edytor->setWindowTitle(u"Nowy wpis"_s);
+    wysrodkuj_na(edytor, this);
     edytor->exec();
 }
 
@@ -205,6 +207,7 @@ void Tlista_wpisow::edytuj_wpisClick() {
     if (!edytor || k > tablica_wpisow.ilosc_el_w_bazie()) return;
     edytor->wypelnij(tablica_wpisow[k]);
     edytor->setWindowTitle(u"Edycja wpisu"_s);
+    wysrodkuj_na(edytor, this);
     edytor->exec();
 }
 
@@ -293,6 +296,7 @@ std::optional<Twpis_bazy> wybor_wpisu(const QString& rodzaj) {
     wybor_z_bazy = true;
     Tlista_wpisow* lista = okna().lista_wpisow;
     lista->przypisanie_label();
+    wysrodkuj_na(lista, QApplication::activeWindow());  // by the editor that asks
     if (lista->exec() != QDialog::Accepted) return std::nullopt;
     return lista->wybrany_wpis();
 }

@@ -37,6 +37,9 @@ extern "C" Q_DECL_EXPORT void pokaz_update() {
     okno.setObjectName(u"okno_aktualizacji"_s);
     okno.setWindowTitle(u"Aktualizacje"_s);
     auto* uklad = new QVBoxLayout(&okno);
+    // Room around the text and a centred button, not one pressed into the corner.
+    uklad->setContentsMargins(20, 18, 20, 14);
+    uklad->setSpacing(16);
     auto* napis = new QLabel(tekst_wyniku(wynik), &okno);
     napis->setObjectName(u"wynik"_s);
     napis->setTextFormat(Qt::PlainText);  // the version comes from the network
@@ -44,6 +47,7 @@ extern "C" Q_DECL_EXPORT void pokaz_update() {
     napis->setMinimumWidth(300);
     uklad->addWidget(napis);
     auto* przyciski = new QDialogButtonBox(QDialogButtonBox::Ok, &okno);
+    przyciski->setCenterButtons(true);
     if (wynik.stan == WynikSprawdzania::inna_wersja && !wynik.adres_pobierania.isEmpty()) {
         QPushButton* pobierz = przyciski->addButton(u"Pobierz!"_s, QDialogButtonBox::ActionRole);
         pobierz->setObjectName(u"pobierz"_s);

@@ -523,6 +523,8 @@ class TestPrzyciskiEdytora : public QObject {
 
         PrzyOknie<Tlista_wpisow> przy([&](Tlista_wpisow* lista) {
             QCOMPARE(lista->lista_z_bazy->topLevelItemCount(), 2);
+            // The picker opens over the editor, not wherever new windows go.
+            QVERIFY(lista->frameGeometry().contains(edytor_->frameGeometry().center()));
             kliknij_pozycje(lista, 1);
             QTest::mouseClick(ok ? lista->zapisz_zmiany : lista->anuluj, Qt::LeftButton);
         });
