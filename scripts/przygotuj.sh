@@ -7,6 +7,9 @@ cd "$(dirname "$0")/.."
 PAKIETY="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libjpeg-dev fonts-liberation
 poppler-utils ccache libqrencode-dev zbar-tools qt6-translations-l10n"
 
+# The test command adds what only the tests need (a CUPS server for the print queue test).
+PAKIETY="$PAKIETY ${VANDORIA_PAKIETY_TESTOW:-}"
+
 brakujace=""
 for p in $PAKIETY; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || brakujace="$brakujace $p"

@@ -5,6 +5,8 @@
 # summary closes the output. --szybko runs only the suite itself.
 set -eu
 cd "$(dirname "$0")/.."
+# cupsd and CUPS's PDF filter for the test that prints through a private print queue.
+export VANDORIA_PAKIETY_TESTOW="cups-daemon cups-client cups-filters"
 ./scripts/przygotuj.sh
 
 if [ "${1:-}" != "--szybko" ]; then
