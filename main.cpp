@@ -43,6 +43,9 @@ QStringList argumenty_programu(int argc, char* argv[]) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // The data folder is named after the program, not after its command, in
+    // every mode.
+    QCoreApplication::setApplicationName(u"Vandoria"_s);
     const QStringList argumenty = argumenty_programu(argc, argv);
     int argc_qt = 1;  // Qt gets the program's name only; it must outlive the application
 

@@ -2,7 +2,8 @@
 # Installs what is missing, builds, and runs the whole test suite: first the
 # suite built with AddressSanitizer and UndefinedBehaviorSanitizer and every
 # fuzz target for a bounded time (60 s each), then the suite itself, whose
-# summary closes the output. --szybko runs only the suite itself.
+# summary closes the output. --szybko runs only the suite itself. The Debian
+# package is built and checked before the suite in either case.
 set -eu
 cd "$(dirname "$0")/.."
 # cupsd and CUPS's PDF filter for the test that prints through a private print queue.
@@ -18,6 +19,9 @@ if [ "${1:-}" != "--szybko" ]; then
     echo "== fuzzing"
     ./scripts/fuzz.sh "${VANDORIA_FUZZ_SEKUNDY:-60}"
 fi
+
+echo "== Debian package"
+./scripts/sprawdz_pakiet.sh
 
 echo "== tests"
 cd "${VANDORIA_BUILD:-build}"

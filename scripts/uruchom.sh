@@ -3,4 +3,4 @@
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/przygotuj.sh
-exec "${VANDORIA_BUILD:-build}/Vandoria" "$@"
+exec "${VANDORIA_BUILD:-build}/vandoria" "$@"
