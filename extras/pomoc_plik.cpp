@@ -1,10 +1,10 @@
 #include "extras/pomoc_plik.h"
 
 #include "register/folder_programu.h"
+#include "register/odczyt_pliku.h"
 #include "ui/dialogi.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -16,6 +16,8 @@ QString& wybrany_plik() {
     static QString sciezka;
     return sciezka;
 }
+
+constexpr qint64 najwiecej_bajtow_pomocy = 1024 * 1024;
 
 QString kotwica(int kontekst) { return u"kontekst-"_s + QString::number(kontekst); }
 
@@ -40,8 +42,11 @@ Tokno_pomocy::Tokno_pomocy(QWidget* rodzic) : QDialog(rodzic, Qt::Window) {
 }
 
 bool Tokno_pomocy::pokaz(const QString& plik, int kontekst) {
-    QFile zrodlo(plik);
-    if (!zrodlo.open(QIODevice::ReadOnly)) {
+    // A FIFO or a device under the name must not hang the program, and no
+    // help text comes near the cap.
+    StanOtwarcia stan = StanOtwarcia::ok;
+    const QByteArray html = czytaj_plik_zwykly(plik, najwiecej_bajtow_pomocy, &stan);
+    if (stan != StanOtwarcia::ok) {
         Dialogi::komunikat(parentWidget(),
                            u"Nie można otworzyć pliku pomocy:\n"_s +
                                QDir::toNativeSeparators(plik) +
@@ -49,7 +54,7 @@ bool Tokno_pomocy::pokaz(const QString& plik, int kontekst) {
                            u"Pomoc"_s, Dialogi::Ikona::Blad);
         return false;
     }
-    tresc->setHtml(QString::fromUtf8(zrodlo.readAll()));
+    tresc->setHtml(QString::fromUtf8(html));
     show();
     raise();
     activateWindow();

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -104,15 +105,28 @@ TFstatystyki::TFstatystyki(const TablicaPrzelewow& tablica, QWidget* rodzic)
 
 void TFstatystyki::showEvent(QShowEvent* zdarzenie) {
     QDialog::showEvent(zdarzenie);
+    // showEvent comes before the window is on screen: a message box opened
+    // here would run its own loop first and leave the window collapsed.
+    w_pokazywaniu_ = true;
     FormShow();
+    w_pokazywaniu_ = false;
+}
+
+void TFstatystyki::zglos_blad(const QString& tekst) {
+    auto pokaz = [this, tekst] {
+        Dialogi::komunikat(this, tekst, u"Vandoria"_s, Dialogi::Ikona::Blad);
+    };
+    if (w_pokazywaniu_)
+        QTimer::singleShot(0, this, pokaz);
+    else
+        pokaz();
 }
 
 void TFstatystyki::FormShow() {
     n_ = tablica_.ilosc_el();
-    static const QStringList miesiace = {u"styczeń"_s,     u"luty"_s,     u"marzec"_s,
-                                         u"kwiecień"_s,    u"maj"_s,      u"czerwiec"_s,
-                                         u"lipiec"_s,      u"sierpień"_s, u"wrzesień"_s,
-                                         u"październik"_s, u"listopad"_s, u"grudzień"_s};
+    static const QStringList miesiace = {
+        u"styczeń"_s, u"luty"_s,     u"marzec"_s,   u"kwiecień"_s,    u"maj"_s,      u"czerwiec"_s,
+        u"lipiec"_s,  u"sierpień"_s, u"wrzesień"_s, u"październik"_s, u"listopad"_s, u"grudzień"_s};
     const ListyStatystyk listy = listy_statystyk(tablica_, n_);
     {
         const QSignalBlocker b1(CBrok), b2(CBmiesiac), b3(CBnadawcy), b4(CBodbiorcy);
@@ -127,7 +141,7 @@ void TFstatystyki::FormShow() {
         for (QComboBox* l : {CBrok, CBmiesiac, CBnadawcy, CBodbiorcy}) l->setCurrentIndex(0);
     }
     if (listy.blad) {
-        Dialogi::komunikat(this, listy.blad->komunikat(), u"Vandoria"_s, Dialogi::Ikona::Blad);
+        zglos_blad(listy.blad->komunikat());
         return;
     }
     Licz();
@@ -144,7 +158,7 @@ void TFstatystyki::Licz() {
 
     const WynikStatystyk w = licz_statystyki(tablica_, n_, kryteria);
     if (w.blad) {
-        Dialogi::komunikat(this, w.blad->komunikat(), u"Vandoria"_s, Dialogi::Ikona::Blad);
+        zglos_blad(w.blad->komunikat());
         return;
     }
     Lwypisanych->setText(QString::number(w.wplat + w.przelewow));

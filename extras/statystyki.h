@@ -30,6 +30,10 @@ class TFstatystyki : public QDialog {
     void showEvent(QShowEvent* zdarzenie) override;
 
   private:
+    // A failed count is told at once, or once the window is on screen.
+    void zglos_blad(const QString& tekst);
+
     const TablicaPrzelewow& tablica_;
+    bool w_pokazywaniu_ = false;
     int n_ = 0;  // the count when the window was shown, used by every Licz until the next show
 };

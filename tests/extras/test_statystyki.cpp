@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 
@@ -183,8 +185,8 @@ class TestStatystyki : public QObject {
         QCOMPARE(pozycje(okno.CBrok), (QStringList{u"--"_s, u"2008"_s, u"2009"_s}));
         QCOMPARE(pozycje(okno.CBmiesiac),
                  (QStringList{u"--"_s, u"styczeń"_s, u"luty"_s, u"marzec"_s, u"kwiecień"_s,
-                              u"maj"_s, u"czerwiec"_s, u"lipiec"_s, u"sierpień"_s,
-                              u"wrzesień"_s, u"październik"_s, u"listopad"_s, u"grudzień"_s}));
+                              u"maj"_s, u"czerwiec"_s, u"lipiec"_s, u"sierpień"_s, u"wrzesień"_s,
+                              u"październik"_s, u"listopad"_s, u"grudzień"_s}));
         QCOMPARE(pozycje(okno.CBnadawcy), (QStringList{u"--"_s, u"X"_s, u"Y"_s}));
         QCOMPARE(pozycje(okno.CBodbiorcy), (QStringList{u"--"_s, u"A"_s, u"B"_s, u"C"_s}));
         QCOMPARE(etykiety(okno),
@@ -246,11 +248,49 @@ class TestStatystyki : public QObject {
                  QStringList{u"Przelew nr 2: nie można odczytać daty „32.13.2020”."_s});
         QCOMPARE(Dialogi::Test::pokazane().last().ikona, Dialogi::Ikona::Blad);
 
-        // The same when the window is shown on such a table.
+        // The same when the window is shown on such a table; the message
+        // comes once the window is on screen.
         okno.hide();
         okno.show();
         QCOMPARE(etykiety(okno), przed);
-        QCOMPARE(Dialogi::Test::teksty().size(), 2);
+        QTRY_COMPARE(Dialogi::Test::teksty().size(), 2);
+    }
+
+    // A real message box over the first showing: the window keeps the size
+    // and the controls it has on a good table.
+    void blad_przy_pierwszym_pokazaniu_nie_zwija_okna() {
+        const auto dobra = fikstura();
+        TFstatystyki wzor(*dobra);
+        wzor.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wzor));
+
+        auto t = fikstura();
+        (*t)[2].data = "32.13.2020";
+        TFstatystyki okno(*t);
+        // the real message box, with its own event loop
+        Dialogi::Test::wylacz();
+        const auto seam_z_powrotem = qScopeGuard([] { Dialogi::Test::wlacz(); });
+        QStringList komunikaty;
+        QTimer zamykacz;
+        connect(&zamykacz, &QTimer::timeout, &okno, [&] {
+            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                // the window is already on screen, at its full size
+                komunikaty << m->text();
+                QVERIFY(okno.isVisible());
+                QCOMPARE(okno.size(), wzor.size());
+                m->close();
+            }
+        });
+        zamykacz.start(10);
+        okno.show();
+        QTRY_COMPARE(komunikaty.size(), 1);
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        QCOMPARE(okno.size(), wzor.size());
+        for (QWidget* w :
+             {static_cast<QWidget*>(okno.CBrok), static_cast<QWidget*>(okno.CBodbiorcy),
+              static_cast<QWidget*>(okno.Lkwota)})
+            QVERIFY(w->isVisible());
+        QCOMPARE(okno.CBmiesiac->count(), 13);
     }
 
     void polecenie_glownego_okna() {

@@ -9,7 +9,10 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QEnterEvent>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -22,6 +25,8 @@
 #include <QUrlQuery>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -185,9 +190,29 @@ class TestOknaInne : public QObject {
         QCOMPARE(tekst_na_gorze(okno->tresc), u"Pierwszy kontekst"_s);
     }
 
-    void brak_pliku_pomocy() {
+    // Whatever stands under the help file's name, the message comes at once.
+    void nieczytelny_plik_pomocy_data() {
+        QTest::addColumn<QString>("rodzaj");
+        QTest::newRow("brak") << QString();
+        QTest::newRow("FIFO") << u"fifo"_s;
+        QTest::newRow("katalog") << u"katalog"_s;
+        QTest::newRow("link do /dev/zero") << u"zero"_s;
+    }
+    void nieczytelny_plik_pomocy() {
+        QFETCH(QString, rodzaj);
+        const QString plik = katalog_->filePath(u"HELP.HLP"_s);
+        if (rodzaj == u"fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(plik).constData(), 0600), 0);
+        else if (rodzaj == u"katalog")
+            QVERIFY(QDir().mkdir(plik));
+        else if (rodzaj == u"zero")
+            QVERIFY(QFile::link(u"/dev/zero"_s, plik));
+        ustaw_plik_pomocy(plik);
         SeamDialogow seam;
+        QElapsedTimer czas;
+        czas.start();
         glowne_->Pomoc1Click();
+        QVERIFY(czas.elapsed() < 1000);
         const QList<Dialogi::Test::Pokazany> pokazane = Dialogi::Test::pokazane();
         QCOMPARE(pokazane.size(), 1);
         QCOMPARE(pokazane.first().ikona, Dialogi::Ikona::Blad);
