@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
@@ -357,6 +358,51 @@ class TestPlacenie : public QObject {
         QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 1);
         QCOMPARE(glowne_->rejestr.tablica_przelewow[1].nazwa_odbiorcy1, "B");
         QCOMPARE(glowne_->model_listy->rowCount(), 1);
+    }
+
+    void usuniete_wracaja_na_miejsca() {
+        z_wierszami({do_banku("A"), do_banku("B"), do_banku("C"), do_banku("D")});
+        QVERIFY(!glowne_->Cofnij1->isEnabled());
+        zaznacz({2, 4});
+        glowne_->Usun();
+        QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 2);
+        QVERIFY(glowne_->Cofnij1->isEnabled());
+        QCOMPARE(glowne_->Cofnij1->shortcut(), QKeySequence(u"Ctrl+Z"_s));
+        glowne_->rejestr.plik_zmieniony = false;
+        glowne_->Cofnij1->trigger();
+        const TablicaPrzelewow& t = glowne_->rejestr.tablica_przelewow;
+        QCOMPARE(t.ilosc_el(), 4);
+        for (int nr = 1; nr <= 4; ++nr)
+            QCOMPARE(t[nr].nazwa_odbiorcy1.na_unicode(), QString(QChar(u'A' + nr - 1)));
+        QCOMPARE(glowne_->zaznaczone_el(), (QList<int>{2, 4}));
+        QVERIFY(glowne_->rejestr.plik_zmieniony);
+        QVERIFY(!glowne_->Cofnij1->isEnabled());
+    }
+
+    void klawiatura_i_naglowek() {
+        z_wierszami({do_banku("B"), do_banku("A")});
+        glowne_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(glowne_.get()));
+        QVERIFY(!glowne_->Edytujprzelew1->isEnabled());
+        glowne_->ListView->setFocus();
+        QTest::keyClick(glowne_->ListView, Qt::Key_Down);
+        QCOMPARE(glowne_->zaznaczone_el().size(), 1);
+        for (QAction* a : {glowne_->Edytujprzelew1, glowne_->Usuprzelew_menu, glowne_->Drukuj_menu,
+                           glowne_->podglad_wydruku_menu})
+            QVERIFY(a->isEnabled());
+
+        QHeaderView* naglowek = glowne_->ListView->header();
+        glowne_->ListViewColumnClick(0);  // already descending: ascending
+        QCOMPARE(naglowek->sortIndicatorSection(), 0);
+        QCOMPARE(naglowek->sortIndicatorOrder(), Qt::AscendingOrder);
+        glowne_->ListViewColumnClick(0);
+        QCOMPARE(naglowek->sortIndicatorOrder(), Qt::DescendingOrder);
+        glowne_->odswiezanie();
+        QCOMPARE(naglowek->sortIndicatorSection(), -1);
+
+        glowne_->resize(1200, 400);
+        QTRY_VERIFY(glowne_->ListView->header()->length() >=
+                    glowne_->ListView->viewport()->width());
     }
 
     void druk_kilku_w_jednym_zadaniu() {

@@ -193,6 +193,8 @@ void Tglowne_okno::zbuduj_akcje() {
     Powielprzelew1 = akcja(u"Powiel przelew"_s,
                            u"Tworzy nowy przelew na wzór zaznaczonego, bez daty"_s, {},
                            QKeySequence(u"Ctrl+K"_s));
+    Cofnij1 = akcja(u"Cofnij usunięcie"_s, u"Przywraca ostatnio usunięte przelewy na ich miejsca"_s,
+                    {}, QKeySequence(u"Ctrl+Z"_s));
     popup_zaplac = akcja(u"Zapłać telefonem"_s,
                          u"Pokazuje kod QR aktualnie zaznaczonego przelewu dla aplikacji banku"_s);
 }
@@ -207,7 +209,7 @@ void Tglowne_okno::zbuduj_menu() {
     plik->addAction(FileExit1);
 
     QMenu* vandoria = menuBar()->addMenu(u"&Vandoria"_s);
-    vandoria->addActions({Nowyprzelew1, Edytujprzelew1, Usuprzelew_menu});
+    vandoria->addActions({Nowyprzelew1, Edytujprzelew1, Usuprzelew_menu, Cofnij1});
     vandoria->addSeparator();
     vandoria->addActions({Powielprzelew1, Zaplactelefonem1});
 
@@ -280,7 +282,10 @@ void Tglowne_okno::zbuduj_liste() {
     ListView->setContextMenuPolicy(Qt::CustomContextMenu);
     ListView->header()->setSectionsClickable(true);
     ListView->header()->setSectionsMovable(false);
-    ListView->header()->setStretchLastSection(false);
+    // A widened window widens the last column rather than leaving a blank strip.
+    ListView->header()->setStretchLastSection(true);
+    ListView->header()->setSortIndicatorShown(true);
+    ListView->header()->setSortIndicator(-1, Qt::AscendingOrder);
     const int szerokosci[] = {189, 201, 188, 100, 99};
     for (int i = 0; i < 5; ++i) ListView->setColumnWidth(i, szerokosci[i]);
     // A whole account number must never be cut, whatever font stands in for Tahoma.
@@ -329,6 +334,10 @@ void Tglowne_okno::polacz_polecenia() {
     polacz(EksportDoBanku1, &Tglowne_okno::eksport_do_bankuClick);
     for (QAction* a : {Zaplactelefonem1, popup_zaplac}) polacz(a, &Tglowne_okno::zaplac_telefonemClick);
     polacz(Powielprzelew1, &Tglowne_okno::powiel_przelewClick);
+    polacz(Cofnij1, &Tglowne_okno::Cofnij);
+    // Arrows, Home, Shift and the like select as a click does: the commands follow.
+    connect(ListView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { ListViewClick(); });
     connect(btn_update_download, &QToolButton::clicked, this,
             [this] { btn_update_downloadClick(); });
 
@@ -389,6 +398,8 @@ void Tglowne_okno::sortowanie(int k) { rejestr.tablica_przelewow.sortowanie(k); 
 
 void Tglowne_okno::odswiezanie() {
     model_listy->przebuduj(ilosc_el());
+    // The arrow shows the last sort only until the list is rebuilt for anything else.
+    ListView->header()->setSortIndicator(-1, Qt::AscendingOrder);
     ListViewClick();
 }
 
@@ -427,12 +438,18 @@ void Tglowne_okno::ListViewClick() {
     popup_podglad->setIcon(obrazek(u"PRINT_PREVIEW"_s + stan));
     popup_drukuj->setIcon(obrazek(u"PRINT"_s + stan));
     ustaw_zapisz_dostepne(rejestr.plik_zmieniony);
+    Cofnij1->setEnabled(!usuniete_.isEmpty());
 }
 
 void Tglowne_okno::ListViewColumnClick(int kolumna) {
     ilosc_el();
-    sortuj_po_kolumnie(rejestr.tablica_przelewow, kolumna);
+    const bool malejaco = sortuj_po_kolumnie(rejestr.tablica_przelewow, kolumna);
+    // Row numbers mean other orders now: a deletion can no longer be put back.
+    usuniete_.clear();
     odswiezanie();
+    if (kolumna >= 0 && kolumna <= 4)
+        ListView->header()->setSortIndicator(kolumna,
+                                             malejaco ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void Tglowne_okno::Usun() {
@@ -440,10 +457,44 @@ void Tglowne_okno::Usun() {
     ustaw_zapisz_dostepne(true);
     rejestr.plik_ma_nazwe = true;
     const QList<int> numery = zaznaczone_el();
-    if (numery.isEmpty()) rejestr.tablica_przelewow.usun(zaznaczony_el());
+    if (numery.isEmpty()) {
+        rejestr.tablica_przelewow.usun(zaznaczony_el());
+    } else {
+        usuniete_.clear();
+        for (const int k : numery) usuniete_.append({k, rejestr.tablica_przelewow[k]});
+    }
     // From the last, so that the rows still to go keep their numbers.
     for (auto k = numery.crbegin(); k != numery.crend(); ++k) rejestr.tablica_przelewow.usun(*k);
     odswiezanie();
+}
+
+void Tglowne_okno::Cofnij() {
+    if (usuniete_.isEmpty()) return;
+    TablicaPrzelewow& t = rejestr.tablica_przelewow;
+    if (t.ilosc_el() + usuniete_.size() > TablicaPrzelewow::pojemnosc) {
+        Dialogi::komunikat(this,
+                           u"Lista przelewów jest pełna: usuniętych przelewów nie da się "
+                           u"przywrócić."_s,
+                           u"Cofnij usunięcie"_s, Ikona::Blad);
+        return;
+    }
+    // In ascending order each goes back to the number it had, ahead of the rows after it.
+    QList<int> przywrocone;
+    for (const UsunietyPrzelew& u : std::as_const(usuniete_)) {
+        const int n = t.ilosc_el();
+        const int k = std::min(u.nr, n + 1);
+        for (int i = n; i >= k; --i) t[i + 1] = t[i];
+        t[k] = u.przelew;
+        przywrocone << k;
+    }
+    usuniete_.clear();
+    rejestr.plik_zmieniony = true;
+    odswiezanie();
+    QItemSelectionModel* wybor = ListView->selectionModel();
+    for (const int k : przywrocone)
+        wybor->select(model_listy->index(k - 1, 0),
+                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    ListViewClick();
 }
 
 // --- transfer files ----------------------------------------------------------------------
@@ -473,6 +524,7 @@ void Tglowne_okno::otwieranie_pliku(const QString& sciezka) {
         rejestr.sciezka_pliku.clear();
         return;
     }
+    usuniete_.clear();
     const WynikOdczytu wynik = czytaj_przelewy(sciezka, rejestr.tablica_przelewow);
     if (wynik.stan == WynikOdczytu::ok) {
         ustaw_tytul();
@@ -574,6 +626,7 @@ void Tglowne_okno::FileNew1Execute() {
         return;
     rejestr.tablica_przelewow.wyczysc();
     model_listy->wyczysc();
+    usuniete_.clear();
     rejestr.plik_ma_nazwe = false;
     rejestr.plik_zmieniony = true;
     ustaw_zapisz_dostepne(true);

@@ -32,6 +32,7 @@ class Tglowne_okno : public QMainWindow {
     void ListViewClick();
     void ListViewColumnClick(int kolumna);
     void Usun();
+    void Cofnij();  // Ctrl+Z: the orders of the last "Usuń" back in their places
     // Keeps the list in step after a caller changed or appended row nr.
     void dopisz_wiersz_listy();
     void odswiez_wiersz_listy(int nr);
@@ -142,6 +143,7 @@ class Tglowne_okno : public QMainWindow {
     QAction* EksportDoBanku1 = nullptr;   // "Plik": the Elixir-0 file
     QAction* Zaplactelefonem1 = nullptr;  // "Vandoria": the payment code
     QAction* Powielprzelew1 = nullptr;    // "Vandoria": Ctrl+K
+    QAction* Cofnij1 = nullptr;           // "Vandoria": Ctrl+Z
 
     // pop-up menu of the list, items 0..4
     QAction* popup_edytuj = nullptr;
@@ -170,6 +172,11 @@ class Tglowne_okno : public QMainWindow {
     bool zapisz_pod_nazwa(const QString& tekst_nadpisania);
 
     bool pokazane_ = false;
+    struct UsunietyPrzelew {
+        int nr;  // the row it had, from 1
+        Tprzelew przelew;
+    };
+    QList<UsunietyPrzelew> usuniete_;  // the last "Usuń", in ascending rows
 };
 
 // "Krótko|Długo": the short part is the tool tip, the long one goes to the status bar.
