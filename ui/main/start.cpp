@@ -26,7 +26,15 @@ bool sprawdzanie_aktualizacji = true;
 
 WynikStartu czytaj_ustawienia_startu() {
     WynikStartu wynik;
-    if (!MagazynUstawien::klucz_istnieje()) return wynik;
+    if (!MagazynUstawien::klucz_istnieje()) {
+        // Nothing in a Linux install sets FirstRun, so a user with nothing
+        // stored yet starts for the first time. The key is made now: a run
+        // that never reaches a clean exit must not make the next start a
+        // first run again. Where nothing can be stored, no start counts,
+        // rather than every one.
+        wynik.pierwsze_uruchomienie = MagazynUstawien::zapisz_logiczna(pierwsze, false);
+        return wynik;
+    }
     if (const auto tak = MagazynUstawien::czytaj_logiczna(pierwsze)) {
         wynik.pierwsze_uruchomienie = *tak;
         MagazynUstawien::zapisz_logiczna(pierwsze, false);

@@ -27,7 +27,8 @@ class watek : public QThread {
     std::shared_ptr<WynikStartu> wynik_;
 };
 
-// Reads "FirstRun" (then sets it false) and "LastFilePath", never creating the key.
+// Reads "FirstRun" (then sets it false) and "LastFilePath". A user with no key
+// yet starts for the first time: the key is made then, holding "FirstRun" false.
 WynikStartu czytaj_ustawienia_startu();
 
 // The background update check starts with the main window; tests turn it off

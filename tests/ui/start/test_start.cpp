@@ -130,7 +130,8 @@ class TestStart : public QObject {
         QTest::newRow("fałsz") << QByteArray("[General]\nFirstRun=0\n") << false << QVariant(0);
         QTest::newRow("brak wartości")
             << QByteArray("[General]\nLastFilePath=\n") << false << QVariant();
-        QTest::newRow("brak klucza") << QByteArray() << false << QVariant();
+        // A user with nothing stored yet: nothing in a Linux install sets FirstRun.
+        QTest::newRow("brak klucza") << QByteArray() << true << QVariant(0);
     }
     void flaga_pierwszego_uruchomienia() {
         QFETCH(QByteArray, ustawienia);
@@ -150,8 +151,8 @@ class TestStart : public QObject {
         QCOMPARE(okno.rejestr.plik_zmieniony, pierwsze);
         QCOMPARE(okno.FileSaveItem->isEnabled(), pierwsze);
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
-        // Start-up never creates the key; it only turns a first run off.
-        QCOMPARE(QFile::exists(plik_ustawien()), !ustawienia.isEmpty());
+        // Start-up creates the key only to turn a first run off.
+        QCOMPARE(QFile::exists(plik_ustawien()), !ustawienia.isEmpty() || pierwsze);
         QCOMPARE(wartosc(u"FirstRun"_s).isValid(), flaga_po_starcie.isValid());
         if (flaga_po_starcie.isValid())
             QCOMPARE(wartosc(u"FirstRun"_s).toInt(), flaga_po_starcie.toInt());
@@ -161,6 +162,50 @@ class TestStart : public QObject {
         QVERIFY(okno.close());
         QCOMPARE(Dialogi::Test::teksty(), pierwsze ? QStringList{tekst_pytania} : QStringList{});
         QCOMPARE(wartosc(u"LastFilePath"_s).toString(), QString());
+    }
+
+    // The first start of a new user shows the first-run window once; the next
+    // start, after a clean exit or not, does not.
+    void pierwszy_i_drugi_start_nowego_uzytkownika_data() {
+        QTest::addColumn<bool>("zamkniety");
+        QTest::newRow("po zamknięciu") << true;
+        QTest::newRow("po przerwanym") << false;
+    }
+    void pierwszy_i_drugi_start_nowego_uzytkownika() {
+        QFETCH(bool, zamkniety);
+        SeamDialogow seam;
+        QVERIFY(!QFile::exists(plik_ustawien()));
+        uruchom();
+        QCOMPARE(modalne_->zamkniete, QStringList{u"Tmonolit_first_run"_s});
+        QCOMPARE(okno_->ilosc_el(), 1);
+        if (zamkniety) {
+            Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+            QVERIFY(okno_->close());
+        }
+        okna() = Okna{};
+        okno_.reset();
+        Dialogi::Test::wyczysc();
+
+        modalne_->zamkniete.clear();
+        Tglowne_okno& drugie = uruchom();
+        QVERIFY(!drugie.rejestr.pierwsze_uruchomienie);
+        QVERIFY(modalne_->zamkniete.isEmpty());
+        QCOMPARE(drugie.ilosc_el(), 0);
+        QVERIFY(drugie.close());
+        QVERIFY(Dialogi::Test::pokazane().isEmpty());
+    }
+
+    // Where nothing can be stored, a first run could never be turned off:
+    // no start counts as one rather than every start.
+    void magazyn_niezapisywalny() {
+        MagazynUstawien::ustaw_plik(sciezka(u"plik/ustawienia.ini"_s));
+        zapisz_plik(sciezka(u"plik"_s), "nie katalog");
+        SeamDialogow seam;
+        Tglowne_okno& okno = uruchom();
+        QVERIFY(!okno.rejestr.pierwsze_uruchomienie);
+        QVERIFY(modalne_->zamkniete.isEmpty());
+        QCOMPARE(okno.ilosc_el(), 0);
+        QVERIFY(okno.close());
     }
 
     void drugi_start_otwiera_ostatni_plik() {
