@@ -44,12 +44,19 @@ watek_update* uruchom_sprawdzanie_aktualizacji(Tglowne_okno* glowne,
     return new watek_update(glowne, std::move(ustawienia));
 }
 
+#ifndef VANDORIA_KATALOG_BIBLIOTEK
+#define VANDORIA_KATALOG_BIBLIOTEK "lib/vandoria"
+#endif
+
 bool wywolaj_z_biblioteki(const QString& biblioteka, const char* procedura) {
     using Procedura = void (*)();
     // Beside the program first, then where an installed program keeps it.
     const QString folder = QCoreApplication::applicationDirPath();
-    for (const QString& nazwa : {folder + u'/' + biblioteka, folder + u"/../lib/vandoria/"_s + biblioteka,
-                                 biblioteka}) {
+    // A package keeps it under the multiarch folder, where ldconfig never looks.
+    const QString zainstalowana = folder + u"/../"_s + QStringLiteral(VANDORIA_KATALOG_BIBLIOTEK) +
+                                  u'/' + biblioteka;
+    for (const QString& nazwa : {folder + u'/' + biblioteka, zainstalowana,
+                                 folder + u"/../lib/vandoria/"_s + biblioteka, biblioteka}) {
         QLibrary modul(nazwa);
         // Qt keeps some texts it is handed (settings keys among them) beyond
         // the call; they may point into the library, so its code stays mapped

@@ -7,7 +7,10 @@ set -eu
 cd "$(dirname "$0")/.."
 BUILD="${VANDORIA_DEB_BUILD:-build-deb}"
 # The usual set-up, but a Release build of the program alone, in its own folder.
-VANDORIA_BUILD="$BUILD" VANDORIA_BUILD_TYPE=Release ./scripts/przygotuj.sh -DVANDORIA_TESTS=OFF
+# Installed under /usr, the private update library goes to the multiarch
+# folder, which needs no ldconfig call in the maintainer scripts.
+VANDORIA_BUILD="$BUILD" VANDORIA_BUILD_TYPE=Release ./scripts/przygotuj.sh -DVANDORIA_TESTS=OFF \
+    -DCMAKE_INSTALL_PREFIX=/usr -DCMAKE_INSTALL_LIBDIR="lib/$(gcc -print-multiarch)"
 
 PAKIETY="lintian desktop-file-utils appstream dpkg-dev"
 brakujace=""
