@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -60,6 +61,21 @@ bool czytelny_stan(const QString& sciezka, StanOtwarcia stan) {
     return stan == StanOtwarcia::ok;
 }
 
+// Keys compare without regard to case. Most are plain ASCII and need no
+// conversion; any other is folded as text. The two kinds never meet: only the
+// second holds bytes above 127.
+QByteArray klucz_hasha(QByteArrayView cp1250) {
+    if (std::all_of(cp1250.begin(), cp1250.end(), [](char c) { return c >= 0; }))
+        return cp1250.toByteArray().toLower();
+    return ::tekst(cp1250).toCaseFolded().toUtf8();
+}
+
+QByteArray klucz_hasha(const QString& klucz) {
+    if (std::all_of(klucz.begin(), klucz.end(), [](QChar c) { return c.unicode() < 0x80; }))
+        return klucz.toLatin1().toLower();
+    return klucz.toCaseFolded().toUtf8();
+}
+
 bool ta_sama_nazwa(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -72,20 +88,35 @@ QByteArray bajty(const QString& tekst) {
 }  // namespace
 
 PlikIni PlikIni::z_tekstu(const QByteArray& tresc, const QString& sekcja) {
+    // One pass over views of the text, a hash of keys, and values turned into
+    // text only when asked for: a hand-made file of many thousands of keys
+    // must read in linear time and with few allocations.
     PlikIni ini;
+    ini.tresc_ = tresc;  // shared, not copied: the values are read from it
+    QByteArrayView reszta(ini.tresc_);
+    if (reszta.startsWith("\xEF\xBB\xBF")) reszta = reszta.sliced(3);
     bool w_sekcji = false;
-    for (const QByteArray& linia : linie(tresc)) {
-        if (const auto nazwa = naglowek_sekcji(linia)) {
-            w_sekcji = ta_sama_nazwa(*nazwa, sekcja);
-            continue;
+    while (!reszta.isEmpty()) {
+        const qsizetype koniec = reszta.indexOf('\n');
+        const QByteArrayView linia = (koniec < 0 ? reszta : reszta.first(koniec)).trimmed();
+        reszta = koniec < 0 ? QByteArrayView() : reszta.sliced(koniec + 1);
+        if (linia.startsWith('[')) {
+            const qsizetype zamkniecie = linia.indexOf(']');
+            if (zamkniecie >= 0) {
+                w_sekcji =
+                    ta_sama_nazwa(::tekst(linia.sliced(1, zamkniecie - 1)).trimmed(), sekcja);
+                continue;
+            }
         }
-        if (!w_sekcji) continue;
-        // A hash, not a list: a hand-made file of many thousands of keys must
-        // not take quadratic time to read.
-        if (auto p = para(linia)) {
-            QString klucz = p->first.toCaseFolded();
-            if (!ini.klucze_.contains(klucz)) ini.klucze_.insert(std::move(klucz), p->second);
-        }
+        if (!w_sekcji || linia.isEmpty() || linia.startsWith(';')) continue;
+        const qsizetype rowna = linia.indexOf('=');
+        if (rowna <= 0) continue;
+        QByteArray klucz = klucz_hasha(linia.first(rowna).trimmed());
+        if (ini.klucze_.contains(klucz)) continue;
+        QByteArrayView w = linia.sliced(rowna + 1).trimmed();
+        if (w.size() >= 2 && (w.front() == '"' || w.front() == '\'') && w.back() == w.front())
+            w = w.sliced(1, w.size() - 2);
+        ini.klucze_.insert(std::move(klucz), {w.data() - ini.tresc_.constData(), w.size()});
     }
     return ini;
 }
@@ -99,9 +130,9 @@ PlikIni PlikIni::wczytaj(const QString& sciezka, const QString& sekcja, bool* cz
 }
 
 std::optional<QString> PlikIni::wartosc(const QString& klucz) const {
-    const auto it = klucze_.constFind(klucz.toCaseFolded());
+    const auto it = klucze_.constFind(klucz_hasha(klucz));
     if (it == klucze_.cend()) return std::nullopt;
-    return *it;
+    return ::tekst(QByteArrayView(tresc_).sliced(it->first, it->second));
 }
 
 QString PlikIni::tekst(const QString& klucz, const QString& domyslny) const {

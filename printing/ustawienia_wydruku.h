@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 // The keys of one section of an INI file. Names of sections and keys compare
 // without regard to case; values lose surrounding blanks and one pair of
@@ -39,7 +40,10 @@ class PlikIni {
     double liczba(const QString& klucz, double domyslna) const;
 
   private:
-    QHash<QString, QString> klucze_;  // by the key's case-folded name
+    QByteArray tresc_;
+    // Where each key's Windows-1250 value lies in tresc_ (start, length), by
+    // the key's folded name.
+    QHash<QByteArray, std::pair<qsizetype, qsizetype>> klucze_;
 };
 
 // The shortest decimal text of a number with a decimal comma: 2,5 10 0,3.
