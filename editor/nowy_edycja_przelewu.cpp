@@ -115,8 +115,7 @@ void Tnowy_edycja_przelewow::zbuduj() {
     auto przycisk = [this](const QString& nazwa, const QString& tekst, const QString& podpowiedz) {
         auto* b = new QPushButton(tekst, this);
         b->setObjectName(nazwa);
-        // Enter on a focused button presses it; anywhere else it is "Zapisz".
-        b->setAutoDefault(true);
+        b->setAutoDefault(false);
         if (!podpowiedz.isEmpty()) {
             b->setToolTip(podpowiedz);
             b->installEventFilter(this);  // hints are kept but never shown
@@ -199,6 +198,9 @@ void Tnowy_edycja_przelewow::zbuduj() {
         b->setFocusPolicy(Qt::TabFocus);
         b->setAutoDefault(true);
     }
+    // Enter on a focused button presses it; anywhere else it is "Zapisz".
+    for (QPushButton* b : {wybierz_wpis_odb, wybierz_wpis_nad, wybierz_tytul})
+        b->setAutoDefault(true);
     drukuj_w_edycji_przelew->setText(u"&Drukuj"_s);
     podglad_wydruku_w_edycji->setText(u"&Podgląd wydruku"_s);
     zapisz_edycja->setText(u"&Zapisz"_s);
