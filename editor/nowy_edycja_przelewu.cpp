@@ -29,6 +29,8 @@
 #include <QScreen>
 #include <QValidator>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 bool edycja_przelewu = false;
@@ -294,7 +296,6 @@ void Tnowy_edycja_przelewow::zbuduj() {
     przygotuj_notatke_sumy(l_suma_kontrolna);
     l_suma_kontrolna->setGeometry(kolumna, y10 + wysokosc_pola + 2, linia + 29, 16);
 
-    const int szerokosc = qMax(szerokosc_okna, prawa + margines);
     const int dol = wysokosc_okna - margines - 25;
     // A wider stand-in font widens a caption's button rather than cutting it.
     auto szerokosc_przycisku = [](QPushButton* b, int zalecana) {
@@ -304,12 +305,17 @@ void Tnowy_edycja_przelewow::zbuduj() {
     const int w_podglad = szerokosc_przycisku(podglad_wydruku_w_edycji, 113);
     const int w_zapisz = szerokosc_przycisku(zapisz_edycja, 97);
     const int w_anuluj = szerokosc_przycisku(anuluj_edycja, 89);
+    b_zaplac_telefonem = przycisk(u"b_zaplac_telefonem"_s, u"Zapłać telefonem"_s, {});
+    b_zaplac_telefonem->setFocusPolicy(Qt::NoFocus);
+    const int w_zaplac = szerokosc_przycisku(b_zaplac_telefonem, 0);
+    // The bottom row's five buttons widen the window when they need to.
+    const int szerokosc =
+        std::max({szerokosc_okna, prawa + margines,
+              2 * margines + w_drukuj + w_podglad + w_zaplac + w_zapisz + w_anuluj + 4 * 4});
     drukuj_w_edycji_przelew->setGeometry(margines, dol, w_drukuj, 25);
     podglad_wydruku_w_edycji->setGeometry(margines + w_drukuj + 4, dol, w_podglad, 25);
     anuluj_edycja->setGeometry(szerokosc - margines - w_anuluj, dol, w_anuluj, 25);
     zapisz_edycja->setGeometry(szerokosc - margines - w_anuluj - 4 - w_zapisz, dol, w_zapisz, 25);
-    b_zaplac_telefonem = przycisk(u"b_zaplac_telefonem"_s, u"Zapłać telefonem"_s, {});
-    b_zaplac_telefonem->setFocusPolicy(Qt::NoFocus);
     {
         const int x_zaplac = margines + w_drukuj + 4 + w_podglad + 4;
         b_zaplac_telefonem->setGeometry(x_zaplac, dol, zapisz_edycja->x() - 4 - x_zaplac, 25);

@@ -34,10 +34,11 @@ const QString tekst_pustego = u"Nie wypełniłeś niezbędnych pól! Uzupełnij 
 // An order as the editor stores it.
 Tprzelew zapisany(const char* odbiorca = "Zenon") {
     Tprzelew p = przelew(odbiorca, "12", "50", "Czynsz", "15.03.2008");
-    p.lk = "12";
+    // Both numbers with right check digits: saving them asks nothing.
+    p.lk = "45";
     p.nr_banku_odbiorcy = "1020 5558";
     p.nr_rach_odbiorcy = "1111 2222 3333 4444";
-    p.nr_rach_nadawcy = "34 5678 9012 3456 7890 1234 5678";
+    p.nr_rach_nadawcy = "88 5678 9012 3456 7890 1234 5678";
     p.nazwa_nadawcy1 = "Jan";
     return p;
 }
@@ -194,6 +195,8 @@ class TestEdytor : public QObject {
         QTest::keyClicks(edytor_->symbol, u"51"_s);
         edytor_->MonthCalendar1->setSelectedDate(QDate(2008, 3, 15));
         edytor_->MonthCalendar1Click();
+        // The sender's made-up number has wrong check digits: stored all the same.
+        Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Tak);
         zapisz();
 
         const Tprzelew& p = wiersz(1);
@@ -305,7 +308,7 @@ class TestEdytor : public QObject {
         QCOMPARE(b(wiersz(2).tytulem1), QByteArray::fromStdString(w1250("Prąd")));
         QCOMPARE(b(wiersz(2).kwota), QByteArray("120"));
         QCOMPARE(wiersz_listy(*glowne_, 2),
-                 (QStringList{u"Zenon"_s, u"Prąd"_s, u"12 1020 5558 1111 2222 3333 4444"_s,
+                 (QStringList{u"Zenon"_s, u"Prąd"_s, u"45 1020 5558 1111 2222 3333 4444"_s,
                               u"120,50 zł"_s, u"15.03.2008"_s}));
         QCOMPARE(glowne_->zaznaczony_el(), 2);
     }
@@ -393,7 +396,7 @@ class TestEdytor : public QObject {
         otworz_wiersz(1);
         QVERIFY(edytor_->rb_wplata->isChecked() && !edytor_->rb_przelew->isChecked());
         QVERIFY(!edytor_->nr_rach_nadawcy->isEnabled());
-        QCOMPARE(edytor_->nr_rach_nadawcy->tekst(), u"34 5678 9012 3456 7890 1234 5678"_s);
+        QCOMPARE(edytor_->nr_rach_nadawcy->tekst(), u"88 5678 9012 3456 7890 1234 5678"_s);
         // A new order afterwards starts as a transfer again.
         schowaj();
         otworz_nowy();

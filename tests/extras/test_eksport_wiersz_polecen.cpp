@@ -62,7 +62,8 @@ QString zbarimg_odczyt(const QString& obraz) {
     proces.start(QStandardPaths::findExecutable(u"zbarimg"_s),
                  {u"--raw"_s, u"-q"_s, u"-Sbinary"_s, obraz});
     proces.waitForFinished(30000);
-    return QString::fromUtf8(proces.readAllStandardOutput()).chopped(1);
+    // -Sbinary gives the bytes as stored, with no line end after them.
+    return QString::fromUtf8(proces.readAllStandardOutput());
 }
 
 }  // namespace
