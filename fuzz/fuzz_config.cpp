@@ -1,5 +1,8 @@
 // config.ini: whatever the file holds, reading gives settings within their
-// ranges, and a whole print with them (fee text included) draws without fault.
+// ranges, the same from the file as from memory, and a whole print with them
+// (fee text included) draws without fault. Run with a large -max_len: a file
+// of many keys must read in linear time.
+#include "plik_fuzz.h"
 #include "printing/przygotowanie.h"
 #include "printing/ustawienia_wydruku.h"
 #include "printing/wypelnianie.h"
@@ -7,10 +10,18 @@
 
 #include <cstdint>
 
+using namespace Qt::StringLiterals;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
     const QByteArray tresc(reinterpret_cast<const char*>(dane), static_cast<qsizetype>(rozmiar));
     const PlikIni ini = PlikIni::z_tekstu(tresc);
     const UstawieniaWydruku u = czytaj_ustawienia_wydruku(&ini);
+    if (tresc.size() <= PlikIni::najwiecej_bajtow) {
+        bool czytelny = false;
+        const UstawieniaWydruku z_pliku =
+            czytaj_ustawienia_wydruku(zapisz_wejscie(u"config.ini"_s, tresc), &czytelny);
+        if (!czytelny || !(z_pliku == u)) __builtin_trap();
+    }
     if (u.ilosc_odcinkow != 1 && u.ilosc_odcinkow != 2 && u.ilosc_odcinkow != 4) __builtin_trap();
     if (u.uklad_strony != u"portrait" && u.uklad_strony != u"landscape") __builtin_trap();
     if (u.margin_top < 0 || u.margin_top > 1000 || u.margin_left < 0 || u.margin_left > 1000)

@@ -1,6 +1,8 @@
 // Transfer files of both versions: the first byte chooses the version, the
-// rest is the file. Reading must never crash or read past its buffers, and
+// rest is the file. Reading, from memory and from a file through the
+// program's own opening path, must never crash or read past its buffers, and
 // what it read must write back without error.
+#include "plik_fuzz.h"
 #include "register/pliki_przelewow.h"
 #include "register/przelew.h"
 
@@ -8,6 +10,8 @@
 
 #include <cstdint>
 #include <memory>
+
+using namespace Qt::StringLiterals;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozmiar) {
     if (rozmiar < 1) return 0;
@@ -19,6 +23,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dane, std::size_t rozm
     const WynikOdczytu wynik = czytaj_przelewy(wejscie, wersja, *tablica);
     const int n = tablica->ilosc_el();
     if (n > TablicaPrzelewow::pojemnosc || wynik.wczytane > TablicaPrzelewow::pojemnosc)
+        __builtin_trap();
+
+    static auto z_pliku = std::make_unique<TablicaPrzelewow>();
+    const WynikOdczytu z_dysku = czytaj_przelewy(
+        zapisz_wejscie(wersja == 2 ? u"konto.p2"_s : u"konto.vando"_s, plik), *z_pliku);
+    if (z_dysku.stan == WynikOdczytu::brak_pliku ||
+        z_pliku->ilosc_el() > TablicaPrzelewow::pojemnosc)
         __builtin_trap();
 
     QByteArray zapis;

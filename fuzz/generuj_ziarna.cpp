@@ -78,6 +78,10 @@ int main(int argc, char* argv[]) {
            "[SETTINGS]\r\ntyp_formularza=1\r\nilosc_odcinkow=4\r\nuklad_strony="
            "landscape\r\ncapitals=1\r\n"
            "boxes=1\r\nmargin_top=50\r\nmargin_left=20\r\ndrukuj_oplate=1\r\noplata_wart=12,5\r\n");
+    // Tens of thousands of keys, so the fuzzer starts where a slow reader shows.
+    QByteArray wiele = "[SETTINGS]\r\n";
+    for (int i = 0; i < 40000; ++i) wiele += "klucz" + QByteArray::number(i) + "=1\r\n";
+    zapisz(cel + u"/fuzz_config"_s, u"wiele_kluczy"_s, wiele + "ilosc_odcinkow=4\r\n");
     zapisz(cel + u"/fuzz_aktualizacja"_s, u"nowa"_s,
            "1.9\r\nhttp://vandoria.example.org/Vandoria/VandoriaSetup.exe\r\nhttp://"
            "vandoria.example.org/Vandoria/update.txt\r\n");

@@ -21,7 +21,10 @@ ZIARNA="$BUILD/ziarna"
 for cel in $(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//'); do
     echo "== $cel ($SEKUNDY s)"
     mkdir -p "$BUILD/korpus/$cel" "$ZIARNA/$cel"
-    if ! QT_QPA_PLATFORM=offscreen "$BUILD/fuzz/$cel" -max_total_time="$SEKUNDY" -print_final_stats=1 \
+    # config.ini must reach files of many thousands of keys.
+    DLUGOSC=""
+    [ "$cel" = fuzz_config ] && DLUGOSC="-max_len=1000000"
+    if ! QT_QPA_PLATFORM=offscreen "$BUILD/fuzz/$cel" $DLUGOSC -max_total_time="$SEKUNDY" -print_final_stats=1 \
         -artifact_prefix="$BUILD/$cel-" "$BUILD/korpus/$cel" "$ZIARNA/$cel" >"$BUILD/$cel.log" 2>&1; then
         tail -40 "$BUILD/$cel.log"
         echo "$cel: znaleziono błąd (dane wejściowe: $BUILD/$cel-*)"
