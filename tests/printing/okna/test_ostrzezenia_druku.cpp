@@ -1,12 +1,15 @@
 #include "editor/nowy_edycja_przelewu.h"
 #include "printing/oznaczanie_przepelnienia.h"
 #include "printing/print_preview.h"
+#include "printing/przesuniecie_drukarki.h"
+#include "register/magazyn_ustawien.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
 #include "ui/okna.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -137,6 +140,42 @@ class TestOstrzezeniaDruku : public QObject {
         QVERIFY(!oznaczone_przepelnienie(edytor.nazwa_nadawcy2));
         edytor.nazwa_nadawcy2->setText(QString(40, u'W'));
         QVERIFY(oznaczone_przepelnienie(edytor.nazwa_nadawcy2));
+    }
+
+    // The preview moves the page by the shift of the printer it names, and
+    // by nothing for a printer without one.
+    void podglad_pokazuje_przesuniecie_drukarki_data() {
+        QTest::addColumn<QString>("drukarka");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<QString>("opis");
+        QTest::newRow("z przesunięciem")
+            << u"HP"_s << 11.5 << 9.5
+            << u"Drukarka „HP”: przesunięcie 1,5 mm w prawo, -0,5 mm w dół"_s;
+        QTest::newRow("bez przesunięcia")
+            << u"Inna"_s << 10.0 << 10.0 << u"Drukarka „Inna”: bez przesunięcia"_s;
+        QTest::newRow("bez drukarki")
+            << QString() << 10.0 << 10.0 << u"Bez przesunięcia drukarki"_s;
+    }
+    void podglad_pokazuje_przesuniecie_drukarki() {
+        QFETCH(QString, drukarka);
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(QString, opis);
+        MagazynUstawien::ustaw_plik(katalog_->filePath(u"magazyn.ini"_s));
+        QVERIFY(zapisz_przesuniecie_drukarki(u"HP"_s, {1.5, -0.5}));
+
+        PlotnoNagrywajace plotno;
+        plotno.Rectangle(10, 10, 20, 20);
+        Tpodglad_wydruku okno;
+        okno.ustaw_dokument(plotno.zabierz_dokument(), 1, u"portrait"_s);
+        okno.pokaz_przesuniecie(drukarka);
+        MagazynUstawien::ustaw_plik({});
+
+        QCOMPARE(okno.l_przesuniecie->text(), opis);
+        const Operacja& o = okno.dokument().strony.first().operacje.first();
+        QCOMPARE(o.x1, x);
+        QCOMPARE(o.y1, y);
     }
 };
 
