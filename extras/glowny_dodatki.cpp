@@ -25,7 +25,8 @@ void Tglowne_okno::EksportujdoCSV1Click() {
     // One selected row is only where the user last clicked: the whole table, as always.
     QList<int> numery;
     if (!numery_do_eksportu(u"Eksportuj do CSV"_s, numery, 2)) return;
-    const QString wybrana = Dialogi::zapisz_plik(this, u"arkusz kalkulacyjny (*.csv)|*.csv"_s);
+    const QString wybrana = Dialogi::zapisz_plik(this, u"arkusz kalkulacyjny (*.csv)|*.csv"_s, {},
+                                                 rejestr.sciezka_pliku);
     if (wybrana.isEmpty()) return;
     const QString nazwa = nazwa_pliku_csv(wybrana);
     if (QFileInfo::exists(nazwa) &&
