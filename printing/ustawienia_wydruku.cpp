@@ -277,9 +277,9 @@ bool ZapisUstawien::zapisz_tekst(const QString& klucz, const QString& wartosc) {
         l.insert(koniec, nowa);
     }
 
-    return zapisz_bezpiecznie(sciezka_, [&](QIODevice& plik) {
+    return zapisz_bezpiecznie(sciezka_, [&](QIODevice& wyjscie) {
         for (const QByteArray& linia : l)
-            if (plik.write(linia + "\r\n") != linia.size() + 2) return false;
+            if (wyjscie.write(linia + "\r\n") != linia.size() + 2) return false;
         return true;
     });
 }

@@ -65,7 +65,7 @@ QMessageBox::Icon ikona_qt(Ikona ikona) {
 Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul, Ikona ikona,
                     Przyciski przyciski) {
     if (test().wlaczony) {
-        test().historia.append({u"komunikat"_s, tekst, tytul, ikona, przyciski});
+        test().historia.append({u"komunikat"_s, tekst, tytul, ikona, przyciski, {}});
         if (przyciski == Przyciski::Ok) return Odpowiedz::Ok;
         if (test().odpowiedzi.isEmpty()) brak_odpowiedzi(tekst);
         return test().odpowiedzi.dequeue();
@@ -143,7 +143,7 @@ QString zapisz_plik(QWidget* rodzic, const QString& filtr, const QString& domysl
 
 bool drukuj(QWidget* rodzic, QPrinter& drukarka) {
     if (test().wlaczony) {
-        test().historia.append({u"drukuj"_s, {}, {}, Ikona::Brak, Przyciski::Ok});
+        test().historia.append({u"drukuj"_s, {}, {}, Ikona::Brak, Przyciski::Ok, {}});
         if (test().druki.isEmpty()) brak_odpowiedzi(u"okno drukowania"_s);
         const bool tak = test().druki.dequeue();
         if (tak && test().przygotuj_drukarke) test().przygotuj_drukarke(drukarka);
