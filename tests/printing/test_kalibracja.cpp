@@ -144,7 +144,8 @@ class TestKalibracja : public QObject {
         const StanDruku s = stan(u"portrait"_s, 2, 17, 33);
         const Strona formularz = generuj_wydruk(s, ZmienneDruku{}).strony.first();
         int ramki = 0;
-        for (const Operacja& o : generuj_kalibracje(s).strony.first().operacje) {
+        const Strona arkusz = generuj_kalibracje(s).strony.first();
+        for (const Operacja& o : arkusz.operacje) {
             if (o.rodzaj != Operacja::Rodzaj::Prostokat) continue;
             ++ramki;
             QVERIFY(o.pedzel.Style == StylPedzla::bsClear);  // outlines only
