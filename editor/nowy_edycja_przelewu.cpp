@@ -4,7 +4,7 @@
 #include "ui/zdarzenia_okien.h"
 
 #include "editor/czy_puste.h"
-#include "editor/data.h"
+#include "register/data.h"
 #include "editor/pole_maskowane.h"
 #include "editor/sprawdzanie_konta.h"
 #include "printing/oznaczanie_przepelnienia.h"

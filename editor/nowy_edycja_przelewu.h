@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "editor/kwota.h"
+#include "register/kwota.h"
 
 class PoleMaskowane;
 class QCalendarWidget;

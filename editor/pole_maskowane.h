@@ -9,7 +9,7 @@
 
 #include <functional>
 
-#include "editor/maska.h"
+#include "register/maska.h"
 
 class QKeyEvent;
 class QFocusEvent;

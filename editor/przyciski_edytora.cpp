@@ -5,7 +5,7 @@
 #include "addressbook/lista.h"
 #include "addressbook/wpisy.h"
 #include "editor/czy_puste.h"
-#include "editor/konto.h"
+#include "register/konto.h"
 #include "editor/nowy_edycja_przelewu.h"
 #include "editor/pole_maskowane.h"
 #include "printing/druk_okna.h"

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPalette>
 
-#include "editor/konto.h"
+#include "register/konto.h"
 
 bool wynik_sprawdzenia = false;
 

@@ -1,6 +1,6 @@
 #include "editor/suma_kontrolna.h"
 
-#include "editor/konto.h"
+#include "register/konto.h"
 #include "editor/pole_maskowane.h"
 #include "editor/sprawdzanie_konta.h"
 #include "ui/dialogi.h"

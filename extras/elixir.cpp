@@ -1,8 +1,8 @@
 #include "extras/elixir.h"
 
-#include "editor/data.h"
-#include "editor/konto.h"
-#include "editor/kwota.h"
+#include "register/data.h"
+#include "register/konto.h"
+#include "register/kwota.h"
 #include "register/przelew.h"
 
 #include <QStringList>

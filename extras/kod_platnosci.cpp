@@ -1,7 +1,7 @@
 #include "extras/kod_platnosci.h"
 
-#include "editor/konto.h"
-#include "editor/kwota.h"
+#include "register/konto.h"
+#include "register/kwota.h"
 #include "register/przelew.h"
 
 using namespace Qt::StringLiterals;

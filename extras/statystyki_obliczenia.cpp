@@ -1,7 +1,7 @@
 #include "extras/statystyki_obliczenia.h"
 
-#include "editor/data.h"
-#include "editor/kwota.h"
+#include "register/data.h"
+#include "register/kwota.h"
 #include "register/przelew.h"
 
 #include <QCollator>

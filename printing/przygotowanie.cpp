@@ -1,6 +1,6 @@
 #include "printing/przygotowanie.h"
 
-#include "editor/kwota.h"
+#include "register/kwota.h"
 #include "register/przelew.h"
 
 using namespace Qt::StringLiterals;

@@ -1,6 +1,6 @@
 #include "printing/ustawienia_programu.h"
 
-#include "editor/kwota.h"
+#include "register/kwota.h"
 #include "printing/drukarka.h"
 #include "printing/kalibracja.h"
 #include "printing/przesuniecie_drukarki.h"

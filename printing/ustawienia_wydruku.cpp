@@ -2,7 +2,7 @@
 
 #include "register/bezpieczny_zapis.h"
 
-#include "editor/kwota.h"
+#include "register/kwota.h"
 #include "register/folder_programu.h"
 #include "register/odczyt_pliku.h"
 #include "register/tekst.h"

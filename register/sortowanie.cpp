@@ -1,6 +1,6 @@
 #include "register/sortowanie.h"
 
-#include "editor/kwota.h"
+#include "register/kwota.h"
 #include "register/przelew.h"
 
 #include <algorithm>

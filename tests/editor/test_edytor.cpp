@@ -1,4 +1,4 @@
-#include "editor/data.h"
+#include "register/data.h"
 #include "editor/nowy_edycja_przelewu.h"
 #include "editor/pole_maskowane.h"
 #include "editor/sprawdzanie_konta.h"

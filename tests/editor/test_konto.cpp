@@ -1,5 +1,5 @@
-#include "editor/konto.h"
-#include "editor/maska.h"
+#include "register/konto.h"
+#include "register/maska.h"
 #include "editor/pole_maskowane.h"
 #include "editor/sprawdzanie_konta.h"
 

@@ -1,5 +1,5 @@
-#include "editor/data.h"
-#include "editor/kwota.h"
+#include "register/data.h"
+#include "register/kwota.h"
 
 #include <QLineEdit>
 #include <QTest>

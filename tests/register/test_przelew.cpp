@@ -1,4 +1,4 @@
-#include "editor/kwota.h"
+#include "register/kwota.h"
 #include "register/przelew.h"
 #include "register/sortowanie.h"
 #include "wspolne/pomocnicze.h"

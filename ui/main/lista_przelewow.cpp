@@ -1,7 +1,7 @@
 #include "ui/main/lista_przelewow.h"
 
-#include "editor/konto.h"
-#include "editor/kwota.h"
+#include "register/konto.h"
+#include "register/kwota.h"
 #include "editor/suma_kontrolna.h"
 #include "register/przelew.h"
 

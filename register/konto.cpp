@@ -1,4 +1,4 @@
-#include "editor/konto.h"
+#include "register/konto.h"
 
 bool czesc_kompletna(const QString& tekst, std::initializer_list<int> pozycje) {
     for (const int p : pozycje)

@@ -1,4 +1,4 @@
-#include "editor/maska.h"
+#include "register/maska.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "editor/data.h"
+#include "register/data.h"
 
 #include <QLocale>
 #include <QRegularExpression>
