@@ -1,16 +1,27 @@
 #include "ui/czcionki.h"
 
-#include <QFont>
+#include <QApplication>
 #include <QFontDatabase>
-#include <QStringList>
+#include <QWidget>
 
-using namespace Qt::StringLiterals;
+QFont czcionka_okna(qreal punkty, bool gruba) {
+    QFont czcionka = QApplication::font();
+    qreal pulpit = czcionka.pointSizeF();
+    if (pulpit <= 0) pulpit = czcionka.pixelSize() * 72.0 / 96.0;
+    czcionka.setPointSizeF(qMax(punkty, pulpit));
+    czcionka.setBold(gruba);
+    return czcionka;
+}
+
+void ustaw_czcionke_okna(QWidget* okno, qreal punkty, bool gruba) {
+    okno->setFont(czcionka_okna(punkty, gruba));
+}
 
 void ustaw_zastepstwa_czcionek() {
     static bool zrobione = false;
     if (zrobione) return;
     zrobione = true;
-    if (!QFontDatabase::families().contains(u"Tahoma"_s))
-        QFont::insertSubstitutions(u"Tahoma"_s,
-                                   {u"Liberation Sans"_s, u"Arial"_s, u"DejaVu Sans"_s});
+    if (!QFontDatabase::families().contains(QStringLiteral("Tahoma")))
+        QFont::insertSubstitutions(QStringLiteral("Tahoma"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
 }

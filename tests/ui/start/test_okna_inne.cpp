@@ -19,6 +19,7 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QTest>
+#include "wspolne/okna.h"
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
@@ -43,25 +44,6 @@ QByteArray pomoc_trzy_konteksty() {
 
 QString tekst_na_gorze(QTextBrowser* przegladarka) {
     return przegladarka->cursorForPosition(QPoint(4, 4)).block().text();
-}
-
-// Every label shows its whole text and every button its caption at the
-// window's fixed size, whatever font stands in for the one asked for.
-void sprawdz_czy_nic_nie_uciete(QWidget* okno) {
-    okno->show();
-    QVERIFY(QTest::qWaitForWindowExposed(okno));
-    for (QLabel* l : okno->findChildren<QLabel*>()) {
-        if (l->text().isEmpty()) continue;
-        const int potrzeba = l->wordWrap() ? l->heightForWidth(l->width()) : l->sizeHint().height();
-        QVERIFY2(potrzeba <= l->height(), qPrintable(l->objectName()));
-        if (!l->wordWrap())
-            QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable(l->objectName()));
-        QVERIFY2(okno->rect().contains(l->geometry()), qPrintable(l->objectName()));
-    }
-    for (QPushButton* b : okno->findChildren<QPushButton*>()) {
-        QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(b->text()));
-        QVERIFY2(okno->rect().contains(b->geometry()), qPrintable(b->text()));
-    }
 }
 
 }  // namespace

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QApplication>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+// Runs `krok` once a modal window of type T is up, then closes it if it is
+// still open, so a failed check ends the test instead of waiting for a human.
+// Polled rather than a single shot: callers often run pending events before
+// their window opens.
+template <typename T>
+class PrzyOknieModalnym {
+  public:
+    explicit PrzyOknieModalnym(std::function<void(T*)> krok) : krok_(std::move(krok)) {
+        QObject::connect(&zegar_, &QTimer::timeout, [this] {
+            T* okno = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!okno) return;
+            zegar_.stop();
+            okno_ = okno;
+            krok_(okno);
+            if (okno_ && okno_->isVisible()) okno_->close();
+        });
+        zegar_.start(10);
+    }
+    bool otwarte() const { return otwarte_ || okno_; }
+    QPointer<T> okno() const { return okno_; }
+
+  private:
+    std::function<void(T*)> krok_;
+    QTimer zegar_;
+    QPointer<T> okno_;
+    bool otwarte_ = false;
+};
+
+// Typing character by character, Polish letters and all.
+void wpisz(QWidget* pole, const QString& tekst);
+
+// Shows the window and checks, for every visible control: a label shows its
+// whole text, a button, check box or radio button its whole caption, nothing
+// lies outside its parent, and no label overlaps a control beside it.
+void sprawdz_czy_nic_nie_uciete(QWidget* okno);
