@@ -10,6 +10,13 @@ target_compile_definitions(vandoria_common INTERFACE
   QT_NO_URL_CAST_FROM_STRING
   QT_DISABLE_DEPRECATED_UP_TO=0x060000)
 
+# CI builds with warnings as errors; a user's newer compiler may warn where
+# ours does not, so a plain build does not stop on them.
+option(VANDORIA_WERROR "Treat compiler warnings as errors" OFF)
+if(VANDORIA_WERROR)
+  target_compile_options(vandoria_common INTERFACE $<$<CXX_COMPILER_ID:GNU,Clang>:-Werror>)
+endif()
+
 option(VANDORIA_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 if(VANDORIA_SANITIZE)
   target_compile_options(vandoria_common INTERFACE

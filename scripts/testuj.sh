@@ -8,11 +8,14 @@ set -eu
 cd "$(dirname "$0")/.."
 # cupsd and CUPS's PDF filter for the test that prints through a private print queue.
 export VANDORIA_PAKIETY_TESTOW="cups-daemon cups-client cups-filters"
-./scripts/przygotuj.sh
+./scripts/przygotuj.sh -DVANDORIA_WERROR=ON
+
+echo "== kształt kodu"
+./scripts/sprawdz_ksztalt.sh
 
 if [ "${1:-}" != "--szybko" ]; then
     echo "== AddressSanitizer + UndefinedBehaviorSanitizer"
-    VANDORIA_BUILD=build-asan VANDORIA_BUILD_TYPE=Debug ./scripts/przygotuj.sh -DVANDORIA_SANITIZE=ON
+    VANDORIA_BUILD=build-asan VANDORIA_BUILD_TYPE=Debug ./scripts/przygotuj.sh -DVANDORIA_SANITIZE=ON -DVANDORIA_WERROR=ON
     (cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j"$(nproc)")
 
