@@ -1,18 +1,13 @@
 #include "extras/aktualizacja.h"
 
-#include "ui/main/glowny.h"
-
 #include <QCoreApplication>
 #include <QLibrary>
 
 using namespace Qt::StringLiterals;
 
-watek_update::watek_update(Tglowne_okno* glowne, UstawieniaSprawdzania ustawienia)
+watek_update::watek_update(UstawieniaSprawdzania ustawienia)
     : ustawienia_(std::move(ustawienia)) {
     connect(this, &QThread::finished, this, &QObject::deleteLater);
-    if (glowne)
-        connect(this, &watek_update::nowa_wersja, glowne,
-                &Tglowne_okno::pokaz_informacje_o_aktualizacji);
     // A check still waiting for the server must not outlive the application.
     if (auto* aplikacja = QCoreApplication::instance()) {
         connect(aplikacja, &QCoreApplication::aboutToQuit, this, [this] {
@@ -21,7 +16,7 @@ watek_update::watek_update(Tglowne_okno* glowne, UstawieniaSprawdzania ustawieni
             wait();
         });
     }
-    start();
+    QMetaObject::invokeMethod(this, [this] { start(); }, Qt::QueuedConnection);
 }
 
 void watek_update::run() {
@@ -30,18 +25,13 @@ void watek_update::run() {
         emit nowa_wersja(wynik.wersja_nowa, wynik.adres_pobierania);
 }
 
-watek_update* uruchom_sprawdzanie_aktualizacji(Tglowne_okno* glowne) {
-    return uruchom_sprawdzanie_aktualizacji(glowne, {});
-}
-
-watek_update* uruchom_sprawdzanie_aktualizacji(Tglowne_okno* glowne,
-                                               UstawieniaSprawdzania ustawienia) {
+watek_update* uruchom_sprawdzanie_aktualizacji(UstawieniaSprawdzania ustawienia) {
     // The system's connection state is asked here, on the user-interface
     // thread, where its notifier lives.
     const bool polaczenie =
         ustawienia.jest_polaczenie ? ustawienia.jest_polaczenie() : jest_polaczenie_z_siecia();
     ustawienia.jest_polaczenie = [polaczenie] { return polaczenie; };
-    return new watek_update(glowne, std::move(ustawienia));
+    return new watek_update(std::move(ustawienia));
 }
 
 #ifndef VANDORIA_KATALOG_BIBLIOTEK

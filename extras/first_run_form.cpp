@@ -1,5 +1,7 @@
 #include "extras/first_run_form.h"
 
+#include "ui/czcionki.h"
+
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -14,9 +16,7 @@ Tmonolit_first_run::Tmonolit_first_run(QWidget* rodzic)
     setObjectName(u"Tmonolit_first_run"_s);
     setWindowTitle(u"Pierwsze uruchomienie programu"_s);
     setModal(true);
-    QFont czcionka(u"Tahoma"_s);
-    czcionka.setPixelSize(12);
-    setFont(czcionka);
+    ustaw_czcionke_okna(this, 9);
 
     l_tekst = new QLabel(
         u"<b>Witaj w programie Vandoria!</b><br><br>"
@@ -29,6 +29,8 @@ Tmonolit_first_run::Tmonolit_first_run(QWidget* rodzic)
     l_tekst->setTextFormat(Qt::RichText);
     l_tekst->setWordWrap(true);
     l_tekst->setAlignment(Qt::AlignCenter);
+    // The designed width in characters: a larger font widens the window too.
+    l_tekst->setMinimumWidth(qMax(346, l_tekst->fontMetrics().averageCharWidth() * 56));
 
     b_ok = new QPushButton(u"OK"_s, this);
     b_ok->setObjectName(u"b_ok"_s);
@@ -40,7 +42,7 @@ Tmonolit_first_run::Tmonolit_first_run(QWidget* rodzic)
     uklad->setContentsMargins(12, 12, 12, 10);
     uklad->addWidget(l_tekst, 1);
     uklad->addWidget(b_ok, 0, Qt::AlignHCenter);
-    setFixedSize(370, 184);
+    uklad->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void Tmonolit_first_run::showEvent(QShowEvent* zdarzenie) {
@@ -48,4 +50,9 @@ void Tmonolit_first_run::showEvent(QShowEvent* zdarzenie) {
     if (const QScreen* ekran = screen() ? screen() : QGuiApplication::primaryScreen())
         move(ekran->availableGeometry().center() - rect().center());
     QDialog::showEvent(zdarzenie);
+}
+
+void pokaz_pierwsze_uruchomienie(QWidget* rodzic) {
+    Tmonolit_first_run okno(rodzic);
+    okno.exec();
 }

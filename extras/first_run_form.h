@@ -19,3 +19,6 @@ class Tmonolit_first_run : public QDialog {
   protected:
     void showEvent(QShowEvent* zdarzenie) override;
 };
+
+// Opens the window over `rodzic` and waits until the user closes it.
+void pokaz_pierwsze_uruchomienie(QWidget* rodzic);

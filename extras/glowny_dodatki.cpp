@@ -5,7 +5,6 @@
 #include "extras/statystyki.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
-#include "ui/okna.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -40,8 +39,8 @@ void Tglowne_okno::EksportujdoCSV1Click() {
 }
 
 void Tglowne_okno::statystykiClick() {
-    if (!okna().statystyki) okna().statystyki = new TFstatystyki(rejestr.tablica_przelewow, this);
-    okna().statystyki->exec();
+    TFstatystyki okno(rejestr.tablica_przelewow, this);
+    okno.exec();
 }
 
 void Tglowne_okno::aktualizacjeClick() {

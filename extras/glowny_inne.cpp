@@ -4,14 +4,15 @@
 #include "extras/pomoc_plik.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
-#include "ui/okna.h"
 
 using namespace Qt::StringLiterals;
 
 void Tglowne_okno::Pomoc1Click() { pokaz_pomoc(this, 1); }
 
 void Tglowne_okno::o_programieClick() {
-    if (Tpomoc_okno* okno = okna().pomoc) okno->exec();
+    Tpomoc_okno okno(this);
+    connect(&okno, &Tpomoc_okno::dodaj_przelew_do_autora, this, &Tglowne_okno::dodaj_mnie);
+    okno.exec();
 }
 
 void Tglowne_okno::dodaj_mnie() {

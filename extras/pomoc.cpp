@@ -2,7 +2,7 @@
 
 #include "extras/darowizna.h"
 #include "ui/jpeg.h"
-#include "ui/main/glowny.h"
+#include "ui/czcionki.h"
 #include "ui/obrazki.h"
 
 #include <QDesktopServices>
@@ -22,6 +22,8 @@ namespace {
 // The mail address: a plain label rather than a rich-text link, underlined
 // and with the hand cursor only while the mouse is over it.
 class EtykietaOdnosnika : public QLabel {
+    Q_OBJECT
+
   public:
     using QLabel::QLabel;
 
@@ -80,23 +82,21 @@ QLabel* akapit(QWidget* rodzic, const char* nazwa, const QString& tekst) {
 
 }  // namespace
 
-Tpomoc_okno::Tpomoc_okno(Tglowne_okno* glowne)
-    : QDialog(glowne, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), glowne_(glowne) {
+#include "pomoc.moc"
+
+Tpomoc_okno::Tpomoc_okno(QWidget* rodzic)
+    : QDialog(rodzic, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName(u"Tpomoc_okno"_s);
     setWindowTitle(u"O programie..."_s);
-    QFont czcionka(u"Tahoma"_s);
-    czcionka.setPixelSize(11);
-    czcionka.setBold(true);
-    setFont(czcionka);
+    ustaw_czcionke_okna(this, 8, true);
 
     i_ikonka_prog = etykieta(this, "i_ikonka_prog", {});
     i_ikonka_prog->setFixedSize(70, 70);
     i_ikonka_prog->setPixmap(QPixmap::fromImage(dekoduj_jpeg(dane_zasobu(u"IKONKA"_s))));
 
     l_nazwa_prog = etykieta(this, "l_nazwa_prog", u"VANDORIA"_s);
-    QFont nazwa(u"Arial Black"_s);
-    nazwa.setPixelSize(20);
-    nazwa.setBold(true);
+    QFont nazwa = czcionka_okna(15, true);
+    nazwa.setWeight(QFont::Black);
     nazwa.setUnderline(true);
     l_nazwa_prog->setFont(nazwa);
     l_nazwa_prog->setAlignment(Qt::AlignCenter);
@@ -116,8 +116,7 @@ Tpomoc_okno::Tpomoc_okno(Tglowne_okno* glowne)
     l_mail = new EtykietaOdnosnika(darowizna::mail_autora(), this);
     l_mail->setObjectName(u"l_mail"_s);
     l_mail->setAlignment(Qt::AlignCenter);
-    QFont mail = czcionka;
-    mail.setPixelSize(13);
+    QFont mail = czcionka_okna(10, true);
     mail.setItalic(true);
     l_mail->setFont(mail);
     QPalette niebieska = l_mail->palette();
@@ -138,7 +137,14 @@ Tpomoc_okno::Tpomoc_okno(Tglowne_okno* glowne)
     b_ok->setObjectName(u"b_ok"_s);
     b_ok->setDefault(true);
     b_ok->setMinimumWidth(75);
+    uloz();
 
+    // The window stays open, so the order can be added more than once.
+    connect(Button1, &QPushButton::clicked, this, &Tpomoc_okno::dodaj_przelew_do_autora);
+    connect(b_ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void Tpomoc_okno::uloz() {
     auto* autor = new QHBoxLayout;
     autor->setSpacing(0);
     autor->addStretch();
@@ -152,6 +158,11 @@ Tpomoc_okno::Tpomoc_okno(Tglowne_okno* glowne)
     gora->addWidget(i_ikonka_prog, 0, Qt::AlignTop);
     gora->addLayout(obok_obrazka, 1);
 
+    // The paragraphs keep the window's designed width in characters, so a
+    // larger font makes the window wider as well as taller.
+    const int szerokosc = qMax(335, fontMetrics().averageCharWidth() * 55);
+    for (QLabel* akapit : {l_1st_tekst, l_2nd_tekst}) akapit->setMinimumWidth(szerokosc);
+
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(8, 8, 8, 8);
     uklad->setSpacing(5);
@@ -162,13 +173,7 @@ Tpomoc_okno::Tpomoc_okno(Tglowne_okno* glowne)
     uklad->addStretch();
     uklad->addWidget(Button1);
     uklad->addWidget(b_ok, 0, Qt::AlignHCenter);
-    setFixedSize(351, 297);
-
-    // The window stays open, so the order can be added more than once.
-    connect(Button1, &QPushButton::clicked, this, [this] {
-        if (glowne_) glowne_->dodaj_mnie();
-    });
-    connect(b_ok, &QPushButton::clicked, this, &QDialog::accept);
+    uklad->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void Tpomoc_okno::showEvent(QShowEvent* zdarzenie) {

@@ -4,15 +4,15 @@
 
 class QLabel;
 class QPushButton;
-class Tglowne_okno;
 
 // The about window "O programie...": who made the program, how to reach him,
-// and the button that adds the order for a voluntary payment to the list.
+// and the button that asks for the order of a voluntary payment to be added
+// to the list; whoever opened the window adds it.
 class Tpomoc_okno : public QDialog {
     Q_OBJECT
 
   public:
-    explicit Tpomoc_okno(Tglowne_okno* glowne);
+    explicit Tpomoc_okno(QWidget* rodzic = nullptr);
 
     QLabel* i_ikonka_prog = nullptr;
     QLabel* l_nazwa_prog = nullptr;
@@ -24,9 +24,13 @@ class Tpomoc_okno : public QDialog {
     QPushButton* Button1 = nullptr;
     QPushButton* b_ok = nullptr;
 
+  signals:
+    // Every press of the button; the window stays open.
+    void dodaj_przelew_do_autora();
+
   protected:
     void showEvent(QShowEvent* zdarzenie) override;
 
   private:
-    Tglowne_okno* glowne_;
+    void uloz();
 };

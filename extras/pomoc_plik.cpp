@@ -2,6 +2,7 @@
 
 #include "register/folder_programu.h"
 #include "register/odczyt_pliku.h"
+#include "ui/czcionki.h"
 #include "ui/dialogi.h"
 
 #include <QDir>
@@ -32,13 +33,16 @@ QString plik_pomocy() {
 Tokno_pomocy::Tokno_pomocy(QWidget* rodzic) : QDialog(rodzic, Qt::Window) {
     setObjectName(u"Tokno_pomocy"_s);
     setWindowTitle(u"Vandoria - Pomoc"_s);
+    ustaw_czcionke_okna(this, 9);
     tresc = new QTextBrowser(this);
     tresc->setObjectName(u"tresc"_s);
     tresc->setOpenExternalLinks(true);
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(0, 0, 0, 0);
     uklad->addWidget(tresc);
-    resize(680, 560);
+    // About 80 characters a line and 30 lines, at whatever font the desktop uses.
+    const QFontMetrics miara = fontMetrics();
+    resize(qMax(680, miara.averageCharWidth() * 90), qMax(560, miara.lineSpacing() * 34));
 }
 
 bool Tokno_pomocy::pokaz(const QString& plik, int kontekst) {

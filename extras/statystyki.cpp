@@ -2,6 +2,7 @@
 
 #include "extras/statystyki_obliczenia.h"
 #include "register/przelew.h"
+#include "ui/czcionki.h"
 #include "ui/dialogi.h"
 
 #include <QComboBox>
@@ -44,6 +45,7 @@ TFstatystyki::TFstatystyki(const TablicaPrzelewow& tablica, QWidget* rodzic)
     : QDialog(rodzic), tablica_(tablica) {
     setObjectName(u"TFstatystyki"_s);
     setWindowTitle(u"Statystyki bazy"_s);
+    ustaw_czcionke_okna(this, 8);
 
     CBrok = lista(this, "CBrok", 10);
     CBmiesiac = lista(this, "CBmiesiac", 13);

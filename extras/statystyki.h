@@ -9,6 +9,8 @@ class TablicaPrzelewow;
 // "Statystyki bazy": counts and totals of the orders, for all of them or for a
 // year, a month, a sender and a recipient. It only reads the table.
 class TFstatystyki : public QDialog {
+    Q_OBJECT
+
   public:
     explicit TFstatystyki(const TablicaPrzelewow& tablica, QWidget* rodzic = nullptr);
 

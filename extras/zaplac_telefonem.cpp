@@ -3,6 +3,7 @@
 #include "extras/kod_platnosci.h"
 #include "extras/kod_qr.h"
 #include "register/przelew.h"
+#include "ui/czcionki.h"
 
 #include <QClipboard>
 #include <QGridLayout>
@@ -28,6 +29,7 @@ Tzaplac_telefonem::Tzaplac_telefonem(QWidget* rodzic) : QDialog(rodzic) {
     setObjectName(u"Tzaplac_telefonem"_s);
     setWindowTitle(u"Zapłać telefonem"_s);
     setModal(true);
+    ustaw_czcionke_okna(this, 9);
 
     i_kod = new QLabel(this);
     i_kod->setObjectName(u"i_kod"_s);

@@ -9,6 +9,8 @@ class QPushButton;
 // "Zapłać telefonem": the payment code of one order as a QR picture for a
 // banking app, with its fields as text; or why no code can be given.
 class Tzaplac_telefonem : public QDialog {
+    Q_OBJECT
+
   public:
     explicit Tzaplac_telefonem(QWidget* rodzic = nullptr);
 

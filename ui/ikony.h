@@ -5,5 +5,10 @@
 
 // An icon of the desktop's theme by its freedesktop name ("document-new",
 // "document-print", "edit-delete"…); where the theme has none, the program's
-// own drawing of the same meaning (resources/ikony/<name>.svg).
+// own drawing of the same meaning (resources/ikony/<name>.svg, bundled as PNG
+// at several sizes under :/ikony/<name>-<size>.png).
 QIcon ikona(const QString& nazwa_freedesktop);
+
+// The program's own drawing alone, whatever the theme; null for a name it
+// has no drawing of.
+QIcon ikona_wlasna(const QString& nazwa_freedesktop);

@@ -7,7 +7,9 @@
 // Only what Windows-1250 can store may be typed or pasted into a text field,
 // so what is saved is exactly what the user sees.
 class ZnakiZapisywalne : public QValidator {
-public:
+    Q_OBJECT
+
+  public:
     using QValidator::QValidator;
     State validate(QString& tekst, int&) const override {
         for (const QChar z : tekst)

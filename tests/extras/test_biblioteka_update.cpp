@@ -3,6 +3,7 @@
 #include "serwer_http.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
+#include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QApplication>
@@ -12,7 +13,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
+#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
 
@@ -33,22 +34,34 @@ class TestBibliotekaUpdate : public QObject {
         magazyn.sync();
     }
 
-    // Runs the library's procedure; returns its window's text and whether it offered "Pobierz!".
+    // Runs the library's procedure; returns its window's text and whether it
+    // offered "Pobierz!". The window must show everything and keep its
+    // buttons off the corner.
     std::pair<QString, bool> pokaz_update() {
         QString tekst;
         bool pobierz = false;
-        QTimer zegar;
-        connect(&zegar, &QTimer::timeout, this, [&] {
-            auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!okno || okno->objectName() != u"okno_aktualizacji") return;
+        PrzyOknieModalnym<QDialog> przy_oknie([&](QDialog* okno) {
+            QCOMPARE(okno->objectName(), u"okno_aktualizacji"_s);
             tekst = okno->findChild<QLabel*>(u"wynik"_s)->text();
             pobierz = okno->findChild<QPushButton*>(u"pobierz"_s) != nullptr;
+            sprawdz_czy_nic_nie_uciete(okno);
+            sprawdz_przyciski_na_srodku(okno);
             okno->reject();
         });
-        zegar.start(10);
         if (!wywolaj_z_biblioteki(QStringLiteral(BIBLIOTEKA_UPDATE), "pokaz_update"))
             return {u"nie wywołano"_s, false};
         return {tekst, pobierz};
+    }
+
+    static void sprawdz_przyciski_na_srodku(QDialog* okno) {
+        QRect przyciski;
+        for (const QPushButton* b : okno->findChildren<QPushButton*>())
+            przyciski |= QRect(b->mapTo(okno, QPoint()), b->size());
+        const int z_lewej = przyciski.left();
+        const int z_prawej = okno->width() - przyciski.right() - 1;
+        QVERIFY2(qAbs(z_lewej - z_prawej) <= 2,
+                 qPrintable(u"%1 px z lewej, %2 px z prawej"_s.arg(z_lewej).arg(z_prawej)));
+        QVERIFY(okno->height() - przyciski.bottom() - 1 >= 8);
     }
 
   public:
@@ -104,6 +117,19 @@ class TestBibliotekaUpdate : public QObject {
         QCOMPARE(z_przyciskiem, pobierz);
         QCOMPARE(serwer_.zapytania(), QStringList{u"/update.txt"_s});
         QVERIFY(!QFile::exists(katalog_.filePath(u"update.txt"_s)));
+    }
+
+    // The same window at a large desktop font.
+    void wynik_przy_duzej_czcionce() {
+        serwer_.wyczysc();
+        serwer_.ustaw(u"/update.txt"_s, QByteArray("1.9\r\nhttp://p.example.org/v19.exe\r\n"));
+        ustaw_magazyn(serwer_.adres(u"/update.txt"_s), u"1.7"_s);
+        const QFont przedtem = QApplication::font();
+        const auto przywroc = qScopeGuard([&] { QApplication::setFont(przedtem); });
+        QFont duza = przedtem;
+        duza.setPointSizeF(13);
+        QApplication::setFont(duza);
+        QCOMPARE(pokaz_update().second, true);
     }
 
     void brak_procedury() {

@@ -3,7 +3,7 @@
 #include "register/przelew.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
-#include "ui/okna.h"
+#include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QApplication>
@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -271,17 +270,12 @@ class TestStatystyki : public QObject {
         Dialogi::Test::wylacz();
         const auto seam_z_powrotem = qScopeGuard([] { Dialogi::Test::wlacz(); });
         QStringList komunikaty;
-        QTimer zamykacz;
-        connect(&zamykacz, &QTimer::timeout, &okno, [&] {
-            if (auto* m = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                // the window is already on screen, at its full size
-                komunikaty << m->text();
-                QVERIFY(okno.isVisible());
-                QCOMPARE(okno.size(), wzor.size());
-                m->close();
-            }
+        PrzyOknieModalnym<QMessageBox> przy_komunikacie([&](QMessageBox* m) {
+            // the window is already on screen, at its full size
+            komunikaty << m->text();
+            QVERIFY(okno.isVisible());
+            QCOMPARE(okno.size(), wzor.size());
         });
-        zamykacz.start(10);
         okno.show();
         QTRY_COMPARE(komunikaty.size(), 1);
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
@@ -297,18 +291,21 @@ class TestStatystyki : public QObject {
         Tglowne_okno glowne;
         glowne.rejestr.tablica_przelewow.dopisz(zlecenie("A", "X", "10", "50", "2008-03-15"));
         QString etykieta;
-        bool modalne = false;
-        QTimer::singleShot(0, [&] {
-            auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            modalne = okno && okno == okna().statystyki;
-            if (okna().statystyki) etykieta = okna().statystyki->Lkwota->text();
-            if (okno) okno->reject();
+        PrzyOknieModalnym<TFstatystyki> przy_oknie([&](TFstatystyki* okno) {
+            QCOMPARE(okno->parent(), &glowne);
+            etykieta = okno->Lkwota->text();
+            okno->reject();
         });
         glowne.statystykiClick();
-        QVERIFY(modalne);
+        QVERIFY(przy_oknie.otwarte());
         QCOMPARE(etykieta, u"10,50"_s);
-        QCOMPARE(okna().statystyki->parent(), &glowne);
-        okna().statystyki = nullptr;  // goes with the main window
+        // Created for each opening: a second one counts the table as it is now.
+        glowne.rejestr.tablica_przelewow.dopisz(zlecenie("B", "X", "1", "00", "2008-03-16"));
+        PrzyOknieModalnym<TFstatystyki> drugie(
+            [&](TFstatystyki* okno) { etykieta = okno->Lkwota->text(); });
+        glowne.statystykiClick();
+        QCOMPARE(etykieta, u"11,50"_s);
+        QVERIFY(glowne.findChildren<TFstatystyki*>().isEmpty());
     }
 };
 

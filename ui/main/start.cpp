@@ -78,7 +78,9 @@ void Tglowne_okno::FormShow() {
     w->start();
 
     ListViewClick();
-    if (sprawdzanie_aktualizacji) uruchom_sprawdzanie_aktualizacji(this);
+    if (sprawdzanie_aktualizacji)
+        connect(uruchom_sprawdzanie_aktualizacji(), &watek_update::nowa_wersja, this,
+                &Tglowne_okno::pokaz_informacje_o_aktualizacji);
 }
 
 void Tglowne_okno::watek_zakonczony() {
@@ -98,7 +100,7 @@ void Tglowne_okno::watek_zakonczony() {
 
     if (rejestr.pierwsze_uruchomienie) {
         dodaj_mnie();
-        if (Tmonolit_first_run* okno = okna().first_run) okno->exec();
+        pokaz_pierwsze_uruchomienie(this);
     }
 }
 
