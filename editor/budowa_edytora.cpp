@@ -220,7 +220,7 @@ void Tnowy_edycja_przelewow::uloz() {
     szerokosc_na_cyfry(kwota100, 2, 25);
     szerokosc_na_cyfry(symbol, 2, 24);
     dodatkowe->setFixedWidth(qMax(163, dodatkowe->fontMetrics().averageCharWidth() * 20 + 12));
-    data_label->setMinimumWidth(data_label->fontMetrics().horizontalAdvance(u"28.12.2000"_s) + 8);
+    data_label->setFixedWidth(data_label->fontMetrics().horizontalAdvance(u"28.12.2000"_s) + 8);
     auto* przecinek = new QLabel(u","_s, this);
     QFont duza = font();
     duza.setPointSizeF(font().pointSizeF() * 5 / 3);

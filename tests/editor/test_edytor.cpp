@@ -1,31 +1,22 @@
 // The transfer editor on its own, handed an order and a routine that keeps
-// what it hands back; then the main window's commands that open it.
-#include "editor/nowy_edycja_przelewu.h"
+// what it hands back.
+#include "editor/edytor_testowy.h"
 #include "editor/pole_maskowane.h"
 #include "editor/sprawdzanie_konta.h"
 #include "register/data.h"
 #include "register/pola_przelewu.h"
 #include "ui/dialogi.h"
-#include "ui/main/glowny.h"
-#include "ui/main/lista_przelewow.h"
 #include "wspolne/okna.h"
-#include "wspolne/pomocnicze.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QClipboard>
-#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 #include <QToolTip>
-
 #include <QScopeGuard>
 
 #include <memory>
@@ -38,94 +29,13 @@ namespace {
 
 const QString tekst_pustego = u"Nie wypełniłeś niezbędnych pól! Uzupełnij pierwsze pole."_s;
 
-// An order as the editor stores it.
-Tprzelew zapisany(const char* odbiorca = "Zenon") {
-    Tprzelew p = przelew(odbiorca, "12", "50", "Czynsz", "15.03.2008");
-    // Both numbers with right check digits: saving them asks nothing.
-    p.lk = "45";
-    p.nr_banku_odbiorcy = "1020 5558";
-    p.nr_rach_odbiorcy = "1111 2222 3333 4444";
-    p.nr_rach_nadawcy = "88 5678 9012 3456 7890 1234 5678";
-    p.nazwa_nadawcy1 = "Jan";
-    return p;
-}
-
-template <std::size_t N>
-QByteArray b(const Tekst<N>& t) {
-    return QByteArray(t.bajty().data(), qsizetype(t.bajty().size()));
-}
-
-QStringList wiersz_listy(Tglowne_okno& okno, int nr) {
-    QStringList wynik;
-    for (int k = 0; k < 5; ++k) wynik << okno.model_listy->index(nr - 1, k).data().toString();
-    return wynik;
-}
-
-// The x of a point inside the field at which a click puts the caret at `znak`.
-int x_znaku(QLineEdit* pole, int znak) {
-    const int y = pole->height() / 2;
-    for (int x = 0; x < pole->width(); ++x)
-        if (pole->cursorPositionAt(QPoint(x, y)) >= znak) return x;
-    return pole->width() - 2;
-}
-
-void kliknij_znak(QLineEdit* pole, int znak) {
-    QTest::mouseClick(pole, Qt::LeftButton, {}, QPoint(x_znaku(pole, znak), pole->height() / 2));
-}
-
 }  // namespace
 
-class TestEdytor : public QObject {
+class TestEdytor : public QObject, protected EdytorTestowy {
     Q_OBJECT
-    QTemporaryDir katalog_;
-    QWidget tlo_;  // the window that is active between two openings
-    std::unique_ptr<Tnowy_edycja_przelewow> edytor_;
-    std::vector<Tprzelew> oddane_;  // what "Zapisz" handed back, in order
-    bool przyjmuje_ = true;        // false: as a full collection refuses
-
-    void pokaz() {
-        edytor_->show();
-        edytor_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(edytor_.get()));
-    }
-
-    void otworz_nowy() {
-        edytor_->przygotuj_nowy();
-        pokaz();
-    }
-
-    void otworz(const Tprzelew& wiersz) {
-        edytor_->przygotuj_edycje(wiersz);
-        pokaz();
-    }
-
-    // As after exec(): another window is active again until the next opening.
-    void schowaj() {
-        edytor_->hide();
-        tlo_.show();
-        tlo_.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&tlo_));
-    }
-
-    void zapisz() { QTest::mouseClick(edytor_->zapisz_edycja, Qt::LeftButton); }
-
   private slots:
-    void initTestCase() {
-        QVERIFY(katalog_.isValid());
-        qputenv("VANDORIA_DIR", katalog_.path().toLocal8Bit());
-        QStandardPaths::setTestModeEnabled(true);
-    }
-
-    void init() {
-        oddane_.clear();
-        przyjmuje_ = true;
-        edytor_ = std::make_unique<Tnowy_edycja_przelewow>(nullptr, [this](const Tprzelew& p) {
-            if (!przyjmuje_) return false;
-            oddane_.push_back(p);
-            return true;
-        });
-    }
-
+    void initTestCase() { przygotuj_katalog(); }
+    void init() { utworz(); }
     void cleanup() { edytor_.reset(); }
 
     void nowy_przelew_z_sama_nazwa() {
@@ -522,232 +432,6 @@ class TestEdytor : public QObject {
         if (zapisany) QCOMPARE(oddane_[0].nazwa_odbiorcy1.na_unicode(), u"Jan"_s);
     }
 
-    // --- account parts while typing and leaving them
-
-    void przejscia_przy_pisaniu_konta() {
-        otworz_nowy();
-        edytor_->lk->setFocus();
-        QTest::keyClicks(edytor_->lk, u"1"_s);
-        QCOMPARE(QApplication::focusWidget(), edytor_->lk);
-        QTest::keyClick(edytor_->lk, Qt::Key_Tab);
-        QVERIFY(czy_czerwone(edytor_->lk));
-        // The second digit later carries on to the bank number, painting lk normal on the way out.
-        edytor_->lk->setFocus();
-        edytor_->lk->setCursorPosition(1);
-        QTest::keyClicks(edytor_->lk, u"2"_s);
-        QCOMPARE(QApplication::focusWidget(), edytor_->nr_banku_odbiorcy);
-        QCOMPARE(edytor_->nr_banku_odbiorcy->cursorPosition(), 0);
-        QVERIFY(!czy_czerwone(edytor_->lk));
-
-        QTest::keyClicks(edytor_->nr_banku_odbiorcy, u"1020555"_s);
-        QCOMPARE(QApplication::focusWidget(), edytor_->nr_banku_odbiorcy);
-        QTest::keyClick(edytor_->nr_banku_odbiorcy, Qt::Key_Tab);
-        QVERIFY(czy_czerwone(edytor_->nr_banku_odbiorcy));
-        edytor_->nr_banku_odbiorcy->setFocus();
-        edytor_->nr_banku_odbiorcy->setCursorPosition(8);
-        QTest::keyClicks(edytor_->nr_banku_odbiorcy, u"8"_s);
-        QCOMPARE(QApplication::focusWidget(), edytor_->nr_rach_odbiorcy);
-        QCOMPARE(edytor_->nr_rach_odbiorcy->cursorPosition(), 0);
-        QVERIFY(!czy_czerwone(edytor_->nr_banku_odbiorcy));
-
-        // The account was passed through on the way back to the bank number.
-        QVERIFY(czy_czerwone(edytor_->nr_rach_odbiorcy));
-        QTest::keyClicks(edytor_->nr_rach_odbiorcy, u"111122223333444"_s);
-        QVERIFY(czy_czerwone(edytor_->nr_rach_odbiorcy));
-        QTest::keyClicks(edytor_->nr_rach_odbiorcy, u"4"_s);
-        QVERIFY(!czy_czerwone(edytor_->nr_rach_odbiorcy));  // normal with the 16th digit
-        QCOMPARE(QApplication::focusWidget(), edytor_->nr_rach_odbiorcy);
-        QTest::keyClick(edytor_->nr_rach_odbiorcy, Qt::Key_Backspace);
-        QVERIFY(!czy_czerwone(edytor_->nr_rach_odbiorcy));  // never red while typing
-        QTest::keyClick(edytor_->nr_rach_odbiorcy, Qt::Key_Tab);
-        QVERIFY(czy_czerwone(edytor_->nr_rach_odbiorcy));
-    }
-
-    void aktywacja_koloruje_konto_edytowanego() {
-        Tprzelew p = zapisany();
-        p.nr_banku_odbiorcy = "1020 555 ";
-        Tprzelew dobry = zapisany("Adam");
-        dobry.lk = "97";  // wrong check digits look complete
-        otworz(p);
-        QCOMPARE(QApplication::focusWidget(), edytor_->nazwa_odbiorcy1);  // filling moved no focus
-        QVERIFY(!czy_czerwone(edytor_->lk));
-        QVERIFY(czy_czerwone(edytor_->nr_banku_odbiorcy));
-        QVERIFY(!czy_czerwone(edytor_->nr_rach_odbiorcy));
-        schowaj();
-
-        otworz(dobry);
-        for (QWidget* pole :
-             {static_cast<QWidget*>(edytor_->lk), static_cast<QWidget*>(edytor_->nr_banku_odbiorcy),
-              static_cast<QWidget*>(edytor_->nr_rach_odbiorcy)})
-            QVERIFY(!czy_czerwone(pole));
-        maluj_na_czerwono(edytor_->nr_rach_odbiorcy);
-        schowaj();
-        otworz_nowy();  // a new order starts with all three normal
-        QVERIFY(!czy_czerwone(edytor_->nr_rach_odbiorcy));
-    }
-
-    // --- typing and pasting account numbers
-
-    PoleMaskowane* pole_konta(const QString& nazwa) {
-        return edytor_->findChild<PoleMaskowane*>(nazwa);
-    }
-
-    // A click past the typed digits continues where they end; End does the same.
-    void klik_i_pisanie_w_koncie_data() {
-        QTest::addColumn<QString>("pole");
-        QTest::addColumn<QString>("tekst");
-        QTest::addColumn<int>("znak");  // where the click aims; -1: End instead of a click
-        QTest::addColumn<QString>("klawisze");
-        QTest::addColumn<QString>("zapisany");
-        const QString rach = u"nr_rach_odbiorcy"_s;
-        const QString bank = u"nr_banku_odbiorcy"_s;
-        QTest::newRow("puste konto, klik w srodku") << rach << QString() << 10 << u"1234"_s
-                                                    << u"1234               "_s;
-        QTest::newRow("puste konto, klik na koncu") << rach << QString() << 19 << u"12345"_s
-                                                    << u"1234 5             "_s;
-        QTest::newRow("czesciowe konto, klik za cyframi")
-            << rach << u"1234 56"_s << 16 << u"78"_s << u"1234 5678          "_s;
-        QTest::newRow("klik na cyfrze nadpisuje")
-            << rach << u"1234 5678"_s << 1 << u"9"_s << u"1934 5678          "_s;
-        QTest::newRow("klik w dziure przed cyframi")
-            << bank << u"12 4 5678"_s << 2 << u"3"_s << u"1234 5678"_s;
-        QTest::newRow("ostatnia cyfra przez klik na koncu")
-            << bank << u"1234 567"_s << 9 << u"8"_s << u"1234 5678"_s;
-        QTest::newRow("ostatnia cyfra przez End") << bank << u"1234 567"_s << -1 << u"8"_s
-                                                  << u"1234 5678"_s;
-        QTest::newRow("End w pustym polu") << bank << QString() << -1 << u"12"_s
-                                           << u"12       "_s;
-        QTest::newRow("dziura po pelnym koncu, klik na koncu")
-            << bank << u"1 34 5678"_s << 9 << u"2"_s << u"1234 5678"_s;
-        QTest::newRow("L.k. pusty, klik na koncu") << u"lk"_s << QString() << 2 << u"1"_s << u"1 "_s;
-        QTest::newRow("L.k. z jedna cyfra, klik na koncu")
-            << u"lk"_s << u"4"_s << 2 << u"7"_s << u"47"_s;
-    }
-    void klik_i_pisanie_w_koncie() {
-        QFETCH(QString, pole);
-        QFETCH(QString, tekst);
-        QFETCH(int, znak);
-        QFETCH(QString, klawisze);
-        QFETCH(QString, zapisany);
-        SeamDialogow seam;
-        otworz_nowy();
-        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"Jan"_s);
-        PoleMaskowane* p = pole_konta(pole);
-        p->ustaw_tekst(tekst);
-        if (znak < 0) {
-            p->setFocus();
-            p->setCursorPosition(0);
-            QTest::keyClick(p, Qt::Key_End);
-        } else {
-            kliknij_znak(p, znak);
-        }
-        QCOMPARE(QApplication::focusWidget(), p);
-        QTest::keyClicks(p, klawisze);
-        zapisz();
-        QCOMPARE(oddane_.size(), std::size_t(1));
-        const Tprzelew& w = oddane_[0];
-        const QString zapisane = pole == u"lk"_s                  ? w.lk.na_unicode()
-                                 : pole == u"nr_banku_odbiorcy"_s ? w.nr_banku_odbiorcy.na_unicode()
-                                                                  : w.nr_rach_odbiorcy.na_unicode();
-        QCOMPARE(zapisane, zapisany);
-    }
-
-    // The slots of an account field are as wide as its digits.
-    void konto_czcionka_stalej_szerokosci() {
-        otworz_nowy();
-        for (PoleMaskowane* p : {edytor_->lk, edytor_->nr_banku_odbiorcy, edytor_->nr_rach_odbiorcy,
-                                 edytor_->nr_rach_nadawcy}) {
-            QCOMPARE(p->fontMetrics().horizontalAdvance(u' '),
-                     p->fontMetrics().horizontalAdvance(u'8'));
-            // As large as the other fields, only of another family.
-            QCOMPARE(p->font().pointSizeF(), edytor_->nazwa_odbiorcy1->font().pointSizeF());
-        }
-    }
-
-    // A whole number pasted anywhere fills all three parts; a part pasted
-    // into its own field fills that field.
-    void wklejanie_konta_data() {
-        QTest::addColumn<QString>("wklejany");
-        QTest::addColumn<QString>("pole");
-        QTest::addColumn<QString>("sposob");  // "ctrl+v", "menu", "srodkowy"
-        QTest::addColumn<QStringList>("zapisane");  // lk, bank, account
-        const QStringList caly = {u"61"_s, u"1090 1014"_s, u"0000 0712 1981 2874"_s};
-        const QString rach = u"nr_rach_odbiorcy"_s;
-        QTest::newRow("same cyfry do L.k.")
-            << u"61109010140000071219812874"_s << u"lk"_s << u"ctrl+v"_s << caly;
-        QTest::newRow("ze spacjami do banku")
-            << u"61 1090 1014 0000 0712 1981 2874"_s << u"nr_banku_odbiorcy"_s << u"ctrl+v"_s
-            << caly;
-        QTest::newRow("z PL i spacjami do konta")
-            << u"PL61 1090 1014 0000 0712 1981 2874"_s << rach << u"ctrl+v"_s << caly;
-        QTest::newRow("z myslnikami, menu") << u"61-1090-1014-0000-0712-1981-2874"_s << rach
-                                             << u"menu"_s << caly;
-        QTest::newRow("z pl i spacjami dookola, menu")
-            << u"  pl61109010140000071219812874\n"_s << u"lk"_s << u"menu"_s << caly;
-        QTest::newRow("caly numer srodkowym przyciskiem")
-            << u"61 1090 1014 0000 0712 1981 2874"_s << rach << u"srodkowy"_s << caly;
-        QTest::newRow("sam bank do banku")
-            << u"1090 1014"_s << u"nr_banku_odbiorcy"_s << u"ctrl+v"_s
-            << QStringList{u"  "_s, u"1090 1014"_s, QString(19, u' ')};
-        QTest::newRow("samo konto do konta")
-            << u"0000-0712-1981-2874"_s << rach << u"ctrl+v"_s
-            << QStringList{u"  "_s, QString(9, u' '), u"0000 0712 1981 2874"_s};
-        QTest::newRow("samo L.k. do L.k.")
-            << u"61"_s << u"lk"_s << u"menu"_s
-            << QStringList{u"61"_s, QString(9, u' '), QString(19, u' ')};
-        // 25 digits are not a whole number: only what fits from the caret.
-        QTest::newRow("25 cyfr do banku")
-            << u"6110901014000007121981287"_s << u"nr_banku_odbiorcy"_s << u"ctrl+v"_s
-            << QStringList{u"  "_s, u"6110 9010"_s, QString(19, u' ')};
-        QTest::newRow("numer z litera w srodku")
-            << u"61 1090 1014 0000 0712 1981 287A"_s << u"lk"_s << u"ctrl+v"_s
-            << QStringList{u"61"_s, QString(9, u' '), QString(19, u' ')};
-    }
-    void wklejanie_konta() {
-        QFETCH(QString, wklejany);
-        QFETCH(QString, pole);
-        QFETCH(QString, sposob);
-        QFETCH(QStringList, zapisane);
-        QClipboard* schowek = QApplication::clipboard();
-        if (sposob == u"srodkowy"_s && !schowek->supportsSelection())
-            QSKIP("Ten system nie ma schowka zaznaczenia.");
-        SeamDialogow seam;
-        otworz_nowy();
-        QTest::keyClicks(edytor_->nazwa_odbiorcy1, u"Jan"_s);
-        PoleMaskowane* p = pole_konta(pole);
-        p->setFocus();
-        p->setCursorPosition(0);
-        if (sposob == u"srodkowy"_s) {
-            schowek->setText(wklejany, QClipboard::Selection);
-            QTest::mouseClick(p, Qt::MiddleButton, {}, QPoint(4, p->height() / 2));
-        } else if (sposob == u"menu"_s) {
-            schowek->setText(wklejany);
-            QTimer::singleShot(0, this, [] {
-                QWidget* menu = QApplication::activePopupWidget();
-                QVERIFY(menu);
-                QAction* wklej = nullptr;
-                for (QAction* a : menu->actions())
-                    if (a->text().startsWith(QLineEdit::tr("&Paste"))) wklej = a;
-                QVERIFY(wklej);
-                wklej->trigger();
-                menu->close();
-            });
-            QContextMenuEvent zdarzenie(QContextMenuEvent::Mouse, QPoint(4, 4),
-                                        p->mapToGlobal(QPoint(4, 4)));
-            QApplication::sendEvent(p, &zdarzenie);
-            QTRY_VERIFY(!QApplication::activePopupWidget());
-        } else {
-            schowek->setText(wklejany);
-            QTest::keyClick(p, Qt::Key_V, Qt::ControlModifier);
-        }
-        zapisz();
-        QCOMPARE(oddane_.size(), std::size_t(1));
-        const Tprzelew& w = oddane_[0];
-        QCOMPARE((QStringList{w.lk.na_unicode(), w.nr_banku_odbiorcy.na_unicode(),
-                              w.nr_rach_odbiorcy.na_unicode()}),
-                 zapisane);
-    }
-
     // --- the window itself
 
     void okno_i_kontrolki() {
@@ -907,131 +591,6 @@ class TestEdytor : public QObject {
         otworz_nowy();
         wpisz(edytor_->nazwa_odbiorcy1, u"Żółć→€"_s);
         QCOMPARE(edytor_->nazwa_odbiorcy1->text(), u"Żółć€"_s);
-    }
-
-    // --- the main window's commands: an editor made for each opening
-
-    void polecenia_glownego_okna() {
-        SeamDialogow seam;
-        Tglowne_okno glowne;
-        glowne.rejestr.tablica_przelewow.dopisz(zapisany());
-        glowne.odswiezanie();
-        glowne.zaznacz_wiersz(0);
-        {
-            PrzyOknieModalnym<Tnowy_edycja_przelewow> przy([](Tnowy_edycja_przelewow*) {});
-            glowne.edycja();  // nothing selected: no window
-            QCoreApplication::processEvents();
-            QVERIFY(!przy.otwarte());
-        }
-        {
-            PrzyOknieModalnym<Tnowy_edycja_przelewow> przy([](Tnowy_edycja_przelewow* e) {
-                QCOMPARE(e->windowTitle(), u"Nowy przelew"_s);
-                QTest::keyClicks(e->nazwa_odbiorcy1, u"Nowy"_s);
-                QTest::mouseClick(e->zapisz_edycja, Qt::LeftButton);
-            });
-            glowne.ListViewNew();
-            QVERIFY(przy.otwarte());
-        }
-        QCOMPARE(glowne.rejestr.tablica_przelewow.ilosc_el(), 2);
-        QCOMPARE(wiersz_listy(glowne, 2),
-                 (QStringList{u"Nowy"_s, QString(), QString(32, u' '), u"0,00 zł"_s, QString()}));
-        QVERIFY(glowne.rejestr.plik_zmieniony);
-        QVERIFY(glowne.rejestr.plik_ma_nazwe);
-        QVERIFY(glowne.FileSaveItem->isEnabled());
-        QVERIFY(glowne.btn_zapisz_do_pliku->isEnabled());
-
-        glowne.zaznacz_wiersz(1);
-        glowne.rejestr.plik_zmieniony = false;
-        {
-            PrzyOknieModalnym<Tnowy_edycja_przelewow> przy([](Tnowy_edycja_przelewow* e) {
-                QCOMPARE(e->nazwa_odbiorcy1->text(), u"Zenon"_s);
-                e->nazwa_odbiorcy1->setText(u"Inny"_s);
-                QTest::mouseClick(e->anuluj_edycja, Qt::LeftButton);
-            });
-            glowne.edycja();
-            QVERIFY(przy.otwarte());
-        }
-        QCOMPARE(glowne.rejestr.tablica_przelewow[1], zapisany());
-        QVERIFY(!glowne.rejestr.plik_zmieniony);
-    }
-
-    // Saving an edited order writes its row and list item; the collection
-    // counts as changed only when the order did, and is never made clean.
-    void zapis_edycji_w_glownym_oknie_data() {
-        QTest::addColumn<QString>("tytul");  // typed over the title; empty: nothing typed
-        QTest::addColumn<QByteArray>("data");
-        QTest::addColumn<bool>("bylo");
-        QTest::addColumn<bool>("jest");
-        const QByteArray d("15.03.2008");
-        QTest::newRow("bez zmian") << QString() << d << false << false;
-        QTest::newRow("bez zmian nie czysci") << QString() << d << true << true;
-        QTest::newRow("nowy tytul") << u"Prąd"_s << d << false << true;
-        // A date of one blank is emptied on opening; that alone is no change.
-        QTest::newRow("data jedna spacja") << QString() << QByteArray(" ") << false << false;
-    }
-    void zapis_edycji_w_glownym_oknie() {
-        QFETCH(QString, tytul);
-        QFETCH(QByteArray, data);
-        QFETCH(bool, bylo);
-        QFETCH(bool, jest);
-        SeamDialogow seam;
-        Tglowne_okno glowne;
-        Tprzelew p = zapisany();
-        p.data = data.toStdString();
-        glowne.rejestr.tablica_przelewow.dopisz(zapisany("Adam"));
-        glowne.rejestr.tablica_przelewow.dopisz(p);
-        glowne.odswiezanie();
-        glowne.zaznacz_wiersz(2);
-        glowne.rejestr.plik_zmieniony = bylo;
-        PrzyOknieModalnym<Tnowy_edycja_przelewow> przy([&](Tnowy_edycja_przelewow* e) {
-            QCOMPARE(e->windowTitle(), u"Edycja przelewu"_s);
-            if (!tytul.isEmpty()) {
-                e->tytulem1->selectAll();
-                wpisz(e->tytulem1, tytul);
-            }
-            QTest::mouseClick(e->zapisz_edycja, Qt::LeftButton);
-        });
-        glowne.edycja();
-        QVERIFY(przy.otwarte());
-
-        const TablicaPrzelewow& t = glowne.rejestr.tablica_przelewow;
-        QCOMPARE(t.ilosc_el(), 2);
-        QCOMPARE(t[1], zapisany("Adam"));
-        Tprzelew oczekiwany = p;
-        if (data == " ") oczekiwany.data.wyczysc();
-        if (!tytul.isEmpty()) oczekiwany.tytulem1 = Tekst<150>::z_unicode(tytul);
-        QCOMPARE(t[2], oczekiwany);
-        QCOMPARE(wiersz_listy(glowne, 2),
-                 (QStringList{u"Zenon"_s, tytul.isEmpty() ? u"Czynsz"_s : tytul,
-                              u"45 1020 5558 1111 2222 3333 4444"_s, u"12,50 zł"_s,
-                              oczekiwany.data.na_unicode()}));
-        QCOMPARE(glowne.zaznaczony_el(), 2);
-        QCOMPARE(glowne.rejestr.plik_zmieniony, jest);
-        QCOMPARE(glowne.FileSaveItem->isEnabled(), jest);
-    }
-
-    // A full collection refuses a new order: the editor says so and stays
-    // open, and nothing of the collection changes.
-    void pelna_tablica_w_glownym_oknie() {
-        SeamDialogow seam;
-        Tglowne_okno glowne;
-        for (int i = 0; i < TablicaPrzelewow::pojemnosc; ++i)
-            glowne.rejestr.tablica_przelewow.dopisz(zapisany());
-        glowne.odswiezanie();
-        bool otwarte_po_zapisie = false;
-        PrzyOknieModalnym<Tnowy_edycja_przelewow> przy([&](Tnowy_edycja_przelewow* e) {
-            wpisz(e->nazwa_odbiorcy1, u"Tysiąc pierwszy"_s);
-            QTest::mouseClick(e->zapisz_edycja, Qt::LeftButton);
-            otwarte_po_zapisie = e->isVisible();
-        });
-        glowne.ListViewNew();
-        QVERIFY(przy.otwarte());
-        QVERIFY(otwarte_po_zapisie);
-        QCOMPARE(Dialogi::Test::teksty().size(), 1);
-        QCOMPARE(glowne.rejestr.tablica_przelewow.ilosc_el(), 1000);
-        QCOMPARE(glowne.rejestr.tablica_przelewow[1000], zapisany());
-        QCOMPARE(glowne.model_listy->rowCount(), 1000);
-        QVERIFY(!glowne.rejestr.plik_zmieniony);
     }
 };
 
