@@ -1,5 +1,4 @@
 #include "addressbook/lista.h"
-#include "editor/nowy_edycja_przelewu.h"
 #include "extras/csv_z_wiersza_polecen.h"
 #include "extras/eksport_z_wiersza_polecen.h"
 #include "extras/first_run_form.h"
@@ -86,7 +85,6 @@ int main(int argc, char* argv[]) {
     Okna& o = okna();
     Tglowne_okno glowne;
     o.glowne = &glowne;
-    o.edytor = new Tnowy_edycja_przelewow(&glowne);
     o.preferencje = new Tpreferencje(&glowne);
     o.podglad = new Tpodglad_wydruku(&glowne);
     przygotuj_okna_baz(&glowne);  // Tlista_wpisow, then Tnowy_wpis

@@ -1,17 +1,65 @@
-// The main window's commands that open the transfer editor.
+// The main window's commands that open the transfer editor. The editor is
+// handed an order and hands one back; only here does it meet the register.
 #include "editor/nowy_edycja_przelewu.h"
+#include "register/pola_przelewu.h"
 #include "ui/main/glowny.h"
-#include "ui/okna.h"
+
+namespace {
+
+// The editor is made for one opening and goes when it closes.
+template <typename Przygotuj>
+void otworz_edytor(Tglowne_okno* glowne, ZapisPrzelewu zapisz, Przygotuj przygotuj) {
+    // Opening the editor has always let "Zapisz" write without asking for a name.
+    glowne->rejestr.plik_ma_nazwe = true;
+    Tnowy_edycja_przelewow edytor(glowne, std::move(zapisz));
+    przygotuj(edytor);
+    edytor.exec();
+}
+
+// A new order goes after the last one; a full collection refuses it.
+ZapisPrzelewu dopisywanie(Tglowne_okno* glowne) {
+    return [glowne](const Tprzelew& nowy) {
+        if (!glowne->rejestr.tablica_przelewow.dopisz(nowy)) return false;
+        glowne->dopisz_wiersz_listy();
+        glowne->rejestr.plik_zmieniony = true;
+        glowne->ustaw_zapisz_dostepne(true);
+        glowne->ListViewClick();
+        return true;
+    };
+}
+
+}  // namespace
 
 void Tglowne_okno::ListViewNew() {
-    Tnowy_edycja_przelewow* edytor = okna().edytor;
-    if (!edytor) return;
-    edytor->przygotuj_nowy();
-    edytor->exec();
+    otworz_edytor(this, dopisywanie(this), [](Tnowy_edycja_przelewow& e) { e.przygotuj_nowy(); });
 }
 
 void Tglowne_okno::edycja() {
-    Tnowy_edycja_przelewow* edytor = okna().edytor;
-    if (!edytor || !edytor->przygotuj_edycje()) return;
-    edytor->exec();
+    rejestr.plik_ma_nazwe = true;
+    const int s = zaznaczony_el();
+    if (ilosc_el() < s) return;  // nothing selected
+    // A date of one blank is no date; the row keeps it empty from now on.
+    if (rejestr.tablica_przelewow[s].data == " ") rejestr.tablica_przelewow[s].data.wyczysc();
+    otworz_edytor(
+        this,
+        [this, s](const Tprzelew& zmieniony) {
+            Tprzelew& wiersz = rejestr.tablica_przelewow[s];
+            // Saving what was opened unchanged leaves the collection as clean as it was.
+            if (przelew_zmieniony(wiersz, zmieniony)) rejestr.plik_zmieniony = true;
+            wiersz = zmieniony;
+            odswiez_wiersz_listy(s);
+            ustaw_zapisz_dostepne(true);
+            ListViewClick();
+            return true;
+        },
+        [&](Tnowy_edycja_przelewow& e) { e.przygotuj_edycje(rejestr.tablica_przelewow[s]); });
+}
+
+void Tglowne_okno::powiel_przelewClick() {
+    const int s = zaznaczony_el();
+    if (s > ilosc_el()) return;
+    // A copy of the row, so that nothing the editor does reaches the original.
+    const Tprzelew wzor = rejestr.tablica_przelewow[s];
+    otworz_edytor(this, dopisywanie(this),
+                  [&](Tnowy_edycja_przelewow& e) { e.przygotuj_kopie(wzor); });
 }

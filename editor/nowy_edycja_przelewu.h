@@ -5,7 +5,10 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "register/kwota.h"
 
@@ -19,24 +22,28 @@ struct Tprzelew;
 struct Twpis_bazy;
 struct ZmienneDruku;
 enum class RodzajBazy;
+enum class PolePrzelewu;
 
-// True while the editor works on the selected order, false for a new one.
-extern bool edycja_przelewu;
+// Takes the order saved in the editor: writes it over the order being edited
+// or appends a new one. False when it cannot be kept (the collection is
+// full); the editor then says so and stays open with nothing lost.
+using ZapisPrzelewu = std::function<bool(const Tprzelew&)>;
 
 class Tnowy_edycja_przelewow : public QDialog {
     Q_OBJECT
   public:
-    explicit Tnowy_edycja_przelewow(QWidget* rodzic = nullptr);
+    explicit Tnowy_edycja_przelewow(QWidget* rodzic = nullptr, ZapisPrzelewu zapisz = {});
     ~Tnowy_edycja_przelewow() override;
 
     // Opening steps; the caller then exec()s the window.
     void przygotuj_nowy();
-    // False when no order is selected in the main list: nothing to open.
-    bool przygotuj_edycje();
+    void przygotuj_edycje(const Tprzelew& wiersz);
     // A new order filled from `wzor` but with no date ("Powiel przelew"): only
     // "Zapisz" appends it.
     void przygotuj_kopie(const Tprzelew& wzor);
     void wypelnij_pola(const Tprzelew& wiersz);
+    // True while an existing order is edited, false for a new one.
+    bool edycja() const { return edycja_; }
 
     // --- controls, by row
     QLineEdit* nazwa_odbiorcy1 = nullptr;
@@ -80,8 +87,6 @@ class Tnowy_edycja_przelewow : public QDialog {
     void kapitalizacja();
     // Rewrites the two amount fields by the rules of the context.
     void uzupelnij_kwote(Uzupelnianie kontekst);
-    // Sets plik_zmieniony when the controls differ from row s; never clears it.
-    void sprawdzenie_czy_wprowadzone_zmiany_edycja(int s);
     // The order as the controls hold it, every text cut to its capacity.
     Tprzelew przelew_z_okna() const;
     // The print variables from the controls as they stand. The amount is
@@ -128,12 +133,23 @@ class Tnowy_edycja_przelewow : public QDialog {
     void keyPressEvent(QKeyEvent* zdarzenie) override;
 
   private:
+    ZapisPrzelewu zapisz_;
+    bool edycja_ = false;
     // What the controls held when the window was shown: Escape asks before
     // throwing away anything that differs from it.
     std::unique_ptr<Tprzelew> przy_otwarciu_;
+    // Which control shows which text field of the order.
+    std::vector<std::pair<PolePrzelewu, QWidget*>> kontrolki_pol_;
 
+    // Building the window (budowa_edytora.cpp).
     void zbuduj();
+    void utworz_pola();
+    void utworz_przyciski();
+    void uloz();
+    void polacz();
     void ustaw_kolejnosc_tabulacji();
+    // The calendar lies over the rows below, under the button that shows it.
+    void umiesc_kalendarz();
     void ustaw_konto_nadawcy(bool dostepne);
     void filtruj(QLineEdit* pole);
     // The picked entry into the fields of its book's part of the order.

@@ -10,7 +10,11 @@
 #include "editor/pole_maskowane.h"
 #include "printing/druk_okna.h"
 #include "printing/przygotowanie.h"
+#include "register/przelew.h"
 #include "ui/dialogi.h"
+#include "ui/okna.h"
+
+#include <QScopeGuard>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -22,25 +26,8 @@ using namespace Qt::StringLiterals;
 
 ZmienneDruku Tnowy_edycja_przelewow::przypisywanie_zmiennych_w_edycji() {
     uzupelnij_kwote(Uzupelnianie::Druk);
-    TekstyZlecenia t{
-        .nazwa_odbiorcy1 = nazwa_odbiorcy1->text(),
-        .nazwa_odbiorcy2 = nazwa_odbiorcy2->text(),
-        .lk = lk->tekst(),
-        .nr_banku_odbiorcy = nr_banku_odbiorcy->tekst(),
-        .nr_rach_odbiorcy = nr_rach_odbiorcy->tekst(),
-        .kwota = kwota->text(),
-        .kwota100 = kwota100->text(),
-        .nr_rach_nadawcy = nr_rach_nadawcy->tekst(),
-        .nazwa_nadawcy1 = nazwa_nadawcy1->text(),
-        .nazwa_nadawcy2 = nazwa_nadawcy2->text(),
-        .tytulem1 = tytulem1->text(),
-        .tytulem2 = tytulem2->text(),
-        .data = data_label->text(),
-        .symbol = symbol->tekst(),
-        .dodatkowe = dodatkowe->text(),
-        .przelew = rb_przelew->isChecked(),
-    };
-    return zmienne_druku(t);
+    Tprzelew p = przelew_z_okna();
+    return zmienne_druku(p);
 }
 
 // The buttons do not take the focus, so the exit actions the print relies on
@@ -53,6 +40,12 @@ void Tnowy_edycja_przelewow::drukuj_w_edycji_przelewClick() {
 }
 
 void Tnowy_edycja_przelewow::podglad_wydruku_w_edycjiClick() {
+    // The preview's own "Drukuj" still finds the editor it was opened from
+    // in the registry, until it is handed that routine itself.
+    Okna& o = okna();
+    Tnowy_edycja_przelewow* byl = o.edytor;
+    o.edytor = this;
+    const auto przywroc = qScopeGuard([&] { okna().edytor = byl; });
     podglad(
         this,
         [this] {

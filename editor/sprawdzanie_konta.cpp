@@ -6,8 +6,6 @@
 
 #include "register/konto.h"
 
-bool wynik_sprawdzenia = false;
-
 namespace {
 const QColor czerwony(255, 0, 0);
 
@@ -31,40 +29,36 @@ void sprawdzenie_lk(QLineEdit* pole) {
         maluj_na_czerwono(pole);
 }
 
-void sprawdzenie_nr_banku_odbiorcy(QLineEdit* pole) {
-    wynik_sprawdzenia = nr_banku_kompletny(pole->text());
+bool sprawdzenie_nr_banku_odbiorcy(const QLineEdit* pole) {
+    return nr_banku_kompletny(pole->text());
 }
 
-void sprawdzenie_nr_rach_odbiorcy(QLineEdit* pole) {
-    wynik_sprawdzenia = nr_rach_kompletny(pole->text());
+bool sprawdzenie_nr_rach_odbiorcy(const QLineEdit* pole) {
+    return nr_rach_kompletny(pole->text());
 }
 
-void gdy_poprawnie_lub_nie(QWidget* pole) {
-    if (wynik_sprawdzenia)
+void gdy_poprawnie_lub_nie(QWidget* pole, bool poprawne) {
+    if (poprawne)
         maluj_normalnie(pole);
     else
         maluj_na_czerwono(pole);
 }
 
 void po_zmianie_nr_banku(QLineEdit* nr_banku, const QWidget* okno, QLineEdit* nr_rach) {
-    sprawdzenie_nr_banku_odbiorcy(nr_banku);
-    if (okno->isVisible() && wynik_sprawdzenia) {
+    if (okno->isVisible() && sprawdzenie_nr_banku_odbiorcy(nr_banku)) {
         nr_rach->setFocus(Qt::TabFocusReason);
         nr_rach->setCursorPosition(0);
     }
 }
 
 void po_wyjsciu_z_nr_banku(QLineEdit* nr_banku) {
-    sprawdzenie_nr_banku_odbiorcy(nr_banku);
-    gdy_poprawnie_lub_nie(nr_banku);
+    gdy_poprawnie_lub_nie(nr_banku, sprawdzenie_nr_banku_odbiorcy(nr_banku));
 }
 
 void po_zmianie_nr_rach(QLineEdit* nr_rach) {
-    sprawdzenie_nr_rach_odbiorcy(nr_rach);
-    if (wynik_sprawdzenia) maluj_normalnie(nr_rach);
+    if (sprawdzenie_nr_rach_odbiorcy(nr_rach)) maluj_normalnie(nr_rach);
 }
 
 void po_wyjsciu_z_nr_rach(QLineEdit* nr_rach) {
-    sprawdzenie_nr_rach_odbiorcy(nr_rach);
-    gdy_poprawnie_lub_nie(nr_rach);
+    gdy_poprawnie_lub_nie(nr_rach, sprawdzenie_nr_rach_odbiorcy(nr_rach));
 }

@@ -6,16 +6,13 @@
 class QLineEdit;
 class QWidget;
 
-// The result of the last bank-number or account check (true: complete).
-extern bool wynik_sprawdzenia;
-
 // Paints the check-digit field normal when it holds no blank, else red.
 void sprawdzenie_lk(QLineEdit* pole);
-// Set wynik_sprawdzenia from the field's digit positions; paint nothing.
-void sprawdzenie_nr_banku_odbiorcy(QLineEdit* pole);
-void sprawdzenie_nr_rach_odbiorcy(QLineEdit* pole);
-// Paints the field normal when wynik_sprawdzenia is true, else red.
-void gdy_poprawnie_lub_nie(QWidget* pole);
+// True when every digit position of the field is filled; paint nothing.
+bool sprawdzenie_nr_banku_odbiorcy(const QLineEdit* pole);
+bool sprawdzenie_nr_rach_odbiorcy(const QLineEdit* pole);
+// Paints the field normal when the check said `poprawne`, else red.
+void gdy_poprawnie_lub_nie(QWidget* pole, bool poprawne);
 
 // The colours, also for tests and for the other editor.
 void maluj_normalnie(QWidget* pole);

@@ -1,6 +1,5 @@
 // The main window's commands for paying from a bank: the payment code, the
 // Elixir-0 file, and repeating an order.
-#include "editor/nowy_edycja_przelewu.h"
 #include "extras/elixir.h"
 #include "extras/zaplac_telefonem.h"
 #include "register/bezpieczny_zapis.h"
@@ -54,16 +53,6 @@ void Tglowne_okno::zaplac_telefonemClick() {
     Tzaplac_telefonem okno(this);
     okno.pokaz_przelew(rejestr.tablica_przelewow[s]);
     okno.exec();
-}
-
-void Tglowne_okno::powiel_przelewClick() {
-    const int s = zaznaczony_el();
-    Tnowy_edycja_przelewow* edytor = okna().edytor;
-    if (!edytor || s > ilosc_el()) return;
-    // A copy of the row, so that nothing the editor does reaches the original.
-    const Tprzelew wzor = rejestr.tablica_przelewow[s];
-    edytor->przygotuj_kopie(wzor);
-    edytor->exec();
 }
 
 void Tglowne_okno::eksport_do_bankuClick() {

@@ -1,7 +1,10 @@
 #include "printing/przygotowanie.h"
 
 #include "register/kwota.h"
+#include "register/pola_przelewu.h"
 #include "register/przelew.h"
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -42,51 +45,43 @@ void uzupelnij_kwote_do_druku(QString& zlote, QString& grosze) {
     if (grosze.size() == 1 && grosze != u"0") grosze.prepend(u'0');
 }
 
-ZmienneDruku zmienne_druku(TekstyZlecenia& t) {
+namespace {
+
+// The print variables that take a field as it stands.
+constexpr std::pair<PolePrzelewu, QString ZmienneDruku::*> przepisywane[] = {
+    {PolePrzelewu::nazwa_odbiorcy1, &ZmienneDruku::temp_nazwa_odbiorcy1},
+    {PolePrzelewu::nazwa_odbiorcy2, &ZmienneDruku::temp_nazwa_odbiorcy2},
+    {PolePrzelewu::lk, &ZmienneDruku::temp_lk},
+    {PolePrzelewu::nr_banku_odbiorcy, &ZmienneDruku::temp_nr_banku_odbiorcy},
+    {PolePrzelewu::nr_rach_odbiorcy, &ZmienneDruku::temp_nr_rach_odbiorcy},
+    {PolePrzelewu::nazwa_nadawcy1, &ZmienneDruku::temp_nazwa_nadawcy1},
+    {PolePrzelewu::nazwa_nadawcy2, &ZmienneDruku::temp_nazwa_nadawcy2},
+    {PolePrzelewu::tytulem1, &ZmienneDruku::temp_tytulem1},
+    {PolePrzelewu::tytulem2, &ZmienneDruku::temp_tytulem2},
+    {PolePrzelewu::data, &ZmienneDruku::temp_data},
+    {PolePrzelewu::symbol, &ZmienneDruku::temp_symbol},
+    {PolePrzelewu::dodatkowe, &ZmienneDruku::temp_dodatkowe},
+};
+
+}  // namespace
+
+ZmienneDruku zmienne_druku(Tprzelew& p) {
     ZmienneDruku z;
-    z.temp_nazwa_odbiorcy1 = t.nazwa_odbiorcy1;
-    z.temp_nazwa_odbiorcy2 = t.nazwa_odbiorcy2;
-    z.temp_lk = t.lk;
-    z.temp_nr_banku_odbiorcy = t.nr_banku_odbiorcy;
-    z.temp_nr_rach_odbiorcy = t.nr_rach_odbiorcy;
-    uzupelnij_kwote_do_druku(t.kwota, t.kwota100);
-    z.temp_kwota = forma_druku(t.kwota, t.kwota100);
-    z.temp_nr_rach_nadawcy = t.przelew ? t.nr_rach_nadawcy : forma_slowna(t.kwota, t.kwota100);
-    z.temp_czy_przelew = t.przelew;
-    z.temp_nazwa_nadawcy1 = t.nazwa_nadawcy1;
-    z.temp_nazwa_nadawcy2 = t.nazwa_nadawcy2;
-    z.temp_tytulem1 = t.tytulem1;
-    z.temp_tytulem2 = t.tytulem2;
-    z.temp_data = t.data;
-    z.temp_symbol = t.symbol;
-    z.temp_dodatkowe = t.dodatkowe;
+    for (const auto& [pole, zmienna] : przepisywane) z.*zmienna = opis_pola(pole).tekst(p);
+    QString zlote = p.kwota.na_unicode();
+    QString grosze = p.kwota100.na_unicode();
+    uzupelnij_kwote_do_druku(zlote, grosze);
+    p.kwota = decltype(p.kwota)::z_unicode(zlote);
+    p.kwota100 = decltype(p.kwota100)::z_unicode(grosze);
+    z.temp_kwota = forma_druku(zlote, grosze);
+    z.temp_czy_przelew = p.czy_przelew != 0;
+    z.temp_nr_rach_nadawcy =
+        z.temp_czy_przelew ? p.nr_rach_nadawcy.na_unicode() : forma_slowna(zlote, grosze);
     return z;
 }
 
 ZmienneDruku przypisanie_zmiennych_do_temp(TablicaPrzelewow& tablica, int k) {
-    Tprzelew& w = tablica[k];
-    TekstyZlecenia t{
-        .nazwa_odbiorcy1 = w.nazwa_odbiorcy1.na_unicode(),
-        .nazwa_odbiorcy2 = w.nazwa_odbiorcy2.na_unicode(),
-        .lk = w.lk.na_unicode(),
-        .nr_banku_odbiorcy = w.nr_banku_odbiorcy.na_unicode(),
-        .nr_rach_odbiorcy = w.nr_rach_odbiorcy.na_unicode(),
-        .kwota = w.kwota.na_unicode(),
-        .kwota100 = w.kwota100.na_unicode(),
-        .nr_rach_nadawcy = w.nr_rach_nadawcy.na_unicode(),
-        .nazwa_nadawcy1 = w.nazwa_nadawcy1.na_unicode(),
-        .nazwa_nadawcy2 = w.nazwa_nadawcy2.na_unicode(),
-        .tytulem1 = w.tytulem1.na_unicode(),
-        .tytulem2 = w.tytulem2.na_unicode(),
-        .data = w.data.na_unicode(),
-        .symbol = w.symbol.na_unicode(),
-        .dodatkowe = w.dodatkowe.na_unicode(),
-        .przelew = w.czy_przelew != 0,
-    };
-    ZmienneDruku z = zmienne_druku(t);
-    w.kwota = decltype(w.kwota)::z_unicode(t.kwota);
-    w.kwota100 = decltype(w.kwota100)::z_unicode(t.kwota100);
-    return z;
+    return zmienne_druku(tablica[k]);
 }
 
 QString wielkie_litery(const QString& tekst) {

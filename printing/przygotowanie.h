@@ -13,6 +13,7 @@
 #include <array>
 
 class TablicaPrzelewow;
+struct Tprzelew;
 
 // The order as printed. Names and titles are turned to capitals during the
 // report run when the settings ask for it.
@@ -62,25 +63,14 @@ StanDruku wczytanie_danych_do_druku();
 // decimal digit is ever printed.
 QString tekst_oplaty(const QString& oplata);
 
-// The order's texts as a row or the editor's controls hold them.
-struct TekstyZlecenia {
-    QString nazwa_odbiorcy1, nazwa_odbiorcy2;
-    QString lk, nr_banku_odbiorcy, nr_rach_odbiorcy;
-    QString kwota, kwota100;
-    QString nr_rach_nadawcy;
-    QString nazwa_nadawcy1, nazwa_nadawcy2;
-    QString tytulem1, tytulem2;
-    QString data, symbol, dodatkowe;
-    bool przelew = true;
-};
-
 // Amount completion before a print: empty złote "0", empty grosze "00",
 // one grosze digit other than 0 gets a leading "0" (5 -> 05); "0" stays.
 void uzupelnij_kwote_do_druku(QString& zlote, QString& grosze);
 
-// Completes the amount in the texts (the caller shows or stores the result)
-// and fills the print variables from them.
-ZmienneDruku zmienne_druku(TekstyZlecenia& teksty);
+// Completes the amount in the order (the caller shows or stores the result)
+// and fills the print variables from it. A row of the list and the order an
+// editor holds go through here alike.
+ZmienneDruku zmienne_druku(Tprzelew& przelew);
 
 // Fills the print variables from row k; the amount completion is written into
 // the row itself.

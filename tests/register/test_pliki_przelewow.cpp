@@ -1,6 +1,6 @@
 #include "register/pliki_przelewow.h"
 #include "register/przelew.h"
-#include "wspolne/pomocnicze.h"
+#include "wspolne/rdzen.h"
 
 #include <QBuffer>
 #include <QDir>

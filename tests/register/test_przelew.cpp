@@ -1,7 +1,7 @@
 #include "register/kwota.h"
 #include "register/przelew.h"
 #include "register/sortowanie.h"
-#include "wspolne/pomocnicze.h"
+#include "wspolne/rdzen.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "register/tekst.h"
-#include "wspolne/pomocnicze.h"
+#include "wspolne/rdzen.h"
 
 #include <QTest>
 

@@ -12,7 +12,7 @@
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
 #include "ui/main/lista_przelewow.h"
-#include "ui/okna.h"
+#include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QApplication>
@@ -79,6 +79,7 @@ class TestPlacenie : public QObject {
     QTemporaryDir katalog_;
     std::unique_ptr<Tglowne_okno> glowne_;
     std::unique_ptr<Tnowy_edycja_przelewow> edytor_;
+    int oddane_ = 0;  // orders the editor's "Zapisz" handed back
 
     void z_wierszami(std::initializer_list<Tprzelew> wiersze) {
         for (const Tprzelew& w : wiersze) glowne_->rejestr.tablica_przelewow.dopisz(w);
@@ -109,13 +110,13 @@ class TestPlacenie : public QObject {
     }
     void init() {
         glowne_ = std::make_unique<Tglowne_okno>();
-        okna().glowne = glowne_.get();
-        edytor_ = std::make_unique<Tnowy_edycja_przelewow>();
-        okna().edytor = edytor_.get();
+        oddane_ = 0;
+        edytor_ = std::make_unique<Tnowy_edycja_przelewow>(nullptr, [this](const Tprzelew&) {
+            ++oddane_;
+            return true;
+        });
     }
     void cleanup() {
-        okna().edytor = nullptr;
-        okna().glowne = nullptr;
         edytor_.reset();
         glowne_.reset();
     }
@@ -173,12 +174,12 @@ class TestPlacenie : public QObject {
             QTest::mouseClick(edytor_->zapisz_edycja, Qt::LeftButton);
             QCOMPARE(Dialogi::Test::teksty().value(0),
                      u"Numer rachunku ma błędną sumę kontrolną. Zapisać mimo to?"_s);
-            QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 0);
+            QCOMPARE(oddane_, 0);
             QVERIFY(edytor_->isVisible());
             Dialogi::Test::odpowiedz(Odpowiedz::Tak);
         }
         QTest::mouseClick(edytor_->zapisz_edycja, Qt::LeftButton);
-        QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 1);
+        QCOMPARE(oddane_, 1);
         QCOMPARE(Dialogi::Test::teksty().size(), bledny ? 2 : 0);
     }
 
@@ -197,9 +198,7 @@ class TestPlacenie : public QObject {
 
     // An order stored with a wrong number shows the mark as soon as it opens.
     void otwarty_zapisany_zly_numer() {
-        z_wierszami({do_banku("Gaz", "62")});
-        glowne_->zaznacz_wiersz(1);
-        QVERIFY(edytor_->przygotuj_edycje());
+        edytor_->przygotuj_edycje(do_banku("Gaz", "62"));
         pokaz_edytor();
         QVERIFY(edytor_->l_suma_kontrolna->isVisible());
         QVERIFY(czy_pomaranczowe(edytor_->nr_banku_odbiorcy));
@@ -298,21 +297,27 @@ class TestPlacenie : public QObject {
         QCOMPARE(glowne_->Powielprzelew1->shortcut(), QKeySequence(u"Ctrl+K"_s));
 
         bool nowy = false;
-        QTimer::singleShot(0, this, [&] {
-            nowy = edytor_->isVisible() && edytor_->windowTitle() == u"Nowy przelew"_s &&
-                   edytor_->nazwa_odbiorcy1->text() == u"Gaz"_s &&
-                   edytor_->data_label->text().isEmpty();
-            QTest::mouseClick(edytor_->anuluj_edycja, Qt::LeftButton);
-        });
-        glowne_->powiel_przelewClick();
+        {
+            PrzyOknieModalnym<Tnowy_edycja_przelewow> przy([&](Tnowy_edycja_przelewow* e) {
+                nowy = e->windowTitle() == u"Nowy przelew"_s && !e->edycja() &&
+                       e->nazwa_odbiorcy1->text() == u"Gaz"_s && e->data_label->text().isEmpty();
+                QTest::mouseClick(e->anuluj_edycja, Qt::LeftButton);
+            });
+            glowne_->powiel_przelewClick();
+            QVERIFY(przy.otwarte());
+        }
         QVERIFY(nowy);
         QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 1);
         QVERIFY(!glowne_->rejestr.plik_zmieniony);
 
         glowne_->zaznacz_wiersz(1);
-        QTimer::singleShot(0, this,
-                           [&] { QTest::mouseClick(edytor_->zapisz_edycja, Qt::LeftButton); });
-        glowne_->powiel_przelewClick();
+        {
+            PrzyOknieModalnym<Tnowy_edycja_przelewow> przy([](Tnowy_edycja_przelewow* e) {
+                QTest::mouseClick(e->zapisz_edycja, Qt::LeftButton);
+            });
+            glowne_->powiel_przelewClick();
+            QVERIFY(przy.otwarte());
+        }
         const TablicaPrzelewow& t = glowne_->rejestr.tablica_przelewow;
         QCOMPARE(t.ilosc_el(), 2);
         QCOMPARE(glowne_->model_listy->rowCount(), 2);
@@ -321,6 +326,13 @@ class TestPlacenie : public QObject {
         oczekiwany.data.wyczysc();
         QCOMPARE(t[2], oczekiwany);
         QVERIFY(glowne_->rejestr.plik_zmieniony);
+
+        // Nothing selected: nothing to repeat.
+        glowne_->zaznacz_wiersz(0);
+        PrzyOknieModalnym<Tnowy_edycja_przelewow> przy([](Tnowy_edycja_przelewow*) {});
+        glowne_->powiel_przelewClick();
+        QCoreApplication::processEvents();
+        QVERIFY(!przy.otwarte());
     }
 
     // --- "Eksport do banku..."

@@ -1,11 +1,8 @@
+// Account numbers without a window: completeness, check digits, joining
+// and splitting, and the masks the fields are typed through.
 #include "register/konto.h"
 #include "register/maska.h"
-#include "editor/pole_maskowane.h"
-#include "editor/sprawdzanie_konta.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -121,38 +118,6 @@ class TestKonto : public QObject {
         QCOMPARE(puste.rach, QString(19, u' '));
     }
 
-    // The checks read the text and paint the field; the shared result
-    // is written only by the bank and account checks.
-    void sprawdzenia_i_kolory() {
-        QLineEdit lk, bank, rach;
-        lk.setText(u"1 "_s);
-        sprawdzenie_lk(&lk);
-        QVERIFY(czy_czerwone(&lk));
-        lk.setText(u"97"_s);  // wrong check digits are not noticed
-        sprawdzenie_lk(&lk);
-        QVERIFY(!czy_czerwone(&lk));
-        QCOMPARE(lk.palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
-
-        bank.setText(u"1020 555 "_s);
-        sprawdzenie_nr_banku_odbiorcy(&bank);
-        QVERIFY(!wynik_sprawdzenia);
-        QVERIFY(!czy_czerwone(&bank));  // checking paints nothing
-        gdy_poprawnie_lub_nie(&bank);
-        QVERIFY(czy_czerwone(&bank));
-        QCOMPARE(bank.palette().color(QPalette::Base), QColor(255, 0, 0));
-
-        sprawdzenie_lk(&lk);  // leaves the result of the bank check
-        QVERIFY(!wynik_sprawdzenia);
-        gdy_poprawnie_lub_nie(&lk);
-        QVERIFY(czy_czerwone(&lk));
-
-        rach.setText(u"1111 2222 3333 4444"_s);
-        sprawdzenie_nr_rach_odbiorcy(&rach);
-        QVERIFY(wynik_sprawdzenia);
-        gdy_poprawnie_lub_nie(&bank);
-        QVERIFY(!czy_czerwone(&bank));
-    }
-
     void maska_pusta_i_pozycje() {
         const Maska m(maska_nadawcy);
         QCOMPARE(m.dlugosc(), 32);
@@ -244,100 +209,7 @@ class TestKonto : public QObject {
         QCOMPARE(w.tekst, wynik);
         QCOMPARE(w.kursor, qsizetype(kursor_po));
     }
-
-    void pole_zwraca_zapisany_tekst_na_swoich_miejscach() {
-        PoleMaskowane pole(maska_banku);
-        QCOMPARE(pole.tekst(), QString(9, u' '));
-        QSignalSpy zmiany(&pole, &PoleMaskowane::zmieniony);
-        pole.ustaw_tekst(u"12   5678"_s);
-        QCOMPARE(pole.tekst(), u"12   5678"_s);
-        QCOMPARE(pole.text(), pole.tekst());
-        QCOMPARE(zmiany.count(), 1);
-        pole.ustaw_tekst(u"12   5678"_s);
-        QCOMPARE(zmiany.count(), 1);  // no change, no signal
-        PoleMaskowane lk(maska_lk);
-        lk.ustaw_tekst(u" 7"_s);
-        QCOMPARE(lk.tekst(), u" 7"_s);
-        // Text put in past the mask's rules is laid back on it, and counts as a change.
-        pole.setText(u"99"_s);
-        QCOMPARE(pole.tekst(), u"99       "_s);
-        QCOMPARE(zmiany.count(), 2);
-    }
-
-    void pole_pisanie_i_kasowanie() {
-        PoleMaskowane pole(maska_rachunku);
-        pole.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&pole));
-        QSignalSpy zmiany(&pole, &PoleMaskowane::zmieniony);
-        pole.setCursorPosition(0);
-        QTest::keyClicks(&pole, u"12a345-6"_s);
-        QCOMPARE(pole.tekst(), u"1234 56            "_s);
-        QCOMPARE(zmiany.count(), 6);  // one per digit; the rest changes nothing
-        QCOMPARE(pole.cursorPosition(), 7);
-
-        QTest::keyClick(&pole, Qt::Key_Backspace);
-        QTest::keyClick(&pole, Qt::Key_Backspace);
-        QTest::keyClick(&pole, Qt::Key_Backspace);
-        QCOMPARE(pole.tekst(), u"123                "_s);
-        QCOMPARE(pole.cursorPosition(), 3);
-
-        QTest::keyClick(&pole, Qt::Key_Home);
-        QTest::keyClick(&pole, Qt::Key_Delete);
-        QCOMPARE(pole.tekst(), u" 23                "_s);
-        // End goes to where typing carries on, not past the last blank slot.
-        QTest::keyClick(&pole, Qt::Key_End);
-        QCOMPARE(pole.cursorPosition(), 3);
-        QTest::keyClick(&pole, u'9');
-        QCOMPARE(pole.tekst(), u" 239               "_s);
-        QCOMPARE(pole.tekst().size(), 19);
-
-        pole.selectAll();
-        QTest::keyClick(&pole, u'5');
-        QCOMPARE(pole.tekst(), u"5                  "_s);
-    }
-
-    void pole_wklejanie_i_wycinanie() {
-        PoleMaskowane pole(maska_nadawcy);
-        pole.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&pole));
-        QApplication::clipboard()->setText(u"PL 12 1020-5558 1111 2222 3333 4444"_s);
-        pole.setCursorPosition(0);
-        QTest::keySequence(&pole, QKeySequence::Paste);
-        QCOMPARE(pole.tekst(), u"12 1020 5558 1111 2222 3333 4444"_s);
-
-        pole.setSelection(3, 4);
-        QTest::keySequence(&pole, QKeySequence::Cut);
-        QCOMPARE(QApplication::clipboard()->text(), u"1020"_s);
-        QCOMPARE(pole.tekst(), u"12      5558 1111 2222 3333 4444"_s);
-
-        pole.setCursorPosition(3);
-        QApplication::clipboard()->setText(u"98"_s);
-        QTest::keySequence(&pole, QKeySequence::Paste);
-        QCOMPARE(pole.tekst(), u"12 98   5558 1111 2222 3333 4444"_s);
-        QCOMPARE(pole.cursorPosition(), 5);
-    }
-
-    void pole_zglasza_wyjscie() {
-        QWidget okno;
-        auto* pole = new PoleMaskowane(maska_lk, &okno);
-        auto* inne = new QLineEdit(&okno);
-        inne->move(0, 30);
-        okno.show();
-        QVERIFY(QTest::qWaitForWindowActive(&okno));
-        QSignalSpy wyjscia(pole, &PoleMaskowane::opuszczony);
-        pole->setFocus();
-        inne->setFocus();
-        QCOMPARE(wyjscia.count(), 1);
-        // Another window taking the focus is not leaving the field.
-        pole->setFocus();
-        QWidget drugie;
-        drugie.show();
-        drugie.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&drugie));
-        QVERIFY(!pole->hasFocus());
-        QCOMPARE(wyjscia.count(), 1);
-    }
 };
 
-QTEST_MAIN(TestKonto)
+QTEST_GUILESS_MAIN(TestKonto)
 #include "test_konto.moc"
