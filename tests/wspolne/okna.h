@@ -20,6 +20,7 @@ class PrzyOknieModalnym {
             T* okno = qobject_cast<T*>(QApplication::activeModalWidget());
             if (!okno) return;
             zegar_.stop();
+            otwarte_ = true;
             okno_ = okno;
             krok_(okno);
             if (okno_ && okno_->isVisible()) okno_->close();
