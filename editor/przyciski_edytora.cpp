@@ -53,13 +53,10 @@ void Tnowy_edycja_przelewow::drukuj_w_edycji_przelewClick() {
 }
 
 void Tnowy_edycja_przelewow::podglad_wydruku_w_edycjiClick() {
-    podglad(
-        this,
-        [this] {
-            kapitalizacja();
-            return przypisywanie_zmiennych_w_edycji();
-        },
-        true);
+    podglad(this, [this] {
+        kapitalizacja();
+        return przypisywanie_zmiennych_w_edycji();
+    });
 }
 
 // --- adding to a book -------------------------------------------------------------------
