@@ -12,9 +12,7 @@
 #include "printing/przygotowanie.h"
 #include "register/przelew.h"
 #include "ui/dialogi.h"
-#include "ui/okna.h"
 
-#include <QScopeGuard>
 
 #include <QLabel>
 #include <QLineEdit>
@@ -40,19 +38,10 @@ void Tnowy_edycja_przelewow::drukuj_w_edycji_przelewClick() {
 }
 
 void Tnowy_edycja_przelewow::podglad_wydruku_w_edycjiClick() {
-    // The preview's own "Drukuj" still finds the editor it was opened from
-    // in the registry, until it is handed that routine itself.
-    Okna& o = okna();
-    Tnowy_edycja_przelewow* byl = o.edytor;
-    o.edytor = this;
-    const auto przywroc = qScopeGuard([&] { okna().edytor = byl; });
-    podglad(
-        this,
-        [this] {
-            kapitalizacja();
-            return przypisywanie_zmiennych_w_edycji();
-        },
-        true);
+    podglad(this, [this] {
+        kapitalizacja();
+        return przypisywanie_zmiennych_w_edycji();
+    });
 }
 
 // --- adding to a book -------------------------------------------------------------------

@@ -8,10 +8,9 @@
 #include "printing/raport.h"
 #include "printing/wypelnianie.h"
 #include "ui/dialogi.h"
-#include "ui/main/glowny.h"
-#include "ui/okna.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -51,26 +50,28 @@ class KursorCzekania {
     KursorCzekania& operator=(const KursorCzekania&) = delete;
 };
 
-Tmonolit_czekania* okno_czekania(QWidget* rodzic) {
-    Okna& o = okna();
-    if (!o.czekanie) {
-        auto* okno = new Tmonolit_czekania(o.glowne ? o.glowne : rodzic);
-        o.czekanie = okno;
-        QObject::connect(okno, &QObject::destroyed, [okno] {
-            if (okna().czekanie == okno) okna().czekanie = nullptr;
-        });
+// The outermost window: a print from the editor waits over the main window too.
+QWidget* okno_glowne(QWidget* rodzic) {
+    QWidget* nad = rodzic ? rodzic->window() : nullptr;
+    while (nad && nad->parentWidget()) nad = nad->parentWidget()->window();
+    return nad;
+}
+
+// The wait window for the preparation: up and painted from construction,
+// gone with the object, whatever way the preparation ends.
+class Czekanie {
+  public:
+    explicit Czekanie(QWidget* rodzic) : okno_(new Tmonolit_czekania(okno_glowne(rodzic))) {
+        okno_->pokaz_nad(okno_glowne(rodzic));
     }
-    return o.czekanie;
-}
+    // Guarded: closing the main window mid-job takes its child windows along.
+    ~Czekanie() { delete okno_.data(); }
+    Czekanie(const Czekanie&) = delete;
+    Czekanie& operator=(const Czekanie&) = delete;
 
-void pokaz_czekanie(QWidget* rodzic) {
-    const Okna& o = okna();
-    okno_czekania(rodzic)->pokaz_nad(o.glowne && o.glowne->isVisible() ? o.glowne : rodzic);
-}
-
-void zamknij_czekanie() {
-    if (Tmonolit_czekania* okno = okna().czekanie) okno->hide();
-}
+  private:
+    QPointer<Tmonolit_czekania> okno_;
+};
 
 // The pages the print dialog's page range asks for; all of them when it asks for none.
 Dokument strony_do_druku(const Dokument& dokument, int od_strony, int do_strony) {
@@ -106,11 +107,10 @@ WynikDruku drukuj_wiele(QWidget* rodzic, const PrzygotujWiele& przygotuj) {
     QList<ZmienneDruku> zmienne;
     bool ustawienia_czytelne = true;
     {
-        pokaz_czekanie(rodzic);
+        Czekanie czekanie(rodzic);
         KursorCzekania kursor;
         stan = stan_druku(czytaj_ustawienia_wydruku(&ustawienia_czytelne));
         zmienne = przygotuj();
-        zamknij_czekanie();
     }
     if (!ustawienia_czytelne) zglos_blad_odczytu_ustawien(rodzic);
     if (!drukowac_mimo_przepelnienia(rodzic, stan, zmienne)) return WynikDruku::anulowany;
@@ -137,29 +137,27 @@ WynikDruku drukuj_wiele(QWidget* rodzic, const PrzygotujWiele& przygotuj) {
     return drukuj_dokument(dokument, drukarka) ? WynikDruku::wydrukowany : WynikDruku::nieudany;
 }
 
-void podglad(QWidget* rodzic, const PrzygotujZmienne& przygotuj, bool z_edycji) {
-    podglad_wiele(rodzic, [&] { return QList<ZmienneDruku>{przygotuj()}; }, z_edycji);
+void podglad(QWidget* rodzic, const PrzygotujZmienne& przygotuj) {
+    podglad_wiele(rodzic, [&] { return QList<ZmienneDruku>{przygotuj()}; });
 }
 
-void podglad_wiele(QWidget* rodzic, const PrzygotujWiele& przygotuj, bool z_edycji) {
-    Tpodglad_wydruku okno(rodzic ? rodzic : okna().glowne);
+void podglad_wiele(QWidget* rodzic, const PrzygotujWiele& przygotuj) {
+    // A complete new print, its messages over the caller as for any print.
+    Tpodglad_wydruku okno(rodzic, [rodzic, &przygotuj] { drukuj_wiele(rodzic, przygotuj); });
     bool ustawienia_czytelne = true;
     StanDruku stan;
     QList<ZmienneDruku> zmienne;
     {
-        pokaz_czekanie(rodzic);
+        Czekanie czekanie(rodzic);
         KursorCzekania kursor;
         stan = stan_druku(czytaj_ustawienia_wydruku(&ustawienia_czytelne));
         zmienne = przygotuj();
         okno.ustaw_dokument(generuj_wiele(stan, zmienne), stan.ustawienia.ilosc_odcinkow,
                             stan.ustawienia.uklad_strony);
-        zamknij_czekanie();
     }
     if (!ustawienia_czytelne) zglos_blad_odczytu_ustawien(rodzic);
     if (!drukowac_mimo_przepelnienia(rodzic, stan, zmienne)) return;
     // The page as the default printer will put it.
     okno.pokaz_przesuniecie(QPrinterInfo::defaultPrinterName());
-    podglad_z_edycji = z_edycji;
     okno.exec();
-    podglad_z_edycji = false;
 }

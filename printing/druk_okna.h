@@ -2,7 +2,8 @@
 
 // The print and preview commands of the main window and of the transfer
 // editor: the wait window, the preparation, then the printer chosen in the
-// print dialog or the preview window.
+// print dialog or the preview window. The wait window lives for the job only,
+// centred over the outermost window `rodzic` belongs to.
 
 #include "printing/przygotowanie.h"
 
@@ -21,10 +22,11 @@ enum class WynikDruku { wydrukowany, anulowany, nieudany };
 WynikDruku drukuj(QWidget* rodzic, const PrzygotujZmienne& przygotuj);
 
 // Shows the order in a new preview window and returns when it is closed.
-// While it is open, podglad_z_edycji tells its "Drukuj" where the order came from.
-void podglad(QWidget* rodzic, const PrzygotujZmienne& przygotuj, bool z_edycji);
+// The preview's "Drukuj" prints anew through the same callback, so it prints
+// whatever the caller prepares: the order being edited, or the selected one.
+void podglad(QWidget* rodzic, const PrzygotujZmienne& przygotuj);
 
 // Several orders in one job, in the given order, each starting on a new page.
 using PrzygotujWiele = std::function<QList<ZmienneDruku>()>;
 WynikDruku drukuj_wiele(QWidget* rodzic, const PrzygotujWiele& przygotuj);
-void podglad_wiele(QWidget* rodzic, const PrzygotujWiele& przygotuj, bool z_edycji);
+void podglad_wiele(QWidget* rodzic, const PrzygotujWiele& przygotuj);

@@ -2,7 +2,6 @@
 #include "printing/druk_okna.h"
 #include "printing/ustawienia_programu.h"
 #include "ui/main/glowny.h"
-#include "ui/okna.h"
 
 namespace {
 
@@ -30,19 +29,12 @@ void Tglowne_okno::drukowanieClick() {
 void Tglowne_okno::print_previewClick() {
     if (!zaznaczony(*this)) return;
     const QList<int> numery = zaznaczone_el();
-    podglad_wiele(
-        this, [this, &numery] { return zmienne_zaznaczonych(*this, numery); }, false);
+    // The preview's own "Drukuj" prepares the same orders again.
+    podglad_wiele(this, [this, &numery] { return zmienne_zaznaczonych(*this, numery); });
     for (const int k : numery) odswiez_wiersz_listy(k);
 }
 
 void Tglowne_okno::ustawieniaClick() {
-    Okna& o = okna();
-    if (!o.preferencje) {
-        auto* okno = new Tpreferencje(this);
-        o.preferencje = okno;
-        QObject::connect(okno, &QObject::destroyed, [okno] {
-            if (okna().preferencje == okno) okna().preferencje = nullptr;
-        });
-    }
-    o.preferencje->exec();
+    Tpreferencje okno(this);
+    okno.exec();
 }

@@ -13,10 +13,7 @@ using namespace Qt::StringLiterals;
 Tmonolit_czekania::Tmonolit_czekania(QWidget* rodzic)
     : QFrame(rodzic, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(u"Tmonolit_czekania"_s);
-    ustaw_zastepstwa_czcionek();
-    QFont czcionka(u"Tahoma"_s);
-    czcionka.setPixelSize(11);
-    setFont(czcionka);
+    ustaw_czcionke_okna(this, 9);
     // With no title bar the edge is the only thing setting it apart from the window below.
     setFrameStyle(QFrame::Panel | QFrame::Raised);
     setAutoFillBackground(true);
@@ -34,7 +31,8 @@ Tmonolit_czekania::Tmonolit_czekania(QWidget* rodzic)
     uklad->setContentsMargins(4, 12, 4, 12);
     uklad->addWidget(l_prosze_czekac);
     uklad->addWidget(l_trwa_generowanie);
-    setFixedSize(201, 73);
+    // Its designed size, or larger where a larger font needs the room.
+    setFixedSize(sizeHint().expandedTo(QSize(201, 73)));
 }
 
 void Tmonolit_czekania::pokaz_nad(const QWidget* nad) {

@@ -1,13 +1,13 @@
 #include "printing/print_preview.h"
 
-#include "editor/nowy_edycja_przelewu.h"
+#include "printing/klucze_ustawien.h"
 #include "printing/przesuniecie_drukarki.h"
 #include "printing/raport.h"
 #include "ui/czcionki.h"
-#include "ui/main/glowny.h"
-#include "ui/okna.h"
+#include "ui/ikony.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -22,8 +22,6 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
-
-bool podglad_z_edycji = false;
 
 // --- the page ------------------------------------------------------------------------------
 
@@ -74,50 +72,23 @@ void StronaPodgladu::paintEvent(QPaintEvent* zdarzenie) {
 
 // --- the window ----------------------------------------------------------------------------
 
-Tpodglad_wydruku::Tpodglad_wydruku(QWidget* rodzic)
+Tpodglad_wydruku::Tpodglad_wydruku(QWidget* rodzic, std::function<void()> drukuj)
     : QDialog(rodzic, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
+                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      drukuj_(std::move(drukuj)) {
     setObjectName(u"Tpodglad_wydruku"_s);
     setWindowTitle(u"Podgląd wydruku"_s);
     setModal(true);
-    ustaw_zastepstwa_czcionek();
-    QFont czcionka(u"Tahoma"_s);
-    czcionka.setPixelSize(11);
-    setFont(czcionka);
+    ustaw_czcionke_okna(this, 9);
     zbuduj();
-    setMinimumSize(300, 200);
+    // Never narrower than the buttons need: a narrower window would cut them.
+    setMinimumSize(layout()->minimumSize().expandedTo(QSize(300, 200)));
     resize(850, 600);
-    ustaw_dokument({}, 2, u"portrait"_s);
+    ustaw_dokument({}, 2, klucze_ustawien::pionowy);
 }
 
 void Tpodglad_wydruku::zbuduj() {
-    panel = new QWidget(this);
-    panel->setObjectName(u"panel"_s);
-    panel->setFixedHeight(33);
-
-    auto przycisk = [this](const QString& nazwa, const QString& tekst) {
-        auto* b = new QPushButton(tekst, panel);
-        b->setObjectName(nazwa);
-        b->setAutoDefault(false);
-        return b;
-    };
-    b_drukuj = przycisk(u"b_drukuj"_s, u"Drukuj"_s);
-    b_powieksz = przycisk(u"b_powieksz"_s, u"Powiększ"_s);
-    b_pomniejsz = przycisk(u"b_pomniejsz"_s, u"Pomniejsz"_s);
-    b_poprz = przycisk(u"b_poprz"_s, u"poprzednia"_s);
-    b_nast = przycisk(u"b_nast"_s, u"nastepna"_s);
-    l_biezaca_strona = new QLabel(u"Bieżąca strona:"_s, panel);
-    l_biezaca_strona->setObjectName(u"l_biezaca_strona"_s);
-    e_ilosc = new QLineEdit(panel);
-    e_ilosc->setObjectName(u"e_ilosc"_s);
-    e_ilosc->setReadOnly(true);
-    e_ilosc->setAlignment(Qt::AlignCenter);
-    // Measured with their widest texts, so that changing them moves nothing.
-    l_powiekszenie = new QLabel(u"9990 %"_s, panel);
-    l_powiekszenie->setObjectName(u"l_powiekszenie"_s);
-    l_strony = new QLabel(u"strona 99 z 99"_s, panel);
-    l_strony->setObjectName(u"l_strony"_s);
-    rozmiesc_panel();
+    zbuduj_panel();
 
     podglad_strony = new StronaPodgladu;
     ScrollBox1 = new QScrollArea(this);
@@ -132,12 +103,22 @@ void Tpodglad_wydruku::zbuduj() {
     ScrollBox1->viewport()->setAutoFillBackground(true);
     ScrollBox1->setWidget(podglad_strony);
 
+    // Under the page, across the whole width: a long printer name wraps
+    // instead of running past the window's edge.
+    l_przesuniecie = new QLabel(this);
+    l_przesuniecie->setObjectName(u"l_przesuniecie"_s);
+    l_przesuniecie->setWordWrap(true);
+    l_przesuniecie->setContentsMargins(16, 3, 8, 3);
+    l_przesuniecie->hide();
+
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(0, 0, 0, 0);
     uklad->setSpacing(0);
     uklad->addWidget(panel);
     uklad->addWidget(ScrollBox1, 1);
+    uklad->addWidget(l_przesuniecie);
 
+    if (!drukuj_) b_drukuj->setEnabled(false);
     connect(b_drukuj, &QPushButton::clicked, this, &Tpodglad_wydruku::b_drukujClick);
     connect(b_powieksz, &QPushButton::clicked, this, &Tpodglad_wydruku::b_powiekszClick);
     connect(b_pomniejsz, &QPushButton::clicked, this, &Tpodglad_wydruku::b_pomniejszClick);
@@ -145,34 +126,54 @@ void Tpodglad_wydruku::zbuduj() {
     connect(b_nast, &QPushButton::clicked, this, &Tpodglad_wydruku::b_nastClick);
 }
 
-void Tpodglad_wydruku::rozmiesc_panel() {
-    // The layout's positions, each control made wider (and the rest moved on)
-    // only where the font in use would cut its text.
-    struct Miejsce {
-        QWidget* w;
-        int x, szerokosc;
+void Tpodglad_wydruku::zbuduj_panel() {
+    panel = new QWidget(this);
+    panel->setObjectName(u"panel"_s);
+
+    auto przycisk = [this](const QString& nazwa, const QString& tekst, const QString& ikona_nazwa,
+                           int szerokosc) {
+        auto* b = new QPushButton(ikona(ikona_nazwa), tekst, panel);
+        b->setObjectName(nazwa);
+        b->setAutoDefault(false);
+        // The designed width, or the caption's where a larger font needs more.
+        b->setMinimumWidth(std::max(szerokosc, b->sizeHint().width()));
+        return b;
     };
-    const Miejsce miejsca[] = {
-        {b_drukuj, 16, 105},       {b_powieksz, 170, 97},       {b_pomniejsz, 273, 97},
-        {l_powiekszenie, 376, 36}, {b_poprz, 417, 97},          {b_nast, 520, 97},
-        {l_strony, 623, 38},       {l_biezaca_strona, 664, 76}, {e_ilosc, 744, 25}};
-    int przesuniecie = 0;
-    int prawa_poprzedniego = 0;
-    for (const Miejsce& m : miejsca) {
-        const int x = std::max(m.x + przesuniecie, prawa_poprzedniego + 4);
-        przesuniecie = x - m.x;
-        // An edit's size hint asks for room for many characters; it shows one digit.
-        const int potrzebna = m.w == e_ilosc ? 0 : m.w->sizeHint().width();
-        const int szerokosc = std::max(m.szerokosc, potrzebna);
-        if (qobject_cast<QPushButton*>(m.w)) {
-            m.w->setGeometry(x, 4, szerokosc, 25);
-        } else if (m.w == e_ilosc) {
-            m.w->setGeometry(x, 6, szerokosc, 21);
-        } else {
-            m.w->setGeometry(x, 10, szerokosc, m.w->sizeHint().height());
-        }
-        prawa_poprzedniego = x + szerokosc;
-    }
+    b_drukuj = przycisk(u"b_drukuj"_s, u"Drukuj"_s, u"document-print"_s, 105);
+    b_powieksz = przycisk(u"b_powieksz"_s, u"Powiększ"_s, u"zoom-in"_s, 97);
+    b_pomniejsz = przycisk(u"b_pomniejsz"_s, u"Pomniejsz"_s, u"zoom-out"_s, 97);
+    b_poprz = przycisk(u"b_poprz"_s, u"poprzednia"_s, u"go-previous"_s, 97);
+    b_nast = przycisk(u"b_nast"_s, u"nastepna"_s, u"go-next"_s, 97);
+
+    auto etykieta = [this](const QString& nazwa, const QString& najszerszy) {
+        auto* l = new QLabel(panel);
+        l->setObjectName(nazwa);
+        l->setAlignment(Qt::AlignCenter);
+        // As wide as its widest text, so that changing it moves nothing.
+        l->setMinimumWidth(l->fontMetrics().horizontalAdvance(najszerszy) + 2);
+        return l;
+    };
+    l_powiekszenie = etykieta(u"l_powiekszenie"_s, u"9990 %"_s);
+    l_strony = etykieta(u"l_strony"_s, u"strona 99 z 99"_s);
+    l_biezaca_strona = new QLabel(u"Bieżąca strona:"_s, panel);
+    l_biezaca_strona->setObjectName(u"l_biezaca_strona"_s);
+    e_ilosc = new QLineEdit(panel);
+    e_ilosc->setObjectName(u"e_ilosc"_s);
+    e_ilosc->setReadOnly(true);
+    e_ilosc->setAlignment(Qt::AlignCenter);
+    e_ilosc->setFixedWidth(std::max(25, e_ilosc->fontMetrics().horizontalAdvance(u"99"_s) + 10));
+
+    auto* uklad = new QHBoxLayout(panel);
+    uklad->setContentsMargins(16, 4, 16, 4);
+    uklad->setSpacing(6);
+    uklad->addWidget(b_drukuj);
+    // Printing stands apart from looking, as far as the width allows.
+    uklad->addSpacerItem(new QSpacerItem(43, 0, QSizePolicy::Preferred, QSizePolicy::Minimum));
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{b_powieksz, b_pomniejsz, l_powiekszenie, b_poprz, b_nast,
+                                         l_strony, l_biezaca_strona, e_ilosc})
+        uklad->addWidget(w);
+    uklad->addStretch(1);
 }
 
 void Tpodglad_wydruku::ustaw_dokument(Dokument dokument, int ilosc_odcinkow,
@@ -188,21 +189,14 @@ void Tpodglad_wydruku::ustaw_dokument(Dokument dokument, int ilosc_odcinkow,
 
 void Tpodglad_wydruku::pokaz_przesuniecie(const QString& drukarka) {
     strumien_podgladu_ = dokument_dla_drukarki(std::move(strumien_podgladu_), drukarka);
-    if (!l_przesuniecie) {
-        l_przesuniecie = new QLabel(panel);
-        l_przesuniecie->setObjectName(u"l_przesuniecie"_s);
-    }
     l_przesuniecie->setText(opis_przesuniecia(drukarka));
-    l_przesuniecie->adjustSize();
-    l_przesuniecie->move(e_ilosc->geometry().right() + 16,
-                         (panel->height() - l_przesuniecie->height()) / 2);
     l_przesuniecie->show();
     odswiez_strone();
 }
 
 int Tpodglad_wydruku::ilosc_stron() const {
     // Several orders previewed at once bring their pages one after another.
-    const int jednego = ilosc_odcinkow_ == 4 && uklad_strony_ == u"portrait" ? 2 : 1;
+    const int jednego = ilosc_odcinkow_ == 4 && uklad_strony_ == klucze_ustawien::pionowy ? 2 : 1;
     return std::max<int>(jednego, static_cast<int>(strumien_podgladu_.strony.size()));
 }
 
@@ -238,11 +232,7 @@ void Tpodglad_wydruku::showEvent(QShowEvent* zdarzenie) {
 
 void Tpodglad_wydruku::b_drukujClick() {
     // A complete new print; this window keeps showing its own copy meanwhile.
-    if (podglad_z_edycji) {
-        if (Tnowy_edycja_przelewow* edytor = okna().edytor) edytor->drukuj_w_edycji_przelewClick();
-    } else if (Tglowne_okno* glowne = okna().glowne) {
-        glowne->drukowanieClick();
-    }
+    if (drukuj_) drukuj_();
 }
 
 void Tpodglad_wydruku::b_powiekszClick() {

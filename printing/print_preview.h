@@ -5,19 +5,19 @@
 #include <QDialog>
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
 
-// True while the open preview was started from the transfer editor: its
-// "Drukuj" then prints the order being edited, not the one selected in the list.
-extern bool podglad_z_edycji;
-
 // One page of a recorded document at a zoom in percent of its real size.
 // Only the part on screen is rendered, so a large zoom costs no more memory
 // than a small one.
 class StronaPodgladu : public QWidget {
+    Q_OBJECT
+
   public:
     explicit StronaPodgladu(QWidget* rodzic = nullptr);
 
@@ -44,7 +44,9 @@ class Tpodglad_wydruku : public QDialog {
     Q_OBJECT
 
   public:
-    explicit Tpodglad_wydruku(QWidget* rodzic = nullptr);
+    // `drukuj` is what "Drukuj" runs: a complete new print of the order this
+    // preview was made for. Without it the button is disabled.
+    explicit Tpodglad_wydruku(QWidget* rodzic = nullptr, std::function<void()> drukuj = {});
 
     // The document to show; the window keeps its own copy, so a print started
     // from here cannot change it. The settings it was made with give the
@@ -66,7 +68,7 @@ class Tpodglad_wydruku : public QDialog {
     QLineEdit* e_ilosc = nullptr;
     QLabel* l_powiekszenie = nullptr;  // "100 %"
     QLabel* l_strony = nullptr;        // "strona 1 z 2"
-    QLabel* l_przesuniecie = nullptr;  // whose printer shift the page shows
+    QLabel* l_przesuniecie = nullptr;  // whose printer shift the page shows, under the page
     QScrollArea* ScrollBox1 = nullptr;
     StronaPodgladu* podglad_strony = nullptr;
 
@@ -90,12 +92,13 @@ class Tpodglad_wydruku : public QDialog {
 
   private:
     void zbuduj();
-    void rozmiesc_panel();
+    void zbuduj_panel();
     void odswiez_strone();
 
+    std::function<void()> drukuj_;
     Dokument strumien_podgladu_;
     int ilosc_odcinkow_ = 2;
-    QString uklad_strony_ = QStringLiteral("portrait");
+    QString uklad_strony_;
     int strona_ = 1;
     int powiekszenie_ = 100;
     bool wysrodkowane_ = false;

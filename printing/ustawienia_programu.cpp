@@ -1,23 +1,24 @@
 #include "printing/ustawienia_programu.h"
 
-#include "register/kwota.h"
 #include "printing/drukarka.h"
 #include "printing/kalibracja.h"
+#include "printing/klucze_ustawien.h"
 #include "printing/przesuniecie_drukarki.h"
 #include "printing/ustawienia_wydruku.h"
 #include "register/folder_programu.h"
+#include "register/kwota.h"
 #include "ui/czcionki.h"
 #include "ui/dialogi.h"
 #include "ui/jpeg.h"
-#include "ui/main/glowny.h"
 #include "ui/obrazki.h"
-#include "ui/okna.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -34,8 +35,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString plik_ustawien = u"config.ini"_s;
 
 // Millionths of a złoty per złoty, and the buttons' step of 0,1.
 constexpr qint64 zloty = 1'000'000;
@@ -60,6 +59,24 @@ qint64 milionowe(double wartosc) {
     return std::llround(std::clamp(wartosc, -granica, granica) * zloty);
 }
 
+QGroupBox* grupa(QWidget* rodzic, const QString& nazwa, const QString& tytul) {
+    auto* g = new QGroupBox(tytul, rodzic);
+    g->setObjectName(nazwa);
+    return g;
+}
+
+QRadioButton* radio(QWidget* rodzic, const QString& nazwa, const QString& tekst) {
+    auto* r = new QRadioButton(tekst, rodzic);
+    r->setObjectName(nazwa);
+    return r;
+}
+
+QLabel* etykieta(QWidget* rodzic, const QString& nazwa, const QString& tekst) {
+    auto* l = new QLabel(tekst, rodzic);
+    l->setObjectName(nazwa);
+    return l;
+}
+
 }  // namespace
 
 // --- the up-down arrows --------------------------------------------------------------------
@@ -76,6 +93,10 @@ StrzalkiGoraDol::StrzalkiGoraDol(QLineEdit* pole, int najmniej, int najwiecej, Q
     };
     w_gore = strzalka(Qt::UpArrow, 1);
     w_dol = strzalka(Qt::DownArrow, -1);
+    // Together as tall as the edit they step, as the system's arrows are.
+    const int wysokosc = pole_->sizeHint().height();
+    w_gore->setFixedSize(15, wysokosc / 2);
+    w_dol->setFixedSize(15, wysokosc - wysokosc / 2);
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(0, 0, 0, 0);
     uklad->setSpacing(0);
@@ -116,119 +137,185 @@ Tpreferencje::Tpreferencje(QWidget* rodzic)
     setObjectName(u"Tpreferencje"_s);
     setWindowTitle(u"Ustawienia programu"_s);
     setModal(true);
-    ustaw_zastepstwa_czcionek();
-    QFont czcionka(u"Tahoma"_s);
-    czcionka.setPixelSize(11);
-    setFont(czcionka);
+    ustaw_czcionke_okna(this, 9);
     zbuduj();
     zaladuj_obrazki();
-    setFixedSize(332, 520);
 }
 
 void Tpreferencje::zbuduj() {
-    auto grupa = [this](const QString& nazwa, const QString& tytul, QRect miejsce) {
-        auto* g = new QGroupBox(tytul, this);
-        g->setObjectName(nazwa);
-        g->setGeometry(miejsce);
-        return g;
-    };
-    // Controls keep their places; one that would cut its text grows to the right.
-    auto na_miejscu = [](QWidget* w, const QString& nazwa, int x, int y, int szerokosc,
-                         int wysokosc) {
-        w->setObjectName(nazwa);
-        w->setGeometry(x, y, std::max(szerokosc, w->sizeHint().width()), wysokosc);
-    };
-    auto radio = [&](QWidget* g, const QString& nazwa, const QString& tekst, int x, int y,
-                     int szerokosc) {
-        auto* r = new QRadioButton(tekst, g);
-        na_miejscu(r, nazwa, x, y, szerokosc, 17);
-        return r;
-    };
-    auto etykieta = [&](QWidget* g, const QString& nazwa, const QString& tekst, int x, int y) {
-        auto* l = new QLabel(tekst, g);
-        na_miejscu(l, nazwa, x, y, 0, 13);
-        return l;
-    };
+    auto* grupy = new QGridLayout;
+    grupy->setSpacing(6);
+    grupy->addWidget(zbuduj_typ_formularza(), 0, 0, 1, 2);
+    grupy->addWidget(zbuduj_marginesy(), 1, 0);
+    grupy->addWidget(zbuduj_uklad_strony(), 1, 1);
+    grupy->addWidget(zbuduj_ilosc_odcinkow(), 2, 0);
+    // The fee's group is taller than the one beside it and reaches into the next row.
+    grupy->addWidget(zbuduj_oplate(), 2, 1, 2, 1);
+    grupy->addWidget(zbuduj_inne(), 3, 0);
+    grupy->addWidget(zbuduj_przesuniecie(), 4, 0, 1, 2);
 
-    gb_typ_formularza =
-        grupa(u"gb_typ_formularza"_s, u"Typ formularza przelewu"_s, {8, 8, 313, 185});
-    auto obrazek_wzoru = [this](const QString& nazwa, int x) {
+    b_ok = new QPushButton(u"OK"_s, this);
+    b_ok->setObjectName(u"b_ok"_s);
+    b_ok->setDefault(true);
+    b_anuluj = new QPushButton(u"Anuluj"_s, this);
+    b_anuluj->setObjectName(u"b_anuluj"_s);
+    b_anuluj->setAutoDefault(false);
+    auto* przyciski = new QHBoxLayout;
+    przyciski->addStretch(1);
+    for (QPushButton* b : {b_ok, b_anuluj}) {
+        b->setMinimumWidth(89);
+        przyciski->addWidget(b);
+    }
+
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(8, 8, 8, 8);
+    uklad->setSpacing(8);
+    uklad->addLayout(grupy);
+    uklad->addLayout(przyciski);
+    // The window is as large as its controls need at the font in use, and no larger.
+    uklad->setSizeConstraint(QLayout::SetFixedSize);
+    polacz();
+}
+
+QGroupBox* Tpreferencje::zbuduj_typ_formularza() {
+    gb_typ_formularza = grupa(this, u"gb_typ_formularza"_s, u"Typ formularza przelewu"_s);
+    auto* uklad = new QGridLayout(gb_typ_formularza);
+    uklad->setHorizontalSpacing(6);
+    auto wzor = [&](const QString& nazwa_obrazka, const QString& nazwa, const QString& tekst,
+                    int kolumna, QRadioButton*& radio) {
         auto* i = new QLabel(gb_typ_formularza);
-        i->setObjectName(nazwa);
-        i->setGeometry(x, 20, 91, 129);
+        i->setObjectName(nazwa_obrazka);
+        i->setFixedSize(91, 129);
         i->setScaledContents(true);
+        radio = new QRadioButton(tekst, gb_typ_formularza);
+        radio->setObjectName(nazwa);
+        uklad->addWidget(i, 0, kolumna, Qt::AlignHCenter);
+        uklad->addWidget(radio, 1, kolumna, Qt::AlignHCenter);
+        uklad->setColumnStretch(kolumna, 1);
         return i;
     };
-    i_kolorowy = obrazek_wzoru(u"i_kolorowy"_s, 14);
-    i_czarnobialy = obrazek_wzoru(u"i_czarnobialy"_s, 111);
-    i_brak = obrazek_wzoru(u"i_brak"_s, 208);
-    kolorowy = radio(gb_typ_formularza, u"kolorowy"_s, u"Kolorowy"_s, 22, 157, 81);
-    czarnobialy = radio(gb_typ_formularza, u"czarnobialy"_s, u"Czarno-biały"_s, 113, 157, 89);
-    brak = radio(gb_typ_formularza, u"brak"_s, u"Oryginalny"_s, 214, 157, 85);
+    i_kolorowy = wzor(u"i_kolorowy"_s, u"kolorowy"_s, u"Kolorowy"_s, 0, kolorowy);
+    i_czarnobialy = wzor(u"i_czarnobialy"_s, u"czarnobialy"_s, u"Czarno-biały"_s, 1, czarnobialy);
+    i_brak = wzor(u"i_brak"_s, u"brak"_s, u"Oryginalny"_s, 2, brak);
+    return gb_typ_formularza;
+}
 
-    gb_form_2odc = grupa(u"gb_form_2odc"_s, u"Formularz 2-odcinkowy"_s, {8, 199, 202, 66});
-    auto margines = [&](const QString& nazwa, int y, QLabel*& opis, const QString& tekst,
+QGroupBox* Tpreferencje::zbuduj_marginesy() {
+    gb_form_2odc = grupa(this, u"gb_form_2odc"_s, u"Formularz 2-odcinkowy"_s);
+    auto* uklad = new QGridLayout(gb_form_2odc);
+    uklad->setHorizontalSpacing(4);
+    auto margines = [&](int wiersz, const QString& nazwa, const QString& tekst, QLabel*& opis,
                         QLineEdit*& pole, StrzalkiGoraDol*& strzalki, const QString& nazwa_strzalek,
                         QLabel*& mm) {
-        opis = etykieta(gb_form_2odc, u"l_"_s + nazwa, tekst, 10, y + 4);
+        opis = etykieta(gb_form_2odc, u"l_"_s + nazwa, tekst);
         pole = new QLineEdit(u"50"_s, gb_form_2odc);
         pole->setObjectName(nazwa);
-        pole->setGeometry(100, y, 25, 20);
-        pole->setTextMargins(0, 0, 0, 0);
+        // Room for "1000", the largest margin the arrows reach.
+        pole->setFixedWidth(pole->fontMetrics().horizontalAdvance(u"10000"_s) + 6);
         strzalki = new StrzalkiGoraDol(pole, 0, 1000, gb_form_2odc);
         strzalki->setObjectName(nazwa_strzalek);
-        strzalki->setGeometry(125, y, 15, 20);
-        mm = etykieta(gb_form_2odc, u"l_mm_"_s + nazwa, u"mm"_s, 144, y + 4);
+        strzalki->w_gore->setToolTip(u"Zwiększ margines o 1 mm"_s);
+        strzalki->w_dol->setToolTip(u"Zmniejsz margines o 1 mm"_s);
+        mm = etykieta(gb_form_2odc, u"l_mm_"_s + nazwa, u"mm"_s);
+        auto* pole_ze_strzalkami = new QHBoxLayout;
+        pole_ze_strzalkami->setSpacing(0);
+        pole_ze_strzalkami->addWidget(pole);
+        pole_ze_strzalkami->addWidget(strzalki);
+        uklad->addWidget(opis, wiersz, 0);
+        uklad->addLayout(pole_ze_strzalkami, wiersz, 1);
+        uklad->addWidget(mm, wiersz, 2);
     };
-    margines(u"margines_gorny"_s, 17, l_margines_gorny, u"Margines górny:"_s, margines_gorny,
+    margines(0, u"margines_gorny"_s, u"Margines górny:"_s, l_margines_gorny, margines_gorny,
              UpDown1, u"UpDown1"_s, l_mm_gorny);
-    margines(u"margines_lewy"_s, 41, l_margines_lewy, u"Margines lewy:"_s, margines_lewy, UpDown2,
+    margines(1, u"margines_lewy"_s, u"Margines lewy:"_s, l_margines_lewy, margines_lewy, UpDown2,
              u"UpDown2"_s, l_mm_lewy);
+    uklad->setColumnStretch(3, 1);
+    return gb_form_2odc;
+}
 
-    orinetacja = grupa(u"orinetacja"_s, u"Układ strony"_s, {216, 200, 105, 65});
-    pionowy = radio(orinetacja, u"pionowy"_s, u"pionowy"_s, 10, 19, 85);
-    poziomy = radio(orinetacja, u"poziomy"_s, u"poziomy"_s, 10, 40, 85);
+QGroupBox* Tpreferencje::zbuduj_uklad_strony() {
+    orinetacja = grupa(this, u"orinetacja"_s, u"Układ strony"_s);
+    auto* uklad = new QVBoxLayout(orinetacja);
+    pionowy = radio(orinetacja, u"pionowy"_s, u"pionowy"_s);
+    poziomy = radio(orinetacja, u"poziomy"_s, u"poziomy"_s);
+    uklad->addWidget(pionowy);
+    uklad->addWidget(poziomy);
+    uklad->addStretch(1);
+    return orinetacja;
+}
 
-    gb_ilosc_odcinkow = grupa(u"gb_ilosc_odcinkow"_s, u"Ilość odcinków"_s, {8, 266, 202, 39});
-    odc1 = radio(gb_ilosc_odcinkow, u"odc1"_s, u"1"_s, 10, 17, 40);
-    odc2 = radio(gb_ilosc_odcinkow, u"odc2"_s, u"2"_s, 78, 17, 40);
-    odc4 = radio(gb_ilosc_odcinkow, u"odc4"_s, u"4"_s, 146, 17, 40);
+QGroupBox* Tpreferencje::zbuduj_ilosc_odcinkow() {
+    gb_ilosc_odcinkow = grupa(this, u"gb_ilosc_odcinkow"_s, u"Ilość odcinków"_s);
+    auto* uklad = new QHBoxLayout(gb_ilosc_odcinkow);
+    odc1 = radio(gb_ilosc_odcinkow, u"odc1"_s, u"1"_s);
+    odc2 = radio(gb_ilosc_odcinkow, u"odc2"_s, u"2"_s);
+    odc4 = radio(gb_ilosc_odcinkow, u"odc4"_s, u"4"_s);
+    for (QRadioButton* r : {odc1, odc2, odc4}) uklad->addWidget(r, 1);
+    return gb_ilosc_odcinkow;
+}
 
-    gb_oplata = grupa(u"gb_oplata"_s, u"Opłata"_s, {216, 266, 105, 71});
+QGroupBox* Tpreferencje::zbuduj_oplate() {
+    gb_oplata = grupa(this, u"gb_oplata"_s, u"Opłata"_s);
     chb_oplata = new QCheckBox(u"Drukuj opłatę"_s, gb_oplata);
-    na_miejscu(chb_oplata, u"chb_oplata"_s, 8, 18, 90, 17);
+    chb_oplata->setObjectName(u"chb_oplata"_s);
     oplata1 = new QLineEdit(u"0"_s, gb_oplata);
     oplata1->setObjectName(u"oplata1"_s);
     oplata1->setReadOnly(true);
-    oplata1->setGeometry(8, 42, 41, 22);
+    oplata1->setFixedWidth(oplata1->fontMetrics().horizontalAdvance(u"99,999"_s) + 8);
+    // The fee's arrows are small, a quarter below the window's font.
     QFont mala = font();
-    mala.setPixelSize(8);
-    auto strzalka = [&](const QString& nazwa, const QString& tekst, int y) {
+    mala.setPointSizeF(font().pointSizeF() * 0.75);
+    auto strzalka = [&](const QString& nazwa, const QString& tekst, const QString& podpowiedz) {
         auto* b = new QToolButton(gb_oplata);
         b->setObjectName(nazwa);
         b->setText(tekst);
+        b->setToolTip(podpowiedz);
         b->setFont(mala);
         b->setFocusPolicy(Qt::NoFocus);
-        b->setGeometry(50, y, 17, 11);
         return b;
     };
-    opl_UP = strzalka(u"opl_UP"_s, u"/\\"_s, 42);
-    opl_DOWN = strzalka(u"opl_DOWN"_s, u"\\/"_s, 53);
-    l_pln = etykieta(gb_oplata, u"l_pln"_s, u"PLN"_s, 72, 46);
+    opl_UP = strzalka(u"opl_UP"_s, u"/\\"_s, u"Zwiększ opłatę o 0,10 zł"_s);
+    opl_DOWN = strzalka(u"opl_DOWN"_s, u"\\/"_s, u"Zmniejsz opłatę o 0,10 zł"_s);
+    l_pln = etykieta(gb_oplata, u"l_pln"_s, u"PLN"_s);
 
-    gb_inne = grupa(u"gb_inne"_s, u"Inne ustawienia:"_s, {7, 311, 203, 58});
+    auto* strzalki = new QVBoxLayout;
+    strzalki->setSpacing(0);
+    strzalki->addWidget(opl_UP);
+    strzalki->addWidget(opl_DOWN);
+    auto* kwota = new QHBoxLayout;
+    kwota->setSpacing(2);
+    kwota->addWidget(oplata1);
+    kwota->addLayout(strzalki);
+    kwota->addSpacing(3);
+    kwota->addWidget(l_pln);
+    kwota->addStretch(1);
+    auto* uklad = new QVBoxLayout(gb_oplata);
+    uklad->addWidget(chb_oplata);
+    uklad->addLayout(kwota);
+    uklad->addStretch(1);
+    return gb_oplata;
+}
+
+QGroupBox* Tpreferencje::zbuduj_inne() {
+    gb_inne = grupa(this, u"gb_inne"_s, u"Inne ustawienia:"_s);
     chb_capitals = new QCheckBox(u"Na wydruku używaj dużych liter"_s, gb_inne);
-    na_miejscu(chb_capitals, u"chb_capitals"_s, 8, 17, 185, 17);
+    chb_capitals->setObjectName(u"chb_capitals"_s);
     chb_boxes = new QCheckBox(u"Drukuj w kratkach"_s, gb_inne);
-    na_miejscu(chb_boxes, u"chb_boxes"_s, 8, 36, 185, 17);
+    chb_boxes->setObjectName(u"chb_boxes"_s);
+    auto* uklad = new QVBoxLayout(gb_inne);
+    uklad->addWidget(chb_capitals);
+    uklad->addWidget(chb_boxes);
+    return gb_inne;
+}
 
-    gb_przesuniecie = grupa(u"gb_przesuniecie"_s, u"Przesunięcie drukarki"_s, {8, 375, 313, 106});
-    etykieta(gb_przesuniecie, u"l_drukarka"_s, u"Drukarka:"_s, 8, 21);
+QGroupBox* Tpreferencje::zbuduj_przesuniecie() {
+    gb_przesuniecie = grupa(this, u"gb_przesuniecie"_s, u"Przesunięcie drukarki"_s);
     cb_drukarka = new QComboBox(gb_przesuniecie);
     cb_drukarka->setObjectName(u"cb_drukarka"_s);
-    cb_drukarka->setGeometry(62, 17, 243, 22);
-    etykieta(gb_przesuniecie, u"l_przesuniecie"_s, u"przesunięcie w prawo / w dół:"_s, 8, 49);
-    auto milimetry = [&](const QString& nazwa, int x) {
+    // A long queue name must not widen the window past the screen.
+    cb_drukarka->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cb_drukarka->setMinimumContentsLength(20);
+    auto milimetry = [&](const QString& nazwa) {
         auto* pole = new QDoubleSpinBox(gb_przesuniecie);
         pole->setObjectName(nazwa);
         // A printer is a few millimetres off, either way; tenths can be measured.
@@ -236,25 +323,26 @@ void Tpreferencje::zbuduj() {
         pole->setDecimals(1);
         pole->setSingleStep(0.1);
         pole->setSuffix(u" mm"_s);
-        pole->setGeometry(x, 45, 64, 22);
         return pole;
     };
-    przesuniecie_w_prawo = milimetry(u"przesuniecie_w_prawo"_s, 170);
-    przesuniecie_w_dol = milimetry(u"przesuniecie_w_dol"_s, 241);
+    przesuniecie_w_prawo = milimetry(u"przesuniecie_w_prawo"_s);
+    przesuniecie_w_dol = milimetry(u"przesuniecie_w_dol"_s);
     b_kalibracja = new QPushButton(u"Wydruk kalibracyjny"_s, gb_przesuniecie);
     b_kalibracja->setObjectName(u"b_kalibracja"_s);
-    b_kalibracja->setGeometry(8, 74, 140, 24);
     b_kalibracja->setAutoDefault(false);
 
-    b_ok = new QPushButton(u"OK"_s, this);
-    b_ok->setObjectName(u"b_ok"_s);
-    b_ok->setGeometry(137, 487, 89, 25);
-    b_ok->setDefault(true);
-    b_anuluj = new QPushButton(u"Anuluj"_s, this);
-    b_anuluj->setObjectName(u"b_anuluj"_s);
-    b_anuluj->setGeometry(232, 487, 89, 25);
-    b_anuluj->setAutoDefault(false);
+    auto* uklad = new QGridLayout(gb_przesuniecie);
+    uklad->addWidget(etykieta(gb_przesuniecie, u"l_drukarka"_s, u"Drukarka:"_s), 0, 0);
+    uklad->addWidget(cb_drukarka, 0, 1, 1, 2);
+    uklad->addWidget(
+        etykieta(gb_przesuniecie, u"l_przesuniecie"_s, u"przesunięcie w prawo / w dół:"_s), 1, 0);
+    uklad->addWidget(przesuniecie_w_prawo, 1, 1);
+    uklad->addWidget(przesuniecie_w_dol, 1, 2);
+    uklad->addWidget(b_kalibracja, 2, 0, Qt::AlignLeft);
+    return gb_przesuniecie;
+}
 
+void Tpreferencje::polacz() {
     connect(opl_UP, &QToolButton::clicked, this, &Tpreferencje::opl_UPClick);
     connect(opl_DOWN, &QToolButton::clicked, this, &Tpreferencje::opl_DOWNClick);
     connect(chb_oplata, &QCheckBox::toggled, this, &Tpreferencje::chb_oplataClick);
@@ -274,52 +362,58 @@ void Tpreferencje::zaladuj_obrazki() {
 }
 
 void Tpreferencje::showEvent(QShowEvent* zdarzenie) {
-    // Centred on the main window, or on whatever opened it.
-    const QWidget* nad = okna().glowne ? static_cast<QWidget*>(okna().glowne) : parentWidget();
-    if (nad && nad->isVisible()) move(nad->window()->frameGeometry().center() - rect().center());
+    // Centred on the window it was opened from.
+    if (const QWidget* nad = parentWidget(); nad && nad->isVisible()) {
+        if (layout()) layout()->activate();
+        move(nad->window()->frameGeometry().center() - rect().center());
+    }
     FormShow();
     QDialog::showEvent(zdarzenie);
 }
 
+void Tpreferencje::pokaz_plik(const PlikIni& ini) {
+    // This window's own defaults, not those of the print preparation.
+    namespace k = klucze_ustawien;
+    switch (ini.liczba_calkowita(k::typ_formularza, 1)) {
+        case 2:
+            czarnobialy->setChecked(true);
+            break;
+        case 3:
+            brak->setChecked(true);
+            break;
+        default:
+            kolorowy->setChecked(true);
+            break;
+    }
+    switch (ini.liczba_calkowita(k::ilosc_odcinkow, 2)) {
+        case 1:
+            odc1->setChecked(true);
+            break;
+        case 4:
+            odc4->setChecked(true);
+            break;
+        default:
+            odc2->setChecked(true);
+            break;
+    }
+    if (ini.tekst(k::uklad_strony, k::pionowy) == k::pionowy)
+        pionowy->setChecked(true);
+    else
+        poziomy->setChecked(true);
+    chb_capitals->setChecked(ini.logiczna(k::capitals, true));
+    chb_boxes->setChecked(ini.logiczna(k::boxes, false));
+    for (const auto& [pole, klucz] : marginesy()) {
+        const int mm = ini.liczba_calkowita(klucz, 50);
+        pole->setText(QString::number(mm <= 1000 ? mm : 50));
+    }
+    chb_oplata->setChecked(ini.logiczna(k::drukuj_oplate, false));
+    pokaz_oplate(milionowe(ini.liczba(k::oplata_wart, 2.5)));
+}
+
 void Tpreferencje::FormShow() {
-    const QString sciezka = plik_programu(plik_ustawien);
+    const QString sciezka = plik_programu(klucze_ustawien::plik);
     if (QFile::exists(sciezka)) {
-        // This window's own defaults, not those of the print preparation.
-        const PlikIni ini = PlikIni::wczytaj(sciezka);
-        switch (ini.liczba_calkowita(u"typ_formularza"_s, 1)) {
-            case 2:
-                czarnobialy->setChecked(true);
-                break;
-            case 3:
-                brak->setChecked(true);
-                break;
-            default:
-                kolorowy->setChecked(true);
-                break;
-        }
-        switch (ini.liczba_calkowita(u"ilosc_odcinkow"_s, 2)) {
-            case 1:
-                odc1->setChecked(true);
-                break;
-            case 4:
-                odc4->setChecked(true);
-                break;
-            default:
-                odc2->setChecked(true);
-                break;
-        }
-        if (ini.tekst(u"uklad_strony"_s, u"portrait"_s) == u"portrait")
-            pionowy->setChecked(true);
-        else
-            poziomy->setChecked(true);
-        chb_capitals->setChecked(ini.logiczna(u"capitals"_s, true));
-        chb_boxes->setChecked(ini.logiczna(u"boxes"_s, false));
-        for (const auto& [pole, klucz] : marginesy()) {
-            const int mm = ini.liczba_calkowita(klucz, 50);
-            pole->setText(QString::number(mm <= 1000 ? mm : 50));
-        }
-        chb_oplata->setChecked(ini.logiczna(u"drukuj_oplate"_s, false));
-        pokaz_oplate(milionowe(ini.liczba(u"oplata_wart"_s, 2.5)));
+        pokaz_plik(PlikIni::wczytaj(sciezka));
     } else {
         // The margins and the boxes keep what the window showed last.
         kolorowy->setChecked(true);
@@ -358,7 +452,7 @@ UstawieniaWydruku Tpreferencje::ustawienia_z_okna() const {
     UstawieniaWydruku u;
     u.typ_formularza = brak->isChecked() ? 3 : czarnobialy->isChecked() ? 2 : 1;
     u.ilosc_odcinkow = odc1->isChecked() ? 1 : odc4->isChecked() ? 4 : 2;
-    u.uklad_strony = poziomy->isChecked() ? u"landscape"_s : u"portrait"_s;
+    u.uklad_strony = poziomy->isChecked() ? klucze_ustawien::poziomy : klucze_ustawien::pionowy;
     // As the print preparation reads them: what is not a margin of 0..1000 mm is 50.
     const auto margines = [](const QLineEdit* pole) {
         const auto mm = liczba_calkowita(QStringView(pole->text()));
@@ -396,7 +490,8 @@ bool Tpreferencje::zapisz_przesuniecie() {
 }
 
 QList<std::pair<QLineEdit*, QString>> Tpreferencje::marginesy() const {
-    return {{margines_gorny, u"margin_top"_s}, {margines_lewy, u"margin_left"_s}};
+    return {{margines_gorny, klucze_ustawien::margin_top},
+            {margines_lewy, klucze_ustawien::margin_left}};
 }
 
 void Tpreferencje::pokaz_oplate(qint64 milionowe) {
@@ -421,25 +516,25 @@ void Tpreferencje::chb_oplataClick() {
 }
 
 bool Tpreferencje::zapisz() {
+    namespace k = klucze_ustawien;
     ZapisUstawien plik;
     if (const int typ = kolorowy->isChecked()      ? 1
                         : czarnobialy->isChecked() ? 2
                         : brak->isChecked()        ? 3
                                                    : 0)
-        if (!plik.zapisz_liczbe_calkowita(u"typ_formularza"_s, typ)) return false;
+        if (!plik.zapisz_liczbe_calkowita(k::typ_formularza, typ)) return false;
     if (const int n = odc1->isChecked() ? 1 : odc2->isChecked() ? 2 : odc4->isChecked() ? 4 : 0)
-        if (!plik.zapisz_liczbe_calkowita(u"ilosc_odcinkow"_s, n)) return false;
-    if (!plik.zapisz_tekst(u"uklad_strony"_s,
-                           poziomy->isChecked() ? u"landscape"_s : u"portrait"_s))
+        if (!plik.zapisz_liczbe_calkowita(k::ilosc_odcinkow, n)) return false;
+    if (!plik.zapisz_tekst(k::uklad_strony, poziomy->isChecked() ? k::poziomy : k::pionowy))
         return false;
-    if (!plik.zapisz_logiczna(u"capitals"_s, chb_capitals->isChecked())) return false;
-    if (!plik.zapisz_logiczna(u"boxes"_s, chb_boxes->isChecked())) return false;
+    if (!plik.zapisz_logiczna(k::capitals, chb_capitals->isChecked())) return false;
+    if (!plik.zapisz_logiczna(k::boxes, chb_boxes->isChecked())) return false;
     for (const auto& [pole, klucz] : marginesy()) {
         const auto mm = liczba_calkowita(QStringView(pole->text()));
         if (!mm || !plik.zapisz_liczbe_calkowita(klucz, *mm)) return false;
     }
-    if (!plik.zapisz_logiczna(u"drukuj_oplate"_s, chb_oplata->isChecked())) return false;
-    return plik.zapisz_tekst(u"oplata_wart"_s, tekst_oplaty_okna(oplata_));
+    if (!plik.zapisz_logiczna(k::drukuj_oplate, chb_oplata->isChecked())) return false;
+    return plik.zapisz_tekst(k::oplata_wart, tekst_oplaty_okna(oplata_));
 }
 
 void Tpreferencje::b_okClick() {

@@ -7,6 +7,8 @@
 
 struct UstawieniaWydruku;
 
+class PlikIni;
+
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
@@ -41,6 +43,7 @@ class StrzalkiGoraDol : public QWidget {
 };
 
 // "Ustawienia programu": shows config.ini when it opens and writes it on "OK".
+// Opened over its parent, centred on it.
 class Tpreferencje : public QDialog {
     Q_OBJECT
 
@@ -118,7 +121,16 @@ class Tpreferencje : public QDialog {
 
   private:
     void zbuduj();
+    QGroupBox* zbuduj_typ_formularza();
+    QGroupBox* zbuduj_marginesy();
+    QGroupBox* zbuduj_uklad_strony();
+    QGroupBox* zbuduj_ilosc_odcinkow();
+    QGroupBox* zbuduj_oplate();
+    QGroupBox* zbuduj_inne();
+    QGroupBox* zbuduj_przesuniecie();
+    void polacz();
     void zaladuj_obrazki();
+    void pokaz_plik(const PlikIni& ini);
     void pokaz_oplate(qint64 milionowe);
     QList<std::pair<QLineEdit*, QString>> marginesy() const;
     // False at the first key that cannot be written.

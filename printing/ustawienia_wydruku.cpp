@@ -2,8 +2,8 @@
 
 #include "register/bezpieczny_zapis.h"
 
-#include "register/kwota.h"
 #include "register/folder_programu.h"
+#include "register/kwota.h"
 #include "register/odczyt_pliku.h"
 #include "register/tekst.h"
 
@@ -194,34 +194,35 @@ UstawieniaWydruku czytaj_ustawienia_wydruku(const QString& sciezka, bool* czytel
 UstawieniaWydruku czytaj_ustawienia_wydruku(const PlikIni* ini) {
     UstawieniaWydruku u;  // the defaults of a missing file
     if (ini) {
-        u.typ_formularza = ini->liczba_calkowita(u"typ_formularza"_s, 2);
-        u.ilosc_odcinkow = ini->liczba_calkowita(u"ilosc_odcinkow"_s, 2);
-        u.uklad_strony = ini->tekst(u"uklad_strony"_s, u"portrait"_s);
-        u.capitals = ini->logiczna(u"capitals"_s, true);
-        u.margin_top = ini->liczba_calkowita(u"margin_top"_s, 50);
-        u.margin_left = ini->liczba_calkowita(u"margin_left"_s, 50);
-        u.drukuj_oplate = ini->logiczna(u"drukuj_oplate"_s, false);
-        u.oplata_wart = tekst_liczby(ini->liczba(u"oplata_wart"_s, 2.5));
-        u.boxes = ini->logiczna(u"boxes"_s, false);
+        namespace k = klucze_ustawien;
+        u.typ_formularza = ini->liczba_calkowita(k::typ_formularza, 2);
+        u.ilosc_odcinkow = ini->liczba_calkowita(k::ilosc_odcinkow, 2);
+        u.uklad_strony = ini->tekst(k::uklad_strony, k::pionowy);
+        u.capitals = ini->logiczna(k::capitals, true);
+        u.margin_top = ini->liczba_calkowita(k::margin_top, 50);
+        u.margin_left = ini->liczba_calkowita(k::margin_left, 50);
+        u.drukuj_oplate = ini->logiczna(k::drukuj_oplate, false);
+        u.oplata_wart = tekst_liczby(ini->liczba(k::oplata_wart, 2.5));
+        u.boxes = ini->logiczna(k::boxes, false);
     }
 
     if (u.ilosc_odcinkow != 1 && u.ilosc_odcinkow != 2 && u.ilosc_odcinkow != 4)
         u.ilosc_odcinkow = 2;
-    if (u.uklad_strony != u"landscape" && u.uklad_strony != u"portrait")
-        u.uklad_strony = u"landscape"_s;
+    if (u.uklad_strony != klucze_ustawien::poziomy && u.uklad_strony != klucze_ustawien::pionowy)
+        u.uklad_strony = klucze_ustawien::poziomy;
     if (u.margin_top > 1000 || u.margin_top < 0) u.margin_top = 50;
     if (u.margin_left > 1000 || u.margin_left < 0) u.margin_left = 50;
     return u;
 }
 
 UstawieniaWydruku czytaj_ustawienia_wydruku(bool* czytelny) {
-    return czytaj_ustawienia_wydruku(plik_programu(u"config.ini"_s), czytelny);
+    return czytaj_ustawienia_wydruku(plik_programu(klucze_ustawien::plik), czytelny);
 }
 
 ZapisUstawien::ZapisUstawien(QString sciezka, QString sekcja)
     : sciezka_(std::move(sciezka)), sekcja_(std::move(sekcja)) {}
 
-ZapisUstawien::ZapisUstawien() : ZapisUstawien(plik_programu(u"config.ini"_s)) {}
+ZapisUstawien::ZapisUstawien() : ZapisUstawien(plik_programu(klucze_ustawien::plik)) {}
 
 bool ZapisUstawien::zapisz_tekst(const QString& klucz, const QString& wartosc) {
     QByteArrayList l;

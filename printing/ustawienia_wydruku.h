@@ -3,6 +3,8 @@
 // config.ini: the print settings, section [SETTINGS], one "key=value" line per
 // key. Read afresh before every print; written only by the preferences window.
 
+#include "printing/klucze_ustawien.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -23,11 +25,10 @@ class PlikIni {
     // An unreadable or missing file, or one that is not a regular file (a
     // FIFO, a device, a directory), reads as an empty one; `czytelny` is
     // false then, except for a missing file.
-    static PlikIni wczytaj(const QString& sciezka,
-                           const QString& sekcja = QStringLiteral("SETTINGS"),
+    static PlikIni wczytaj(const QString& sciezka, const QString& sekcja = klucze_ustawien::sekcja,
                            bool* czytelny = nullptr);
     static PlikIni z_tekstu(const QByteArray& tresc,
-                            const QString& sekcja = QStringLiteral("SETTINGS"));
+                            const QString& sekcja = klucze_ustawien::sekcja);
 
     std::optional<QString> wartosc(const QString& klucz) const;
 
@@ -54,7 +55,7 @@ std::optional<double> czytaj_liczbe(const QString& tekst);
 struct UstawieniaWydruku {
     int typ_formularza = 1;  // 1 coloured, 2 black-and-white, 3 pre-printed; others act as 2
     int ilosc_odcinkow = 2;  // 1, 2 or 4
-    QString uklad_strony = QStringLiteral("portrait");  // "portrait" or "landscape"
+    QString uklad_strony = klucze_ustawien::pionowy;  // "portrait" or "landscape"
     bool capitals = true;
     bool boxes = false;
     int margin_left = 5;  // mm
@@ -81,7 +82,7 @@ UstawieniaWydruku czytaj_ustawienia_wydruku(bool* czytelny = nullptr);
 // file are kept as they were.
 class ZapisUstawien {
   public:
-    explicit ZapisUstawien(QString sciezka, QString sekcja = QStringLiteral("SETTINGS"));
+    explicit ZapisUstawien(QString sciezka, QString sekcja = klucze_ustawien::sekcja);
     ZapisUstawien();  // config.ini in the program's folder
 
     // False when the file could not be read or written; it is then unchanged.

@@ -7,7 +7,6 @@
 #include "register/magazyn_ustawien.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
-#include "ui/okna.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QApplication>
@@ -218,7 +217,6 @@ class TestDrukCups : public QObject {
                     "[SETTINGS]\r\ntyp_formularza=1\r\nilosc_odcinkow=1\r\n"
                     "uklad_strony=portrait\r\nmargin_left=20\r\nmargin_top=30\r\n");
         glowne_ = std::make_unique<Tglowne_okno>();
-        okna().glowne = glowne_.get();
         glowne_->rejestr.tablica_przelewow.dopisz(
             przelew("Zakład Energetyczny", "1234", "56", "Rachunek za prąd"));
         glowne_->odswiezanie();
@@ -226,7 +224,6 @@ class TestDrukCups : public QObject {
     }
 
     void cleanupTestCase() {
-        okna() = Okna{};
         glowne_.reset();
         MagazynUstawien::ustaw_plik({});
         if (cupsd_.state() != QProcess::NotRunning) {

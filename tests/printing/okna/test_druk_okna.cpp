@@ -2,13 +2,15 @@
 #include "printing/monolit.h"
 #include "printing/pdf_z_wiersza_polecen.h"
 #include "printing/print_preview.h"
+#include "printing/przesuniecie_drukarki.h"
 #include "printing/raport.h"
 #include "printing/wypelnianie.h"
+#include "register/magazyn_ustawien.h"
 #include "register/pliki_przelewow.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
 #include "ui/main/lista_przelewow.h"
-#include "ui/okna.h"
+#include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QAction>
@@ -66,28 +68,36 @@ QList<QImage> strony_pdf(const QString& pdf) {
     return wynik;
 }
 
-// Runs `co` once the modal window of type T is open, then closes it.
-template <typename T>
-class PrzyOknieModalnym {
+// The wait window of the job under way, if one is up or left behind.
+Tmonolit_czekania* okno_czekania() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* okno = qobject_cast<Tmonolit_czekania*>(w)) return okno;
+    return nullptr;
+}
+
+// The text of a PDF as pdftotext reads it.
+QString tekst_pdf(const QString& pdf) {
+    QProcess p;
+    p.start(u"pdftotext"_s, {pdf, u"-"_s});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// The application's font for one test, the desktop's again afterwards.
+class CzcionkaAplikacji {
   public:
-    explicit PrzyOknieModalnym(std::function<void(T*)> co) : co_(std::move(co)) {
-        // Polled, not a single shot: the preparation runs pending events before the window opens.
-        QObject::connect(&zegar_, &QTimer::timeout, [this] {
-            if (T* okno = qobject_cast<T*>(QApplication::activeModalWidget())) {
-                zegar_.stop();
-                okno_ = okno;
-                co_(okno);
-                okno->close();
-            }
-        });
-        zegar_.start(10);
+    explicit CzcionkaAplikacji(qreal punkty) : poprzednia_(QApplication::font()) {
+        if (punkty <= 0) return;
+        QFont f = poprzednia_;
+        f.setPointSizeF(punkty);
+        QApplication::setFont(f);
     }
-    QPointer<T> okno() const { return okno_; }
+    ~CzcionkaAplikacji() { QApplication::setFont(poprzednia_); }
+    CzcionkaAplikacji(const CzcionkaAplikacji&) = delete;
+    CzcionkaAplikacji& operator=(const CzcionkaAplikacji&) = delete;
 
   private:
-    std::function<void(T*)> co_;
-    QTimer zegar_;
-    QPointer<T> okno_;
+    QFont poprzednia_;
 };
 
 }  // namespace
@@ -101,7 +111,6 @@ class TestDrukOkna : public QObject {
 
     Tglowne_okno& okno_z(std::initializer_list<Tprzelew> wiersze, int zaznaczony = 1) {
         glowne_ = std::make_unique<Tglowne_okno>();
-        okna().glowne = glowne_.get();
         for (const auto& w : wiersze) glowne_->rejestr.tablica_przelewow.dopisz(w);
         glowne_->odswiezanie();
         glowne_->zaznacz_wiersz(zaznaczony);
@@ -122,13 +131,13 @@ class TestDrukOkna : public QObject {
         QVERIFY(katalog_->isValid());
         qputenv("VANDORIA_DIR", katalog_->path().toUtf8());
         wyjscie_drukarki = sciezka(u"drukarka.pdf"_s);
-        podglad_z_edycji = false;
     }
 
     void cleanup() {
-        okna() = Okna{};
         glowne_.reset();
         QVERIFY(!QApplication::overrideCursor());
+        // The wait window lives for its job only.
+        QVERIFY(!okno_czekania());
     }
 
     // The printer gets exactly the pages `Vandoria --pdf` writes for the same order.
@@ -216,7 +225,7 @@ class TestDrukOkna : public QObject {
         QCOMPARE(Dialogi::Test::pokazane().constFirst().rodzaj, u"drukuj"_s);
         QVERIFY(!QFile::exists(wyjscie_drukarki));
         QVERIFY(!QApplication::overrideCursor());
-        QVERIFY(!okna().czekanie->isVisible());
+        QVERIFY(!okno_czekania());
         // The amount completion of the preparation stays in the row, and in the list.
         const Tprzelew& w = okno.rejestr.tablica_przelewow[2];
         QCOMPARE(w.kwota.na_unicode(), u"0"_s);
@@ -245,7 +254,6 @@ class TestDrukOkna : public QObject {
             okno.drukowanieClick();
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
         QCOMPARE(okno.ilosc_el(), 1);
-        QVERIFY(!okna().czekanie);
     }
 
     // The wait window is up and painted, with the hourglass, while the order
@@ -267,11 +275,13 @@ class TestDrukOkna : public QObject {
         QRect miejsce;
         QStringList napisy;
         Qt::CursorShape kursor = Qt::ArrowCursor;
+        Qt::WindowFlags flagi;
         const auto przygotuj = [&] {
-            Tmonolit_czekania* czekanie = okna().czekanie;
+            Tmonolit_czekania* czekanie = okno_czekania();
             widoczne = czekanie && czekanie->isVisible();
             if (czekanie) {
                 miejsce = czekanie->geometry();
+                flagi = czekanie->windowFlags();
                 for (const QLabel* l : czekanie->findChildren<QLabel*>()) napisy << l->text();
             }
             if (const QCursor* c = QApplication::overrideCursor()) kursor = c->shape();
@@ -283,10 +293,10 @@ class TestDrukOkna : public QObject {
         bool kursor_przy_podgladzie = true;
         if (podglad) {
             PrzyOknieModalnym<Tpodglad_wydruku> przy([&](Tpodglad_wydruku*) {
-                czekanie_przy_podgladzie = okna().czekanie->isVisible();
+                czekanie_przy_podgladzie = okno_czekania() != nullptr;
                 kursor_przy_podgladzie = QApplication::overrideCursor() != nullptr;
             });
-            ::podglad(&okno, przygotuj, false);
+            ::podglad(&okno, przygotuj);
             QVERIFY(przy.okno().isNull());  // destroyed on closing
         } else {
             Dialogi::Test::potwierdz_druk(false);
@@ -302,9 +312,9 @@ class TestDrukOkna : public QObject {
         QCOMPARE(kursor, Qt::WaitCursor);
         QVERIFY(!czekanie_przy_podgladzie);
         QVERIFY(!kursor_przy_podgladzie);
-        QVERIFY(!okna().czekanie->isVisible());
-        QVERIFY(okna().czekanie->windowFlags() & Qt::WindowStaysOnTopHint);
-        QVERIFY(okna().czekanie->windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(!okno_czekania());
+        QVERIFY(flagi & Qt::WindowStaysOnTopHint);
+        QVERIFY(flagi & Qt::FramelessWindowHint);
     }
 
     void nawigacja_w_podgladzie_data() {
@@ -332,7 +342,6 @@ class TestDrukOkna : public QObject {
         QList<Stan> stany;
         QString tytul;
         QSize rozmiar;
-        bool z_edycji = true;
         auto zapamietaj = [&](Tpodglad_wydruku* p) {
             stany.append({p->e_ilosc->text(), p->b_poprz->isEnabled(), p->b_nast->isEnabled(),
                           p->podglad_strony->strona(), p->l_strony->text()});
@@ -340,7 +349,6 @@ class TestDrukOkna : public QObject {
         PrzyOknieModalnym<Tpodglad_wydruku> przy([&](Tpodglad_wydruku* p) {
             tytul = p->windowTitle();
             rozmiar = p->size();
-            z_edycji = podglad_z_edycji;
             zapamietaj(p);
             if (p->b_nast->isEnabled()) {
                 QTest::mouseClick(p->b_nast, Qt::LeftButton);
@@ -353,7 +361,6 @@ class TestDrukOkna : public QObject {
 
         QCOMPARE(tytul, u"Podgląd wydruku"_s);
         QCOMPARE(rozmiar, QSize(850, 600));
-        QVERIFY(!z_edycji);
         QCOMPARE(stany.size(), strony == 2 ? 3 : 1);
         QCOMPARE(stany[0].strona, u"1"_s);
         QCOMPARE(stany[0].strona_z, u"strona 1 z %1"_s.arg(strony));
@@ -368,7 +375,6 @@ class TestDrukOkna : public QObject {
             QCOMPARE(stany[2].strona, u"1"_s);
             QVERIFY(!stany[2].poprz && stany[2].nast);
         }
-        QVERIFY(!okna().podglad);  // the start-up instance is never used for a preview
     }
 
     void powiekszenie_data() {
@@ -479,32 +485,37 @@ class TestDrukOkna : public QObject {
 
         const QImage pokazane =
             okno.podglad_strony->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        const QImage wzor = obraz_strony_w_powiekszeniu(dokument, strona, procent,
-                                                        okno.podglad_strony->logicalDpiX());
-        QCOMPARE(pokazane.size(), wzor.size());
-        QVERIFY(pokazane == wzor.convertToFormat(QImage::Format_RGB32));
+        // On a scaled screen the page is drawn in device pixels, at that many more dots per inch.
+        const QImage wzor = obraz_strony_w_powiekszeniu(
+            dokument, strona, procent,
+            okno.podglad_strony->logicalDpiX() * okno.podglad_strony->devicePixelRatioF());
+        // The widget's size is rounded in logical pixels, the image's in device pixels.
+        const QSize roznica = pokazane.size() - wzor.size();
+        QVERIFY2(std::abs(roznica.width()) <= 1 && std::abs(roznica.height()) <= 1,
+                 qPrintable(u"%1 x %2"_s.arg(roznica.width()).arg(roznica.height())));
+        const QRect wspolne = pokazane.rect().intersected(wzor.rect());
+        QVERIFY(pokazane.copy(wspolne) == wzor.copy(wspolne).convertToFormat(QImage::Format_RGB32));
     }
 
-    // "Drukuj" runs a whole new print while the preview keeps its own pages.
+    // "Drukuj" runs a whole new print of the order the preview was made
+    // for, while the preview keeps its own pages.
     void drukuj_z_podgladu_data() {
         QTest::addColumn<bool>("z_edycji");
-        QTest::addColumn<bool>("drukuje_z_listy");
-        QTest::newRow("z listy") << false << true;
+        QTest::addColumn<QString>("wydrukowany");
+        QTest::newRow("z listy") << false << u"ODBIORCA Z LISTY"_s;
         // Never the main list's order in place of the editor's.
-        QTest::newRow("z edycji, bez edytora") << true << false;
+        QTest::newRow("z edycji") << true << u"ODBIORCA W EDYCJI"_s;
     }
 
     void drukuj_z_podgladu() {
         QFETCH(bool, z_edycji);
-        QFETCH(bool, drukuje_z_listy);
+        QFETCH(QString, wydrukowany);
         zapisz_plik(sciezka(u"config.ini"_s), config(4, "portrait"));
-        auto& okno = okno_z({przelew("Odbiorca", "12", "5")});
+        auto& okno = okno_z({przelew("Odbiorca z listy", "12", "5")});
 
         SeamDialogow seam;
-        if (drukuje_z_listy) {
-            Dialogi::Test::potwierdz_druk(true);
-            Dialogi::Test::przy_druku(drukarka_pdf);
-        }
+        Dialogi::Test::potwierdz_druk(true);
+        Dialogi::Test::przy_druku(drukarka_pdf);
         qsizetype operacje_przed = -1, operacje_po = -2;
         bool otwarte = false;
         PrzyOknieModalnym<Tpodglad_wydruku> przy([&](Tpodglad_wydruku* p) {
@@ -517,14 +528,67 @@ class TestDrukOkna : public QObject {
             otwarte = p->isVisible();
             QVERIFY(!QApplication::overrideCursor());
         });
-        ::podglad(
-            &okno, [&] { return przypisanie_zmiennych_do_temp(okno.rejestr.tablica_przelewow, 1); },
-            z_edycji);
+        int przygotowania = 0;
+        ::podglad(&okno, [&] {
+            ++przygotowania;
+            if (!z_edycji) return przypisanie_zmiennych_do_temp(okno.rejestr.tablica_przelewow, 1);
+            ZmienneDruku z;
+            z.temp_nazwa_odbiorcy1 = u"Odbiorca w edycji"_s;
+            return z;
+        });
 
+        QVERIFY(przy.otwarte());
         QVERIFY(otwarte);
         QCOMPARE(operacje_po, operacje_przed);
-        QCOMPARE(QFile::exists(wyjscie_drukarki), drukuje_z_listy);
-        QVERIFY(!podglad_z_edycji);
+        QCOMPARE(przygotowania, 2);
+        QVERIFY(QFile::exists(wyjscie_drukarki));
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty()) return;
+        const QString tekst = tekst_pdf(wyjscie_drukarki);
+        QVERIFY2(tekst.contains(wydrukowany), qPrintable(tekst));
+        QVERIFY2(!tekst.contains(z_edycji ? u"Z LISTY"_s : u"W EDYCJI"_s), qPrintable(tekst));
+    }
+
+    // Nothing cut off or overlapping, at the desktop's font and at a large one.
+    void nic_nie_uciete_data() {
+        QTest::addColumn<QString>("okno");
+        QTest::addColumn<qreal>("punkty");  // the application's font; 0 leaves it
+        for (const QString& okno : {u"podglad"_s, u"czekanie"_s}) {
+            QTest::addRow("%s, czcionka pulpitu", qPrintable(okno)) << okno << qreal(0);
+            QTest::addRow("%s, 13 pt", qPrintable(okno)) << okno << qreal(13);
+        }
+    }
+
+    void nic_nie_uciete() {
+        QFETCH(QString, okno);
+        QFETCH(qreal, punkty);
+        CzcionkaAplikacji czcionka(punkty);
+        if (okno == u"czekanie") {
+            Tmonolit_czekania czekanie;
+            sprawdz_czy_nic_nie_uciete(&czekanie);
+            return;
+        }
+        // A long queue name with a stored shift: the longest line the preview shows.
+        MagazynUstawien::ustaw_plik(sciezka(u"magazyn.ini"_s));
+        const QString drukarka = u"Drukarka_sieciowa_w_ksiegowosci_na_drugim_pietrze"_s;
+        QVERIFY(zapisz_przesuniecie_drukarki(drukarka, {1.5, -0.5}));
+        Tpodglad_wydruku podglad(nullptr, [] {});
+        UstawieniaWydruku u;
+        u.ilosc_odcinkow = 4;
+        podglad.ustaw_dokument(generuj_wydruk(stan_druku(u), {}), u.ilosc_odcinkow, u.uklad_strony);
+        podglad.pokaz_przesuniecie(drukarka);
+        MagazynUstawien::ustaw_plik({});
+        QVERIFY(podglad.l_przesuniecie->text().contains(drukarka));
+        QCOMPARE(podglad.width(), std::max(850, podglad.minimumWidth()));
+        podglad.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&podglad));
+        // A page larger than its view is scrolled, not cut: checked once it fits.
+        while (
+            !podglad.ScrollBox1->viewport()->rect().contains(podglad.podglad_strony->geometry()) &&
+            podglad.powiekszenie() > Tpodglad_wydruku::krok_powiekszenia)
+            QTest::mouseClick(podglad.b_pomniejsz, Qt::LeftButton);
+        sprawdz_czy_nic_nie_uciete(&podglad);
+        // The page is not pushed away by the line under it.
+        QVERIFY(podglad.ScrollBox1->height() > podglad.height() / 2);
     }
 };
 

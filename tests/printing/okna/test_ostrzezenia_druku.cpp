@@ -5,7 +5,7 @@
 #include "register/magazyn_ustawien.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
-#include "ui/okna.h"
+#include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QApplication>
@@ -14,7 +14,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 
@@ -28,7 +27,6 @@ class TestOstrzezeniaDruku : public QObject {
 
     Tglowne_okno& okno_z(const Tprzelew& wiersz) {
         glowne_ = std::make_unique<Tglowne_okno>();
-        okna().glowne = glowne_.get();
         glowne_->rejestr.tablica_przelewow.dopisz(wiersz);
         glowne_->odswiezanie();
         glowne_->zaznacz_wiersz(1);
@@ -52,10 +50,7 @@ class TestOstrzezeniaDruku : public QObject {
                     "[SETTINGS]\r\ntyp_formularza=3\r\nboxes=1\r\ncapitals=0\r\n");
     }
 
-    void cleanup() {
-        okna() = Okna{};
-        glowne_.reset();
-    }
+    void cleanup() { glowne_.reset(); }
 
     void druk_data() {
         QTest::addColumn<QByteArray>("tytul");
@@ -103,18 +98,10 @@ class TestOstrzezeniaDruku : public QObject {
         SeamDialogow seam;
         Dialogi::Test::odpowiedz(tak ? Dialogi::Odpowiedz::Tak : Dialogi::Odpowiedz::Nie);
 
-        bool pokazany = false;
-        QTimer zegar;
-        connect(&zegar, &QTimer::timeout, [&] {
-            if (auto* p = qobject_cast<Tpodglad_wydruku*>(QApplication::activeModalWidget())) {
-                pokazany = true;
-                p->close();
-            }
-        });
-        zegar.start(10);
+        PrzyOknieModalnym<Tpodglad_wydruku> przy([](Tpodglad_wydruku*) {});
         okno.print_previewClick();
 
-        QCOMPARE(pokazany, tak);
+        QCOMPARE(przy.otwarte(), tak);
         QVERIFY(Dialogi::Test::teksty().value(0).contains(u"„nazwa zleceniodawcy cd.”"_s));
     }
 
