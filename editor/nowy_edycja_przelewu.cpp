@@ -6,6 +6,7 @@
 #include "editor/czy_puste.h"
 #include "register/data.h"
 #include "editor/pole_maskowane.h"
+#include "editor/pola_numerow.h"
 #include "editor/sprawdzanie_konta.h"
 #include "printing/oznaczanie_przepelnienia.h"
 #include "editor/suma_kontrolna.h"
@@ -565,7 +566,8 @@ void Tnowy_edycja_przelewow::FormActivate() {
 namespace {
 void wielka_pierwsza(QLineEdit* pole) {
     const QString t = pole->text();
-    if (!t.isEmpty() && t[0] >= u'a' && t[0] <= u'z') pole->setText(t[0].toUpper() + t.mid(1));
+    const QString poprawiony = pierwsza_wielka(t);
+    if (poprawiony != t) pole->setText(poprawiony);
 }
 }  // namespace
 
@@ -577,12 +579,7 @@ void Tnowy_edycja_przelewow::kapitalizacja() {
     tytulem1Exit();
 }
 
-void Tnowy_edycja_przelewow::lkChange() {
-    if (isVisible() && !lk->text().contains(u' ')) {
-        nr_banku_odbiorcy->setFocus();
-        nr_banku_odbiorcy->setCursorPosition(0);
-    }
-}
+void Tnowy_edycja_przelewow::lkChange() { po_zmianie_lk(lk, this, nr_banku_odbiorcy); }
 
 void Tnowy_edycja_przelewow::lkExit() { sprawdzenie_lk(lk); }
 
