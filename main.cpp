@@ -1,4 +1,3 @@
-#include "addressbook/lista.h"
 #include "extras/csv_z_wiersza_polecen.h"
 #include "extras/eksport_z_wiersza_polecen.h"
 #include "extras/first_run_form.h"
@@ -87,7 +86,6 @@ int main(int argc, char* argv[]) {
     o.glowne = &glowne;
     o.preferencje = new Tpreferencje(&glowne);
     o.podglad = new Tpodglad_wydruku(&glowne);
-    przygotuj_okna_baz(&glowne);  // Tlista_wpisow, then Tnowy_wpis
     o.pomoc = new Tpomoc_okno(&glowne);
     o.czekanie = new Tmonolit_czekania(&glowne);
     o.first_run = new Tmonolit_first_run(&glowne);

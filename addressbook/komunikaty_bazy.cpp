@@ -37,7 +37,7 @@ void zglos_niezapisana_baze(QWidget* rodzic) {
                        u"Baza nie została zapisana"_s, Dialogi::Ikona::Blad);
 }
 
-bool dopisz_do_bazy(QWidget* rodzic, const QString& rodzaj, const QString& nazwa1,
+bool dopisz_do_bazy(QWidget* rodzic, RodzajBazy rodzaj, const QString& nazwa1,
                     const QString& nazwa2, const QString& lk, const QString& nr_banku,
                     const QString& nr_rach) {
     const WynikDopisania wynik = dopisz_do_bazy(rodzaj, nazwa1, nazwa2, lk, nr_banku, nr_rach);

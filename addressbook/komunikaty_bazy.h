@@ -6,6 +6,7 @@
 #include <QString>
 
 struct WynikOdczytu;
+enum class RodzajBazy;
 class QWidget;
 
 // A read error, or a book of more than 1000 entries cut to its first 1000.
@@ -17,6 +18,6 @@ void zglos_niezapisana_baze(QWidget* rodzic);
 
 // dopisz_do_bazy with its messages. True when the book file now holds the
 // entry; the caller shows its confirmation only then.
-bool dopisz_do_bazy(QWidget* rodzic, const QString& rodzaj_bazy, const QString& nazwa1,
+bool dopisz_do_bazy(QWidget* rodzic, RodzajBazy rodzaj, const QString& nazwa1,
                     const QString& nazwa2 = {}, const QString& lk = {},
                     const QString& nr_banku = {}, const QString& nr_rach = {});

@@ -3,27 +3,42 @@
 
 #include "addressbook/komunikaty_bazy.h"
 #include "addressbook/nowy_edycja_wpisu_bazy.h"
-#include "ui/main/glowny.h"
-#include "ui/obrazki.h"
+#include "ui/czcionki.h"
+#include "ui/ikony.h"
 #include "ui/okna.h"
 
-#include <QApplication>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
-Tlista_wpisow::Tlista_wpisow(QWidget* rodzic)
+QString tytul_bazy(RodzajBazy rodzaj) {
+    switch (rodzaj) {
+        case RodzajBazy::odbiorcy:
+            return u"Baza odbiorców"_s;
+        case RodzajBazy::nadawcy:
+            return u"Baza nadawców"_s;
+        case RodzajBazy::tytuly:
+            break;
+    }
+    return u"Baza tytułów"_s;
+}
+
+Tlista_wpisow::Tlista_wpisow(QWidget* rodzic, RodzajBazy rodzaj, bool wybor)
     : QDialog(rodzic, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint),
+      rodzaj_(rodzaj),
+      wybor_(wybor) {
     setObjectName(u"Tlista_wpisow"_s);
     setModal(true);
+    ustaw_czcionke_okna(this, 8);
     zbuduj();
+    przypisanie_label();
 }
 
 void Tlista_wpisow::zbuduj() {
@@ -31,8 +46,8 @@ void Tlista_wpisow::zbuduj() {
     lista_z_bazy->setObjectName(u"lista_z_bazy"_s);
     lista_z_bazy->setColumnCount(1);
     lista_z_bazy->setHeaderHidden(true);
-    lista_z_bazy->header()->setStretchLastSection(false);
-    lista_z_bazy->setColumnWidth(0, 163);
+    // The one column is as wide as the list, whatever the font makes of it.
+    lista_z_bazy->header()->setStretchLastSection(true);
     lista_z_bazy->setRootIsDecorated(false);
     lista_z_bazy->setUniformRowHeights(true);
     lista_z_bazy->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -48,39 +63,55 @@ void Tlista_wpisow::zbuduj() {
     lista_z_bazy->installEventFilter(this);
     lista_z_bazy->viewport()->installEventFilter(this);
 
-    auto przycisk = [this](const QString& nazwa, const QString& tekst) {
+    auto przycisk = [this](const QString& nazwa, const QString& tekst, const QString& obraz) {
         auto* b = new QPushButton(tekst, this);
         b->setObjectName(nazwa);
         b->setAutoDefault(false);
-        b->setMinimumSize(97, 25);
-        b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        if (!obraz.isEmpty()) b->setIcon(ikona(obraz));
+        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
         return b;
     };
-    zapisz_zmiany = przycisk(u"zapisz_zmiany"_s, u"OK"_s);
-    anuluj = przycisk(u"anuluj"_s, u"Anuluj"_s);
-    dodaj_wpis = przycisk(u"dodaj_wpis"_s, u"Dodaj"_s);
-    edytuj_wpis = przycisk(u"edytuj_wpis"_s, u"Edytuj zazn."_s);
-    usun_wpis = przycisk(u"usun_wpis"_s, u"Usuń zazn."_s);
+    zapisz_zmiany = przycisk(u"zapisz_zmiany"_s, u"OK"_s, {});
+    anuluj = przycisk(u"anuluj"_s, u"Anuluj"_s, {});
+    dodaj_wpis = przycisk(u"dodaj_wpis"_s, u"Dodaj"_s, u"list-add"_s);
+    edytuj_wpis = przycisk(u"edytuj_wpis"_s, u"Edytuj zazn."_s, u"document-edit"_s);
+    usun_wpis = przycisk(u"usun_wpis"_s, u"Usuń zazn."_s, u"edit-delete"_s);
 
     wpisy_menu = new QMenu(this);
     wpisy_menu->setObjectName(u"wpisy_menu"_s);
-    edytuj_zaznaczony = wpisy_menu->addAction(u"Edytuj zaznaczony"_s);
-    usun_zaznaczony = wpisy_menu->addAction(u"Usuń zaznaczony"_s);
-    dodaj_nowy_wpis = wpisy_menu->addAction(u"Dodaj nowy wpis"_s);
+    edytuj_zaznaczony =
+        wpisy_menu->addAction(ikona(u"document-edit"_s), u"Edytuj zaznaczony"_s);
+    usun_zaznaczony = wpisy_menu->addAction(ikona(u"edit-delete"_s), u"Usuń zaznaczony"_s);
+    dodaj_nowy_wpis = wpisy_menu->addAction(ikona(u"list-add"_s), u"Dodaj nowy wpis"_s);
 
-    auto* przyciski = new QVBoxLayout;
-    przyciski->addWidget(zapisz_zmiany);
-    przyciski->addWidget(anuluj);
-    przyciski->addStretch();
-    przyciski->addWidget(dodaj_wpis);
-    przyciski->addWidget(edytuj_wpis);
-    przyciski->addWidget(usun_wpis);
+    // The buttons are 97 x 25 or what their captions need, all of one width;
+    // minimums of the grid rather than of the buttons, which would let a
+    // large font cut the captions.
+    auto* przyciski = new QGridLayout;
+    przyciski->setVerticalSpacing(4);
+    przyciski->setColumnMinimumWidth(0, 97);
+    int wiersz = 0;
+    for (QPushButton* b : {zapisz_zmiany, anuluj, static_cast<QPushButton*>(nullptr), dodaj_wpis,
+                           edytuj_wpis, usun_wpis}) {
+        if (b) {
+            przyciski->addWidget(b, wiersz, 0);
+            przyciski->setRowMinimumHeight(wiersz, 25);
+        } else {
+            przyciski->setRowStretch(wiersz, 1);
+        }
+        ++wiersz;
+    }
     auto* uklad = new QHBoxLayout(this);
     uklad->setContentsMargins(8, 8, 8, 8);
     uklad->addWidget(lista_z_bazy, 1);
     uklad->addLayout(przyciski);
-    resize(296, 271);
+    // A larger desktop font makes the window larger in proportion.
+    const qreal skala = std::max<qreal>(1, QFontInfo(font()).pointSizeF() / 8);
+    resize((QSizeF(296, 271) * skala).toSize());
+    polaczenia();
+}
 
+void Tlista_wpisow::polaczenia() {
     connect(zapisz_zmiany, &QPushButton::clicked, this, &Tlista_wpisow::zapisz_zmianyClick);
     connect(anuluj, &QPushButton::clicked, this, &Tlista_wpisow::anulujClick);
     connect(dodaj_wpis, &QPushButton::clicked, this, &Tlista_wpisow::dodaj_wpisClick);
@@ -107,62 +138,48 @@ QWidget* Tlista_wpisow::rodzic_komunikatow() {
 void Tlista_wpisow::przypisanie_label() {
     wybrany_.reset();
     lista_z_bazy->clear();
-    tablica_wpisow.czyszczenie_tablicy();
-    const RodzajBazy rodzaj = rodzaj_z_nazwy(rodzaj_bazy);
-    switch (rodzaj) {
-        case RodzajBazy::odbiorcy:
-            setWindowTitle(u"Baza odbiorców"_s);
-            break;
-        case RodzajBazy::nadawcy:
-            setWindowTitle(u"Baza nadawców"_s);
-            break;
-        case RodzajBazy::tytuly:
-            setWindowTitle(u"Baza tytułów"_s);
-            break;
-    }
-    const WynikOdczytu odczyt = otwieranie_bazy(plik_bazy(rodzaj_bazy));
+    tablica_.czyszczenie_tablicy();
+    setWindowTitle(tytul_bazy(rodzaj_));
+    const WynikOdczytu odczyt = otwieranie_bazy(plik_bazy(rodzaj_), tablica_);
     odczyt_niepelny_ = odczyt.stan == WynikOdczytu::blad_odczytu;
     zglos_odczyt_bazy(rodzic_komunikatow(), odczyt);
     wypelnij_liste();
-    if (Tnowy_wpis* edytor = okna().nowy_wpis) edytor->ustaw_dla_bazy(rodzaj);
 }
 
 void Tlista_wpisow::wypelnij_liste() {
-    const int n = tablica_wpisow.ilosc_el_w_bazie();
+    const int n = tablica_.ilosc_el_w_bazie();
     QList<QTreeWidgetItem*> pozycje;
     pozycje.reserve(n);
     for (int i = 1; i <= n; ++i)
-        pozycje.append(new QTreeWidgetItem(QStringList{tablica_wpisow[i].nazwa1.na_unicode()}));
+        pozycje.append(new QTreeWidgetItem(QStringList{tablica_[i].nazwa1.na_unicode()}));
     lista_z_bazy->addTopLevelItems(pozycje);
 }
 
 int Tlista_wpisow::zaznaczony_el_w_bazie() const {
     const QList<QTreeWidgetItem*> zaznaczone = lista_z_bazy->selectedItems();
-    if (zaznaczone.isEmpty()) return tablica_wpisow.ilosc_el_w_bazie() + 1;
+    if (zaznaczone.isEmpty()) return tablica_.ilosc_el_w_bazie() + 1;
     return lista_z_bazy->indexOfTopLevelItem(zaznaczone.constFirst()) + 1;
 }
 
 void Tlista_wpisow::odswiezenie_listy() {
-    tablica_wpisow.sortowanie_listy();
+    tablica_.sortowanie_listy();
     lista_z_bazy->clear();
     wypelnij_liste();
     stany_przyciskow();
 }
 
 void Tlista_wpisow::stany_przyciskow() {
-    const bool jest = zaznaczony_el_w_bazie() <= tablica_wpisow.ilosc_el_w_bazie();
+    const bool jest = zaznaczony_el_w_bazie() <= tablica_.ilosc_el_w_bazie();
     edytuj_wpis->setEnabled(jest);
     usun_wpis->setEnabled(jest);
     edytuj_zaznaczony->setEnabled(jest);
     usun_zaznaczony->setEnabled(jest);
-    edytuj_zaznaczony->setIcon(QIcon(obrazek(jest ? u"EDIT_E"_s : u"EDIT_D"_s)));
-    usun_zaznaczony->setIcon(QIcon(obrazek(jest ? u"DELETE_E"_s : u"DELETE_D"_s)));
-    if (wybor_z_bazy) zapisz_zmiany->setEnabled(jest);
+    if (wybor_) zapisz_zmiany->setEnabled(jest);
 }
 
 void Tlista_wpisow::FormActivate() {
     stany_przyciskow();
-    if (!wybor_z_bazy) zapisz_zmiany->setEnabled(true);
+    if (!wybor_) zapisz_zmiany->setEnabled(true);
 }
 
 void Tlista_wpisow::lista_z_bazyClick() { stany_przyciskow(); }
@@ -178,43 +195,40 @@ void Tlista_wpisow::lista_z_bazySelectItem() {
 }
 
 void Tlista_wpisow::lista_z_bazyDblClick() {
-    if (zaznaczony_el_w_bazie() > tablica_wpisow.ilosc_el_w_bazie()) return;
-    if (wybor_z_bazy)
+    if (zaznaczony_el_w_bazie() > tablica_.ilosc_el_w_bazie()) return;
+    if (wybor_)
         zapisz_zmianyClick();
     else
         edytuj_wpisClick();
 }
 
 void Tlista_wpisow::dodaj_wpisClick() {
-    Tnowy_wpis* edytor = okna().nowy_wpis;
-    if (!edytor) return;
     // Refused before anything is typed, so no work is lost.
-    if (tablica_wpisow.pelna()) {
+    if (tablica_.pelna()) {
         zglos_pelna_baze(this);
         return;
     }
-    edycja_wpisu = false;
-    edytor->wyczysc_pola();
-    edytor->setWindowTitle(u"Nowy wpis"_s);
-    wysrodkuj_na(edytor, this);
-    edytor->exec();
+    Tnowy_wpis edytor(this, rodzaj_);
+    wysrodkuj_na(&edytor, this);
+    if (edytor.exec() != QDialog::Accepted) return;
+    tablica_.dodanie_elementu(edytor.wpis());
+    odswiezenie_listy();
 }
 
 void Tlista_wpisow::edytuj_wpisClick() {
-    Tnowy_wpis* edytor = okna().nowy_wpis;
-    edycja_wpisu = true;
     const int k = zaznaczony_el_w_bazie();
-    if (!edytor || k > tablica_wpisow.ilosc_el_w_bazie()) return;
-    edytor->wypelnij(tablica_wpisow[k]);
-    edytor->setWindowTitle(u"Edycja wpisu"_s);
-    wysrodkuj_na(edytor, this);
-    edytor->exec();
+    if (k > tablica_.ilosc_el_w_bazie()) return;
+    Tnowy_wpis edytor(this, rodzaj_, tablica_[k]);
+    wysrodkuj_na(&edytor, this);
+    if (edytor.exec() != QDialog::Accepted) return;
+    tablica_.wyedytowanie_elementu(k, edytor.wpis());
+    odswiezenie_listy();
 }
 
 void Tlista_wpisow::usun_wpisClick() {
     const int k = zaznaczony_el_w_bazie();
-    if (k > tablica_wpisow.ilosc_el_w_bazie()) return;
-    tablica_wpisow.usuniecie_elementu(k);
+    if (k > tablica_.ilosc_el_w_bazie()) return;
+    tablica_.usuniecie_elementu(k);
     odswiezenie_listy();
 }
 
@@ -225,20 +239,19 @@ void Tlista_wpisow::zapisz_zmianyClick() {
     // every entry the load never reached.
     if (odczyt_niepelny_) {
         zglos_niezapisana_baze(this);
-    } else if (!zapis_do_pliku_bazy(plik_bazy(rodzaj_bazy))) {
+    } else if (!zapis_do_pliku_bazy(plik_bazy(rodzaj_), tablica_)) {
         // After a failed save the window stays open with the changes, so
         // nothing typed is lost; "Anuluj" is the way to give them up.
         zglos_blad_zapisu_bazy(this);
         return;
     }
-    if (wybor_z_bazy) {
+    if (wybor_) {
         const int k = zaznaczony_el_w_bazie();
-        if (k <= tablica_wpisow.ilosc_el_w_bazie()) {
-            wybrany_ = tablica_wpisow[k];
+        if (k <= tablica_.ilosc_el_w_bazie()) {
+            wybrany_ = tablica_[k];
             emit wybrano(*wybrany_);
         }
     }
-    tablica_wpisow.czyszczenie_tablicy();
     accept();
 }
 
@@ -277,26 +290,15 @@ bool Tlista_wpisow::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
     return QDialog::eventFilter(obiekt, zdarzenie);
 }
 
-void przygotuj_okna_baz(QWidget* glowne) {
-    Okna& o = okna();
-    if (!o.lista_wpisow) {
-        o.lista_wpisow = new Tlista_wpisow(glowne);
-        QObject::connect(o.lista_wpisow, &QObject::destroyed,
-                         [] { okna().lista_wpisow = nullptr; });
-    }
-    if (!o.nowy_wpis) {
-        o.nowy_wpis = new Tnowy_wpis(o.lista_wpisow);
-        QObject::connect(o.nowy_wpis, &QObject::destroyed, [] { okna().nowy_wpis = nullptr; });
-    }
+void zarzadzanie_baza(QWidget* rodzic, RodzajBazy rodzaj) {
+    Tlista_wpisow lista(rodzic, rodzaj, false);
+    wysrodkuj_na(&lista, rodzic);
+    lista.exec();
 }
 
-std::optional<Twpis_bazy> wybor_wpisu(const QString& rodzaj) {
-    przygotuj_okna_baz(okna().glowne);
-    rodzaj_bazy = rodzaj;
-    wybor_z_bazy = true;
-    Tlista_wpisow* lista = okna().lista_wpisow;
-    lista->przypisanie_label();
-    wysrodkuj_na(lista, QApplication::activeWindow());  // by the editor that asks
-    if (lista->exec() != QDialog::Accepted) return std::nullopt;
-    return lista->wybrany_wpis();
+std::optional<Twpis_bazy> wybor_wpisu(QWidget* rodzic, RodzajBazy rodzaj) {
+    Tlista_wpisow lista(rodzic, rodzaj, true);
+    wysrodkuj_na(&lista, rodzic);  // by the editor that asks
+    if (lista.exec() != QDialog::Accepted) return std::nullopt;
+    return lista.wybrany_wpis();
 }

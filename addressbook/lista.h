@@ -14,21 +14,29 @@ class QMenu;
 class QPushButton;
 class QTreeWidget;
 
+// "Baza odbiorców", "Baza nadawców", "Baza tytułów".
+QString tytul_bazy(RodzajBazy rodzaj);
+
 class Tlista_wpisow : public QDialog {
     Q_OBJECT
   public:
-    explicit Tlista_wpisow(QWidget* rodzic = nullptr);
+    // Loads the book at once, telling the user when its file could not be
+    // read. wybor: opened to pick one entry rather than to manage the book.
+    Tlista_wpisow(QWidget* rodzic, RodzajBazy rodzaj, bool wybor);
 
-    // Loads the book rodzaj_bazy names and sets this window and the entry
-    // editor up for it; the caller has set rodzaj_bazy and wybor_z_bazy.
-    void przypisanie_label();
+    RodzajBazy rodzaj() const { return rodzaj_; }
+    bool wybor() const { return wybor_; }
+
+    // The book as this window holds it; only "OK" writes it to its file.
+    TablicaWpisow& tablica() { return tablica_; }
+    const TablicaWpisow& tablica() const { return tablica_; }
 
     // The selected entry's position, or count + 1 when nothing is selected.
     int zaznaczony_el_w_bazie() const;
     // Sorts the table and lists it again; the selection is lost.
     void odswiezenie_listy();
 
-    // The entry confirmed with "OK" during the last picking, if any.
+    // The entry confirmed with "OK" while picking, if any.
     std::optional<Twpis_bazy> wybrany_wpis() const { return wybrany_; }
 
     QTreeWidget* lista_z_bazy = nullptr;
@@ -66,17 +74,21 @@ class Tlista_wpisow : public QDialog {
 
   private:
     void zbuduj();
+    void polaczenia();
+    void przypisanie_label();
     void wypelnij_liste();
     QWidget* rodzic_komunikatow();
 
+    const RodzajBazy rodzaj_;
+    const bool wybor_;
+    TablicaWpisow tablica_;
     std::optional<Twpis_bazy> wybrany_;
     bool odczyt_niepelny_ = false;  // the book file could not be read to its end
 };
 
-// Creates the address-book window and the entry editor once, over the main
-// window, when the program has not made them yet.
-void przygotuj_okna_baz(QWidget* glowne);
+// The main window's book commands: the book to manage, over `rodzic`.
+void zarzadzanie_baza(QWidget* rodzic, RodzajBazy rodzaj);
 
-// Opens a book to pick from (rodzaj: "odbiorcy", "nadawcy", "tytuly") and
-// waits; the confirmed entry, or nothing when the user cancelled.
-std::optional<Twpis_bazy> wybor_wpisu(const QString& rodzaj);
+// Opens a book to pick from over `rodzic` (the transfer editor) and waits;
+// the confirmed entry, or nothing when the user cancelled.
+std::optional<Twpis_bazy> wybor_wpisu(QWidget* rodzic, RodzajBazy rodzaj);

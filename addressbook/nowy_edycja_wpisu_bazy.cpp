@@ -3,13 +3,12 @@
 #include "ui/znaki_zapisywalne.h"
 #include "ui/zdarzenia_okien.h"
 
-#include "addressbook/komunikaty_bazy.h"
-#include "addressbook/lista.h"
 #include "editor/czy_puste.h"
+#include "editor/pola_numerow.h"
 #include "editor/pole_maskowane.h"
 #include "editor/sprawdzanie_konta.h"
 #include "editor/suma_kontrolna.h"
-#include "ui/okna.h"
+#include "ui/czcionki.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -19,34 +18,63 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QValidator>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-void maluj(QWidget* pole, const QColor& kolor) {
-    QPalette paleta = pole->palette();
-    paleta.setColor(QPalette::Base, kolor);
-    pole->setPalette(paleta);
+constexpr RodzajBazy wszystkie_bazy[] = {RodzajBazy::odbiorcy, RodzajBazy::nadawcy,
+                                         RodzajBazy::tytuly};
+
+// The width the label needs for the longest of these captions.
+int szerokosc_dla(QLabel* etykieta, const QStringList& teksty) {
+    const QString obecny = etykieta->text();
+    int szerokosc = 0;
+    for (const QString& t : teksty) {
+        etykieta->setText(t);
+        szerokosc = std::max(szerokosc, etykieta->sizeHint().width());
+    }
+    etykieta->setText(obecny);
+    return szerokosc;
+}
+
+// Wide enough for the whole mask and the caret, whatever the font.
+void dopasuj_szerokosc(PoleMaskowane* pole) {
+    const QFontMetrics miary = pole->fontMetrics();
+    // What a line edit adds around its text: frame and margins.
+    const int obramowanie = pole->sizeHint().width() - miary.horizontalAdvance(u'x') * 17;
+    pole->setFixedWidth(obramowanie + miary.horizontalAdvance(pole->maska().pusty()) +
+                        miary.horizontalAdvance(u'8'));
 }
 
 }  // namespace
 
-QString pierwsza_wielka(const QString& tekst) {
-    if (tekst.isEmpty() || tekst.at(0) < u'a' || tekst.at(0) > u'z') return tekst;
-    QString wynik = tekst;
-    wynik[0] = QChar(tekst.at(0).unicode() - u'a' + u'A');
-    return wynik;
+OpisyPol opisy_pol(RodzajBazy rodzaj) {
+    switch (rodzaj) {
+        case RodzajBazy::odbiorcy:
+            return {u"Nazwa odbiorcy:"_s, u"Nazwa odbiorcy cd.:"_s, u"Nr banku odbiorcy:"_s,
+                    u"Nr rachunku odbiorcy:"_s};
+        case RodzajBazy::nadawcy:
+            return {u"Nazwa nadawcy:"_s, u"Nazwa nadawcy cd.:"_s, u"Nr banku nadawcy:"_s,
+                    u"Nr rachunku nadawcy:"_s};
+        case RodzajBazy::tytuly:
+            break;
+    }
+    return {u"Tytułem:"_s, u"Tytułem cd.:"_s, u"Nr banku:"_s, u"Nr rachunku:"_s};
 }
 
-Tnowy_wpis::Tnowy_wpis(QWidget* rodzic)
+Tnowy_wpis::Tnowy_wpis(QWidget* rodzic, RodzajBazy rodzaj, const std::optional<Twpis_bazy>& wpis)
     : QDialog(rodzic, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowCloseButtonHint),
+      rodzaj_(rodzaj),
+      edycja_(wpis.has_value()) {
     setObjectName(u"Tnowy_wpis"_s);
-    setWindowTitle(u"Nowy wpis / Edycja istniejącego"_s);
     setModal(true);
+    ustaw_czcionke_okna(this, 8);
     zbuduj();
+    ustaw_dla_bazy();
+    wypelnij(wpis.value_or(Twpis_bazy{}));
+    setWindowTitle(edycja_ ? u"Edycja wpisu"_s : u"Nowy wpis"_s);
 }
 
 void Tnowy_wpis::zbuduj() {
@@ -64,41 +92,48 @@ void Tnowy_wpis::zbuduj() {
         p->setValidator(new ZnakiZapisywalne(p));
         return p;
     };
-    auto pole_maski = [this](const QString& nazwa, const QString& maska, int cyfr) {
+    auto pole_maski = [this](const QString& nazwa, const QString& maska) {
         auto* p = new PoleMaskowane(maska, this);
         p->setObjectName(nazwa);
-        p->setFixedWidth(p->fontMetrics().horizontalAdvance(QString(cyfr, u'8')) + 14);
         return p;
     };
     auto przycisk = [this](const QString& nazwa, const QString& tekst) {
         auto* b = new QPushButton(tekst, this);
         b->setObjectName(nazwa);
-        b->setAutoDefault(false);
-        b->setMinimumSize(75, 25);
+        b->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Minimum);
+        // Enter on a focused button presses it; anywhere else it is "Zapisz".
+        b->setAutoDefault(true);
         return b;
     };
 
-    Label1 = etykieta(u"Label1"_s, u"Nazwa odbiorcy:"_s);
-    Label2 = etykieta(u"Label2"_s, u"Nazwa odbiorcy cd.:"_s);
+    Label1 = etykieta(u"Label1"_s, {});
+    Label2 = etykieta(u"Label2"_s, {});
     Label3 = etykieta(u"Label3"_s, u"Lk.:"_s);
-    Label4 = etykieta(u"Label4"_s, u"Nr banku odbiorcy:"_s);
-    Label5 = etykieta(u"Label5"_s, u"Nr rachunku odbiorcy:"_s);
+    Label4 = etykieta(u"Label4"_s, {});
+    Label5 = etykieta(u"Label5"_s, {});
     nazwa_odbiorcy1_wpis = pole_tekstu(u"nazwa_odbiorcy1_wpis"_s);
     nazwa_odbiorcy2_wpis = pole_tekstu(u"nazwa_odbiorcy2_wpis"_s);
-    lk_wpis = pole_maski(u"lk_wpis"_s, u"!99;1; "_s, 2);
-    nr_banku_odbiorcy_wpis = pole_maski(u"nr_banku_odbiorcy_wpis"_s, u"!9999 9999;1; "_s, 9);
-    nr_rach_odbiorcy_wpis =
-        pole_maski(u"nr_rach_odbiorcy_wpis"_s, u"!9999 9999 9999 9999;1; "_s, 19);
+    lk_wpis = pole_maski(u"lk_wpis"_s, u"!99;1; "_s);
+    nr_banku_odbiorcy_wpis = pole_maski(u"nr_banku_odbiorcy_wpis"_s, u"!9999 9999;1; "_s);
+    nr_rach_odbiorcy_wpis = pole_maski(u"nr_rach_odbiorcy_wpis"_s, u"!9999 9999 9999 9999;1; "_s);
     polacz_pola_konta(lk_wpis, nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis);
     b_zapisz = przycisk(u"b_zapisz"_s, u"&Zapisz"_s);
     b_anuluj = przycisk(u"b_anuluj"_s, u"&Anuluj"_s);
-    // Enter on a focused button presses it; anywhere else it is "Zapisz".
-    b_zapisz->setAutoDefault(true);
-    b_anuluj->setAutoDefault(true);
     b_zapisz->setDefault(true);
+    l_suma_kontrolna = new QLabel(this);
+    l_suma_kontrolna->setObjectName(u"l_suma_kontrolna"_s);
+    przygotuj_notatke_sumy(l_suma_kontrolna);
 
-    // The name lines with their labels in front; the number fields below with
-    // their labels above, so the longest labels of all three books fit the width.
+    ulozenie();
+    // A larger desktop font makes the window larger in proportion.
+    const qreal skala = std::max<qreal>(1, QFontInfo(font()).pointSizeF() / 8);
+    resize((QSizeF(513, 137) * skala).toSize());
+    polaczenia();
+}
+
+// The name lines with their labels in front; the number fields below with
+// their labels above, so the longest labels of all three books fit the width.
+void Tnowy_wpis::ulozenie() {
     auto* nazwy = new QGridLayout;
     nazwy->addWidget(Label1, 0, 0);
     nazwy->addWidget(nazwa_odbiorcy1_wpis, 0, 1);
@@ -112,21 +147,25 @@ void Tnowy_wpis::zbuduj() {
     numery->addWidget(nr_banku_odbiorcy_wpis, 1, 1);
     numery->addWidget(Label5, 0, 2);
     numery->addWidget(nr_rach_odbiorcy_wpis, 1, 2);
+    // 75 x 25 or what the captions need: minimums of the grid rather than of
+    // the buttons, which would let a large font cut the captions.
+    auto* przyciski = new QGridLayout;
+    przyciski->setRowStretch(0, 1);
+    przyciski->setRowMinimumHeight(1, 25);
+    przyciski->addWidget(b_zapisz, 1, 0);
+    przyciski->setColumnMinimumWidth(0, 75);
+    przyciski->addWidget(b_anuluj, 1, 1);
+    przyciski->setColumnMinimumWidth(1, 75);
     auto* dol = new QHBoxLayout;
     dol->addLayout(numery);
     dol->addStretch();
-    dol->addWidget(b_zapisz, 0, Qt::AlignBottom);
-    dol->addWidget(b_anuluj, 0, Qt::AlignBottom);
+    dol->addLayout(przyciski);
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(8, 8, 8, 8);
     uklad->addLayout(nazwy);
     uklad->addStretch();
     uklad->addLayout(dol);
-    l_suma_kontrolna = new QLabel(this);
-    l_suma_kontrolna->setObjectName(u"l_suma_kontrolna"_s);
-    przygotuj_notatke_sumy(l_suma_kontrolna);
     uklad->addWidget(l_suma_kontrolna);
-    resize(513, 137);
 
     setTabOrder(nazwa_odbiorcy1_wpis, nazwa_odbiorcy2_wpis);
     setTabOrder(nazwa_odbiorcy2_wpis, lk_wpis);
@@ -134,7 +173,10 @@ void Tnowy_wpis::zbuduj() {
     setTabOrder(nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis);
     setTabOrder(nr_rach_odbiorcy_wpis, b_zapisz);
     setTabOrder(b_zapisz, b_anuluj);
+    ustaw_szerokosci();
+}
 
+void Tnowy_wpis::polaczenia() {
     nazwa_odbiorcy1_wpis->installEventFilter(this);
     nr_rach_odbiorcy_wpis->installEventFilter(this);
     connect(lk_wpis, &PoleMaskowane::zmieniony, this, &Tnowy_wpis::lk_wpisChange);
@@ -156,37 +198,40 @@ void Tnowy_wpis::zbuduj() {
     connect(b_anuluj, &QPushButton::clicked, this, &Tnowy_wpis::b_anulujClick);
 }
 
-void Tnowy_wpis::ustaw_dla_bazy(RodzajBazy rodzaj) {
-    rodzaj_ = rodzaj;
-    switch (rodzaj) {
-        case RodzajBazy::odbiorcy:
-            Label1->setText(u"Nazwa odbiorcy:"_s);
-            Label2->setText(u"Nazwa odbiorcy cd.:"_s);
-            Label4->setText(u"Nr banku odbiorcy:"_s);
-            Label5->setText(u"Nr rachunku odbiorcy:"_s);
-            break;
-        case RodzajBazy::nadawcy:
-            Label1->setText(u"Nazwa nadawcy:"_s);
-            Label2->setText(u"Nazwa nadawcy cd.:"_s);
-            Label4->setText(u"Nr banku nadawcy:"_s);
-            Label5->setText(u"Nr rachunku nadawcy:"_s);
-            break;
-        case RodzajBazy::tytuly:
-            Label1->setText(u"Tytułem:"_s);
-            Label2->setText(u"Tytułem cd.:"_s);
-            Label4->setText(u"Nr banku:"_s);
-            Label5->setText(u"Nr rachunku:"_s);
-            break;
+// Every label as wide as its widest caption in any book and every number
+// field as wide as its mask: the fields stand in the same place in all three
+// books, at any font size.
+void Tnowy_wpis::ustaw_szerokosci() {
+    QStringList l1, l2, l4, l5;
+    for (RodzajBazy r : wszystkie_bazy) {
+        const OpisyPol o = opisy_pol(r);
+        l1 << o.label1;
+        l2 << o.label2;
+        l4 << o.label4;
+        l5 << o.label5;
     }
-    const bool numery = rodzaj != RodzajBazy::tytuly;
+    const int nazwy = std::max(szerokosc_dla(Label1, l1), szerokosc_dla(Label2, l2));
+    Label1->setMinimumWidth(nazwy);
+    Label2->setMinimumWidth(nazwy);
+    Label4->setMinimumWidth(szerokosc_dla(Label4, l4));
+    Label5->setMinimumWidth(szerokosc_dla(Label5, l5));
+    for (PoleMaskowane* p : {lk_wpis, nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis})
+        dopasuj_szerokosc(p);
+}
+
+void Tnowy_wpis::ustaw_dla_bazy() {
+    const OpisyPol opisy = opisy_pol(rodzaj_);
+    Label1->setText(opisy.label1);
+    Label2->setText(opisy.label2);
+    Label4->setText(opisy.label4);
+    Label5->setText(opisy.label5);
+    const bool numery = rodzaj_ != RodzajBazy::tytuly;
     for (QWidget* w : std::initializer_list<QWidget*>{
              Label3, Label4, Label5, lk_wpis, nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis})
         w->setEnabled(numery);
-    maluj_pola_numerow();
 }
 
-// Window colour, or the switched-off colour in the titles book; either way a
-// red mark left over from the previous entry goes.
+// Window colour, or the switched-off colour in the titles book.
 void Tnowy_wpis::maluj_pola_numerow() {
     for (QWidget* pole :
          std::initializer_list<QWidget*>{lk_wpis, nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis}) {
@@ -207,15 +252,6 @@ bool Tnowy_wpis::sprawdz_sume_kontrolna() {
     return bledny;
 }
 
-void Tnowy_wpis::wyczysc_pola() {
-    nazwa_odbiorcy1_wpis->clear();
-    nazwa_odbiorcy2_wpis->clear();
-    lk_wpis->ustaw_tekst({});
-    nr_banku_odbiorcy_wpis->ustaw_tekst({});
-    nr_rach_odbiorcy_wpis->ustaw_tekst({});
-    maluj_pola_numerow();
-}
-
 void Tnowy_wpis::wypelnij(const Twpis_bazy& wpis) {
     nazwa_odbiorcy1_wpis->setText(wpis.nazwa1.na_unicode());
     nazwa_odbiorcy2_wpis->setText(wpis.nazwa2.na_unicode());
@@ -225,7 +261,7 @@ void Tnowy_wpis::wypelnij(const Twpis_bazy& wpis) {
     maluj_pola_numerow();
 }
 
-Twpis_bazy Tnowy_wpis::wpis_z_pol() const {
+Twpis_bazy Tnowy_wpis::wpis() const {
     return Twpis_bazy::z_tekstow(nazwa_odbiorcy1_wpis->text(), nazwa_odbiorcy2_wpis->text(),
                                  lk_wpis->tekst(), nr_banku_odbiorcy_wpis->tekst(),
                                  nr_rach_odbiorcy_wpis->tekst());
@@ -233,7 +269,7 @@ Twpis_bazy Tnowy_wpis::wpis_z_pol() const {
 
 void Tnowy_wpis::FormActivate() {
     nazwa_odbiorcy1_wpis->setFocus(Qt::ActiveWindowFocusReason);
-    if (edycja_wpisu && rodzaj_ != RodzajBazy::tytuly) {
+    if (edycja_ && rodzaj_ != RodzajBazy::tytuly) {
         lk_wpisExit();
         nr_banku_odbiorcy_wpisExit();
         nr_rach_odbiorcy_wpisExit();
@@ -247,12 +283,7 @@ void Tnowy_wpis::nazwa_odbiorcy1_wpisExit() {
     if (poprawiony != tekst) nazwa_odbiorcy1_wpis->setText(poprawiony);
 }
 
-void Tnowy_wpis::lk_wpisChange() {
-    if (isVisible() && !lk_wpis->tekst().contains(u' ')) {
-        nr_banku_odbiorcy_wpis->setFocus(Qt::TabFocusReason);
-        nr_banku_odbiorcy_wpis->setCursorPosition(0);
-    }
-}
+void Tnowy_wpis::lk_wpisChange() { po_zmianie_lk(lk_wpis, this, nr_banku_odbiorcy_wpis); }
 
 void Tnowy_wpis::lk_wpisExit() { sprawdzenie_lk(lk_wpis); }
 
@@ -266,19 +297,12 @@ void Tnowy_wpis::nr_rach_odbiorcy_wpisChange() { po_zmianie_nr_rach(nr_rach_odbi
 
 void Tnowy_wpis::nr_rach_odbiorcy_wpisExit() { po_wyjsciu_z_nr_rach(nr_rach_odbiorcy_wpis); }
 
+// Stores nothing itself: whoever opened the window takes wpis() once it was
+// accepted.
 void Tnowy_wpis::b_zapiszClick() {
     nazwa_odbiorcy1_wpisExit();
     if (czy_puste(this, nazwa_odbiorcy1_wpis->text())) return;
     if (sprawdz_sume_kontrolna() && !zapisac_mimo_bledu_sumy(this)) return;
-    const Twpis_bazy wpis = wpis_z_pol();
-    Tlista_wpisow* lista = okna().lista_wpisow;
-    if (edycja_wpisu) {
-        if (lista) tablica_wpisow.wyedytowanie_elementu(lista->zaznaczony_el_w_bazie(), wpis);
-    } else if (!tablica_wpisow.dodanie_elementu(wpis)) {
-        zglos_pelna_baze(this);
-        return;
-    }
-    if (lista) lista->odswiezenie_listy();
     accept();
 }
 
@@ -289,14 +313,23 @@ bool Tnowy_wpis::event(QEvent* zdarzenie) {
     return QDialog::event(zdarzenie);
 }
 
+void Tnowy_wpis::changeEvent(QEvent* zdarzenie) {
+    QDialog::changeEvent(zdarzenie);
+    if (Label1 &&
+        (zdarzenie->type() == QEvent::FontChange || zdarzenie->type() == QEvent::StyleChange))
+        ustaw_szerokosci();
+}
+
 void Tnowy_wpis::showEvent(QShowEvent* zdarzenie) {
-    przy_otwarciu_ = wpis_z_pol();
+    przy_otwarciu_ = wpis();
+    // The fields' own fonts are settled by now.
+    ustaw_szerokosci();
     QDialog::showEvent(zdarzenie);
     FormActivate();
 }
 
 void Tnowy_wpis::keyPressEvent(QKeyEvent* zdarzenie) {
-    if (!escape_anuluje(zdarzenie, this, wpis_z_pol() != przy_otwarciu_))
+    if (!escape_anuluje(zdarzenie, this, wpis() != przy_otwarciu_))
         QDialog::keyPressEvent(zdarzenie);
 }
 

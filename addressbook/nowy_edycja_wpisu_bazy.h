@@ -4,34 +4,31 @@
 
 #include "addressbook/wpisy.h"
 
-#include <QColor>
 #include <QDialog>
+
+#include <optional>
 
 class PoleMaskowane;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The background of the number fields in the titles book, where they mean
-// nothing: Windows' default inactive-caption gradient colour, a light
-// blue-grey, so the fields look switched off the same way on every platform.
-inline const QColor kolor_pol_nieaktywnych{215, 228, 242};
-
-// A first letter a-z becomes its capital; anything else, Polish letters
-// included, stays as it is.
-QString pierwsza_wielka(const QString& tekst);
+// The captions of the entry editor's labels in one book.
+struct OpisyPol {
+    QString label1, label2, label4, label5;
+};
+OpisyPol opisy_pol(RodzajBazy rodzaj);
 
 class Tnowy_wpis : public QDialog {
     Q_OBJECT
   public:
-    explicit Tnowy_wpis(QWidget* rodzic = nullptr);
+    // wpis: the entry to change, or none for a new one.
+    Tnowy_wpis(QWidget* rodzic, RodzajBazy rodzaj,
+               const std::optional<Twpis_bazy>& wpis = std::nullopt);
 
-    // Labels, enabled number fields and their colour for the book.
-    void ustaw_dla_bazy(RodzajBazy rodzaj);
-    void wyczysc_pola();
-    void wypelnij(const Twpis_bazy& wpis);
-    // The five texts, each cut to its field.
-    Twpis_bazy wpis_z_pol() const;
+    // The five texts as the fields hold them, each cut to its field; after
+    // "Zapisz" the entry to store.
+    Twpis_bazy wpis() const;
 
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
@@ -64,14 +61,21 @@ class Tnowy_wpis : public QDialog {
   protected:
     bool event(QEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+    void changeEvent(QEvent* zdarzenie) override;
     void showEvent(QShowEvent* zdarzenie) override;
     void keyPressEvent(QKeyEvent* zdarzenie) override;
 
   private:
     void zbuduj();
+    void ulozenie();
+    void polaczenia();
+    void ustaw_dla_bazy();
+    void wypelnij(const Twpis_bazy& wpis);
+    void ustaw_szerokosci();
     void maluj_pola_numerow();
 
-    RodzajBazy rodzaj_ = RodzajBazy::odbiorcy;
+    const RodzajBazy rodzaj_;
+    const bool edycja_;  // an existing entry, not a new one
     // The five texts when the window was shown; Escape asks before throwing
     // away anything that differs from them.
     Twpis_bazy przy_otwarciu_;

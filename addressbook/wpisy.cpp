@@ -15,11 +15,6 @@
 
 using namespace Qt::StringLiterals;
 
-TablicaWpisow tablica_wpisow;
-QString rodzaj_bazy = u"odbiorcy"_s;
-bool wybor_z_bazy = false;
-bool edycja_wpisu = false;
-
 namespace {
 
 // A length byte larger than the slot reads as the slot's capacity.
@@ -80,16 +75,6 @@ QString konto_nadawcy(const Twpis_bazy& wpis) {
                         wpis.nr_rach.na_unicode());
 }
 
-void TablicaWpisow::wyczysc_od(int pierwszy) {
-    for (int i = std::max(pierwszy, 1); i <= pojemnosc; ++i) (*this)[i].wyczysc();
-}
-
-int TablicaWpisow::ilosc_el_w_bazie() const {
-    int n = 0;
-    while (n < pojemnosc && !wpisy_[static_cast<std::size_t>(n)].pusty()) ++n;
-    return n;
-}
-
 void TablicaWpisow::sortowanie_listy() {
     const int n = ilosc_el_w_bazie();
     // Polish alphabetical order; each entry's collation key is computed once
@@ -115,33 +100,8 @@ void TablicaWpisow::sortowanie_listy() {
     }
 }
 
-bool TablicaWpisow::dodanie_elementu(const Twpis_bazy& wpis) {
-    const int n = ilosc_el_w_bazie();
-    if (n >= pojemnosc) return false;
-    (*this)[n + 1] = wpis;
-    return true;
-}
-
-void TablicaWpisow::wyedytowanie_elementu(int k, const Twpis_bazy& wpis) {
-    if (k < 1 || k > ilosc_el_w_bazie()) return;
-    (*this)[k] = wpis;
-}
-
-void TablicaWpisow::usuniecie_elementu(int k) {
-    const int n = ilosc_el_w_bazie();
-    if (k < 1 || k > n) return;
-    for (int i = k; i < n; ++i) (*this)[i] = (*this)[i + 1];
-    (*this)[n].wyczysc();
-}
-
-RodzajBazy rodzaj_z_nazwy(const QString& nazwa) {
-    if (nazwa == u"odbiorcy") return RodzajBazy::odbiorcy;
-    if (nazwa == u"nadawcy") return RodzajBazy::nadawcy;
-    return RodzajBazy::tytuly;
-}
-
-QString plik_bazy(const QString& nazwa) {
-    switch (rodzaj_z_nazwy(nazwa)) {
+QString plik_bazy(RodzajBazy rodzaj) {
+    switch (rodzaj) {
         case RodzajBazy::odbiorcy:
             return u"baza_odbiorcow.dat"_s;
         case RodzajBazy::nadawcy:
@@ -219,19 +179,18 @@ bool zapis_do_pliku_bazy(const QString& nazwa_pliku, const TablicaWpisow& tablic
                               [&](QIODevice& plik) { return pisz_wpisy(plik, tablica); });
 }
 
-WynikDopisania dopisz_do_bazy(const QString& rodzaj, const QString& nazwa1, const QString& nazwa2,
+WynikDopisania dopisz_do_bazy(RodzajBazy rodzaj, const QString& nazwa1, const QString& nazwa2,
                               const QString& lk, const QString& nr_banku, const QString& nr_rach) {
     WynikDopisania wynik;
     const QString nazwa_pliku = plik_bazy(rodzaj);
-    tablica_wpisow.czyszczenie_tablicy();
-    wynik.odczyt = otwieranie_bazy(nazwa_pliku);
+    TablicaWpisow tablica;
+    wynik.odczyt = otwieranie_bazy(nazwa_pliku, tablica);
     if (wynik.odczyt.stan == WynikOdczytu::blad_odczytu) return wynik;
-    if (!tablica_wpisow.dodanie_elementu(
-            Twpis_bazy::z_tekstow(nazwa1, nazwa2, lk, nr_banku, nr_rach))) {
+    if (!tablica.dodanie_elementu(Twpis_bazy::z_tekstow(nazwa1, nazwa2, lk, nr_banku, nr_rach))) {
         wynik.pelna = true;
         return wynik;
     }
-    tablica_wpisow.sortowanie_listy();
-    wynik.zapisany = zapis_do_pliku_bazy(nazwa_pliku);
+    tablica.sortowanie_listy();
+    wynik.zapisany = zapis_do_pliku_bazy(nazwa_pliku, tablica);
     return wynik;
 }

@@ -1,15 +1,14 @@
 #pragma once
 
 // The address books: recipients, senders and payment titles. Each is a file of
-// 335-byte records beside the program; only one book at a time is loaded into
-// the shared table.
+// 335-byte records beside the program, read whole into a table by whoever
+// works on it.
 
 #include "register/pliki_przelewow.h"
+#include "register/tablica.h"
 #include "register/tekst.h"
 
 #include <QString>
-
-#include <array>
 
 class QIODevice;
 
@@ -28,6 +27,7 @@ struct Twpis_bazy {
 
     // Both lines empty: the entry ends the book.
     bool pusty() const { return nazwa1.empty() && nazwa2.empty(); }
+    bool obecny() const { return !pusty(); }
     void wyczysc();
 
     friend bool operator==(const Twpis_bazy&, const Twpis_bazy&) = default;
@@ -40,45 +40,28 @@ constexpr int rozmiar_wpisu = 335;
 QString konto_nadawcy(const Twpis_bazy& wpis);
 
 // Entries 1..1000; the book fills 1..count without gaps and the first empty
-// entry ends it. The count is always computed, never kept.
-class TablicaWpisow {
+// entry ends it.
+class TablicaWpisow : public Tablica<Twpis_bazy, 1000> {
   public:
-    static constexpr int pojemnosc = 1000;
+    void czyszczenie_tablicy() { wyczysc(); }
+    int ilosc_el_w_bazie() const { return ilosc_el(); }
 
-    Twpis_bazy& operator[](int nr) { return wpisy_[static_cast<std::size_t>(nr - 1)]; }
-    const Twpis_bazy& operator[](int nr) const { return wpisy_[static_cast<std::size_t>(nr - 1)]; }
-
-    void czyszczenie_tablicy() { wyczysc_od(1); }
-    void wyczysc_od(int pierwszy);
-    int ilosc_el_w_bazie() const;
-    bool pelna() const { return ilosc_el_w_bazie() >= pojemnosc; }
-
-    // Ascending by nazwa1, byte by byte; equal first lines keep their order.
-    // A first line left empty becomes a single space on the way.
+    // Polish alphabetical order of nazwa1; equal first lines keep their
+    // order. A first line left empty becomes a single space on the way.
     void sortowanie_listy();
 
     // At position count + 1; false (and nothing stored) when the book is full.
-    bool dodanie_elementu(const Twpis_bazy& wpis);
+    bool dodanie_elementu(const Twpis_bazy& wpis) { return dopisz(wpis); }
     // Over entry k, 1 <= k <= count; any other k changes nothing.
-    void wyedytowanie_elementu(int k, const Twpis_bazy& wpis);
+    void wyedytowanie_elementu(int k, const Twpis_bazy& wpis) { zastap(k, wpis); }
     // Entries k + 1..count move down; k = count + 1 (nothing selected) changes nothing.
-    void usuniecie_elementu(int k);
-
-  private:
-    std::array<Twpis_bazy, pojemnosc> wpisy_{};
+    void usuniecie_elementu(int k) { usun(k); }
 };
 
-// --- the state the address-book windows share with their callers
-extern TablicaWpisow tablica_wpisow;
-extern QString rodzaj_bazy;  // "odbiorcy", "nadawcy", anything else: titles
-extern bool wybor_z_bazy;    // the window was opened to pick an entry
-extern bool edycja_wpisu;    // the entry editor changes the selected entry
-
 enum class RodzajBazy { odbiorcy, nadawcy, tytuly };
-RodzajBazy rodzaj_z_nazwy(const QString& rodzaj_bazy);
 
 // "baza_odbiorcow.dat", "baza_nadawcow.dat", "baza_tytulow.dat".
-QString plik_bazy(const QString& rodzaj_bazy);
+QString plik_bazy(RodzajBazy rodzaj);
 
 // Reads whole records into entries 1.. and empties every entry after the last
 // one read, also after an error partway. At most 1000 records are taken; the
@@ -89,10 +72,10 @@ bool pisz_wpisy(QIODevice& wyjscie, const TablicaWpisow& tablica);
 
 // The book file of that name in the program's folder. A missing file is an
 // empty book.
-WynikOdczytu otwieranie_bazy(const QString& nazwa_pliku, TablicaWpisow& tablica = tablica_wpisow);
+WynikOdczytu otwieranie_bazy(const QString& nazwa_pliku, TablicaWpisow& tablica);
 // Replaces the file only once everything was written: a failed save leaves
 // the previous book intact.
-bool zapis_do_pliku_bazy(const QString& nazwa_pliku, const TablicaWpisow& tablica = tablica_wpisow);
+bool zapis_do_pliku_bazy(const QString& nazwa_pliku, const TablicaWpisow& tablica);
 
 struct WynikDopisania {
     WynikOdczytu odczyt;
@@ -101,9 +84,9 @@ struct WynikDopisania {
 };
 
 // Appends one entry to a book file from outside the address-book window:
-// loads the book into tablica_wpisow, adds, sorts and saves. A book that could
-// not be read completely is not saved, so entries the load missed are never
-// dropped from the file. Shows nothing; the caller reports the result.
-WynikDopisania dopisz_do_bazy(const QString& rodzaj_bazy, const QString& nazwa1,
+// loads the book, adds, sorts and saves. A book that could not be read
+// completely is not saved, so entries the load missed are never dropped from
+// the file. Shows nothing; the caller reports the result.
+WynikDopisania dopisz_do_bazy(RodzajBazy rodzaj, const QString& nazwa1,
                               const QString& nazwa2 = {}, const QString& lk = {},
                               const QString& nr_banku = {}, const QString& nr_rach = {});

@@ -3,6 +3,7 @@
 #include "ui/zdarzenia_okien.h"
 
 #include "editor/pole_maskowane.h"
+#include "editor/pola_numerow.h"
 #include "editor/sprawdzanie_konta.h"
 #include "editor/suma_kontrolna.h"
 #include "register/data.h"
@@ -149,7 +150,8 @@ void Tnowy_edycja_przelewow::FormActivate() {
 namespace {
 void wielka_pierwsza(QLineEdit* pole) {
     const QString t = pole->text();
-    if (!t.isEmpty() && t[0] >= u'a' && t[0] <= u'z') pole->setText(t[0].toUpper() + t.mid(1));
+    const QString poprawiony = pierwsza_wielka(t);
+    if (poprawiony != t) pole->setText(poprawiony);
 }
 }  // namespace
 
@@ -161,12 +163,7 @@ void Tnowy_edycja_przelewow::kapitalizacja() {
     tytulem1Exit();
 }
 
-void Tnowy_edycja_przelewow::lkChange() {
-    if (isVisible() && !lk->text().contains(u' ')) {
-        nr_banku_odbiorcy->setFocus();
-        nr_banku_odbiorcy->setCursorPosition(0);
-    }
-}
+void Tnowy_edycja_przelewow::lkChange() { po_zmianie_lk(lk, this, nr_banku_odbiorcy); }
 
 void Tnowy_edycja_przelewow::lkExit() { sprawdzenie_lk(lk); }
 

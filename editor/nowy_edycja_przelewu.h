@@ -154,5 +154,5 @@ class Tnowy_edycja_przelewow : public QDialog {
     void filtruj(QLineEdit* pole);
     // The picked entry into the fields of its book's part of the order.
     void wstaw_wpis(RodzajBazy rodzaj, const Twpis_bazy& wpis);
-    void wybierz_z_bazy(const QString& rodzaj);
+    void wybierz_z_bazy(RodzajBazy rodzaj);
 };

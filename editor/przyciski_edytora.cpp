@@ -50,7 +50,7 @@ void Tnowy_edycja_przelewow::podglad_wydruku_w_edycjiClick() {
 // one would be empty or sort as a blank line.
 void Tnowy_edycja_przelewow::b_dodaj_do_bazy_odbiorcowClick() {
     if (czy_puste(this, nazwa_odbiorcy1->text())) return;
-    if (dopisz_do_bazy(this, u"odbiorcy"_s, nazwa_odbiorcy1->text(), nazwa_odbiorcy2->text(),
+    if (dopisz_do_bazy(this, RodzajBazy::odbiorcy, nazwa_odbiorcy1->text(), nazwa_odbiorcy2->text(),
                        lk->tekst(), nr_banku_odbiorcy->tekst(), nr_rach_odbiorcy->tekst()))
         Dialogi::komunikat(this, u"Wpis został dodany do bazy odbiorców."_s);
 }
@@ -58,14 +58,14 @@ void Tnowy_edycja_przelewow::b_dodaj_do_bazy_odbiorcowClick() {
 void Tnowy_edycja_przelewow::b_dodaj_do_bazy_nadawcowClick() {
     if (czy_puste(this, nazwa_nadawcy1->text())) return;
     const CzesciKonta konto = podziel_konto(nr_rach_nadawcy->tekst());
-    if (dopisz_do_bazy(this, u"nadawcy"_s, nazwa_nadawcy1->text(), nazwa_nadawcy2->text(),
+    if (dopisz_do_bazy(this, RodzajBazy::nadawcy, nazwa_nadawcy1->text(), nazwa_nadawcy2->text(),
                        konto.lk, konto.bank, konto.rach))
         Dialogi::komunikat(this, u"Wpis został dodany do bazy nadawców."_s);
 }
 
 void Tnowy_edycja_przelewow::b_dodaj_do_bazy_tytulowClick() {
     if (czy_puste(this, tytulem1->text())) return;
-    if (dopisz_do_bazy(this, u"tytuly"_s, tytulem1->text(), tytulem2->text()))
+    if (dopisz_do_bazy(this, RodzajBazy::tytuly, tytulem1->text(), tytulem2->text()))
         Dialogi::komunikat(this, u"Wpis został dodany do bazy tytułów."_s);
 }
 
@@ -92,14 +92,14 @@ void Tnowy_edycja_przelewow::wstaw_wpis(RodzajBazy rodzaj, const Twpis_bazy& wpi
     }
 }
 
-void Tnowy_edycja_przelewow::wybierz_z_bazy(const QString& rodzaj) {
-    const std::optional<Twpis_bazy> wpis = wybor_wpisu(rodzaj);
+void Tnowy_edycja_przelewow::wybierz_z_bazy(RodzajBazy rodzaj) {
+    const std::optional<Twpis_bazy> wpis = wybor_wpisu(this, rodzaj);
     if (!wpis) return;
-    wstaw_wpis(rodzaj_z_nazwy(rodzaj), *wpis);
+    wstaw_wpis(rodzaj, *wpis);
     // The activation that follows the closing may come before the fill.
     FormActivate();
 }
 
-void Tnowy_edycja_przelewow::wybierz_wpis_odbClick() { wybierz_z_bazy(u"odbiorcy"_s); }
-void Tnowy_edycja_przelewow::wybierz_wpis_nadClick() { wybierz_z_bazy(u"nadawcy"_s); }
-void Tnowy_edycja_przelewow::wybierz_tytulClick() { wybierz_z_bazy(u"tytuly"_s); }
+void Tnowy_edycja_przelewow::wybierz_wpis_odbClick() { wybierz_z_bazy(RodzajBazy::odbiorcy); }
+void Tnowy_edycja_przelewow::wybierz_wpis_nadClick() { wybierz_z_bazy(RodzajBazy::nadawcy); }
+void Tnowy_edycja_przelewow::wybierz_tytulClick() { wybierz_z_bazy(RodzajBazy::tytuly); }

@@ -4,16 +4,11 @@
 #include <QLineEdit>
 #include <QPalette>
 
+#include "editor/pola_numerow.h"
 #include "register/konto.h"
 
 namespace {
 const QColor czerwony(255, 0, 0);
-
-void maluj(QWidget* pole, const QColor& kolor) {
-    QPalette paleta = pole->palette();
-    paleta.setColor(QPalette::Base, kolor);
-    pole->setPalette(paleta);
-}
 }  // namespace
 
 void maluj_normalnie(QWidget* pole) { maluj(pole, QApplication::palette().color(QPalette::Base)); }

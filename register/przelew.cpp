@@ -28,29 +28,3 @@ std::string Tprzelew::konto_odbiorcy() const {
     s += nr_rach_odbiorcy.bajty();
     return s;
 }
-
-int TablicaPrzelewow::ilosc_el() const {
-    int n = 0;
-    while (n < pojemnosc && (*this)[n + 1].obecny()) ++n;
-    return n;
-}
-
-bool TablicaPrzelewow::dopisz(const Tprzelew& przelew) {
-    const int n = ilosc_el();
-    if (n >= pojemnosc) return false;
-    (*this)[n + 1] = przelew;
-    return true;
-}
-
-void TablicaPrzelewow::sortowanie(int k) { std::swap((*this)[k], (*this)[k + 1]); }
-
-void TablicaPrzelewow::usun(int k) {
-    const int n = ilosc_el();
-    if (k < 1 || k > n) return;
-    for (int i = k; i < n; ++i) (*this)[i] = (*this)[i + 1];
-    (*this)[n].wyczysc();
-}
-
-void TablicaPrzelewow::wyczysc_od(int pierwszy) {
-    for (int i = std::max(pierwszy, 1); i <= pojemnosc; ++i) (*this)[i].wyczysc();
-}

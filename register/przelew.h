@@ -1,5 +1,6 @@
 #pragma once
 
+#include "register/tablica.h"
 #include "register/tekst.h"
 
 #include <array>
@@ -41,46 +42,10 @@ struct Tprzelew {
 
 // The collection: 1000 rows numbered from 1; orders fill rows 1..count
 // without gaps, and the first row that is not present ends the collection.
-// The rows (about 1 MB) live on the heap wherever the table itself lives: a
-// window or a tool that keeps it in a local variable would otherwise fill a
-// 1 MB thread stack.
-class TablicaPrzelewow {
+class TablicaPrzelewow : public Tablica<Tprzelew, 1000> {
   public:
-    static constexpr int pojemnosc = 1000;
-
-    TablicaPrzelewow() : wiersze_(std::make_unique<Wiersze>()) {}
-    TablicaPrzelewow(const TablicaPrzelewow& inna)
-        : wiersze_(std::make_unique<Wiersze>(*inna.wiersze_)) {}
-    TablicaPrzelewow& operator=(const TablicaPrzelewow& inna) {
-        *wiersze_ = *inna.wiersze_;
-        return *this;
-    }
-
-    Tprzelew& operator[](int nr) { return (*wiersze_)[static_cast<std::size_t>(nr - 1)]; }
-    const Tprzelew& operator[](int nr) const {
-        return (*wiersze_)[static_cast<std::size_t>(nr - 1)];
-    }
-
-    int ilosc_el() const;
-    bool pelna() const { return ilosc_el() >= pojemnosc; }
-
-    // Writes the order into row count + 1; refuses when all 1000 rows are taken.
-    bool dopisz(const Tprzelew& przelew);
-
     // Exchanges the whole rows k and k + 1.
-    void sortowanie(int k);
-
-    // Rows k + 1..count move up one place and row count is emptied;
-    // k = count + 1 (nothing selected) changes nothing.
-    void usun(int k);
-
-    void wyczysc() { wyczysc_od(1); }
-    void wyczysc_od(int pierwszy);
-
-  private:
-    using Wiersze = std::array<Tprzelew, pojemnosc>;
-    // Never null: no move leaves an empty table behind, a copy is made instead.
-    std::unique_ptr<Wiersze> wiersze_;
+    void sortowanie(int k) { zamien(k); }
 };
 
 // The collection and the state of its file, shared by the windows.

@@ -109,3 +109,12 @@ inline std::strong_ordering porownaj_bajty(std::string_view a, std::string_view 
 // as the program trims everywhere.
 std::string_view przytnij(std::string_view bajty);
 QString przytnij(const QString& tekst);
+
+// The first-letter rule of names and titles: a first letter a-z becomes its
+// capital; anything else, Polish letters included, stays as it is.
+inline QString pierwsza_wielka(const QString& tekst) {
+    if (tekst.isEmpty() || tekst.at(0) < u'a' || tekst.at(0) > u'z') return tekst;
+    QString wynik = tekst;
+    wynik[0] = QChar(tekst.at(0).unicode() - u'a' + u'A');
+    return wynik;
+}

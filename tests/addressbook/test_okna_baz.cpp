@@ -1,13 +1,13 @@
 #include "addressbook/komunikaty_bazy.h"
 #include "addressbook/lista.h"
 #include "addressbook/nowy_edycja_wpisu_bazy.h"
+#include "editor/pola_numerow.h"
 #include "editor/pole_maskowane.h"
 #include "editor/sprawdzanie_konta.h"
 #include "rekord_wpisu.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
-#include "ui/obrazki.h"
-#include "ui/okna.h"
+#include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QAction>
@@ -21,11 +21,9 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
-#include <functional>
-#include <memory>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -47,36 +45,15 @@ QStringList pozycje(const Tlista_wpisow& lista) {
     return wynik;
 }
 
-// Runs `krok` once the modal window is up. A failed check inside closes the
-// window, so the test ends instead of waiting for a human.
-void gdy_otwarte(QDialog* okno, std::function<void()> krok) {
-    QTimer::singleShot(0, okno, [okno, krok] {
-        if (!okno->isVisible()) {
-            gdy_otwarte(okno, krok);
-            return;
-        }
-        okno->activateWindow();
-        QTRY_VERIFY(QApplication::activeWindow() == okno);
-        krok();
-        if (QTest::currentTestFailed() && okno->isVisible()) okno->reject();
+// Adds one entry through "Dodaj" and the entry editor.
+void dodaj(Tlista_wpisow* lista, const QString& nazwa1) {
+    PrzyOknieModalnym<Tnowy_wpis> przy([&](Tnowy_wpis* edytor) {
+        QCOMPARE(edytor->windowTitle(), u"Nowy wpis"_s);
+        QTest::keyClicks(edytor->nazwa_odbiorcy1_wpis, nazwa1);
+        edytor->b_zapisz->click();
     });
-}
-
-// Typing character by character, Polish letters and all.
-void wpisz(QWidget* pole, const QString& tekst) {
-    for (const QChar z : tekst)
-        QTest::sendKeyEvent(QTest::Click, pole, Qt::Key_unknown, QString(z), Qt::NoModifier);
-}
-
-void kliknij_pozycje(Tlista_wpisow& lista, int wiersz) {
-    QTreeWidget* l = lista.lista_z_bazy;
-    const QPoint srodek = l->visualItemRect(l->topLevelItem(wiersz)).center();
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, srodek);
-}
-
-bool ma_obrazek(const QAction* akcja, const QString& nazwa) {
-    const QPixmap wzor = obrazek(nazwa);
-    return akcja->icon().pixmap(wzor.size()).toImage() == wzor.toImage();
+    lista->dodaj_wpis->click();
+    QVERIFY(przy.otwarte());
 }
 
 }  // namespace
@@ -84,26 +61,8 @@ bool ma_obrazek(const QAction* akcja, const QString& nazwa) {
 class TestOknaBaz : public QObject {
     Q_OBJECT
     QTemporaryDir katalog_;
-    std::unique_ptr<Tlista_wpisow> lista_;
-    Tnowy_wpis* edytor_ = nullptr;
 
     QString plik(const QString& nazwa) const { return katalog_.filePath(nazwa); }
-
-    // Adds one entry through "Dodaj" and the entry editor.
-    void dodaj(const QString& nazwa1) {
-        gdy_otwarte(edytor_, [this, nazwa1] {
-            QCOMPARE(edytor_->windowTitle(), u"Nowy wpis"_s);
-            QTest::keyClicks(edytor_->nazwa_odbiorcy1_wpis, nazwa1);
-            edytor_->b_zapisz->click();
-        });
-        lista_->dodaj_wpis->click();
-    }
-
-    void otworz(const QString& rodzaj, bool wybor) {
-        rodzaj_bazy = rodzaj;
-        wybor_z_bazy = wybor;
-        lista_->przypisanie_label();
-    }
 
   private slots:
     void initTestCase() {
@@ -111,15 +70,6 @@ class TestOknaBaz : public QObject {
         qputenv("VANDORIA_DIR", katalog_.path().toUtf8());
         // an unexpected message box must not wait for a human
         Dialogi::Test::wlacz();
-        lista_ = std::make_unique<Tlista_wpisow>();
-        edytor_ = new Tnowy_wpis(lista_.get());
-        okna().lista_wpisow = lista_.get();
-        okna().nowy_wpis = edytor_;
-    }
-
-    void cleanupTestCase() {
-        okna() = {};
-        lista_.reset();
     }
 
     void init() {
@@ -141,71 +91,75 @@ class TestOknaBaz : public QObject {
         SeamDialogow seam;
         const QByteArray stary = rekord("Zenon");
         zapisz_plik(plik(u"baza_odbiorcow.dat"_s), stary);
-        otworz(u"odbiorcy"_s, false);
-        QCOMPARE(lista_->windowTitle(), u"Baza odbiorców"_s);
-        gdy_otwarte(lista_.get(), [&] {
-            QVERIFY(lista_->zapisz_zmiany->isEnabled());
-            QVERIFY(!lista_->edytuj_wpis->isEnabled());
-            QVERIFY(!lista_->usun_zaznaczony->isEnabled());
-            QVERIFY(ma_obrazek(lista_->edytuj_zaznaczony, u"EDIT_D"_s));
-            dodaj(u"beta"_s);
-            dodaj(u"alfa"_s);
-            QCOMPARE(pozycje(*lista_), (QStringList{u"Alfa"_s, u"Beta"_s, u"Zenon"_s}));
-            (ok ? lista_->zapisz_zmiany : lista_->anuluj)->click();
+        Tlista_wpisow lista(nullptr, RodzajBazy::odbiorcy, false);
+        QCOMPARE(lista.windowTitle(), u"Baza odbiorców"_s);
+        PrzyOknieModalnym<Tlista_wpisow> przy([&](Tlista_wpisow* l) {
+            QVERIFY(l->zapisz_zmiany->isEnabled());
+            QVERIFY(!l->edytuj_wpis->isEnabled());
+            QVERIFY(!l->edytuj_zaznaczony->isEnabled());
+            QVERIFY(!l->usun_zaznaczony->isEnabled());
+            dodaj(l, u"beta"_s);
+            dodaj(l, u"alfa"_s);
+            QCOMPARE(pozycje(*l), (QStringList{u"Alfa"_s, u"Beta"_s, u"Zenon"_s}));
+            (ok ? l->zapisz_zmiany : l->anuluj)->click();
         });
-        lista_->exec();
-        QVERIFY(!lista_->isVisible());
+        lista.exec();
+        QVERIFY(przy.otwarte());
+        QVERIFY(!lista.isVisible());
         QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_s)),
                  ok ? rekord_nowy("Alfa") + rekord_nowy("Beta") + stary : stary);
-        QCOMPARE(tablica_wpisow.ilosc_el_w_bazie(), ok ? 0 : 3);
         QVERIFY(Dialogi::Test::teksty().isEmpty());
     }
 
     void wybieranie_data() {
-        QTest::addColumn<QString>("rodzaj");
+        QTest::addColumn<RodzajBazy>("rodzaj");
         QTest::addColumn<QString>("sposob");
         QTest::addColumn<QString>("konto");
-        QTest::newRow("odbiorca kliknięciem i OK") << u"odbiorcy"_s << u"OK"_s << QString();
+        QTest::newRow("odbiorca kliknięciem i OK") << RodzajBazy::odbiorcy << u"OK"_s << QString();
         QTest::newRow("nadawca dwuklikiem")
-            << u"nadawcy"_s << u"dwuklik"_s << u"99 8888 7777 6666 5555 4444 3333"_s;
-        QTest::newRow("tytuł klawiaturą") << u"tytuly"_s << u"Enter"_s << QString();
+            << RodzajBazy::nadawcy << u"dwuklik"_s << u"99 8888 7777 6666 5555 4444 3333"_s;
+        QTest::newRow("tytuł klawiaturą") << RodzajBazy::tytuly << u"Enter"_s << QString();
     }
     void wybieranie() {
-        QFETCH(QString, rodzaj);
+        QFETCH(RodzajBazy, rodzaj);
         QFETCH(QString, sposob);
         QFETCH(QString, konto);
         SeamDialogow seam;
         const QByteArray dane = rekord("Adam", "pierwszy") +
                                 rekord("Bogdan", "drugi", "99", "8888 7777", "6666 5555 4444 3333");
         zapisz_plik(plik(plik_bazy(rodzaj)), dane);
-        QSignalSpy wybrano(lista_.get(), &Tlista_wpisow::wybrano);
-        gdy_otwarte(lista_.get(), [&] {
-            QVERIFY(!lista_->zapisz_zmiany->isEnabled());
-            QTest::keyClick(lista_->lista_z_bazy, Qt::Key_Return);  // nothing selected yet
-            QVERIFY(lista_->isVisible());
+        int wybrano = -1;
+        PrzyOknieModalnym<Tlista_wpisow> przy([&](Tlista_wpisow* lista) {
+            QSignalSpy sygnal(lista, &Tlista_wpisow::wybrano);
+            QVERIFY(lista->wybor());
+            QVERIFY(!lista->zapisz_zmiany->isEnabled());
+            QTest::keyClick(lista->lista_z_bazy, Qt::Key_Return);  // nothing selected yet
+            QVERIFY(lista->isVisible());
             if (sposob == u"Enter") {
-                QTest::keyClick(lista_->lista_z_bazy, Qt::Key_Down);
-                QTest::keyClick(lista_->lista_z_bazy, Qt::Key_Down);
-                QCOMPARE(lista_->zaznaczony_el_w_bazie(), 2);
-                QVERIFY(lista_->edytuj_wpis->isEnabled());
-                QVERIFY(!lista_->zapisz_zmiany->isEnabled());  // only a click makes the choice
-                QTest::keyClick(lista_->lista_z_bazy, Qt::Key_Return);
+                QTest::keyClick(lista->lista_z_bazy, Qt::Key_Down);
+                QTest::keyClick(lista->lista_z_bazy, Qt::Key_Down);
+                QCOMPARE(lista->zaznaczony_el_w_bazie(), 2);
+                QVERIFY(lista->edytuj_wpis->isEnabled());
+                QVERIFY(!lista->zapisz_zmiany->isEnabled());  // only a click makes the choice
+                QTest::keyClick(lista->lista_z_bazy, Qt::Key_Return);
             } else if (sposob == u"dwuklik") {
                 // the test's double click brings no press of its own
-                kliknij_pozycje(*lista_, 1);
-                const QTreeWidget* l = lista_->lista_z_bazy;
+                kliknij_pozycje(lista, 1);
+                const QTreeWidget* l = lista->lista_z_bazy;
                 QTest::mouseDClick(l->viewport(), Qt::LeftButton, {},
                                    l->visualItemRect(l->topLevelItem(1)).center());
             } else {
-                kliknij_pozycje(*lista_, 1);
-                QVERIFY(lista_->zapisz_zmiany->isEnabled());
-                QVERIFY(ma_obrazek(lista_->usun_zaznaczony, u"DELETE_E"_s));
-                lista_->zapisz_zmiany->click();
+                kliknij_pozycje(lista, 1);
+                QVERIFY(lista->zapisz_zmiany->isEnabled());
+                QVERIFY(lista->usun_zaznaczony->isEnabled());
+                lista->zapisz_zmiany->click();
             }
+            wybrano = int(sygnal.size());
         });
-        const std::optional<Twpis_bazy> wpis = wybor_wpisu(rodzaj);
+        const std::optional<Twpis_bazy> wpis = wybor_wpisu(nullptr, rodzaj);
+        QVERIFY(przy.otwarte());
         QVERIFY(wpis.has_value());
-        QCOMPARE(wybrano.size(), 1);
+        QCOMPARE(wybrano, 1);
         QCOMPARE(wpis->nazwa1, "Bogdan");
         QCOMPARE(wpis->nazwa2, "drugi");
         if (!konto.isEmpty()) QCOMPARE(konto_nadawcy(*wpis), konto);
@@ -214,91 +168,110 @@ class TestOknaBaz : public QObject {
 
     void wybieranie_anulowane() {
         zapisz_plik(plik(u"baza_odbiorcow.dat"_s), rekord("Adam"));
-        gdy_otwarte(lista_.get(), [&] {
-            kliknij_pozycje(*lista_, 0);
-            lista_->anuluj->click();
+        PrzyOknieModalnym<Tlista_wpisow> przy([&](Tlista_wpisow* lista) {
+            kliknij_pozycje(lista, 0);
+            lista->anuluj->click();
         });
-        QVERIFY(!wybor_wpisu(u"odbiorcy"_s).has_value());
+        QVERIFY(!wybor_wpisu(nullptr, RodzajBazy::odbiorcy).has_value());
+        QVERIFY(przy.otwarte());
     }
 
-    void pola_numerow_wedlug_bazy() {
-        struct Krok {
-            const char16_t* rodzaj;
-            const char16_t* tytul;
-            const char16_t* label1;
-            const char16_t* label4;
-            bool numery;
-        };
-        // The titles book switches the numbers off; the next book switches them back.
-        for (const Krok& k :
-             {Krok{u"tytuly", u"Baza tytułów", u"Tytułem:", u"Nr banku:", false},
-              Krok{u"odbiorcy", u"Baza odbiorców", u"Nazwa odbiorcy:", u"Nr banku odbiorcy:", true},
-              Krok{u"tytuly", u"Baza tytułów", u"Tytułem:", u"Nr banku:", false},
-              Krok{u"nadawcy", u"Baza nadawców", u"Nazwa nadawcy:", u"Nr banku nadawcy:", true}}) {
-            otworz(QString::fromUtf16(k.rodzaj), false);
-            QCOMPARE(lista_->windowTitle(), QString::fromUtf16(k.tytul));
-            QCOMPARE(edytor_->Label1->text(), QString::fromUtf16(k.label1));
-            QCOMPARE(edytor_->Label4->text(), QString::fromUtf16(k.label4));
-            QCOMPARE(edytor_->Label3->text(), u"Lk.:"_s);
-            const QColor tlo =
-                k.numery ? QApplication::palette().color(QPalette::Base) : kolor_pol_nieaktywnych;
-            for (QWidget* w :
-                 std::initializer_list<QWidget*>{edytor_->lk_wpis, edytor_->nr_banku_odbiorcy_wpis,
-                                                 edytor_->nr_rach_odbiorcy_wpis}) {
-                QCOMPARE(w->isEnabled(), k.numery);
-                QCOMPARE(w->palette().color(QPalette::Base), tlo);
-            }
-            for (QWidget* w :
-                 std::initializer_list<QWidget*>{edytor_->Label3, edytor_->Label4, edytor_->Label5})
-                QCOMPARE(w->isEnabled(), k.numery);
+    void ksiegi_data() {
+        QTest::addColumn<RodzajBazy>("rodzaj");
+        QTest::addColumn<QString>("plik");
+        QTest::addColumn<QString>("tytul");
+        QTest::addColumn<QString>("label1");
+        QTest::addColumn<QString>("label4");
+        QTest::addColumn<bool>("numery");
+        QTest::newRow("odbiorcy") << RodzajBazy::odbiorcy << u"baza_odbiorcow.dat"_s
+                                  << u"Baza odbiorców"_s << u"Nazwa odbiorcy:"_s
+                                  << u"Nr banku odbiorcy:"_s << true;
+        QTest::newRow("nadawcy") << RodzajBazy::nadawcy << u"baza_nadawcow.dat"_s
+                                 << u"Baza nadawców"_s << u"Nazwa nadawcy:"_s
+                                 << u"Nr banku nadawcy:"_s << true;
+        QTest::newRow("tytuły") << RodzajBazy::tytuly << u"baza_tytulow.dat"_s
+                                << u"Baza tytułów"_s << u"Tytułem:"_s << u"Nr banku:"_s << false;
+    }
+    // Each book has its own file, caption and labels; the titles book
+    // switches the number fields off.
+    void ksiegi() {
+        QFETCH(RodzajBazy, rodzaj);
+        QFETCH(QString, plik);
+        QFETCH(QString, tytul);
+        QFETCH(QString, label1);
+        QFETCH(QString, label4);
+        QFETCH(bool, numery);
+        QCOMPARE(plik_bazy(rodzaj), plik);
+        zapisz_plik(this->plik(plik), rekord("Jedyny"));
+        Tlista_wpisow lista(nullptr, rodzaj, false);
+        QCOMPARE(lista.windowTitle(), tytul);
+        QCOMPARE(pozycje(lista), QStringList{u"Jedyny"_s});
+
+        Tnowy_wpis edytor(nullptr, rodzaj);
+        QCOMPARE(edytor.Label1->text(), label1);
+        QCOMPARE(edytor.Label4->text(), label4);
+        QCOMPARE(edytor.Label3->text(), u"Lk.:"_s);
+        const QColor tlo =
+            numery ? QApplication::palette().color(QPalette::Base) : kolor_pol_nieaktywnych;
+        for (QWidget* w : std::initializer_list<QWidget*>{
+                 edytor.lk_wpis, edytor.nr_banku_odbiorcy_wpis, edytor.nr_rach_odbiorcy_wpis}) {
+            QCOMPARE(w->isEnabled(), numery);
+            QCOMPARE(w->palette().color(QPalette::Base), tlo);
         }
+        for (QWidget* w :
+             std::initializer_list<QWidget*>{edytor.Label3, edytor.Label4, edytor.Label5})
+            QCOMPARE(w->isEnabled(), numery);
     }
 
     void edycja_pokazuje_niepelny_numer_na_czerwono() {
         const std::string dluga(120, 'n');
         zapisz_plik(plik(u"baza_odbiorcow.dat"_s), rekord(dluga, "cd.", "12", "1020 555 "));
-        otworz(u"odbiorcy"_s, false);
-        gdy_otwarte(lista_.get(), [&] {
-            kliknij_pozycje(*lista_, 0);
-            gdy_otwarte(edytor_, [&] {
-                QCOMPARE(edytor_->windowTitle(), u"Edycja wpisu"_s);
-                QVERIFY(czy_czerwone(edytor_->nr_banku_odbiorcy_wpis));
-                QVERIFY(!czy_czerwone(edytor_->lk_wpis));
-                QVERIFY(!czy_czerwone(edytor_->nr_rach_odbiorcy_wpis));
-                QCOMPARE(edytor_->nazwa_odbiorcy1_wpis->text().size(), 120);
-                QTest::keyClicks(edytor_->nazwa_odbiorcy2_wpis, u" dalej"_s);
-                edytor_->b_zapisz->click();
+        Tlista_wpisow lista(nullptr, RodzajBazy::odbiorcy, false);
+        PrzyOknieModalnym<Tlista_wpisow> przy([&](Tlista_wpisow* l) {
+            kliknij_pozycje(l, 0);
+            PrzyOknieModalnym<Tnowy_wpis> edycja([&](Tnowy_wpis* edytor) {
+                QCOMPARE(edytor->windowTitle(), u"Edycja wpisu"_s);
+                QVERIFY(czy_czerwone(edytor->nr_banku_odbiorcy_wpis));
+                QVERIFY(!czy_czerwone(edytor->lk_wpis));
+                QVERIFY(!czy_czerwone(edytor->nr_rach_odbiorcy_wpis));
+                QCOMPARE(edytor->nazwa_odbiorcy1_wpis->text().size(), 120);
+                QTest::keyClicks(edytor->nazwa_odbiorcy2_wpis, u" dalej"_s);
+                edytor->b_zapisz->click();
             });
-            lista_->edytuj_wpis->click();
-            // a new entry starts without the previous entry's marks
-            gdy_otwarte(edytor_, [&] {
-                QVERIFY(!czy_czerwone(edytor_->nr_banku_odbiorcy_wpis));
-                QCOMPARE(edytor_->nr_banku_odbiorcy_wpis->tekst(), QString(9, u' '));
-                edytor_->b_anuluj->click();
+            l->edytuj_wpis->click();
+            QVERIFY(edycja.otwarte());
+            // a new entry starts without the edited entry's marks
+            PrzyOknieModalnym<Tnowy_wpis> nowy([&](Tnowy_wpis* edytor) {
+                QVERIFY(!czy_czerwone(edytor->nr_banku_odbiorcy_wpis));
+                QCOMPARE(edytor->nr_banku_odbiorcy_wpis->tekst(), QString(9, u' '));
+                edytor->b_anuluj->click();
             });
-            lista_->dodaj_wpis->click();
-            lista_->zapisz_zmiany->click();
+            l->dodaj_wpis->click();
+            QVERIFY(nowy.otwarte());
+            l->zapisz_zmiany->click();
         });
-        lista_->exec();
+        lista.exec();
+        QVERIFY(przy.otwarte());
         QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_s)),
                  rekord("N" + dluga.substr(1), "cd. dalej", "12", "1020 555 "));
     }
 
     void usuwanie_klawiszem_i_anuluj() {
         zapisz_plik(plik(u"baza_tytulow.dat"_s), rekord("A") + rekord("B") + rekord("C"));
-        otworz(u"tytuly"_s, false);
-        gdy_otwarte(lista_.get(), [&] {
-            QTest::keyClick(lista_->lista_z_bazy, Qt::Key_Delete);  // nothing selected
-            QCOMPARE(pozycje(*lista_), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
-            kliknij_pozycje(*lista_, 1);
-            QTest::keyClick(lista_->lista_z_bazy, Qt::Key_Delete);
-            QCOMPARE(pozycje(*lista_), (QStringList{u"A"_s, u"C"_s}));
-            QVERIFY(!lista_->usun_wpis->isEnabled());
-            lista_->anuluj->click();
+        Tlista_wpisow lista(nullptr, RodzajBazy::tytuly, false);
+        PrzyOknieModalnym<Tlista_wpisow> przy([&](Tlista_wpisow* l) {
+            QTest::keyClick(l->lista_z_bazy, Qt::Key_Delete);  // nothing selected
+            QCOMPARE(pozycje(*l), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
+            kliknij_pozycje(l, 1);
+            QTest::keyClick(l->lista_z_bazy, Qt::Key_Delete);
+            QCOMPARE(pozycje(*l), (QStringList{u"A"_s, u"C"_s}));
+            QVERIFY(!l->usun_wpis->isEnabled());
+            l->anuluj->click();
         });
-        lista_->exec();
-        otworz(u"tytuly"_s, false);
-        QCOMPARE(pozycje(*lista_), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
+        lista.exec();
+        QVERIFY(przy.otwarte());
+        Tlista_wpisow ponownie(nullptr, RodzajBazy::tytuly, false);
+        QCOMPARE(pozycje(ponownie), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
     }
 
     // Escape never ends the book window, which would silently drop the book's
@@ -306,39 +279,42 @@ class TestOknaBaz : public QObject {
     // something was typed.
     void escape() {
         zapisz_plik(plik(u"baza_tytulow.dat"_s), rekord("A") + rekord("B"));
-        otworz(u"tytuly"_s, false);
-        gdy_otwarte(lista_.get(), [&] {
-            kliknij_pozycje(*lista_, 0);
-            QTest::keyClick(lista_->lista_z_bazy, Qt::Key_Delete);
-            QTest::keyClick(lista_->lista_z_bazy, Qt::Key_Escape);
-            QVERIFY(lista_->isVisible());
-            QCOMPARE(pozycje(*lista_), QStringList{u"B"_s});
-            gdy_otwarte(edytor_, [&] {
-                QTest::keyClicks(edytor_->nazwa_odbiorcy1_wpis, u"Abc"_s);
+        Tlista_wpisow lista(nullptr, RodzajBazy::tytuly, false);
+        PrzyOknieModalnym<Tlista_wpisow> przy([&](Tlista_wpisow* l) {
+            kliknij_pozycje(l, 0);
+            QTest::keyClick(l->lista_z_bazy, Qt::Key_Delete);
+            QTest::keyClick(l->lista_z_bazy, Qt::Key_Escape);
+            QVERIFY(l->isVisible());
+            QCOMPARE(pozycje(*l), QStringList{u"B"_s});
+            PrzyOknieModalnym<Tnowy_wpis> wpisane([&](Tnowy_wpis* edytor) {
+                QTest::keyClicks(edytor->nazwa_odbiorcy1_wpis, u"Abc"_s);
                 Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Nie);
-                QTest::keyClick(edytor_->nazwa_odbiorcy1_wpis, Qt::Key_Escape);
-                QVERIFY(edytor_->isVisible());
-                QCOMPARE(edytor_->nazwa_odbiorcy1_wpis->text(), u"Abc"_s);
+                QTest::keyClick(edytor->nazwa_odbiorcy1_wpis, Qt::Key_Escape);
+                QVERIFY(edytor->isVisible());
+                QCOMPARE(edytor->nazwa_odbiorcy1_wpis->text(), u"Abc"_s);
                 Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Tak);
-                QTest::keyClick(edytor_->nazwa_odbiorcy1_wpis, Qt::Key_Escape);
-                QVERIFY(!edytor_->isVisible());
+                QTest::keyClick(edytor->nazwa_odbiorcy1_wpis, Qt::Key_Escape);
+                QVERIFY(!edytor->isVisible());
             });
-            lista_->dodaj_wpis->click();
+            l->dodaj_wpis->click();
+            QVERIFY(wpisane.otwarte());
             QCOMPARE(Dialogi::Test::teksty(),
                      (QStringList{u"Porzucić zmiany?"_s, u"Porzucić zmiany?"_s}));
             Dialogi::Test::wyczysc();
-            QCOMPARE(pozycje(*lista_), QStringList{u"B"_s});
+            QCOMPARE(pozycje(*l), QStringList{u"B"_s});
             // Nothing typed: no question.
-            gdy_otwarte(edytor_, [&] {
-                QTest::keyClick(edytor_->nazwa_odbiorcy1_wpis, Qt::Key_Escape);
-                QVERIFY(!edytor_->isVisible());
+            PrzyOknieModalnym<Tnowy_wpis> puste([&](Tnowy_wpis* edytor) {
+                QTest::keyClick(edytor->nazwa_odbiorcy1_wpis, Qt::Key_Escape);
+                QVERIFY(!edytor->isVisible());
             });
-            lista_->dodaj_wpis->click();
+            l->dodaj_wpis->click();
+            QVERIFY(puste.otwarte());
             QCOMPARE(Dialogi::Test::teksty(), QStringList());
-            lista_->anuluj->click();
+            l->anuluj->click();
         });
-        lista_->exec();
-        QVERIFY(!lista_->isVisible());
+        lista.exec();
+        QVERIFY(przy.otwarte());
+        QVERIFY(!lista.isVisible());
     }
 
     void pierwsza_litera_po_wyjsciu_z_pola_data() {
@@ -351,38 +327,38 @@ class TestOknaBaz : public QObject {
     void pierwsza_litera_po_wyjsciu_z_pola() {
         QFETCH(QString, wpisane);
         QFETCH(QString, po_wyjsciu);
-        otworz(u"odbiorcy"_s, false);
-        edycja_wpisu = false;
-        edytor_->wyczysc_pola();
-        gdy_otwarte(edytor_, [&] {
-            wpisz(edytor_->nazwa_odbiorcy1_wpis, wpisane);
-            QCOMPARE(edytor_->nazwa_odbiorcy1_wpis->text(), wpisane);
-            QTest::keyClick(edytor_->nazwa_odbiorcy1_wpis, Qt::Key_Tab);
-            QCOMPARE(edytor_->nazwa_odbiorcy1_wpis->text(), po_wyjsciu);
-            edytor_->b_anuluj->click();
+        Tnowy_wpis edytor(nullptr, RodzajBazy::odbiorcy);
+        PrzyOknieModalnym<Tnowy_wpis> przy([&](Tnowy_wpis* e) {
+            wpisz(e->nazwa_odbiorcy1_wpis, wpisane);
+            QCOMPARE(e->nazwa_odbiorcy1_wpis->text(), wpisane);
+            QTest::keyClick(e->nazwa_odbiorcy1_wpis, Qt::Key_Tab);
+            QCOMPARE(e->nazwa_odbiorcy1_wpis->text(), po_wyjsciu);
+            e->b_anuluj->click();
         });
-        edytor_->exec();
-        QCOMPARE(tablica_wpisow.ilosc_el_w_bazie(), 0);
+        QCOMPARE(edytor.exec(), int(QDialog::Rejected));
+        QVERIFY(przy.otwarte());
     }
 
     void wpisywanie_numeru_i_enter_zapisuje() {
-        otworz(u"nadawcy"_s, false);
-        gdy_otwarte(lista_.get(), [&] {
-            gdy_otwarte(edytor_, [&] {
-                QTest::keyClicks(edytor_->nazwa_odbiorcy1_wpis, u"Jan"_s);
-                edytor_->lk_wpis->setFocus();
-                QTest::keyClicks(edytor_->lk_wpis, u"12"_s);
-                QVERIFY(edytor_->nr_banku_odbiorcy_wpis->hasFocus());
-                QTest::keyClicks(edytor_->nr_banku_odbiorcy_wpis, u"10205558"_s);
-                QVERIFY(edytor_->nr_rach_odbiorcy_wpis->hasFocus());
-                QTest::keyClicks(edytor_->nr_rach_odbiorcy_wpis, u"111122223333444"_s);
-                QTest::keyClick(edytor_->nr_rach_odbiorcy_wpis, Qt::Key_Return);
+        Tlista_wpisow lista(nullptr, RodzajBazy::nadawcy, false);
+        PrzyOknieModalnym<Tlista_wpisow> przy([&](Tlista_wpisow* l) {
+            PrzyOknieModalnym<Tnowy_wpis> edycja([&](Tnowy_wpis* edytor) {
+                QTest::keyClicks(edytor->nazwa_odbiorcy1_wpis, u"Jan"_s);
+                edytor->lk_wpis->setFocus();
+                QTest::keyClicks(edytor->lk_wpis, u"12"_s);
+                QVERIFY(edytor->nr_banku_odbiorcy_wpis->hasFocus());
+                QTest::keyClicks(edytor->nr_banku_odbiorcy_wpis, u"10205558"_s);
+                QVERIFY(edytor->nr_rach_odbiorcy_wpis->hasFocus());
+                QTest::keyClicks(edytor->nr_rach_odbiorcy_wpis, u"111122223333444"_s);
+                QTest::keyClick(edytor->nr_rach_odbiorcy_wpis, Qt::Key_Return);
             });
-            lista_->dodaj_wpis->click();
-            QCOMPARE(pozycje(*lista_), QStringList{u"Jan"_s});
-            lista_->zapisz_zmiany->click();
+            l->dodaj_wpis->click();
+            QVERIFY(edycja.otwarte());
+            QCOMPARE(pozycje(*l), QStringList{u"Jan"_s});
+            l->zapisz_zmiany->click();
         });
-        lista_->exec();
+        lista.exec();
+        QVERIFY(przy.otwarte());
         QCOMPARE(czytaj_plik(plik(u"baza_nadawcow.dat"_s)),
                  rekord("Jan", "", "12", "1020 5558", "1111 2222 3333 444 "));
     }
@@ -408,47 +384,42 @@ class TestOknaBaz : public QObject {
         QFETCH(QString, wklejany);
         QFETCH(int, klawisz);
         QFETCH(int, modyfikator);
-        otworz(u"odbiorcy"_s, false);
-        gdy_otwarte(lista_.get(), [&] {
-            gdy_otwarte(edytor_, [&] {
-                QTest::keyClicks(edytor_->nazwa_odbiorcy1_wpis, u"Jan"_s);
-                auto* p = edytor_->findChild<PoleMaskowane*>(pole);
-                p->setFocus();
-                QApplication::clipboard()->setText(wklejany);
-                QTest::keyClick(p, Qt::Key_V, Qt::ControlModifier);
-                edytor_->nazwa_odbiorcy2_wpis->setFocus();
-                QTest::keyClick(edytor_->nazwa_odbiorcy2_wpis, Qt::Key(klawisz),
-                                Qt::KeyboardModifiers(modyfikator));
-                QTRY_VERIFY(!edytor_->isVisible());  // a mnemonic presses its button animated
-            });
-            lista_->dodaj_wpis->click();
-            lista_->zapisz_zmiany->click();
+        Tnowy_wpis edytor(nullptr, RodzajBazy::odbiorcy);
+        PrzyOknieModalnym<Tnowy_wpis> przy([&](Tnowy_wpis* e) {
+            QTest::keyClicks(e->nazwa_odbiorcy1_wpis, u"Jan"_s);
+            auto* p = e->findChild<PoleMaskowane*>(pole);
+            p->setFocus();
+            QApplication::clipboard()->setText(wklejany);
+            QTest::keyClick(p, Qt::Key_V, Qt::ControlModifier);
+            e->nazwa_odbiorcy2_wpis->setFocus();
+            QTest::keyClick(e->nazwa_odbiorcy2_wpis, Qt::Key(klawisz),
+                            Qt::KeyboardModifiers(modyfikator));
+            QTRY_VERIFY(!e->isVisible());  // a mnemonic presses its button animated
         });
-        lista_->exec();
-        QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_s)),
-                 rekord("Jan", "", "61", "1090 1014", "0000 0712 1981 2874"));
+        QCOMPARE(edytor.exec(), int(QDialog::Accepted));
+        QVERIFY(przy.otwarte());
+        QCOMPARE(edytor.wpis(), Twpis_bazy::z_tekstow(u"Jan"_s, {}, u"61"_s, u"1090 1014"_s,
+                                                      u"0000 0712 1981 2874"_s));
     }
 
     void pusta_pierwsza_linia() {
         SeamDialogow seam;
-        otworz(u"tytuly"_s, false);
-        edycja_wpisu = false;
-        edytor_->wyczysc_pola();
-        gdy_otwarte(edytor_, [&] {
-            QTest::keyClicks(edytor_->nazwa_odbiorcy1_wpis, u"   "_s);
-            QTest::keyClicks(edytor_->nazwa_odbiorcy2_wpis, u"druga linia"_s);
-            edytor_->b_zapisz->click();
-            QVERIFY(edytor_->isVisible());
+        Tnowy_wpis edytor(nullptr, RodzajBazy::tytuly);
+        PrzyOknieModalnym<Tnowy_wpis> przy([&](Tnowy_wpis* e) {
+            QTest::keyClicks(e->nazwa_odbiorcy1_wpis, u"   "_s);
+            QTest::keyClicks(e->nazwa_odbiorcy2_wpis, u"druga linia"_s);
+            e->b_zapisz->click();
+            QVERIFY(e->isVisible());
             QCOMPARE(Dialogi::Test::teksty(), QStringList{puste_pole});
-            edytor_->b_anuluj->click();
+            e->b_anuluj->click();
         });
-        edytor_->exec();
-        QCOMPARE(tablica_wpisow.ilosc_el_w_bazie(), 0);
+        QCOMPARE(edytor.exec(), int(QDialog::Rejected));
+        QVERIFY(przy.otwarte());
     }
 
     void tylko_znaki_windows_1250() {
-        QLineEdit* pole = edytor_->nazwa_odbiorcy1_wpis;
-        pole->clear();
+        Tnowy_wpis edytor(nullptr, RodzajBazy::odbiorcy);
+        QLineEdit* pole = edytor.nazwa_odbiorcy1_wpis;
         wpisz(pole, u"Zażółć €"_s);
         wpisz(pole, u"中"_s);
         QCOMPARE(pole->text(), u"Zażółć €"_s);
@@ -460,19 +431,20 @@ class TestOknaBaz : public QObject {
         const QString sciezka = plik(u"baza_odbiorcow.dat"_s);
         zapisz_plik(sciezka, rekord("Stary"));
         QFile::setPermissions(sciezka, QFileDevice::ReadOwner | QFileDevice::ReadUser);
-        otworz(u"odbiorcy"_s, false);
-        gdy_otwarte(lista_.get(), [&] {
-            dodaj(u"Nowy"_s);
-            lista_->zapisz_zmiany->click();
-            QVERIFY(lista_->isVisible());
-            QCOMPARE(pozycje(*lista_), (QStringList{u"Nowy"_s, u"Stary"_s}));
+        Tlista_wpisow lista(nullptr, RodzajBazy::odbiorcy, false);
+        PrzyOknieModalnym<Tlista_wpisow> przy([&](Tlista_wpisow* l) {
+            dodaj(l, u"Nowy"_s);
+            l->zapisz_zmiany->click();
+            QVERIFY(l->isVisible());
+            QCOMPARE(pozycje(*l), (QStringList{u"Nowy"_s, u"Stary"_s}));
             const auto pokazany = Dialogi::Test::pokazane().value(0);
             QCOMPARE(pokazany.tekst, blad_zapisu);
             QCOMPARE(pokazany.tytul, u"Błąd zapisu"_s);
             QCOMPARE(pokazany.ikona, Dialogi::Ikona::Blad);
-            lista_->anuluj->click();
+            l->anuluj->click();
         });
-        lista_->exec();
+        lista.exec();
+        QVERIFY(przy.otwarte());
         QFile::setPermissions(sciezka, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(czytaj_plik(sciezka), rekord("Stary"));
     }
@@ -496,7 +468,7 @@ class TestOknaBaz : public QObject {
             for (int i = 0; i < 1001; ++i) dane += rekord(std::to_string(1000 + i));
             zapisz_plik(plik(u"baza_nadawcow.dat"_s), dane);
         }
-        otworz(u"nadawcy"_s, false);
+        Tlista_wpisow lista(nullptr, RodzajBazy::nadawcy, false);
         if (katalog) QVERIFY(QDir(katalog_.path()).rmdir(u"baza_nadawcow.dat"_s));
         const QList<Dialogi::Test::Pokazany> pokazane = Dialogi::Test::pokazane();
         QCOMPARE(pokazane.size(), 1);
@@ -505,17 +477,14 @@ class TestOknaBaz : public QObject {
             QCOMPARE(pokazane[0].tekst, blad_odczytu);
             QCOMPARE(pokazane[0].ikona, Dialogi::Ikona::Blad);
         }
-        QCOMPARE(lista_->lista_z_bazy->topLevelItemCount(), wpisow);
+        QCOMPARE(lista.lista_z_bazy->topLevelItemCount(), wpisow);
 
         // a full book takes no new entry: the editor is not even opened
         if (wpisow == 1000) {
-            gdy_otwarte(lista_.get(), [&] {
-                lista_->dodaj_wpis->click();
-                QVERIFY(!edytor_->isVisible());
-                QCOMPARE(Dialogi::Test::teksty().size(), 2);
-                lista_->anuluj->click();
-            });
-            lista_->exec();
+            PrzyOknieModalnym<Tnowy_wpis> edytor([](Tnowy_wpis*) {});
+            lista.dodaj_wpis->click();
+            QVERIFY(!edytor.otwarte());
+            QCOMPARE(Dialogi::Test::teksty().size(), 2);
         }
     }
 
@@ -543,7 +512,8 @@ class TestOknaBaz : public QObject {
             zapisz_plik(sciezka, stare);
         if (przeszkoda == u"odczyt") QFile::setPermissions(sciezka, QFileDevice::ReadOwner);
 
-        const bool zapisany = dopisz_do_bazy(nullptr, u"tytuly"_s, u"Abonament"_s, u"RTV"_s);
+        const bool zapisany =
+            dopisz_do_bazy(nullptr, RodzajBazy::tytuly, u"Abonament"_s, u"RTV"_s);
         QFile::setPermissions(sciezka, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(zapisany, przeszkoda.isEmpty());
         QCOMPARE(Dialogi::Test::teksty(),
@@ -569,15 +539,16 @@ class TestOknaBaz : public QObject {
         QAction* a = akcja == u"baza_odb"        ? glowne.baza_odb
                      : akcja == u"Bazanadawcow1" ? glowne.Bazanadawcow1
                                                  : glowne.Bazatytulow1;
-        wybor_z_bazy = true;
-        gdy_otwarte(lista_.get(), [&] {
-            QCOMPARE(lista_->windowTitle(), tytul);
-            QVERIFY(!wybor_z_bazy);
-            QVERIFY(lista_->zapisz_zmiany->isEnabled());
-            lista_->anuluj->click();
+        PrzyOknieModalnym<Tlista_wpisow> przy([&](Tlista_wpisow* lista) {
+            QCOMPARE(lista->windowTitle(), tytul);
+            QCOMPARE(lista->parentWidget(), &glowne);
+            QVERIFY(!lista->wybor());
+            QVERIFY(lista->zapisz_zmiany->isEnabled());
+            lista->anuluj->click();
         });
         a->trigger();
-        QVERIFY(!lista_->isVisible());
+        QVERIFY(przy.otwarte());
+        QVERIFY(!przy.okno());  // created for the command, gone after it
     }
 };
 

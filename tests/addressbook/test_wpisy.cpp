@@ -58,18 +58,26 @@ class TestWpisy : public QObject {
             QFile::remove(plik(nazwa));
     }
 
-    void pliki_ksiag_data() {
-        QTest::addColumn<QString>("rodzaj");
-        QTest::addColumn<QString>("nazwa");
-        QTest::newRow("odbiorcy") << u"odbiorcy"_s << u"baza_odbiorcow.dat"_s;
-        QTest::newRow("nadawcy") << u"nadawcy"_s << u"baza_nadawcow.dat"_s;
-        QTest::newRow("tytuly") << u"tytuly"_s << u"baza_tytulow.dat"_s;
-        QTest::newRow("inny napis") << u"Odbiorcy"_s << u"baza_tytulow.dat"_s;
+    void pierwsza_wielka_data() {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QString>("wynik");
+        QTest::newRow("mała ASCII") << u"warszawa"_s << u"Warszawa"_s;
+        QTest::newRow("jedna litera") << u"a"_s << u"A"_s;
+        QTest::newRow("z") << u"zenon"_s << u"Zenon"_s;
+        QTest::newRow("polska litera zostaje") << u"łódź"_s << u"łódź"_s;
+        QTest::newRow("ą zostaje") << u"ąb"_s << u"ąb"_s;
+        QTest::newRow("wielka zostaje") << u"Adam"_s << u"Adam"_s;
+        QTest::newRow("tylko pierwsza") << u"jan kowalski"_s << u"Jan kowalski"_s;
+        QTest::newRow("cyfra") << u"1 maja"_s << u"1 maja"_s;
+        QTest::newRow("spacja na początku") << u" adam"_s << u" adam"_s;
+        QTest::newRow("znak przed a") << u"`a"_s << u"`a"_s;
+        QTest::newRow("znak po z") << u"{a"_s << u"{a"_s;
+        QTest::newRow("pusty") << QString() << QString();
     }
-    void pliki_ksiag() {
-        QFETCH(QString, rodzaj);
-        QFETCH(QString, nazwa);
-        QCOMPARE(plik_bazy(rodzaj), nazwa);
+    void pierwsza_wielka() {
+        QFETCH(QString, tekst);
+        QFETCH(QString, wynik);
+        QCOMPARE(::pierwsza_wielka(tekst), wynik);
     }
 
     void rekord_recznie_ulozony() {
@@ -275,7 +283,7 @@ class TestWpisy : public QObject {
 
     void dopisanie_tnie_do_pojemnosci() {
         const QString dluga = QString(120, u'a') + QString(80, u'ż');
-        const WynikDopisania w = dopisz_do_bazy(u"nadawcy"_s, dluga, u"cd."_s, u"123"_s,
+        const WynikDopisania w = dopisz_do_bazy(RodzajBazy::nadawcy, dluga, u"cd."_s, u"123"_s,
                                                 u"1020 5558 9"_s, u"1111 2222 3333 4444 55"_s);
         QVERIFY(w.zapisany);
         const QByteArray dane = czytaj_plik(plik(u"baza_nadawcow.dat"_s));
@@ -285,13 +293,11 @@ class TestWpisy : public QObject {
                  slot("12", 2) + slot("1020 5558", 9) + slot("1111 2222 3333 4444", 19));
     }
 
-    void dopisanie_sortuje_i_zostawia_ksiege_w_tablicy() {
+    void dopisanie_sortuje() {
         zapisz_plik(plik(u"baza_tytulow.dat"_s),
                     rekord("Czynsz", "", "", "", "") + rekord(w1250("Prąd"), "", "", "", ""));
-        const WynikDopisania w = dopisz_do_bazy(u"tytuly"_s, u"Gaz"_s, u"za marzec"_s);
+        const WynikDopisania w = dopisz_do_bazy(RodzajBazy::tytuly, u"Gaz"_s, u"za marzec"_s);
         QVERIFY(w.zapisany);
-        QCOMPARE(pierwsze_linie(tablica_wpisow),
-                 (QStringList{u"Czynsz"_s, u"Gaz"_s, u"Prąd"_s}));
         QCOMPARE(czytaj_plik(plik(u"baza_tytulow.dat"_s)),
                  rekord("Czynsz", "", "", "", "") + rekord("Gaz", "za marzec", "", "", "") +
                      rekord(w1250("Prąd"), "", "", "", ""));
@@ -301,11 +307,11 @@ class TestWpisy : public QObject {
         const QByteArray odbiorcy = rekord("Odbiorca A") + rekord("Odbiorca B");
         zapisz_plik(plik(u"baza_odbiorcow.dat"_s), odbiorcy);
         // the address-book window loaded the recipients, the user added one and cancelled
-        tablica_wpisow.czyszczenie_tablicy();
-        otwieranie_bazy(plik_bazy(u"odbiorcy"_s));
-        tablica_wpisow.dodanie_elementu(Twpis_bazy::z_tekstow(u"Niezapisany"_s));
+        TablicaWpisow okna;
+        otwieranie_bazy(plik_bazy(RodzajBazy::odbiorcy), okna);
+        okna.dodanie_elementu(Twpis_bazy::z_tekstow(u"Niezapisany"_s));
 
-        QVERIFY(dopisz_do_bazy(u"tytuly"_s, u"Abonament"_s).zapisany);
+        QVERIFY(dopisz_do_bazy(RodzajBazy::tytuly, u"Abonament"_s).zapisany);
         QCOMPARE(czytaj_plik(plik(u"baza_tytulow.dat"_s)), rekord("Abonament", "", "", "", ""));
         QCOMPARE(czytaj_plik(plik(u"baza_odbiorcow.dat"_s)), odbiorcy);
     }
@@ -314,7 +320,7 @@ class TestWpisy : public QObject {
         QByteArray dane;
         for (int i = 0; i < 1001; ++i) dane += rekord(std::to_string(i));
         zapisz_plik(plik(u"baza_odbiorcow.dat"_s), dane);
-        const WynikDopisania w = dopisz_do_bazy(u"odbiorcy"_s, u"Nowy"_s);
+        const WynikDopisania w = dopisz_do_bazy(RodzajBazy::odbiorcy, u"Nowy"_s);
         QVERIFY(w.odczyt.za_duzo);
         QVERIFY(w.pelna);
         QVERIFY(!w.zapisany);
@@ -324,7 +330,7 @@ class TestWpisy : public QObject {
     void dopisanie_do_nieczytelnej_ksiegi() {
         // a book that cannot be read is not replaced by the one new entry
         QVERIFY(QDir(katalog_.path()).mkdir(u"baza_nadawcow.dat"_s));
-        const WynikDopisania w = dopisz_do_bazy(u"nadawcy"_s, u"Nowy"_s);
+        const WynikDopisania w = dopisz_do_bazy(RodzajBazy::nadawcy, u"Nowy"_s);
         QCOMPARE(w.odczyt.stan, WynikOdczytu::blad_odczytu);
         QVERIFY(!w.zapisany);
         QVERIFY(QFileInfo(plik(u"baza_nadawcow.dat"_s)).isDir());
@@ -336,7 +342,7 @@ class TestWpisy : public QObject {
         const QByteArray stare = rekord("Stary");
         zapisz_plik(sciezka, stare);
         QFile::setPermissions(sciezka, QFileDevice::ReadOwner | QFileDevice::ReadUser);
-        const WynikDopisania w = dopisz_do_bazy(u"odbiorcy"_s, u"Nowy"_s);
+        const WynikDopisania w = dopisz_do_bazy(RodzajBazy::odbiorcy, u"Nowy"_s);
         QFile::setPermissions(sciezka, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(w.odczyt.stan, WynikOdczytu::ok);
         QVERIFY(!w.zapisany);

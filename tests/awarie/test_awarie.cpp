@@ -93,7 +93,7 @@ Format plik_przelewow(const QString& nazwa) {
 }
 
 // A book is saved by "OK" of the address-book window into the program's folder.
-Format ksiazka(const QString& rodzaj) {
+Format ksiazka(RodzajBazy rodzaj) {
     return {plik_bazy(rodzaj),
             [rodzaj](const QString& sciezka) {
                 qputenv("VANDORIA_DIR", QFileInfo(sciezka).absolutePath().toLocal8Bit());
@@ -105,19 +105,17 @@ Format ksiazka(const QString& rodzaj) {
             },
             [rodzaj](const QString& sciezka) {
                 qputenv("VANDORIA_DIR", QFileInfo(sciezka).absolutePath().toLocal8Bit());
-                Tlista_wpisow lista;
-                rodzaj_bazy = rodzaj;
-                wybor_z_bazy = false;
-                lista.przypisanie_label();
+                Tlista_wpisow lista(nullptr, rodzaj, false);
                 Twpis_bazy w;
                 w.nazwa1 = "nowy wpis";
-                tablica_wpisow.dodanie_elementu(w);
+                lista.tablica().dodanie_elementu(w);
                 lista.zapisz_zmianyClick();
                 // A failed save keeps the changes in the window for another try.
-                const bool zapisano = tablica_wpisow.ilosc_el_w_bazie() == 0;
-                if (!zapisano && tablica_wpisow.ilosc_el_w_bazie() == 0)
-                    QTest::qFail("zmiany zgubione", __FILE__, __LINE__);
-                tablica_wpisow.czyszczenie_tablicy();
+                const bool zapisano = lista.result() == QDialog::Accepted;
+                bool jest = false;
+                for (int i = 1; i <= lista.tablica().ilosc_el_w_bazie(); ++i)
+                    jest = jest || lista.tablica()[i].nazwa1 == "nowy wpis";
+                if (!zapisano && !jest) QTest::qFail("zmiany zgubione", __FILE__, __LINE__);
                 return zapisano;
             },
             u"Nie udało sie zapisać zmian!"_s};
@@ -163,9 +161,9 @@ Format eksport_csv() {
 QList<Format> formaty() {
     return {plik_przelewow(u"konto.p2"_s),
             plik_przelewow(u"konto.vando"_s),
-            ksiazka(u"odbiorcy"_s),
-            ksiazka(u"nadawcy"_s),
-            ksiazka(u"tytuly"_s),
+            ksiazka(RodzajBazy::odbiorcy),
+            ksiazka(RodzajBazy::nadawcy),
+            ksiazka(RodzajBazy::tytuly),
             ustawienia_wydruku(),
             eksport_csv()};
 }
@@ -197,16 +195,12 @@ const QString blad_odczytu_bazy = u"Wystąpił błąd odczytu!\nPlik bazy jest u
 // The address-book window over a book it could not read: "OK" after a new
 // entry keeps the file as it is and says so.
 void ksiazka_nie_do_odczytu_ok() {
-    Tlista_wpisow lista;
-    rodzaj_bazy = u"odbiorcy"_s;
-    wybor_z_bazy = false;
-    lista.przypisanie_label();
+    Tlista_wpisow lista(nullptr, RodzajBazy::odbiorcy, false);
     QCOMPARE(Dialogi::Test::teksty().value(0), blad_odczytu_bazy);
-    tablica_wpisow.dodanie_elementu(Twpis_bazy::z_tekstow(u"Nowy wpis"_s));
+    lista.tablica().dodanie_elementu(Twpis_bazy::z_tekstow(u"Nowy wpis"_s));
     lista.zapisz_zmianyClick();
     QCOMPARE(Dialogi::Test::pokazane().size(), 2);
     QCOMPARE(Dialogi::Test::pokazane().at(1).tytul, u"Baza nie została zapisana"_s);
-    tablica_wpisow.czyszczenie_tablicy();
 }
 
 }  // namespace

@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -208,11 +209,7 @@ class TestPlacenie : public QObject {
 
     void wpis_bazy_suma_kontrolna() {
         SeamDialogow seam;
-        tablica_wpisow.wyczysc_od(1);
-        edycja_wpisu = false;
-        Tnowy_wpis wpis;
-        wpis.ustaw_dla_bazy(RodzajBazy::odbiorcy);
-        wpis.wyczysc_pola();
+        Tnowy_wpis wpis(nullptr, RodzajBazy::odbiorcy);
         wpis.show();
         QVERIFY(QTest::qWaitForWindowExposed(&wpis));
         wpis.nazwa_odbiorcy1_wpis->setText(u"Gaz"_s);
@@ -222,18 +219,21 @@ class TestPlacenie : public QObject {
         QVERIFY(wpis.l_suma_kontrolna->isVisible());
         QVERIFY(czy_pomaranczowe(wpis.lk_wpis));
 
+        QSignalSpy zapisany(&wpis, &QDialog::accepted);
         Dialogi::Test::odpowiedz(Odpowiedz::Nie);
         wpis.b_zapiszClick();
-        QCOMPARE(tablica_wpisow.ilosc_el_w_bazie(), 0);
+        QCOMPARE(zapisany.size(), 0);
+        QVERIFY(wpis.isVisible());
         Dialogi::Test::odpowiedz(Odpowiedz::Tak);
         wpis.b_zapiszClick();
-        QCOMPARE(tablica_wpisow.ilosc_el_w_bazie(), 1);
+        QCOMPARE(zapisany.size(), 1);
         QCOMPARE(Dialogi::Test::teksty().size(), 2);
 
         // The titles book has no number to check.
-        wpis.ustaw_dla_bazy(RodzajBazy::tytuly);
-        QVERIFY(!wpis.l_suma_kontrolna->isVisible());
-        tablica_wpisow.wyczysc_od(1);
+        Tnowy_wpis tytul(nullptr, RodzajBazy::tytuly);
+        tytul.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tytul));
+        QVERIFY(!tytul.l_suma_kontrolna->isVisible());
     }
 
     // --- the list

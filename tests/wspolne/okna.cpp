@@ -1,8 +1,11 @@
 #include "wspolne/okna.h"
 
+#include "addressbook/lista.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 #include <QTest>
+#include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -50,4 +53,10 @@ void sprawdz_czy_nic_nie_uciete(QWidget* okno) {
             QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(u"za wąski: "_s + nazwa(w)));
         }
     }
+}
+
+void kliknij_pozycje(Tlista_wpisow* lista, int wiersz) {
+    QTreeWidget* l = lista->lista_z_bazy;
+    QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
+                      l->visualItemRect(l->topLevelItem(wiersz)).center());
 }

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class Tlista_wpisow;
+
 // Runs `krok` once a modal window of type T is up, then closes it if it is
 // still open, so a failed check ends the test instead of waiting for a human.
 // Polled rather than a single shot: callers often run pending events before
@@ -44,3 +46,7 @@ void wpisz(QWidget* pole, const QString& tekst);
 // whole text, a button, check box or radio button its whole caption, nothing
 // lies outside its parent, and no label overlaps a control beside it.
 void sprawdz_czy_nic_nie_uciete(QWidget* okno);
+
+// A left click on row `wiersz` (from 0) of the address-book window's list, as
+// the user makes it: the selection moves and the window hears the click.
+void kliknij_pozycje(Tlista_wpisow* lista, int wiersz);
