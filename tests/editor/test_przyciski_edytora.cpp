@@ -64,11 +64,6 @@ QStringList teksty(const Dokument& dokument) {
     return wynik;
 }
 
-void kliknij_pozycje(Tlista_wpisow* lista, int wiersz) {
-    QTreeWidget* l = lista->lista_z_bazy;
-    QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
-                      l->visualItemRect(l->topLevelItem(wiersz)).center());
-}
 
 }  // namespace
 
