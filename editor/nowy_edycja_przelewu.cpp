@@ -490,8 +490,11 @@ bool Tnowy_edycja_przelewow::przygotuj_edycje() {
     const int s = glowne->zaznaczony_el();
     const int n = glowne->ilosc_el();
     if (n < s) return false;
-    Tprzelew& wiersz = glowne->rejestr.tablica_przelewow[s];
-    if (wiersz.data == " ") wiersz.data.wyczysc();
+    Tprzelew wiersz = glowne->rejestr.przelew(s);
+    if (wiersz.data == " ") {
+        wiersz.data.wyczysc();
+        glowne->rejestr.zmien_wiersz(s, wiersz);
+    }
 
     wypelnij_pola(wiersz);
 
@@ -668,7 +671,7 @@ Tprzelew Tnowy_edycja_przelewow::przelew_z_okna() const {
 void Tnowy_edycja_przelewow::sprawdzenie_czy_wprowadzone_zmiany_edycja(int s) {
     Tglowne_okno* glowne = okna().glowne;
     if (!glowne) return;
-    const Tprzelew& w = glowne->rejestr.tablica_przelewow[s];
+    const Tprzelew& w = glowne->rejestr.przelew(s);
     const Tprzelew p = przelew_z_okna();
     auto przyciete = [](const auto& a, const auto& b) {
         return przytnij(a.bajty()) == przytnij(b.bajty());
@@ -682,7 +685,7 @@ void Tnowy_edycja_przelewow::sprawdzenie_czy_wprowadzone_zmiany_edycja(int s) {
         w.nazwa_nadawcy2 == p.nazwa_nadawcy2 && w.tytulem1 == p.tytulem1 &&
         w.tytulem2 == p.tytulem2 && w.dodatkowe == p.dodatkowe && w.symbol == p.symbol &&
         w.czy_przelew == p.czy_przelew;
-    if (!rowne) glowne->rejestr.plik_zmieniony = true;
+    if (!rowne) glowne->rejestr.ustaw_zmieniony(true);
 }
 
 void Tnowy_edycja_przelewow::zapisz_edycjaClick() {
@@ -695,26 +698,22 @@ void Tnowy_edycja_przelewow::zapisz_edycjaClick() {
     if (czy_puste(this, nazwa_odbiorcy1->text())) return;
     if (sprawdz_sumy_kontrolne() && !zapisac_mimo_bledu_sumy(this)) return;
 
-    StanRejestru& rejestr = glowne->rejestr;
+    Rejestr& rejestr = glowne->rejestr;
     if (edycja_przelewu && s >= 1 && s <= n) {
         sprawdzenie_czy_wprowadzone_zmiany_edycja(s);
-        rejestr.tablica_przelewow[s] = przelew_z_okna();
-        glowne->odswiez_wiersz_listy(s);
+        rejestr.zmien_wiersz(s, przelew_z_okna());
     } else {
         // Nothing may be written past the last row; the window stays open so
         // that nothing typed is lost.
-        if (!rejestr.tablica_przelewow.dopisz(przelew_z_okna())) {
+        if (!rejestr.dopisz(przelew_z_okna())) {
             Dialogi::komunikat(this,
                                u"Lista przelewów jest pełna: można w niej przechowywać najwyżej "
                                u"1000 przelewów."_s,
                                windowTitle(), Dialogi::Ikona::Blad);
             return;
         }
-        glowne->dopisz_wiersz_listy();
-        rejestr.plik_zmieniony = true;
+        rejestr.ustaw_zmieniony(true);
     }
-    glowne->ustaw_zapisz_dostepne(true);
-    glowne->ListViewClick();
     accept();
 }
 

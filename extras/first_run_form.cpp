@@ -1,4 +1,5 @@
 #include "extras/first_run_form.h"
+#include "ui/czcionki.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,6 +14,7 @@ Tmonolit_first_run::Tmonolit_first_run(QWidget* rodzic)
                           Qt::WindowCloseButtonHint) {
     setObjectName(u"Tmonolit_first_run"_s);
     setWindowTitle(u"Pierwsze uruchomienie programu"_s);
+    ustaw_zastepstwa_czcionek();  // Tahoma's stand-in, whichever window comes first
     setModal(true);
     QFont czcionka(u"Tahoma"_s);
     czcionka.setPixelSize(12);

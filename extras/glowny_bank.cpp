@@ -52,18 +52,20 @@ void Tglowne_okno::zaplac_telefonemClick() {
     const int s = zaznaczony_el();
     if (s > ilosc_el()) return;
     Tzaplac_telefonem okno(this);
-    okno.pokaz_przelew(rejestr.tablica_przelewow[s]);
+    okno.pokaz_przelew(rejestr.przelew(s));
     okno.exec();
 }
 
 void Tglowne_okno::powiel_przelewClick() {
     const int s = zaznaczony_el();
-    Tnowy_edycja_przelewow* edytor = okna().edytor;
-    if (!edytor || s > ilosc_el()) return;
+    if (s > ilosc_el()) return;
+    Okna& o = okna();
+    o.glowne = this;
+    if (!o.edytor) o.edytor = new Tnowy_edycja_przelewow(this);
     // A copy of the row, so that nothing the editor does reaches the original.
-    const Tprzelew wzor = rejestr.tablica_przelewow[s];
-    edytor->przygotuj_kopie(wzor);
-    edytor->exec();
+    const Tprzelew wzor = rejestr.przelew(s);
+    o.edytor->przygotuj_kopie(wzor);
+    o.edytor->exec();
 }
 
 void Tglowne_okno::eksport_do_bankuClick() {
@@ -77,8 +79,8 @@ void Tglowne_okno::eksport_do_bankuClick() {
     if (!numery_do_eksportu(tytul, numery, 1)) return;
 
     const PlikElixir plik =
-        przygotuj_elixir(rejestr.tablica_przelewow, numery, QDate::currentDate());
-    const QString pominiete = opis_pominietych(rejestr.tablica_przelewow, plik.pominiete);
+        przygotuj_elixir(rejestr.tablica(), numery, QDate::currentDate());
+    const QString pominiete = opis_pominietych(rejestr.tablica(), plik.pominiete);
     if (plik.zapisanych == 0) {
         Dialogi::komunikat(this, pominiete + u"\n\nNie ma czego zapisać."_s, tytul,
                            Ikona::Informacja);

@@ -5,7 +5,6 @@
 #include "extras/statystyki.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
-#include "ui/okna.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -26,7 +25,7 @@ void Tglowne_okno::EksportujdoCSV1Click() {
     QList<int> numery;
     if (!numery_do_eksportu(u"Eksportuj do CSV"_s, numery, 2)) return;
     const QString wybrana = Dialogi::zapisz_plik(this, u"arkusz kalkulacyjny (*.csv)|*.csv"_s, {},
-                                                 rejestr.sciezka_pliku);
+                                                 rejestr.sciezka());
     if (wybrana.isEmpty()) return;
     const QString nazwa = nazwa_pliku_csv(wybrana);
     if (QFileInfo::exists(nazwa) &&
@@ -34,14 +33,14 @@ void Tglowne_okno::EksportujdoCSV1Click() {
                            Ikona::Pytanie, Przyciski::TakNie) != Odpowiedz::Tak)
         return;
     auto wybrane = std::make_unique<TablicaPrzelewow>();
-    for (const int k : numery) wybrane->dopisz(rejestr.tablica_przelewow[k]);
+    for (const int k : numery) wybrane->dopisz(rejestr.przelew(k));
     if (!zapisz_csv(nazwa, *wybrane, wybrane->ilosc_el()))
         Dialogi::komunikat(this, u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_s);
 }
 
 void Tglowne_okno::statystykiClick() {
-    if (!okna().statystyki) okna().statystyki = new TFstatystyki(rejestr.tablica_przelewow, this);
-    okna().statystyki->exec();
+    TFstatystyki okno(rejestr.tablica(), this);
+    okno.exec();
 }
 
 void Tglowne_okno::aktualizacjeClick() {

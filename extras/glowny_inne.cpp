@@ -4,14 +4,14 @@
 #include "extras/pomoc_plik.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
-#include "ui/okna.h"
 
 using namespace Qt::StringLiterals;
 
 void Tglowne_okno::Pomoc1Click() { pokaz_pomoc(this, 1); }
 
 void Tglowne_okno::o_programieClick() {
-    if (Tpomoc_okno* okno = okna().pomoc) okno->exec();
+    Tpomoc_okno okno(this);
+    okno.exec();
 }
 
 void Tglowne_okno::dodaj_mnie() {
@@ -23,10 +23,6 @@ void Tglowne_okno::dodaj_mnie() {
             u"Dodaj do listy przelew do autora programu"_s, Dialogi::Ikona::Informacja);
         return;
     }
-    // The row first: the list item reads its texts from it.
-    rejestr.tablica_przelewow[c + 1] = darowizna::przelew_do_autora();
-    dopisz_wiersz_listy();
-    rejestr.plik_zmieniony = true;
-    ustaw_zapisz_dostepne(true);
-    ListViewClick();
+    rejestr.dopisz(darowizna::przelew_do_autora());
+    rejestr.ustaw_zmieniony(true);
 }

@@ -1,4 +1,5 @@
 #include "extras/pomoc.h"
+#include "ui/czcionki.h"
 
 #include "extras/darowizna.h"
 #include "ui/jpeg.h"
@@ -84,6 +85,7 @@ Tpomoc_okno::Tpomoc_okno(Tglowne_okno* glowne)
     : QDialog(glowne, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), glowne_(glowne) {
     setObjectName(u"Tpomoc_okno"_s);
     setWindowTitle(u"O programie..."_s);
+    ustaw_zastepstwa_czcionek();  // Tahoma's stand-in, whichever window comes first
     QFont czcionka(u"Tahoma"_s);
     czcionka.setPixelSize(11);
     czcionka.setBold(true);

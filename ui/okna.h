@@ -1,9 +1,7 @@
 #pragma once
 
-class QWidget;
-
-// The windows of the program, created once at start in this order and living
-// until it ends. A test creates only those it needs; a missing one is null.
+// Windows that other windows reach, each created when first needed; a missing
+// one is null. The main window is handed to none of them through here.
 class Tglowne_okno;
 class Tnowy_edycja_przelewow;
 class Tpreferencje;
@@ -31,7 +29,4 @@ struct Okna {
 // The one set of windows of this run.
 Okna& okna();
 
-// Places a window about to be shown over the middle of the window it was
-// opened from, kept on that window's screen, rather than wherever the system
-// puts new windows.
-void wysrodkuj_na(QWidget* okno, const QWidget* nad);
+#include "ui/wysrodkuj.h"

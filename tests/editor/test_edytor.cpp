@@ -88,11 +88,11 @@ class TestEdytor : public QObject {
     std::unique_ptr<Tglowne_okno> glowne_;
     std::unique_ptr<Tnowy_edycja_przelewow> edytor_;
 
-    StanRejestru& rejestr() { return glowne_->rejestr; }
-    Tprzelew& wiersz(int nr) { return glowne_->rejestr.tablica_przelewow[nr]; }
+    Rejestr& rejestr() { return glowne_->rejestr; }
+    const Tprzelew& wiersz(int nr) { return glowne_->rejestr.przelew(nr); }
 
     void z_wierszami(std::initializer_list<Tprzelew> wiersze) {
-        for (const auto& w : wiersze) rejestr().tablica_przelewow.dopisz(w);
+        for (const auto& w : wiersze) rejestr().dopisz(w);
         glowne_->odswiezanie();
     }
 
@@ -154,7 +154,7 @@ class TestEdytor : public QObject {
 
         QVERIFY(!edytor_->isVisible());
         QCOMPARE(edytor_->result(), int(QDialog::Accepted));
-        QCOMPARE(rejestr().tablica_przelewow.ilosc_el(), 1);
+        QCOMPARE(rejestr().ilosc(), 1);
         const Tprzelew& p = wiersz(1);
         QCOMPARE(b(p.nazwa_odbiorcy1), QByteArray("Jan"));
         QCOMPARE(b(p.lk), QByteArray("  "));
@@ -169,7 +169,7 @@ class TestEdytor : public QObject {
         QVERIFY(p.tytulem1.empty() && p.nazwa_nadawcy1.empty() && p.dodatkowe.empty());
         QCOMPARE(wiersz_listy(*glowne_, 1),
                  (QStringList{u"Jan"_s, QString(), QString(32, u' '), u"0,00 zł"_s, QString()}));
-        QVERIFY(rejestr().plik_zmieniony);
+        QVERIFY(rejestr().zmieniony());
         QVERIFY(rejestr().plik_ma_nazwe);
         QVERIFY(glowne_->FileSaveItem->isEnabled());
         QVERIFY(glowne_->btn_zapisz_do_pliku->isEnabled());
@@ -246,9 +246,9 @@ class TestEdytor : public QObject {
         QCOMPARE(Dialogi::Test::teksty(), QStringList{tekst_pustego});
         QVERIFY(edytor_->isVisible());
         QCOMPARE(edytor_->kwota100->text(), u"05"_s);  // completion ran before the check
-        QCOMPARE(rejestr().tablica_przelewow.ilosc_el(), 1);
+        QCOMPARE(rejestr().ilosc(), 1);
         QCOMPARE(wiersz(1), zapisany());
-        QVERIFY(!rejestr().plik_zmieniony);
+        QVERIFY(!rejestr().zmieniony());
     }
 
     // What counts as a change when an edited order is saved.
@@ -270,7 +270,7 @@ class TestEdytor : public QObject {
         QFETCH(bool, jest);
         SeamDialogow seam;
         z_wierszami({zapisany("Adam"), zapisany()});
-        rejestr().plik_zmieniony = bylo;
+        rejestr().ustaw_zmieniony(bylo);
         otworz_wiersz(2);
         QCOMPARE(edytor_->windowTitle(), u"Edycja przelewu"_s);
         QVERIFY(edycja_przelewu);
@@ -290,9 +290,9 @@ class TestEdytor : public QObject {
         }
         zapisz();
         QVERIFY(!edytor_->isVisible());
-        QCOMPARE(rejestr().plik_zmieniony, jest);
+        QCOMPARE(rejestr().zmieniony(), jest);
         QCOMPARE(glowne_->FileSaveItem->isEnabled(), jest);
-        QCOMPARE(rejestr().tablica_przelewow.ilosc_el(), 2);
+        QCOMPARE(rejestr().ilosc(), 2);
         QCOMPARE(wiersz(1), zapisany("Adam"));
         if (!zmiana.isEmpty()) QVERIFY(wiersz(2) != zapisany());
     }
@@ -334,7 +334,7 @@ class TestEdytor : public QObject {
         QCOMPARE(b(wiersz(1).nazwa_odbiorcy1),
                  QByteArray::fromStdString(w1250(zapisana.constData())));
         QCOMPARE(b(wiersz(1).tytulem1), QByteArray::fromStdString(w1250(zapisana.constData())));
-        QCOMPARE(rejestr().plik_zmieniony, zmiana);
+        QCOMPARE(rejestr().zmieniony(), zmiana);
     }
 
     void wielka_litera_po_wyjsciu_z_pola() {
@@ -458,7 +458,7 @@ class TestEdytor : public QObject {
     void pelna_tablica_odmawia_nowego() {
         SeamDialogow seam;
         for (int i = 0; i < TablicaPrzelewow::pojemnosc; ++i)
-            rejestr().tablica_przelewow.dopisz(zapisany());
+            rejestr().dopisz(zapisany());
         glowne_->odswiezanie();
         otworz_nowy();
         wpisz(edytor_->nazwa_odbiorcy1, u"Tysiąc pierwszy"_s);
@@ -469,10 +469,10 @@ class TestEdytor : public QObject {
                 u"Lista przelewów jest pełna: można w niej przechowywać najwyżej 1000 przelewów."_s});
         QVERIFY(edytor_->isVisible());
         QCOMPARE(edytor_->nazwa_odbiorcy1->text(), u"Tysiąc pierwszy"_s);
-        QCOMPARE(rejestr().tablica_przelewow.ilosc_el(), 1000);
+        QCOMPARE(rejestr().ilosc(), 1000);
         QCOMPARE(wiersz(1000), zapisany());
         QCOMPARE(glowne_->model_listy->rowCount(), 1000);
-        QVERIFY(!rejestr().plik_zmieniony);
+        QVERIFY(!rejestr().zmieniony());
     }
 
     void anuluj_i_zamkniecie_nic_nie_zmieniaja_data() {
@@ -493,7 +493,7 @@ class TestEdytor : public QObject {
         QVERIFY(!edytor_->isVisible());
         QCOMPARE(wiersz(1), zapisany());
         QCOMPARE(wiersz_listy(*glowne_, 1).first(), u"Zenon"_s);
-        QVERIFY(!rejestr().plik_zmieniony);
+        QVERIFY(!rejestr().zmieniony());
     }
 
     // Escape is "Anuluj", asking first only when something would be lost.
@@ -539,9 +539,9 @@ class TestEdytor : public QObject {
             QCOMPARE(pokazane.first().ikona, Dialogi::Ikona::Pytanie);
         }
         // Escape never stores anything.
-        QCOMPARE(rejestr().tablica_przelewow.ilosc_el(), 1);
+        QCOMPARE(rejestr().ilosc(), 1);
         QCOMPARE(wiersz(1), zapisany());
-        QVERIFY(!rejestr().plik_zmieniony);
+        QVERIFY(!rejestr().zmieniony());
     }
 
     // Enter outside the calendar is "Zapisz"; Alt and a letter press a button.
@@ -573,7 +573,7 @@ class TestEdytor : public QObject {
         QCOMPARE(QApplication::focusWidget(), w);
         QTest::keyClick(w, Qt::Key(klawisz), Qt::KeyboardModifiers(modyfikator));
         QTRY_VERIFY(!edytor_->isVisible());  // a mnemonic presses its button animated
-        QCOMPARE(rejestr().tablica_przelewow.ilosc_el(), zapisany ? 1 : 0);
+        QCOMPARE(rejestr().ilosc(), zapisany ? 1 : 0);
         if (zapisany) QCOMPARE(wiersz(1).nazwa_odbiorcy1.na_unicode(), u"Jan"_s);
     }
 
@@ -936,7 +936,7 @@ class TestEdytor : public QObject {
         });
         glowne_->ListViewNew();
         QVERIFY(pokazany);
-        QCOMPARE(rejestr().tablica_przelewow.ilosc_el(), 2);
+        QCOMPARE(rejestr().ilosc(), 2);
         QCOMPARE(wiersz_listy(*glowne_, 2).first(), u"Nowy"_s);
 
         glowne_->zaznacz_wiersz(1);

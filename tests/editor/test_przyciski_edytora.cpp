@@ -105,7 +105,7 @@ class TestPrzyciskiEdytora : public QObject {
     std::unique_ptr<Tnowy_edycja_przelewow> edytor_;
 
     QString plik(const QString& nazwa) const { return katalog_->filePath(nazwa); }
-    StanRejestru& rejestr() { return glowne_->rejestr; }
+    Rejestr& rejestr() { return glowne_->rejestr; }
 
     // The main list holds one stored order, selected.
     static Tprzelew zapisany() { return przelew("Zapisany", "3", "5", "Prąd"); }
@@ -139,12 +139,12 @@ class TestPrzyciskiEdytora : public QObject {
 
     // The stored order, the list row and the changed flag as before the print.
     void rejestr_nietkniety() {
-        QCOMPARE(rejestr().tablica_przelewow.ilosc_el(), 1);
-        QCOMPARE(rejestr().tablica_przelewow[1], zapisany());
+        QCOMPARE(rejestr().ilosc(), 1);
+        QCOMPARE(rejestr().przelew(1), zapisany());
         QCOMPARE(glowne_->model_listy->rowCount(), 1);
         QCOMPARE(glowne_->model_listy->index(0, 0).data().toString(), u"Zapisany"_s);
         QCOMPARE(glowne_->model_listy->index(0, 3).data().toString(), u"3,05 zł"_s);
-        QVERIFY(!rejestr().plik_zmieniony);
+        QVERIFY(!rejestr().zmieniony());
     }
 
     // Every single-line field of the editor by name, masked ones as their full text.
@@ -170,7 +170,7 @@ class TestPrzyciskiEdytora : public QObject {
         okna().glowne = glowne_.get();
         edytor_ = std::make_unique<Tnowy_edycja_przelewow>(glowne_.get());
         okna().edytor = edytor_.get();
-        rejestr().tablica_przelewow.dopisz(zapisany());
+        rejestr().dopisz(zapisany());
         glowne_->odswiezanie();
         glowne_->zaznacz_wiersz(1);
     }
@@ -545,7 +545,7 @@ class TestPrzyciskiEdytora : public QObject {
         p.lk = "1 ";
         p.nr_banku_odbiorcy = "1020 5558";
         p.nr_rach_odbiorcy = "1111 2222 3333 4444";
-        rejestr().tablica_przelewow[1] = p;
+        rejestr().zmien_wiersz(1, p);
         QVERIFY(edytor_->przygotuj_edycje());
         pokaz();
         QTRY_VERIFY(czy_czerwone(edytor_->lk));

@@ -81,7 +81,7 @@ class TestPlacenie : public QObject {
     std::unique_ptr<Tnowy_edycja_przelewow> edytor_;
 
     void z_wierszami(std::initializer_list<Tprzelew> wiersze) {
-        for (const Tprzelew& w : wiersze) glowne_->rejestr.tablica_przelewow.dopisz(w);
+        for (const Tprzelew& w : wiersze) glowne_->rejestr.dopisz(w);
         glowne_->odswiezanie();
     }
     void pokaz_edytor() {
@@ -173,12 +173,12 @@ class TestPlacenie : public QObject {
             QTest::mouseClick(edytor_->zapisz_edycja, Qt::LeftButton);
             QCOMPARE(Dialogi::Test::teksty().value(0),
                      u"Numer rachunku ma błędną sumę kontrolną. Zapisać mimo to?"_s);
-            QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 0);
+            QCOMPARE(glowne_->rejestr.ilosc(), 0);
             QVERIFY(edytor_->isVisible());
             Dialogi::Test::odpowiedz(Odpowiedz::Tak);
         }
         QTest::mouseClick(edytor_->zapisz_edycja, Qt::LeftButton);
-        QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 1);
+        QCOMPARE(glowne_->rejestr.ilosc(), 1);
         QCOMPARE(Dialogi::Test::teksty().size(), bledny ? 2 : 0);
     }
 
@@ -306,21 +306,21 @@ class TestPlacenie : public QObject {
         });
         glowne_->powiel_przelewClick();
         QVERIFY(nowy);
-        QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 1);
-        QVERIFY(!glowne_->rejestr.plik_zmieniony);
+        QCOMPARE(glowne_->rejestr.ilosc(), 1);
+        QVERIFY(!glowne_->rejestr.zmieniony());
 
         glowne_->zaznacz_wiersz(1);
         QTimer::singleShot(0, this,
                            [&] { QTest::mouseClick(edytor_->zapisz_edycja, Qt::LeftButton); });
         glowne_->powiel_przelewClick();
-        const TablicaPrzelewow& t = glowne_->rejestr.tablica_przelewow;
+        const TablicaPrzelewow& t = glowne_->rejestr.tablica();
         QCOMPARE(t.ilosc_el(), 2);
         QCOMPARE(glowne_->model_listy->rowCount(), 2);
         Tprzelew oczekiwany = do_banku("Gaz");
         QCOMPARE(t[1], oczekiwany);
         oczekiwany.data.wyczysc();
         QCOMPARE(t[2], oczekiwany);
-        QVERIFY(glowne_->rejestr.plik_zmieniony);
+        QVERIFY(glowne_->rejestr.zmieniony());
     }
 
     // --- "Eksport do banku..."
@@ -341,7 +341,7 @@ class TestPlacenie : public QObject {
         Dialogi::Test::wybierz_plik(plik);
         glowne_->eksport_do_bankuClick();
         QCOMPARE(czytaj_plik(plik + u".pli"_s),
-                 linia_elixir(glowne_->rejestr.tablica_przelewow[1], QDate::currentDate()));
+                 linia_elixir(glowne_->rejestr.przelew(1), QDate::currentDate()));
     }
     // --- several orders at once
 
@@ -355,8 +355,8 @@ class TestPlacenie : public QObject {
         QVERIFY(glowne_->Drukuj_menu->isEnabled());
 
         glowne_->Usun();
-        QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 1);
-        QCOMPARE(glowne_->rejestr.tablica_przelewow[1].nazwa_odbiorcy1, "B");
+        QCOMPARE(glowne_->rejestr.ilosc(), 1);
+        QCOMPARE(glowne_->rejestr.przelew(1).nazwa_odbiorcy1, "B");
         QCOMPARE(glowne_->model_listy->rowCount(), 1);
     }
 
@@ -365,17 +365,17 @@ class TestPlacenie : public QObject {
         QVERIFY(!glowne_->Cofnij1->isEnabled());
         zaznacz({2, 4});
         glowne_->Usun();
-        QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 2);
+        QCOMPARE(glowne_->rejestr.ilosc(), 2);
         QVERIFY(glowne_->Cofnij1->isEnabled());
         QCOMPARE(glowne_->Cofnij1->shortcut(), QKeySequence(u"Ctrl+Z"_s));
-        glowne_->rejestr.plik_zmieniony = false;
+        glowne_->rejestr.ustaw_zmieniony(false);
         glowne_->Cofnij1->trigger();
-        const TablicaPrzelewow& t = glowne_->rejestr.tablica_przelewow;
+        const TablicaPrzelewow& t = glowne_->rejestr.tablica();
         QCOMPARE(t.ilosc_el(), 4);
         for (int nr = 1; nr <= 4; ++nr)
             QCOMPARE(t[nr].nazwa_odbiorcy1.na_unicode(), QString(QChar(u'A' + nr - 1)));
         QCOMPARE(glowne_->zaznaczone_el(), (QList<int>{2, 4}));
-        QVERIFY(glowne_->rejestr.plik_zmieniony);
+        QVERIFY(glowne_->rejestr.zmieniony());
         QVERIFY(!glowne_->Cofnij1->isEnabled());
     }
 

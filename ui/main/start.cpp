@@ -7,11 +7,12 @@
 #include "register/folder_programu.h"
 #include "register/magazyn_ustawien.h"
 #include "ui/main/glowny.h"
-#include "ui/okna.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QShowEvent>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -64,16 +65,19 @@ void Tglowne_okno::FormShow() {
     ustaw_filtry_dialogow();
     ustaw_plik_pomocy(plik_dostarczony(u"HELP.HLP"_s));
     rejestr.plik_ma_nazwe = false;
-    rejestr.plik_zmieniony = false;
+    rejestr.ustaw_zmieniony(false);
 
     auto wynik = std::make_shared<WynikStartu>();
     auto* w = new watek(wynik);
     connect(w, &QThread::finished, w, &QObject::deleteLater);
     connect(w, &QThread::finished, this, [this, wynik] {
-        rejestr.pierwsze_uruchomienie = wynik->pierwsze_uruchomienie;
-        rejestr.sciezka_pliku = wynik->sciezka_pliku;
+        pierwsze_uruchomienie = wynik->pierwsze_uruchomienie;
+        rejestr.ustaw_sciezke(wynik->sciezka_pliku);
         watek_zakonczony();
         setProperty(wlasnosc_zakonczenia, true);
+        // For timing a start: the program ends once its window shows the starting file.
+        if (qEnvironmentVariableIsSet("VANDORIA_ZAKONCZ_PO_POKAZANIU"))
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
     });
     w->start();
 
@@ -84,21 +88,22 @@ void Tglowne_okno::FormShow() {
 void Tglowne_okno::watek_zakonczony() {
     if (!argument_startowy.isEmpty()) {
         // Remembered for the next start, which may run in another folder.
-        rejestr.sciezka_pliku = QFileInfo(argument_startowy).absoluteFilePath();
-        otwieranie_pliku(rejestr.sciezka_pliku);
+        rejestr.ustaw_sciezke(QFileInfo(argument_startowy).absoluteFilePath());
+        otwieranie_pliku(rejestr.sciezka());
         rejestr.plik_ma_nazwe = true;
-    } else if (QFileInfo(rejestr.sciezka_pliku).isFile()) {
-        otwieranie_pliku(rejestr.sciezka_pliku);
+    } else if (QFileInfo(rejestr.sciezka()).isFile()) {
+        otwieranie_pliku(rejestr.sciezka());
         rejestr.plik_ma_nazwe = true;
-    } else if (!rejestr.sciezka_pliku.isEmpty()) {
+    } else if (!rejestr.sciezka().isEmpty()) {
         // A remembered file that is gone is skipped without a word; its path
         // stays and is written back on exit, but "Zapisz" asks for a name.
         rejestr.sciezka_nieotwarta = true;
     }
 
-    if (rejestr.pierwsze_uruchomienie) {
+    if (pierwsze_uruchomienie) {
         dodaj_mnie();
-        if (Tmonolit_first_run* okno = okna().first_run) okno->exec();
+        Tmonolit_first_run okno(this);
+        okno.exec();
     }
 }
 
@@ -110,7 +115,7 @@ void Tglowne_okno::closeEvent(QCloseEvent* zdarzenie) {
         return;
     }
     // Closed before the store was read, the path is not known yet: keep the remembered one.
-    if (start_zakonczony(*this)) MagazynUstawien::zapisz_tekst(ostatni_plik, rejestr.sciezka_pliku);
+    if (start_zakonczony(*this)) MagazynUstawien::zapisz_tekst(ostatni_plik, rejestr.sciezka());
     zdarzenie->accept();
 }
 

@@ -219,7 +219,7 @@ class TestDrukCups : public QObject {
                     "uklad_strony=portrait\r\nmargin_left=20\r\nmargin_top=30\r\n");
         glowne_ = std::make_unique<Tglowne_okno>();
         okna().glowne = glowne_.get();
-        glowne_->rejestr.tablica_przelewow.dopisz(
+        glowne_->rejestr.dopisz(
             przelew("Zakład Energetyczny", "1234", "56", "Rachunek za prąd"));
         glowne_->odswiezanie();
         glowne_->zaznacz_wiersz(1);

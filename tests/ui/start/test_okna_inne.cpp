@@ -80,7 +80,6 @@ class TestOknaInne : public QObject {
     }
 
     void o_programie_pokazuje_okno_modalnie() {
-        okna().pomoc = new Tpomoc_okno(glowne_.get());
         QString pokazane;
         QTimer::singleShot(0, this, [&] {
             if (QWidget* w = QApplication::activeModalWidget()) {
@@ -108,7 +107,7 @@ class TestOknaInne : public QObject {
         QVERIFY(okno.isVisible());
         QCOMPARE(glowne_->model_listy->rowCount(), 2);
         QCOMPARE(glowne_->model_listy->index(1, 3).data().toString(), u"10,00 zł"_s);
-        QVERIFY(glowne_->rejestr.plik_zmieniony);
+        QVERIFY(glowne_->rejestr.zmieniony());
         QTest::mouseClick(okno.b_ok, Qt::LeftButton);
         QVERIFY(!okno.isVisible());
     }
