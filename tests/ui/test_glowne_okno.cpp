@@ -1,7 +1,9 @@
+#include "register/magazyn_ustawien.h"
 #include "register/pliki_przelewow.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
 #include "ui/main/lista_przelewow.h"
+#include "ui/main/start.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
@@ -10,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTreeView>
 
@@ -53,6 +56,14 @@ class TestGlowneOkno : public QObject {
     }
 
   private slots:
+    void initTestCase() {
+        // Showing the window starts it: a user who has run it before, and no network.
+        QStandardPaths::setTestModeEnabled(true);
+        MagazynUstawien::ustaw_plik(sciezka(u"ustawienia.ini"_s));
+        zapisz_plik(sciezka(u"ustawienia.ini"_s), "[General]\nFirstRun=false\n");
+        sprawdzaj_aktualizacje_przy_starcie(false);
+    }
+
     void init() { okno_.reset(); }
 
     void lista_pokazuje_kolumny() {
@@ -542,6 +553,8 @@ class TestGlowneOkno : public QObject {
         if (aktualizacja)
             okno.pokaz_informacje_o_aktualizacji(u"2.0"_s, u"https://vandoria.example.org/"_s);
         sprawdz_czy_nic_nie_uciete(&okno);
+        // The five columns fit the window without a scroll bar.
+        QVERIFY(okno.ListView->header()->length() <= okno.ListView->viewport()->width());
         // A whole account number fits its column.
         QVERIFY(okno.ListView->columnWidth(2) >=
                 okno.ListView->fontMetrics().horizontalAdvance(

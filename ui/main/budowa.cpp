@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
@@ -204,10 +205,18 @@ void Tglowne_okno::zbuduj_liste() {
     // A whole account number must never be cut, whatever the font.
     const int konto =
         ListView->fontMetrics().horizontalAdvance(u"00 0000 0000 0000 0000 0000 0000"_s) + 16;
-    // The title column gives up what the account needs, so the five still fit the window.
-    if (konto > 188) {
-        ListView->setColumnWidth(2, konto);
-        ListView->setColumnWidth(1, std::max(120, 201 - (konto - 188)));
+    if (konto > szerokosci[2]) ListView->setColumnWidth(2, konto);
+    // The title, then the recipient, give up what the account takes, so that the
+    // five fit the window at its least width without a scroll bar.
+    const int miejsce = szerokosc_najmniejsza - 2 * ListView->frameWidth() -
+                        ListView->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    int nadmiar = szerokosci[0] + szerokosci[1] + std::max(konto, szerokosci[2]) + szerokosci[3] +
+                  szerokosci[4] - miejsce;
+    for (const int k : {1, 0}) {
+        if (nadmiar <= 0) break;
+        const int oddane = std::min(nadmiar, ListView->columnWidth(k) - 120);
+        ListView->setColumnWidth(k, ListView->columnWidth(k) - oddane);
+        nadmiar -= oddane;
     }
     ListView->installEventFilter(this);
     ListView->viewport()->installEventFilter(this);

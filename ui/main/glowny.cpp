@@ -30,7 +30,7 @@ Tglowne_okno::Tglowne_okno(QWidget* rodzic)
     statusBar()->setSizeGripEnabled(true);
 
     ustaw_tytul();
-    setMinimumSize(786, 200);
+    setMinimumSize(szerokosc_najmniejsza, 200);
     resize(778, 646);
     if (const QScreen* ekran = QGuiApplication::primaryScreen()) {
         const QRect obszar = ekran->availableGeometry();

@@ -158,6 +158,7 @@ class Tglowne_okno : public QMainWindow {
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
   private:
+    static constexpr int szerokosc_najmniejsza = 786;
     void zbuduj_akcje();
     void zbuduj_menu();
     void zbuduj_pasek_narzedzi();

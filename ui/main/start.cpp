@@ -38,7 +38,8 @@ WynikStartu czytaj_ustawienia_startu() {
     }
     if (const auto tak = MagazynUstawien::czytaj_logiczna(pierwsze)) {
         wynik.pierwsze_uruchomienie = *tak;
-        MagazynUstawien::zapisz_logiczna(pierwsze, false);
+        // Rewriting a false flag would only cost every start a synced file write.
+        if (*tak) MagazynUstawien::zapisz_logiczna(pierwsze, false);
     }
     if (const auto sciezka = MagazynUstawien::czytaj_tekst(ostatni_plik))
         wynik.sciezka_pliku = *sciezka;
@@ -78,11 +79,15 @@ void Tglowne_okno::FormShow() {
         // For timing a start: the program ends once its window shows the starting file.
         if (qEnvironmentVariableIsSet("VANDORIA_ZAKONCZ_PO_POKAZANIU"))
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        // Asking the system about the network loads plugins and talks to its
+        // services: the window and its file come first, the check a moment later.
+        if (sprawdzanie_aktualizacji)
+            QTimer::singleShot(std::chrono::seconds(1), this,
+                               [this] { uruchom_sprawdzanie_aktualizacji(this); });
     });
     w->start();
 
     ListViewClick();
-    if (sprawdzanie_aktualizacji) uruchom_sprawdzanie_aktualizacji(this);
 }
 
 void Tglowne_okno::watek_zakonczony() {
