@@ -1,16 +1,9 @@
 #include "extras/csv_z_wiersza_polecen.h"
 #include "extras/eksport_z_wiersza_polecen.h"
-#include "extras/first_run_form.h"
-#include "extras/pomoc.h"
-#include "extras/statystyki.h"
 #include "printing/kalibracja_z_wiersza_polecen.h"
-#include "printing/monolit.h"
 #include "printing/pdf_z_wiersza_polecen.h"
-#include "printing/print_preview.h"
-#include "printing/ustawienia_programu.h"
 #include "ui/czcionki.h"
 #include "ui/main/glowny.h"
-#include "ui/okna.h"
 #include "ui/tlumaczenia.h"
 
 #include <QApplication>
@@ -76,24 +69,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(u"Vandoria"_s);
     // No display name: Qt would append it to every caption.
     wczytaj_tlumaczenia_qt();
-    ustaw_zastepstwa_czcionek();
+    ustaw_czcionke_aplikacji();
 
-    // The windows, each created once and living until the program ends; the
-    // main window first, so that it is the application's main window. The
-    // others are its children and go with it.
-    Okna& o = okna();
+    // Only the main window: every other window is made where it is opened,
+    // with what it shows.
     Tglowne_okno glowne;
-    o.glowne = &glowne;
-    o.preferencje = new Tpreferencje(&glowne);
-    o.podglad = new Tpodglad_wydruku(&glowne);
-    o.pomoc = new Tpomoc_okno(&glowne);
-    o.czekanie = new Tmonolit_czekania(&glowne);
-    o.first_run = new Tmonolit_first_run(&glowne);
-    o.statystyki = new TFstatystyki(glowne.rejestr.tablica_przelewow, &glowne);
-
     if (argumenty.size() > 1) glowne.argument_startowy = argumenty.at(1);
     glowne.show();
-    const int wynik = QApplication::exec();
-    o = Okna{};
-    return wynik;
+    return QApplication::exec();
 }

@@ -5,7 +5,7 @@
 #include "addressbook/nowy_edycja_wpisu_bazy.h"
 #include "ui/czcionki.h"
 #include "ui/ikony.h"
-#include "ui/okna.h"
+#include "ui/wysrodkuj.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -49,10 +49,10 @@ class BenchRejestr : public QObject {
 
     void przebudowa_listy() {
         Tglowne_okno okno;
-        wypelnij(okno.rejestr.tablica_przelewow);
+        okno.rejestr.wczytaj(plik_);
         okno.show();
         QBENCHMARK {
-            okno.odswiezanie();
+            emit okno.rejestr.wiersze_zmienione();
             QCoreApplication::processEvents();
         }
     }

@@ -1,4 +1,5 @@
 #include "extras/first_run_form.h"
+#include "ui/czcionki.h"
 
 #include "ui/czcionki.h"
 

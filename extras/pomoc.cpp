@@ -1,4 +1,5 @@
 #include "extras/pomoc.h"
+#include "ui/czcionki.h"
 
 #include "extras/darowizna.h"
 #include "ui/jpeg.h"

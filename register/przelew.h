@@ -47,22 +47,3 @@ class TablicaPrzelewow : public Tablica<Tprzelew, 1000> {
     // Exchanges the whole rows k and k + 1.
     void sortowanie(int k) { zamien(k); }
 };
-
-// The collection and the state of its file, shared by the windows.
-struct StanRejestru {
-    TablicaPrzelewow tablica_przelewow;
-    QString sciezka_pliku;        // empty when the collection has no file
-    bool plik_ma_nazwe = false;   // "Zapisz" may write without asking for a name
-    bool plik_zmieniony = false;  // changes not yet written to a file
-    int ilosc_przelewow = 0;      // the last computed count
-    bool pierwsze_uruchomienie = false;
-    // The path came from the last run and its file was not there: "Zapisz"
-    // asks for a name, so a file that appears later is never replaced unseen.
-    bool sciezka_nieotwarta = false;
-    // The version the file's bytes fit when they contradict its name; 0 when
-    // the name decides. A save writes the file back in it.
-    int wersja_pliku = 0;
-    // A file read that holds more than the 1000 orders kept: saving over it
-    // drops the rest, so it is asked first.
-    QString plik_ponad_1000;
-};

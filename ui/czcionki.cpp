@@ -32,12 +32,3 @@ void ustaw_czcionke_aplikacji() {
     // Also drops the fonts the platform set per class (menus, message boxes).
     QApplication::setFont(czcionka);
 }
-
-void ustaw_zastepstwa_czcionek() {
-    static bool zrobione = false;
-    if (zrobione) return;
-    zrobione = true;
-    if (!QFontDatabase::families().contains(QStringLiteral("Tahoma")))
-        QFont::insertSubstitutions(QStringLiteral("Tahoma"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-}

@@ -17,6 +17,3 @@ void ustaw_czcionke_okna(QWidget* okno, qreal punkty, bool gruba = false);
 // platform names no real family (a bare X server, the offscreen platform:
 // fontconfig's generic "Sans Serif"), a sans family that exists stands in.
 void ustaw_czcionke_aplikacji();
-
-// Tahoma's stand-in where it is missing; goes once no window asks for Tahoma.
-void ustaw_zastepstwa_czcionek();

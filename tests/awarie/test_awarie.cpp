@@ -79,13 +79,13 @@ Format plik_przelewow(const QString& nazwa) {
             [](const QString& sciezka) {
                 okno = std::make_unique<Tglowne_okno>();
                 for (int i = 0; i < 20; ++i)
-                    okno->rejestr.tablica_przelewow.dopisz(przelew("nowy"));
-                okno->rejestr.sciezka_pliku = sciezka;
+                    okno->rejestr.dopisz(przelew("nowy"));
+                okno->rejestr.ustaw_sciezke(sciezka);
                 okno->rejestr.plik_ma_nazwe = true;
-                okno->rejestr.plik_zmieniony = true;
+                okno->rejestr.ustaw_zmieniony(true);
                 if (!QFile::exists(sciezka)) Dialogi::Test::wybierz_plik(sciezka);
                 const bool ok = okno->FileSave1Execute();
-                if (!ok && !okno->rejestr.plik_zmieniony)
+                if (!ok && !okno->rejestr.zmieniony())
                     QTest::qFail("niezapisane zmiany zgubione", __FILE__, __LINE__);
                 return ok;
             },
@@ -147,7 +147,7 @@ Format eksport_csv() {
             [](const QString& sciezka) {
                 okno = std::make_unique<Tglowne_okno>();
                 for (int i = 0; i < 200; ++i)
-                    okno->rejestr.tablica_przelewow.dopisz(przelew("nowy"));
+                    okno->rejestr.dopisz(przelew("nowy"));
                 Dialogi::Test::wybierz_plik(sciezka);
                 if (QFile::exists(sciezka)) Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Tak);
                 const qsizetype przed = Dialogi::Test::teksty().size();

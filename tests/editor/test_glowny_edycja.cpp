@@ -38,7 +38,7 @@ class TestGlownyEdycja : public QObject, protected EdytorTestowy {
     void polecenia_glownego_okna() {
         SeamDialogow seam;
         Tglowne_okno glowne;
-        glowne.rejestr.tablica_przelewow.dopisz(zapisany());
+        glowne.rejestr.dopisz(zapisany());
         glowne.odswiezanie();
         glowne.zaznacz_wiersz(0);
         {
@@ -56,16 +56,16 @@ class TestGlownyEdycja : public QObject, protected EdytorTestowy {
             glowne.ListViewNew();
             QVERIFY(przy.otwarte());
         }
-        QCOMPARE(glowne.rejestr.tablica_przelewow.ilosc_el(), 2);
+        QCOMPARE(glowne.rejestr.ilosc(), 2);
         QCOMPARE(wiersz_listy(glowne, 2),
                  (QStringList{u"Nowy"_s, QString(), QString(32, u' '), u"0,00 zł"_s, QString()}));
-        QVERIFY(glowne.rejestr.plik_zmieniony);
+        QVERIFY(glowne.rejestr.zmieniony());
         QVERIFY(glowne.rejestr.plik_ma_nazwe);
         QVERIFY(glowne.FileSaveItem->isEnabled());
         QVERIFY(glowne.btn_zapisz_do_pliku->isEnabled());
 
         glowne.zaznacz_wiersz(1);
-        glowne.rejestr.plik_zmieniony = false;
+        glowne.rejestr.ustaw_zmieniony(false);
         {
             PrzyOknieModalnym<Tnowy_edycja_przelewow> przy([](Tnowy_edycja_przelewow* e) {
                 QCOMPARE(e->nazwa_odbiorcy1->text(), u"Zenon"_s);
@@ -75,8 +75,8 @@ class TestGlownyEdycja : public QObject, protected EdytorTestowy {
             glowne.edycja();
             QVERIFY(przy.otwarte());
         }
-        QCOMPARE(glowne.rejestr.tablica_przelewow[1], zapisany());
-        QVERIFY(!glowne.rejestr.plik_zmieniony);
+        QCOMPARE(glowne.rejestr.przelew(1), zapisany());
+        QVERIFY(!glowne.rejestr.zmieniony());
     }
 
     // Saving an edited order writes its row and list item; the collection
@@ -102,11 +102,11 @@ class TestGlownyEdycja : public QObject, protected EdytorTestowy {
         Tglowne_okno glowne;
         Tprzelew p = zapisany();
         p.data = data.toStdString();
-        glowne.rejestr.tablica_przelewow.dopisz(zapisany("Adam"));
-        glowne.rejestr.tablica_przelewow.dopisz(p);
+        glowne.rejestr.dopisz(zapisany("Adam"));
+        glowne.rejestr.dopisz(p);
         glowne.odswiezanie();
         glowne.zaznacz_wiersz(2);
-        glowne.rejestr.plik_zmieniony = bylo;
+        glowne.rejestr.ustaw_zmieniony(bylo);
         PrzyOknieModalnym<Tnowy_edycja_przelewow> przy([&](Tnowy_edycja_przelewow* e) {
             QCOMPARE(e->windowTitle(), u"Edycja przelewu"_s);
             if (!tytul.isEmpty()) {
@@ -118,7 +118,7 @@ class TestGlownyEdycja : public QObject, protected EdytorTestowy {
         glowne.edycja();
         QVERIFY(przy.otwarte());
 
-        const TablicaPrzelewow& t = glowne.rejestr.tablica_przelewow;
+        const TablicaPrzelewow& t = glowne.rejestr.tablica();
         QCOMPARE(t.ilosc_el(), 2);
         QCOMPARE(t[1], zapisany("Adam"));
         Tprzelew oczekiwany = p;
@@ -130,7 +130,7 @@ class TestGlownyEdycja : public QObject, protected EdytorTestowy {
                               u"45 1020 5558 1111 2222 3333 4444"_s, u"12,50 zł"_s,
                               oczekiwany.data.na_unicode()}));
         QCOMPARE(glowne.zaznaczony_el(), 2);
-        QCOMPARE(glowne.rejestr.plik_zmieniony, jest);
+        QCOMPARE(glowne.rejestr.zmieniony(), jest);
         QCOMPARE(glowne.FileSaveItem->isEnabled(), jest);
     }
 
@@ -140,7 +140,7 @@ class TestGlownyEdycja : public QObject, protected EdytorTestowy {
         SeamDialogow seam;
         Tglowne_okno glowne;
         for (int i = 0; i < TablicaPrzelewow::pojemnosc; ++i)
-            glowne.rejestr.tablica_przelewow.dopisz(zapisany());
+            glowne.rejestr.dopisz(zapisany());
         glowne.odswiezanie();
         bool otwarte_po_zapisie = false;
         PrzyOknieModalnym<Tnowy_edycja_przelewow> przy([&](Tnowy_edycja_przelewow* e) {
@@ -152,10 +152,10 @@ class TestGlownyEdycja : public QObject, protected EdytorTestowy {
         QVERIFY(przy.otwarte());
         QVERIFY(otwarte_po_zapisie);
         QCOMPARE(Dialogi::Test::teksty().size(), 1);
-        QCOMPARE(glowne.rejestr.tablica_przelewow.ilosc_el(), 1000);
-        QCOMPARE(glowne.rejestr.tablica_przelewow[1000], zapisany());
+        QCOMPARE(glowne.rejestr.ilosc(), 1000);
+        QCOMPARE(glowne.rejestr.przelew(1000), zapisany());
         QCOMPARE(glowne.model_listy->rowCount(), 1000);
-        QVERIFY(!glowne.rejestr.plik_zmieniony);
+        QVERIFY(!glowne.rejestr.zmieniony());
     }
 };
 

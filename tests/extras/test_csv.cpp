@@ -273,7 +273,7 @@ class TestCsv : public QObject {
         QFETCH(QString, zapisana);
         SeamDialogow seam;
         Tglowne_okno okno;
-        okno.rejestr.tablica_przelewow.dopisz(pelny());
+        okno.rejestr.dopisz(pelny());
         Dialogi::Test::wybierz_plik(sciezka(wybrana));
         okno.EksportujdoCSV1Click();
 
@@ -283,7 +283,7 @@ class TestCsv : public QObject {
         QCOMPARE(pokazane[0].rodzaj, u"zapisz"_s);
         QCOMPARE(pokazane[0].tekst, u"arkusz kalkulacyjny (*.csv)|*.csv"_s);
         QCOMPARE(pokazane[0].tytul, QString());  // no default extension
-        QVERIFY(!okno.rejestr.plik_zmieniony);
+        QVERIFY(!okno.rejestr.zmieniony());
         QFile::remove(sciezka(zapisana));
     }
 
@@ -324,7 +324,7 @@ class TestCsv : public QObject {
     void blad_zapisu_pokazuje_komunikat() {
         SeamDialogow seam;
         Tglowne_okno okno;
-        okno.rejestr.tablica_przelewow.dopisz(pelny());
+        okno.rejestr.dopisz(pelny());
         Dialogi::Test::wybierz_plik(sciezka(u"nie_ma_folderu/raport"_s));
         okno.EksportujdoCSV1Click();
         QCOMPARE(Dialogi::Test::teksty(),

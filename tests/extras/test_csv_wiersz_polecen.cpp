@@ -65,7 +65,7 @@ class TestCsvWierszPolecen : public QObject {
         {
             SeamDialogow seam;
             Tglowne_okno okno;
-            QCOMPARE(int(czytaj_przelewy(sciezka(plik), okno.rejestr.tablica_przelewow).stan),
+            QCOMPARE(int(okno.rejestr.wczytaj(sciezka(plik)).stan),
                      int(WynikOdczytu::ok));
             Dialogi::Test::wybierz_plik(sciezka(u"z_menu"_s));
             okno.EksportujdoCSV1Click();

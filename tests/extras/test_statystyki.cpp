@@ -289,7 +289,7 @@ class TestStatystyki : public QObject {
 
     void polecenie_glownego_okna() {
         Tglowne_okno glowne;
-        glowne.rejestr.tablica_przelewow.dopisz(zlecenie("A", "X", "10", "50", "2008-03-15"));
+        glowne.rejestr.dopisz(zlecenie("A", "X", "10", "50", "2008-03-15"));
         QString etykieta;
         PrzyOknieModalnym<TFstatystyki> przy_oknie([&](TFstatystyki* okno) {
             QCOMPARE(okno->parent(), &glowne);
@@ -300,7 +300,7 @@ class TestStatystyki : public QObject {
         QVERIFY(przy_oknie.otwarte());
         QCOMPARE(etykieta, u"10,50"_s);
         // Created for each opening: a second one counts the table as it is now.
-        glowne.rejestr.tablica_przelewow.dopisz(zlecenie("B", "X", "1", "00", "2008-03-16"));
+        glowne.rejestr.dopisz(zlecenie("B", "X", "1", "00", "2008-03-16"));
         PrzyOknieModalnym<TFstatystyki> drugie(
             [&](TFstatystyki* okno) { etykieta = okno->Lkwota->text(); });
         glowne.statystykiClick();

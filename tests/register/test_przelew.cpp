@@ -1,5 +1,6 @@
 #include "register/kwota.h"
 #include "register/przelew.h"
+#include "register/rejestr.h"
 #include "register/sortowanie.h"
 #include "wspolne/rdzen.h"
 
@@ -56,7 +57,7 @@ class TestPrzelew : public QObject {
         // A table kept in a local variable or in a window on the stack must not
         // take a 1 MB thread stack.
         QVERIFY(sizeof(TablicaPrzelewow) < 1024);
-        QVERIFY(sizeof(StanRejestru) < 4096);
+        QVERIFY(sizeof(Rejestr) < 4096);
         TablicaPrzelewow a;
         a.dopisz(przelew("pierwsza"));
         TablicaPrzelewow b = a;

@@ -1,13 +1,18 @@
+#include "register/magazyn_ustawien.h"
 #include "register/pliki_przelewow.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
 #include "ui/main/lista_przelewow.h"
+#include "ui/main/start.h"
+#include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTreeView>
 
@@ -46,12 +51,19 @@ class TestGlowneOkno : public QObject {
     Tglowne_okno& okno_z(std::initializer_list<Tprzelew> wiersze) {
         okno_ = std::make_unique<Tglowne_okno>();
         okno_->ustaw_filtry_dialogow();
-        for (const auto& w : wiersze) okno_->rejestr.tablica_przelewow.dopisz(w);
-        okno_->odswiezanie();
+        for (const auto& w : wiersze) okno_->rejestr.dopisz(w);
         return *okno_;
     }
 
   private slots:
+    void initTestCase() {
+        // Showing the window starts it: a user who has run it before, and no network.
+        QStandardPaths::setTestModeEnabled(true);
+        MagazynUstawien::ustaw_plik(sciezka(u"ustawienia.ini"_s));
+        zapisz_plik(sciezka(u"ustawienia.ini"_s), "[General]\nFirstRun=false\n");
+        sprawdzaj_aktualizacje_przy_starcie(false);
+    }
+
     void init() { okno_.reset(); }
 
     void lista_pokazuje_kolumny() {
@@ -89,8 +101,6 @@ class TestGlowneOkno : public QObject {
                            okno.Edytujprzelew1, okno.Usuprzelew_menu, okno.popup_edytuj,
                            okno.popup_usun, okno.popup_podglad, okno.popup_drukuj})
             QVERIFY(a->isEnabled());
-        QCOMPARE(okno.popup_usun->icon().pixmap(16).toImage(),
-                 QIcon(QPixmap(u":/zasoby/DELETE_E.png"_s)).pixmap(16).toImage());
     }
 
     void podpowiedzi_na_pasku_stanu() {
@@ -109,7 +119,7 @@ class TestGlowneOkno : public QObject {
         auto& okno = okno_z({przelew("a"), przelew("b"), przelew("c")});
         QTest::keyClick(okno.ListView, Qt::Key_Delete);  // nothing selected
         QCOMPARE(kolumna(okno, 0), (QStringList{u"a"_s, u"b"_s, u"c"_s}));
-        QVERIFY(okno.rejestr.plik_zmieniony);
+        QVERIFY(okno.rejestr.zmieniony());
         QVERIFY(okno.FileSaveItem->isEnabled());
 
         okno.zaznacz_wiersz(2);
@@ -117,7 +127,7 @@ class TestGlowneOkno : public QObject {
         QCOMPARE(kolumna(okno, 0), (QStringList{u"a"_s, u"c"_s}));
         QCOMPARE(okno.zaznaczony_el(), 3);  // the rebuild clears the selection
         QVERIFY(!okno.Usuprzelew_menu->isEnabled());
-        QVERIFY(!okno.rejestr.tablica_przelewow[3].obecny());
+        QVERIFY(!okno.rejestr.przelew(3).obecny());
     }
 
     void sortowanie_naglowkiem() {
@@ -128,7 +138,7 @@ class TestGlowneOkno : public QObject {
         QCOMPARE(okno.zaznaczony_el(), 4);
         okno.ListView->header()->sectionClicked(3);
         QCOMPARE(kolumna(okno, 3), (QStringList{u"5,00 zł"_s, u"30,00 zł"_s, u"120,50 zł"_s}));
-        QCOMPARE(okno.rejestr.tablica_przelewow[1].nazwa_odbiorcy1, "a");
+        QCOMPARE(okno.rejestr.przelew(1).nazwa_odbiorcy1, "a");
     }
 
     void otwieranie_i_tytul() {
@@ -141,7 +151,7 @@ class TestGlowneOkno : public QObject {
         QCOMPARE(kolumna(okno, 0), (QStringList{u"pierwszy"_s, u"drugi"_s}));
         QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + plik + u']');
         QVERIFY(okno.rejestr.plik_ma_nazwe);
-        QVERIFY(!okno.rejestr.plik_zmieniony);
+        QVERIFY(!okno.rejestr.zmieniony());
         QCOMPARE(Dialogi::Test::pokazane().constFirst().tekst,
                  u"Wszystkie obsługiwane formaty (*.vando, *.p2)|*.vando;*.p2|Baza przelewów "
                  u"(*.vando)|*.vando|"
@@ -151,7 +161,7 @@ class TestGlowneOkno : public QObject {
     void otwieranie_znikajacego_pliku() {
         SeamDialogow seam;
         auto& okno = okno_z({przelew("stary")});
-        okno.rejestr.plik_zmieniony = true;
+        okno.rejestr.ustaw_zmieniony(true);
         Dialogi::Test::odpowiedz(Odpowiedz::Nie);
         Dialogi::Test::wybierz_plik(sciezka(u"nie_ma.p2"_s));
         okno.FileOpen1Execute();
@@ -162,8 +172,8 @@ class TestGlowneOkno : public QObject {
         QCOMPARE(pokazane[2].tytul, u"Nie można otworzyć pliku."_s);
         QCOMPARE(pokazane[2].ikona, Dialogi::Ikona::Blad);
         QCOMPARE(kolumna(okno, 0), QStringList{u"stary"_s});
-        QVERIFY(okno.rejestr.sciezka_pliku.isEmpty());
-        QVERIFY(!okno.rejestr.plik_zmieniony);
+        QVERIFY(okno.rejestr.sciezka().isEmpty());
+        QVERIFY(!okno.rejestr.zmieniony());
         QCOMPARE(okno.windowTitle(), u"Vandoria"_s);
     }
 
@@ -176,7 +186,7 @@ class TestGlowneOkno : public QObject {
         QCOMPARE(Dialogi::Test::teksty().constLast(),
                  u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_s);
         QCOMPARE(Dialogi::Test::pokazane().constLast().tytul, u"Błąd odczytu!"_s);
-        QVERIFY(okno.rejestr.sciezka_pliku.isEmpty());
+        QVERIFY(okno.rejestr.sciezka().isEmpty());
 
         QByteArray duzo;
         for (int i = 0; i < 1001; ++i) duzo += QByteArray(424, '\0');
@@ -205,7 +215,7 @@ class TestGlowneOkno : public QObject {
         Dialogi::Test::wybierz_plik(folder.filePath(wybrana));
         QVERIFY(okno.FileSave1Execute());
         QVERIFY(QFile::exists(folder.filePath(zapisana)));
-        QCOMPARE(okno.rejestr.sciezka_pliku, folder.filePath(zapisana));
+        QCOMPARE(okno.rejestr.sciezka(), folder.filePath(zapisana));
         QCOMPARE(Dialogi::Test::pokazane().constFirst().tytul, u"p2"_s);  // the default extension
         QVERIFY(!okno.FileSaveItem->isEnabled());
     }
@@ -224,13 +234,13 @@ class TestGlowneOkno : public QObject {
         zapisz_kolekcje(plik, {przelew("stary")});
         const QByteArray stare = czytaj_plik(plik);
         auto& okno = okno_z({przelew("nowy")});
-        okno.rejestr.plik_zmieniony = true;
+        okno.rejestr.ustaw_zmieniony(true);
         Dialogi::Test::wybierz_plik(plik);
         Dialogi::Test::odpowiedz(Odpowiedz::Nie);
         QVERIFY(!(jako ? okno.FileSaveAs1Execute() : okno.FileSave1Execute()));
         QCOMPARE(Dialogi::Test::teksty(), QStringList{tekst});
         QCOMPARE(czytaj_plik(plik), stare);
-        QVERIFY(okno.rejestr.plik_zmieniony);
+        QVERIFY(okno.rejestr.zmieniony());
     }
 
     void pytanie_o_wersje_1() {
@@ -241,9 +251,9 @@ class TestGlowneOkno : public QObject {
         Tprzelew p = przelew("z dodatkowymi");
         p.dodatkowe = "pilne";
         auto& okno = okno_z({p});
-        okno.rejestr.sciezka_pliku = vando;
+        okno.rejestr.ustaw_sciezke(vando);
         okno.rejestr.plik_ma_nazwe = true;
-        okno.rejestr.plik_zmieniony = true;
+        okno.rejestr.ustaw_zmieniony(true);
 
         // "Nie" when the new name exists, then "Nie" to overwriting it: nothing written.
         zapisz_plik(p2, "x");
@@ -255,7 +265,7 @@ class TestGlowneOkno : public QObject {
             Dialogi::Test::pokazane()[0].tekst.startsWith(u"Chcesz zapisać dane w formacie"_s));
         QCOMPARE(Dialogi::Test::pokazane()[1].tekst, u"Podany plik już istnieje.\rNadpisać?"_s);
         QCOMPARE(czytaj_plik(p2), QByteArray("x"));
-        QCOMPARE(okno.rejestr.sciezka_pliku, vando);
+        QCOMPARE(okno.rejestr.sciezka(), vando);
 
         QFile::remove(p2);
         Dialogi::Test::odpowiedz(Odpowiedz::Nie);
@@ -265,45 +275,45 @@ class TestGlowneOkno : public QObject {
         QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + p2 + u']');
 
         // "Tak" keeps version 1; the table keeps the information.
-        okno.rejestr.sciezka_pliku = vando;
+        okno.rejestr.ustaw_sciezke(vando);
         Dialogi::Test::odpowiedz(Odpowiedz::Tak);
         QVERIFY(okno.FileSave1Execute());
         QCOMPARE(czytaj_plik(vando).size(), 997);
-        QCOMPARE(okno.rejestr.tablica_przelewow[1].dodatkowe, "pilne");
+        QCOMPARE(okno.rejestr.przelew(1).dodatkowe, "pilne");
     }
 
     void nieudany_zapis_niczego_nie_traci() {
         SeamDialogow seam;
         auto& okno = okno_z({przelew("a")});
-        okno.rejestr.plik_zmieniony = true;
+        okno.rejestr.ustaw_zmieniony(true);
         okno.ListViewClick();
         Dialogi::Test::wybierz_plik(sciezka(u"brak/folderu.p2"_s));
         QVERIFY(!okno.FileSave1Execute());
         QCOMPARE(Dialogi::Test::teksty(),
                  QStringList{u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_s});
-        QVERIFY(okno.rejestr.plik_zmieniony);
+        QVERIFY(okno.rejestr.zmieniony());
         QVERIFY(okno.FileSaveItem->isEnabled());
-        QVERIFY(okno.rejestr.sciezka_pliku.isEmpty());
+        QVERIFY(okno.rejestr.sciezka().isEmpty());
 
         // read-only file: opens, the save fails, the file stays
         const QString plik = sciezka(u"tylko_odczyt.p2"_s);
         zapisz_kolekcje(plik, {przelew("zapisany")});
         const QByteArray stare = czytaj_plik(plik);
         QFile::setPermissions(plik, QFileDevice::ReadOwner);
-        okno.rejestr.plik_zmieniony = false;
+        okno.rejestr.ustaw_zmieniony(false);
         Dialogi::Test::wybierz_plik(plik);
         okno.FileOpen1Execute();
         QCOMPARE(kolumna(okno, 0), QStringList{u"zapisany"_s});
-        okno.rejestr.plik_zmieniony = true;
+        okno.rejestr.ustaw_zmieniony(true);
         QVERIFY(!okno.FileSave1Execute());
         QCOMPARE(czytaj_plik(plik), stare);
-        QVERIFY(okno.rejestr.plik_zmieniony);
+        QVERIFY(okno.rejestr.zmieniony());
     }
 
     void nowy_pyta_i_zatrzymuje_sie_gdy_zapis_nie_wyszedl() {
         SeamDialogow seam;
         auto& okno = okno_z({przelew("niezapisany")});
-        okno.rejestr.plik_zmieniony = true;
+        okno.rejestr.ustaw_zmieniony(true);
         Dialogi::Test::odpowiedz(Odpowiedz::Tak);
         Dialogi::Test::wybierz_plik({});  // the save dialog cancelled
         okno.FileNew1Execute();
@@ -319,8 +329,8 @@ class TestGlowneOkno : public QObject {
         Dialogi::Test::odpowiedz(Odpowiedz::Nie);
         okno.FileNew1Execute();
         QCOMPARE(okno.model_listy->rowCount(), 0);
-        QCOMPARE(okno.rejestr.tablica_przelewow.ilosc_el(), 0);
-        QVERIFY(okno.rejestr.plik_zmieniony);
+        QCOMPARE(okno.rejestr.ilosc(), 0);
+        QVERIFY(okno.rejestr.zmieniony());
         QVERIFY(!okno.rejestr.plik_ma_nazwe);
         QVERIFY(okno.FileSaveItem->isEnabled());
         QCOMPARE(okno.windowTitle(), u"Vandoria"_s);
@@ -331,7 +341,7 @@ class TestGlowneOkno : public QObject {
         const QString plik = sciezka(u"biezacy.p2"_s);
         zapisz_kolekcje(plik, {});
         auto& okno = okno_z({przelew("a"), przelew("b")});
-        okno.rejestr.sciezka_pliku = plik;
+        okno.rejestr.ustaw_sciezke(plik);
         okno.rejestr.plik_ma_nazwe = true;
         QVERIFY(okno.FileSave1Execute());
         QCOMPARE(czytaj_plik(plik).size(), 2 * 424);
@@ -345,11 +355,10 @@ class TestGlowneOkno : public QObject {
         const QString plik = sciezka(u"pendrive.p2"_s);
         QFile::remove(plik);
         auto& okno = okno_z({});
-        okno.rejestr.sciezka_pliku = plik;
+        okno.rejestr.ustaw_sciezke(plik);
         okno.watek_zakonczony();
-        QCOMPARE(okno.rejestr.sciezka_pliku, plik);
-        okno.rejestr.tablica_przelewow.dopisz(przelew("wpisany po starcie"));
-        okno.odswiezanie();
+        QCOMPARE(okno.rejestr.sciezka(), plik);
+        okno.rejestr.dopisz(przelew("wpisany po starcie"));
         okno.Usun();  // nothing selected: only marks the collection changed and named
         QVERIFY(okno.rejestr.plik_ma_nazwe);
 
@@ -359,7 +368,7 @@ class TestGlowneOkno : public QObject {
         QVERIFY(!okno.FileSave1Execute());
         QCOMPARE(Dialogi::Test::pokazane().constFirst().rodzaj, u"zapisz"_s);
         QCOMPARE(czytaj_plik(plik), stare);
-        QVERIFY(okno.rejestr.plik_zmieniony);
+        QVERIFY(okno.rejestr.zmieniony());
 
         // Chosen in the dialog, it is replaced only after the usual question.
         Dialogi::Test::wybierz_plik(plik);
@@ -367,7 +376,7 @@ class TestGlowneOkno : public QObject {
         QVERIFY(okno.FileSave1Execute());
         QCOMPARE(czytaj_plik(plik).size(), 424);
         Dialogi::Test::wyczysc();
-        okno.rejestr.plik_zmieniony = true;
+        okno.rejestr.ustaw_zmieniony(true);
         QVERIFY(okno.FileSave1Execute());  // saved in this run: no dialog any more
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
     }
@@ -382,7 +391,7 @@ class TestGlowneOkno : public QObject {
         okno.argument_startowy = u"./argument.p2"_s;
         okno.watek_zakonczony();
         QDir::setCurrent(poprzedni);
-        QCOMPARE(okno.rejestr.sciezka_pliku, plik);
+        QCOMPARE(okno.rejestr.sciezka(), plik);
         QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + plik + u']');
         QCOMPARE(kolumna(okno, 0), QStringList{u"z argumentu"_s});
         // The whole table lives on the heap, not in the window.
@@ -406,13 +415,13 @@ class TestGlowneOkno : public QObject {
         QCOMPARE(okno.model_listy->rowCount(), 1000);
         QVERIFY(Dialogi::Test::teksty().constLast().contains(
             u"Przelewy po tysięcznym nie zostaną zachowane, jeśli zapiszesz ten plik."_s));
-        okno.rejestr.plik_zmieniony = true;
+        okno.rejestr.ustaw_zmieniony(true);
 
         Dialogi::Test::wyczysc();
         Dialogi::Test::odpowiedz(Odpowiedz::Nie);
         QVERIFY(!okno.FileSave1Execute());
         QCOMPARE(czytaj_plik(plik), duzo);
-        QVERIFY(okno.rejestr.plik_zmieniony);
+        QVERIFY(okno.rejestr.zmieniony());
         QCOMPARE(Dialogi::Test::pokazane().size(), 1);
         QVERIFY(Dialogi::Test::teksty().constFirst().startsWith(
             u"Plik "_s + plik + u" zawiera więcej niż 1000 przelewów"_s));
@@ -421,7 +430,7 @@ class TestGlowneOkno : public QObject {
         QVERIFY(okno.FileSave1Execute());
         QCOMPARE(czytaj_plik(plik).size(), 1000 * 424);
         Dialogi::Test::wyczysc();
-        okno.rejestr.plik_zmieniony = true;
+        okno.rejestr.ustaw_zmieniony(true);
         QVERIFY(okno.FileSave1Execute());  // the file now holds what the window holds
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
     }
@@ -446,9 +455,9 @@ class TestGlowneOkno : public QObject {
         p.tytulem1 = std::string(52, 't');
         p.dodatkowe = "pilne";
         auto& okno = okno_z({p});
-        okno.rejestr.sciezka_pliku = sciezka_pliku;
+        okno.rejestr.ustaw_sciezke(sciezka_pliku);
         okno.rejestr.plik_ma_nazwe = true;
-        okno.rejestr.plik_zmieniony = true;
+        okno.rejestr.ustaw_zmieniony(true);
 
         for (int i = 0; i < pytania.size(); ++i) Dialogi::Test::odpowiedz(Odpowiedz::Nie);
         QVERIFY(!okno.FileSave1Execute());
@@ -459,7 +468,7 @@ class TestGlowneOkno : public QObject {
             u"Liczba tekstów, które zostaną skrócone do 51 znaków: 2."_s));
         QCOMPARE(czytaj_plik(sciezka_pliku), stare);
         if (sciezka_pliku != p2) QVERIFY(!QFile::exists(p2));
-        QVERIFY(okno.rejestr.plik_zmieniony);
+        QVERIFY(okno.rejestr.zmieniony());
 
         for (int i = 1; i < pytania.size(); ++i) Dialogi::Test::odpowiedz(Odpowiedz::Nie);
         Dialogi::Test::odpowiedz(Odpowiedz::Tak);
@@ -494,7 +503,7 @@ class TestGlowneOkno : public QObject {
         Dialogi::Test::wybierz_plik(sciezka_pliku);
         okno.FileOpen1Execute();
         QCOMPARE(kolumna(okno, 0), (QStringList{u"pierwszy"_s, u"drugi"_s}));
-        QVERIFY(okno.rejestr.tablica_przelewow[1].dodatkowe == p.dodatkowe);
+        QVERIFY(okno.rejestr.przelew(1).dodatkowe == p.dodatkowe);
         QCOMPARE(Dialogi::Test::teksty().size(), 1);
         QVERIFY(Dialogi::Test::teksty().constFirst().contains(
             wersja == 2 ? u"ver.2 (*.p2)"_s : u"Baza przelewów (*.vando)"_s));
@@ -502,8 +511,8 @@ class TestGlowneOkno : public QObject {
 
         // Saved twice, in the same version, without another word.
         for (int i = 0; i < 2; ++i) {
-            okno.rejestr.tablica_przelewow.dopisz(przelew("nowy"));
-            okno.rejestr.plik_zmieniony = true;
+            okno.rejestr.dopisz(przelew("nowy"));
+            okno.rejestr.ustaw_zmieniony(true);
             QVERIFY(okno.FileSave1Execute());
         }
         QCOMPARE(Dialogi::Test::teksty().size(), 1);
@@ -516,6 +525,42 @@ class TestGlowneOkno : public QObject {
         if (wersja == 2) Dialogi::Test::odpowiedz(Odpowiedz::Tak);  // keep version 1
         QVERIFY(okno.FileSaveAs1Execute());
         QCOMPARE(czytaj_plik(inny).size(), 4 * 997);
+    }
+
+    void nic_nie_uciete_data() {
+        QTest::addColumn<qreal>("punkty");  // the application's font; 0: as it is
+        QTest::addColumn<bool>("aktualizacja");
+        QTest::newRow("zwykła czcionka") << 0.0 << false;
+        QTest::newRow("zwykła czcionka, nowa wersja") << 0.0 << true;
+        QTest::newRow("13 pt") << 13.0 << false;
+        QTest::newRow("13 pt, nowa wersja") << 13.0 << true;
+    }
+    void nic_nie_uciete() {
+        QFETCH(qreal, punkty);
+        QFETCH(bool, aktualizacja);
+        const QFont poprzednia = QApplication::font();
+        if (punkty > 0) {
+            QFont f = poprzednia;
+            f.setPointSizeF(punkty);
+            QApplication::setFont(f);
+        }
+        Tprzelew p = przelew("Przedsiębiorstwo Wodociągów i Kanalizacji", "1234", "56",
+                             "Opłata za wodę i ścieki", "2024-12-31");
+        p.lk = "12";
+        p.nr_banku_odbiorcy = "1020 5558";
+        p.nr_rach_odbiorcy = "1111 2222 3333 4444";
+        auto& okno = okno_z({p, przelew("Zenon"), przelew("Łukasz")});
+        if (aktualizacja)
+            okno.pokaz_informacje_o_aktualizacji(u"2.0"_s, u"https://vandoria.example.org/"_s);
+        sprawdz_czy_nic_nie_uciete(&okno);
+        // The five columns fit the window without a scroll bar.
+        QVERIFY(okno.ListView->header()->length() <= okno.ListView->viewport()->width());
+        // A whole account number fits its column.
+        QVERIFY(okno.ListView->columnWidth(2) >=
+                okno.ListView->fontMetrics().horizontalAdvance(
+                    u"12 1020 5558 1111 2222 3333 4444"_s));
+        okno_.reset();
+        QApplication::setFont(poprzednia);
     }
 
     void pusta_kolekcja_to_pusty_plik() {

@@ -83,7 +83,7 @@ class TestPlacenie : public QObject {
     int oddane_ = 0;  // orders the editor's "Zapisz" handed back
 
     void z_wierszami(std::initializer_list<Tprzelew> wiersze) {
-        for (const Tprzelew& w : wiersze) glowne_->rejestr.tablica_przelewow.dopisz(w);
+        for (const Tprzelew& w : wiersze) glowne_->rejestr.dopisz(w);
         glowne_->odswiezanie();
     }
     void pokaz_edytor() {
@@ -307,8 +307,8 @@ class TestPlacenie : public QObject {
             QVERIFY(przy.otwarte());
         }
         QVERIFY(nowy);
-        QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 1);
-        QVERIFY(!glowne_->rejestr.plik_zmieniony);
+        QCOMPARE(glowne_->rejestr.ilosc(), 1);
+        QVERIFY(!glowne_->rejestr.zmieniony());
 
         glowne_->zaznacz_wiersz(1);
         {
@@ -318,14 +318,14 @@ class TestPlacenie : public QObject {
             glowne_->powiel_przelewClick();
             QVERIFY(przy.otwarte());
         }
-        const TablicaPrzelewow& t = glowne_->rejestr.tablica_przelewow;
+        const TablicaPrzelewow& t = glowne_->rejestr.tablica();
         QCOMPARE(t.ilosc_el(), 2);
         QCOMPARE(glowne_->model_listy->rowCount(), 2);
         Tprzelew oczekiwany = do_banku("Gaz");
         QCOMPARE(t[1], oczekiwany);
         oczekiwany.data.wyczysc();
         QCOMPARE(t[2], oczekiwany);
-        QVERIFY(glowne_->rejestr.plik_zmieniony);
+        QVERIFY(glowne_->rejestr.zmieniony());
 
         // Nothing selected: nothing to repeat.
         glowne_->zaznacz_wiersz(0);
@@ -353,7 +353,7 @@ class TestPlacenie : public QObject {
         Dialogi::Test::wybierz_plik(plik);
         glowne_->eksport_do_bankuClick();
         QCOMPARE(czytaj_plik(plik + u".pli"_s),
-                 linia_elixir(glowne_->rejestr.tablica_przelewow[1], QDate::currentDate()));
+                 linia_elixir(glowne_->rejestr.przelew(1), QDate::currentDate()));
     }
     // --- several orders at once
 
@@ -367,8 +367,8 @@ class TestPlacenie : public QObject {
         QVERIFY(glowne_->Drukuj_menu->isEnabled());
 
         glowne_->Usun();
-        QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 1);
-        QCOMPARE(glowne_->rejestr.tablica_przelewow[1].nazwa_odbiorcy1, "B");
+        QCOMPARE(glowne_->rejestr.ilosc(), 1);
+        QCOMPARE(glowne_->rejestr.przelew(1).nazwa_odbiorcy1, "B");
         QCOMPARE(glowne_->model_listy->rowCount(), 1);
     }
 
@@ -377,17 +377,17 @@ class TestPlacenie : public QObject {
         QVERIFY(!glowne_->Cofnij1->isEnabled());
         zaznacz({2, 4});
         glowne_->Usun();
-        QCOMPARE(glowne_->rejestr.tablica_przelewow.ilosc_el(), 2);
+        QCOMPARE(glowne_->rejestr.ilosc(), 2);
         QVERIFY(glowne_->Cofnij1->isEnabled());
         QCOMPARE(glowne_->Cofnij1->shortcut(), QKeySequence(u"Ctrl+Z"_s));
-        glowne_->rejestr.plik_zmieniony = false;
+        glowne_->rejestr.ustaw_zmieniony(false);
         glowne_->Cofnij1->trigger();
-        const TablicaPrzelewow& t = glowne_->rejestr.tablica_przelewow;
+        const TablicaPrzelewow& t = glowne_->rejestr.tablica();
         QCOMPARE(t.ilosc_el(), 4);
         for (int nr = 1; nr <= 4; ++nr)
             QCOMPARE(t[nr].nazwa_odbiorcy1.na_unicode(), QString(QChar(u'A' + nr - 1)));
         QCOMPARE(glowne_->zaznaczone_el(), (QList<int>{2, 4}));
-        QVERIFY(glowne_->rejestr.plik_zmieniony);
+        QVERIFY(glowne_->rejestr.zmieniony());
         QVERIFY(!glowne_->Cofnij1->isEnabled());
     }
 

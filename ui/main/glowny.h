@@ -1,6 +1,6 @@
 #pragma once
 
-#include "register/przelew.h"
+#include "register/rejestr.h"
 
 #include <QMainWindow>
 
@@ -11,51 +11,45 @@ class QMenu;
 class QToolButton;
 class QTreeView;
 
-// The main window: the list of orders and every command of the program.
-// Its handlers are spread by subsystem: the list, sort and file commands are
-// in glowny.cpp; start-up and closing in start.cpp; the editor's, printing's,
-// address books' and extras' commands beside those subsystems
-// (editor/glowny_edycja.cpp, printing/glowny_druk.cpp,
-// addressbook/glowny_bazy.cpp, extras/glowny_dodatki.cpp, extras/glowny_inne.cpp).
+// The main window: the list of orders and every command of the program. It
+// owns the register and follows its signals. Its handlers are spread by
+// subsystem: building the window in budowa.cpp; the list in glowny.cpp; the
+// file commands in pliki.cpp; start-up and closing in start.cpp; the
+// editor's, printing's, address books' and extras' commands beside those
+// subsystems (editor/glowny_edycja.cpp, printing/glowny_druk.cpp,
+// addressbook/glowny_bazy.cpp, extras/glowny_dodatki.cpp, extras/glowny_inne.cpp,
+// extras/glowny_bank.cpp), which is why what they reach is public.
 class Tglowne_okno : public QMainWindow {
+    Q_OBJECT
   public:
     explicit Tglowne_okno(QWidget* rodzic = nullptr);
     ~Tglowne_okno() override;
 
-    StanRejestru rejestr;
+    Rejestr rejestr;
 
     // --- the table and the list
-    int ilosc_el();       // the count; also stored in rejestr.ilosc_przelewow
+    int ilosc_el() const { return rejestr.ilosc(); }
     int zaznaczony_el();  // the selected row, or items + 1 when none is selected
-    void sortowanie(int k);
-    void odswiezanie();  // rebuilds the list from the table, then ListViewClick
+    void odswiezanie();   // the list shows no sort any more, then ListViewClick
     void ListViewClick();
     void ListViewColumnClick(int kolumna);
     void Usun();
     void Cofnij();  // Ctrl+Z: the orders of the last "Usuń" back in their places
-    // Keeps the list in step after a caller changed or appended row nr.
-    void dopisz_wiersz_listy();
-    void odswiez_wiersz_listy(int nr);
     void zaznacz_wiersz(int nr);  // selects row nr (from 1) as a click would
-    void ustaw_zapisz_dostepne(bool tak);
 
-    // --- transfer files
+    // --- transfer files (pliki.cpp)
     void FileNew1Execute();
     void FileOpen1Execute();
     bool FileSave1Execute();  // true when the collection was written
     bool FileSaveAs1Execute();
     void otwieranie_pliku(const QString& sciezka);
-    bool zapis_do_pliku_przelewow();
-    void ustaw_tytul();
     void ustaw_filtry_dialogow();  // done once at start-up
-    // The asking of "Nowy", "Otwórz" and closing: true when the command may go on.
-    bool zapytaj_o_zapis(const QString& tytul, const QString& tekst);
 
     // --- start-up and closing (start.cpp)
-    void FormShow();
     void watek_zakonczony();
     void FileExit1Execute();
     QString argument_startowy;  // the file named on the command line
+    bool pierwsze_uruchomienie = false;
 
     // --- transfer editor (editor/glowny_edycja.cpp)
     void ListViewNew();
@@ -164,19 +158,23 @@ class Tglowne_okno : public QMainWindow {
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
   private:
+    static constexpr int szerokosc_najmniejsza = 786;
     void zbuduj_akcje();
     void zbuduj_menu();
     void zbuduj_pasek_narzedzi();
     void zbuduj_liste();
     void polacz_polecenia();
+    void ustaw_zapisz_dostepne(bool tak);
+    void FormShow();
+    void ustaw_tytul();
+    bool zapis_do_pliku_przelewow();
     bool zapisz_pod_nazwa(const QString& tekst_nadpisania);
+    // The asking of "Nowy", "Otwórz" and closing: true when the command may go on.
+    bool zapytaj_o_zapis(const QString& tytul, const QString& tekst);
 
     bool pokazane_ = false;
-    struct UsunietyPrzelew {
-        int nr;  // the row it had, from 1
-        Tprzelew przelew;
-    };
-    QList<UsunietyPrzelew> usuniete_;  // the last "Usuń", in ascending rows
+    // The last "Usuń": each order with the row (from 1) it had, in ascending rows.
+    QList<QPair<int, Tprzelew>> usuniete_;
 };
 
 // "Krótko|Długo": the short part is the tool tip, the long one goes to the status bar.

@@ -4,6 +4,7 @@
 #include "register/kwota.h"
 #include "editor/suma_kontrolna.h"
 #include "register/przelew.h"
+#include "register/rejestr.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -14,8 +15,12 @@ const char16_t* const naglowki[] = {u"Odbiorca", u"Tytułem", u"Nr rachunku odbi
 constexpr int kolumn = 5;
 }  // namespace
 
-ModelListyPrzelewow::ModelListyPrzelewow(StanRejestru& stan, QObject* rodzic)
-    : QAbstractTableModel(rodzic), stan_(stan) {}
+ModelListyPrzelewow::ModelListyPrzelewow(const Rejestr& rejestr, QObject* rodzic)
+    : QAbstractTableModel(rodzic), rejestr_(rejestr), wierszy_(rejestr.ilosc()) {
+    connect(&rejestr, &Rejestr::wiersz_dopisany, this, &ModelListyPrzelewow::dopisz_wiersz);
+    connect(&rejestr, &Rejestr::wiersz_zmieniony, this, &ModelListyPrzelewow::odswiez_wiersz);
+    connect(&rejestr, &Rejestr::wiersze_zmienione, this, &ModelListyPrzelewow::przebuduj);
+}
 
 int ModelListyPrzelewow::rowCount(const QModelIndex& rodzic) const {
     return rodzic.isValid() ? 0 : wierszy_;
@@ -25,8 +30,7 @@ int ModelListyPrzelewow::columnCount(const QModelIndex& rodzic) const {
     return rodzic.isValid() ? 0 : kolumn;
 }
 
-QString ModelListyPrzelewow::tekst_komorki(const StanRejestru& stan, int nr, int kolumna) {
-    const Tprzelew& p = stan.tablica_przelewow[nr];
+QString ModelListyPrzelewow::tekst_komorki(const Tprzelew& p, int kolumna) {
     switch (kolumna) {
         case 0:
             return p.nazwa_odbiorcy1.na_unicode();
@@ -43,13 +47,13 @@ QString ModelListyPrzelewow::tekst_komorki(const StanRejestru& stan, int nr, int
 
 QVariant ModelListyPrzelewow::data(const QModelIndex& indeks, int rola) const {
     if (!indeks.isValid() || indeks.row() >= wierszy_) return {};
-    if (rola == Qt::DisplayRole) return tekst_komorki(stan_, indeks.row() + 1, indeks.column());
+    if (rola == Qt::DisplayRole) return tekst_komorki(rejestr_.przelew(indeks.row() + 1), indeks.column());
     if (rola == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter |
                                    (indeks.column() >= 3 ? Qt::AlignRight : Qt::AlignLeft));
     // At the row's start: the account column has no room to spare for a whole number.
     if (indeks.column() == 0 && (rola == Qt::DecorationRole || rola == Qt::ToolTipRole) &&
-        zla_suma_kontrolna(stan_.tablica_przelewow[indeks.row() + 1])) {
+        zla_suma_kontrolna(rejestr_.przelew(indeks.row() + 1))) {
         if (rola == Qt::ToolTipRole) return tekst_bledu_sumy;
         return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
     }
@@ -70,15 +74,16 @@ QVariant ModelListyPrzelewow::headerData(int sekcja, Qt::Orientation orientacja,
     return {};
 }
 
-void ModelListyPrzelewow::przebuduj(int wierszy) {
+void ModelListyPrzelewow::przebuduj() {
     beginResetModel();
-    wierszy_ = wierszy;
+    wierszy_ = rejestr_.ilosc();
     endResetModel();
 }
 
-void ModelListyPrzelewow::dopisz_wiersz() {
-    beginInsertRows({}, wierszy_, wierszy_);
-    ++wierszy_;
+void ModelListyPrzelewow::dopisz_wiersz(int nr) {
+    if (nr <= wierszy_) return odswiez_wiersz(nr);
+    beginInsertRows({}, wierszy_, nr - 1);
+    wierszy_ = nr;
     endInsertRows();
 }
 

@@ -2,32 +2,30 @@
 
 #include <QAbstractTableModel>
 
-struct StanRejestru;
+class Rejestr;
 struct Tprzelew;
 
-// The main list: item i shows row i of the table. It shows as many items as
-// it was last told to (a rebuild, or an item appended), like a list view kept
-// in step with the table by its callers.
+// The main list: item i shows row i of the register, following its signals.
 class ModelListyPrzelewow : public QAbstractTableModel {
+    Q_OBJECT
   public:
-    explicit ModelListyPrzelewow(StanRejestru& stan, QObject* rodzic = nullptr);
+    explicit ModelListyPrzelewow(const Rejestr& rejestr, QObject* rodzic = nullptr);
 
     int rowCount(const QModelIndex& rodzic = {}) const override;
     int columnCount(const QModelIndex& rodzic = {}) const override;
     QVariant data(const QModelIndex& indeks, int rola) const override;
     QVariant headerData(int sekcja, Qt::Orientation orientacja, int rola) const override;
 
-    void przebuduj(int wierszy);
-    void wyczysc() { przebuduj(0); }
-    void dopisz_wiersz();
-    void odswiez_wiersz(int nr);  // nr counted from 1
-
-    static QString tekst_komorki(const StanRejestru& stan, int nr, int kolumna);
+    static QString tekst_komorki(const Tprzelew& przelew, int kolumna);
     // A complete account number (the recipient's, or a transfer's sender's)
     // whose check digits are wrong: the list marks the row.
     static bool zla_suma_kontrolna(const Tprzelew& przelew);
 
   private:
-    StanRejestru& stan_;
+    void przebuduj();
+    void dopisz_wiersz(int nr);
+    void odswiez_wiersz(int nr);  // nr counted from 1
+
+    const Rejestr& rejestr_;
     int wierszy_ = 0;
 };

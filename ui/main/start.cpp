@@ -7,11 +7,12 @@
 #include "register/folder_programu.h"
 #include "register/magazyn_ustawien.h"
 #include "ui/main/glowny.h"
-#include "ui/okna.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QShowEvent>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -37,7 +38,8 @@ WynikStartu czytaj_ustawienia_startu() {
     }
     if (const auto tak = MagazynUstawien::czytaj_logiczna(pierwsze)) {
         wynik.pierwsze_uruchomienie = *tak;
-        MagazynUstawien::zapisz_logiczna(pierwsze, false);
+        // Rewriting a false flag would only cost every start a synced file write.
+        if (*tak) MagazynUstawien::zapisz_logiczna(pierwsze, false);
     }
     if (const auto sciezka = MagazynUstawien::czytaj_tekst(ostatni_plik))
         wynik.sciezka_pliku = *sciezka;
@@ -64,41 +66,48 @@ void Tglowne_okno::FormShow() {
     ustaw_filtry_dialogow();
     ustaw_plik_pomocy(plik_dostarczony(u"HELP.HLP"_s));
     rejestr.plik_ma_nazwe = false;
-    rejestr.plik_zmieniony = false;
+    rejestr.ustaw_zmieniony(false);
 
     auto wynik = std::make_shared<WynikStartu>();
     auto* w = new watek(wynik);
     connect(w, &QThread::finished, w, &QObject::deleteLater);
     connect(w, &QThread::finished, this, [this, wynik] {
-        rejestr.pierwsze_uruchomienie = wynik->pierwsze_uruchomienie;
-        rejestr.sciezka_pliku = wynik->sciezka_pliku;
+        pierwsze_uruchomienie = wynik->pierwsze_uruchomienie;
+        rejestr.ustaw_sciezke(wynik->sciezka_pliku);
         watek_zakonczony();
         setProperty(wlasnosc_zakonczenia, true);
+        // For timing a start: the program ends once its window shows the starting file.
+        if (qEnvironmentVariableIsSet("VANDORIA_ZAKONCZ_PO_POKAZANIU"))
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        // Asking the system about the network loads plugins and talks to its
+        // services: the window and its file come first, the check a moment later.
+        if (sprawdzanie_aktualizacji)
+            QTimer::singleShot(std::chrono::seconds(1), this, [this] {
+                connect(uruchom_sprawdzanie_aktualizacji(), &watek_update::nowa_wersja, this,
+                        &Tglowne_okno::pokaz_informacje_o_aktualizacji);
+            });
     });
     w->start();
 
     ListViewClick();
-    if (sprawdzanie_aktualizacji)
-        connect(uruchom_sprawdzanie_aktualizacji(), &watek_update::nowa_wersja, this,
-                &Tglowne_okno::pokaz_informacje_o_aktualizacji);
 }
 
 void Tglowne_okno::watek_zakonczony() {
     if (!argument_startowy.isEmpty()) {
         // Remembered for the next start, which may run in another folder.
-        rejestr.sciezka_pliku = QFileInfo(argument_startowy).absoluteFilePath();
-        otwieranie_pliku(rejestr.sciezka_pliku);
+        rejestr.ustaw_sciezke(QFileInfo(argument_startowy).absoluteFilePath());
+        otwieranie_pliku(rejestr.sciezka());
         rejestr.plik_ma_nazwe = true;
-    } else if (QFileInfo(rejestr.sciezka_pliku).isFile()) {
-        otwieranie_pliku(rejestr.sciezka_pliku);
+    } else if (QFileInfo(rejestr.sciezka()).isFile()) {
+        otwieranie_pliku(rejestr.sciezka());
         rejestr.plik_ma_nazwe = true;
-    } else if (!rejestr.sciezka_pliku.isEmpty()) {
+    } else if (!rejestr.sciezka().isEmpty()) {
         // A remembered file that is gone is skipped without a word; its path
         // stays and is written back on exit, but "Zapisz" asks for a name.
         rejestr.sciezka_nieotwarta = true;
     }
 
-    if (rejestr.pierwsze_uruchomienie) {
+    if (pierwsze_uruchomienie) {
         dodaj_mnie();
         pokaz_pierwsze_uruchomienie(this);
     }
@@ -112,7 +121,7 @@ void Tglowne_okno::closeEvent(QCloseEvent* zdarzenie) {
         return;
     }
     // Closed before the store was read, the path is not known yet: keep the remembered one.
-    if (start_zakonczony(*this)) MagazynUstawien::zapisz_tekst(ostatni_plik, rejestr.sciezka_pliku);
+    if (start_zakonczony(*this)) MagazynUstawien::zapisz_tekst(ostatni_plik, rejestr.sciezka());
     zdarzenie->accept();
 }
 

@@ -17,6 +17,7 @@ struct WynikStartu {
 // touches no window. The main window takes its result on the user-interface
 // thread once the thread has finished.
 class watek : public QThread {
+    Q_OBJECT
   public:
     explicit watek(std::shared_ptr<WynikStartu> wynik) : wynik_(std::move(wynik)) {}
 

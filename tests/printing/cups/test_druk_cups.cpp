@@ -217,7 +217,7 @@ class TestDrukCups : public QObject {
                     "[SETTINGS]\r\ntyp_formularza=1\r\nilosc_odcinkow=1\r\n"
                     "uklad_strony=portrait\r\nmargin_left=20\r\nmargin_top=30\r\n");
         glowne_ = std::make_unique<Tglowne_okno>();
-        glowne_->rejestr.tablica_przelewow.dopisz(
+        glowne_->rejestr.dopisz(
             przelew("Zakład Energetyczny", "1234", "56", "Rachunek za prąd"));
         glowne_->odswiezanie();
         glowne_->zaznacz_wiersz(1);

@@ -111,7 +111,7 @@ class TestDrukOkna : public QObject {
 
     Tglowne_okno& okno_z(std::initializer_list<Tprzelew> wiersze, int zaznaczony = 1) {
         glowne_ = std::make_unique<Tglowne_okno>();
-        for (const auto& w : wiersze) glowne_->rejestr.tablica_przelewow.dopisz(w);
+        for (const auto& w : wiersze) glowne_->rejestr.dopisz(w);
         glowne_->odswiezanie();
         glowne_->zaznacz_wiersz(zaznaczony);
         return *glowne_;
@@ -227,12 +227,12 @@ class TestDrukOkna : public QObject {
         QVERIFY(!QApplication::overrideCursor());
         QVERIFY(!okno_czekania());
         // The amount completion of the preparation stays in the row, and in the list.
-        const Tprzelew& w = okno.rejestr.tablica_przelewow[2];
+        const Tprzelew& w = okno.rejestr.przelew(2);
         QCOMPARE(w.kwota.na_unicode(), u"0"_s);
         QCOMPARE(w.kwota100.na_unicode(), u"00"_s);
         QCOMPARE(okno.model_listy->index(1, 3).data().toString(), u"0,00 zł"_s);
-        QVERIFY(!okno.rejestr.plik_zmieniony);
-        QCOMPARE(okno.rejestr.tablica_przelewow[1].kwota100.na_unicode(), u"5"_s);
+        QVERIFY(!okno.rejestr.zmieniony());
+        QCOMPARE(okno.rejestr.przelew(1).kwota100.na_unicode(), u"5"_s);
     }
 
     // With no order selected the preparation would write "0" into the empty
@@ -531,7 +531,7 @@ class TestDrukOkna : public QObject {
         int przygotowania = 0;
         ::podglad(&okno, [&] {
             ++przygotowania;
-            if (!z_edycji) return przypisanie_zmiennych_do_temp(okno.rejestr.tablica_przelewow, 1);
+            if (!z_edycji) return okno.rejestr.w_wierszu(1, przypisanie_zmiennych_do_temp);
             ZmienneDruku z;
             z.temp_nazwa_odbiorcy1 = u"Odbiorca w edycji"_s;
             return z;

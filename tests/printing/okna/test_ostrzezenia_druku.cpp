@@ -27,7 +27,7 @@ class TestOstrzezeniaDruku : public QObject {
 
     Tglowne_okno& okno_z(const Tprzelew& wiersz) {
         glowne_ = std::make_unique<Tglowne_okno>();
-        glowne_->rejestr.tablica_przelewow.dopisz(wiersz);
+        glowne_->rejestr.dopisz(wiersz);
         glowne_->odswiezanie();
         glowne_->zaznacz_wiersz(1);
         return *glowne_;

@@ -118,7 +118,7 @@ class TestOknaInne : public QObject {
         QVERIFY(przy_oknie.otwarte());
         QCOMPARE(wierszy_przy_otwartym, 2);
         QCOMPARE(glowne_->model_listy->index(1, 3).data().toString(), u"10,00 zł"_s);
-        QVERIFY(glowne_->rejestr.plik_zmieniony);
+        QVERIFY(glowne_->rejestr.zmieniony());
         // Created for each opening and gone after it.
         QVERIFY(glowne_->findChildren<Tpomoc_okno*>().isEmpty());
     }

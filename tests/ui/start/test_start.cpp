@@ -6,7 +6,6 @@
 #include "ui/main/glowny.h"
 #include "ui/main/lista_przelewow.h"
 #include "ui/main/start.h"
-#include "ui/okna.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QAction>
@@ -31,6 +30,7 @@ const QString tekst_pytania = u"Baza przelewów została zmodyfikowana.\nZapisa�
 // Closes every modal window that comes up and remembers which it was: the
 // first-run window is modal and would otherwise wait for a human.
 class ZamykaczModalnych : public QObject {
+    Q_OBJECT
   public:
     ZamykaczModalnych() {
         zegar_.setInterval(5);
@@ -91,8 +91,6 @@ class TestStart : public QObject {
     // Starts the program as main() does and waits until its start-up has ended.
     Tglowne_okno& uruchom(const QString& argument = {}) {
         okno_ = std::make_unique<Tglowne_okno>();
-        okna().glowne = okno_.get();
-        okna().first_run = new Tmonolit_first_run(okno_.get());
         okno_->argument_startowy = argument;
         okno_->show();
         [&] { QTRY_VERIFY(start_zakonczony(*okno_)); }();
@@ -115,7 +113,6 @@ class TestStart : public QObject {
     }
 
     void cleanup() {
-        okna() = Okna{};
         okno_.reset();
         modalne_.reset();
     }
@@ -142,13 +139,13 @@ class TestStart : public QObject {
 
         Tglowne_okno& okno = uruchom();
 
-        QCOMPARE(okno.rejestr.pierwsze_uruchomienie, pierwsze);
+        QCOMPARE(okno.pierwsze_uruchomienie, pierwsze);
         QCOMPARE(modalne_->zamkniete,
                  pierwsze ? QStringList{u"Tmonolit_first_run"_s} : QStringList{});
         QCOMPARE(okno.model_listy->rowCount(), pierwsze ? 1 : 0);
         QCOMPARE(okno.ilosc_el(), pierwsze ? 1 : 0);
-        if (pierwsze) QCOMPARE(okno.rejestr.tablica_przelewow[1], darowizna::przelew_do_autora());
-        QCOMPARE(okno.rejestr.plik_zmieniony, pierwsze);
+        if (pierwsze) QCOMPARE(okno.rejestr.przelew(1), darowizna::przelew_do_autora());
+        QCOMPARE(okno.rejestr.zmieniony(), pierwsze);
         QCOMPARE(okno.FileSaveItem->isEnabled(), pierwsze);
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
         // Start-up creates the key only to turn a first run off.
@@ -182,13 +179,12 @@ class TestStart : public QObject {
             Dialogi::Test::odpowiedz(Odpowiedz::Nie);
             QVERIFY(okno_->close());
         }
-        okna() = Okna{};
         okno_.reset();
         Dialogi::Test::wyczysc();
 
         modalne_->zamkniete.clear();
         Tglowne_okno& drugie = uruchom();
-        QVERIFY(!drugie.rejestr.pierwsze_uruchomienie);
+        QVERIFY(!drugie.pierwsze_uruchomienie);
         QVERIFY(modalne_->zamkniete.isEmpty());
         QCOMPARE(drugie.ilosc_el(), 0);
         QVERIFY(drugie.close());
@@ -202,7 +198,7 @@ class TestStart : public QObject {
         zapisz_plik(sciezka(u"plik"_s), "nie katalog");
         SeamDialogow seam;
         Tglowne_okno& okno = uruchom();
-        QVERIFY(!okno.rejestr.pierwsze_uruchomienie);
+        QVERIFY(!okno.pierwsze_uruchomienie);
         QVERIFY(modalne_->zamkniete.isEmpty());
         QCOMPARE(okno.ilosc_el(), 0);
         QVERIFY(okno.close());
@@ -220,7 +216,7 @@ class TestStart : public QObject {
         QCOMPARE(wiersz_listy(okno, 1).at(3), u"12,50 zł"_s);
         QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + sciezka(u"ostatni.p2"_s) + u']');
         QVERIFY(okno.rejestr.plik_ma_nazwe);
-        QVERIFY(!okno.rejestr.plik_zmieniony);
+        QVERIFY(!okno.rejestr.zmieniony());
         QVERIFY(modalne_->zamkniete.isEmpty());
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
 
@@ -269,7 +265,7 @@ class TestStart : public QObject {
         QCOMPARE(okno.model_listy->rowCount(), 0);
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
         QVERIFY(modalne_->zamkniete.isEmpty());
-        QCOMPARE(okno.rejestr.sciezka_pliku, zniknal);
+        QCOMPARE(okno.rejestr.sciezka(), zniknal);
         QCOMPARE(okno.windowTitle(), u"Vandoria"_s);
         QVERIFY(okno.close());
         QCOMPARE(wartosc(u"LastFilePath"_s).toString(), zniknal);
@@ -330,23 +326,22 @@ class TestStart : public QObject {
                      zapamietany.isEmpty() ? QString() : sciezka(zapamietany));
         } else {
             // Kept open exactly as it was: unsaved, and the store not touched.
-            QVERIFY(okno.rejestr.plik_zmieniony);
+            QVERIFY(okno.rejestr.zmieniony());
             QCOMPARE(czytaj_plik(plik_ustawien()), magazyn_przed);
         }
     }
 
     void dodaj_mnie_dwa_razy() {
         Tglowne_okno okno;
-        okno.rejestr.tablica_przelewow.dopisz(przelew("Istniejący"));
-        okno.odswiezanie();
+        okno.rejestr.dopisz(przelew("Istniejący"));
 
         okno.dodaj_mnie_menu->trigger();
         okno.dodaj_mnie();
 
         QCOMPARE(okno.ilosc_el(), 3);
         QCOMPARE(okno.model_listy->rowCount(), 3);
-        const Tprzelew& p = okno.rejestr.tablica_przelewow[2];
-        QCOMPARE(okno.rejestr.tablica_przelewow[3], p);
+        const Tprzelew& p = okno.rejestr.przelew(2);
+        QCOMPARE(okno.rejestr.przelew(3), p);
         QCOMPARE(p.kwota.na_unicode(), u"10"_s);
         QCOMPARE(p.kwota100.na_unicode(), u"00"_s);
         QCOMPARE(int(p.czy_przelew), 0);
@@ -366,7 +361,7 @@ class TestStart : public QObject {
         }
         // A made-up number with impossible check digits: no payment can reach anyone.
         QVERIFY(!poprawny_nrb(wiersz_listy(okno, 2).at(2)));
-        QVERIFY(okno.rejestr.plik_zmieniony);
+        QVERIFY(okno.rejestr.zmieniony());
         QVERIFY(okno.btn_zapisz_do_pliku->isEnabled() && okno.FileSaveItem->isEnabled());
     }
 
@@ -374,9 +369,8 @@ class TestStart : public QObject {
         SeamDialogow seam;
         Tglowne_okno okno;
         for (int i = 1; i <= TablicaPrzelewow::pojemnosc; ++i)
-            okno.rejestr.tablica_przelewow.dopisz(przelew("Zapełniacz", "1"));
-        okno.odswiezanie();
-        const Tprzelew ostatni = okno.rejestr.tablica_przelewow[TablicaPrzelewow::pojemnosc];
+            okno.rejestr.dopisz(przelew("Zapełniacz", "1"));
+        const Tprzelew ostatni = okno.rejestr.przelew(TablicaPrzelewow::pojemnosc);
 
         okno.dodaj_mnie();
 
@@ -386,8 +380,8 @@ class TestStart : public QObject {
                 u"Lista przelewów jest pełna: można w niej przechowywać najwyżej 1000 przelewów."_s});
         QCOMPARE(okno.ilosc_el(), TablicaPrzelewow::pojemnosc);
         QCOMPARE(okno.model_listy->rowCount(), TablicaPrzelewow::pojemnosc);
-        QCOMPARE(okno.rejestr.tablica_przelewow[TablicaPrzelewow::pojemnosc], ostatni);
-        QVERIFY(!okno.rejestr.plik_zmieniony);
+        QCOMPARE(okno.rejestr.przelew(TablicaPrzelewow::pojemnosc), ostatni);
+        QVERIFY(!okno.rejestr.zmieniony());
     }
 };
 

@@ -19,10 +19,8 @@ void otworz_edytor(Tglowne_okno* glowne, ZapisPrzelewu zapisz, Przygotuj przygot
 // A new order goes after the last one; a full collection refuses it.
 ZapisPrzelewu dopisywanie(Tglowne_okno* glowne) {
     return [glowne](const Tprzelew& nowy) {
-        if (!glowne->rejestr.tablica_przelewow.dopisz(nowy)) return false;
-        glowne->dopisz_wiersz_listy();
-        glowne->rejestr.plik_zmieniony = true;
-        glowne->ustaw_zapisz_dostepne(true);
+        if (!glowne->rejestr.dopisz(nowy)) return false;
+        glowne->rejestr.ustaw_zmieniony(true);
         glowne->ListViewClick();
         return true;
     };
@@ -39,27 +37,28 @@ void Tglowne_okno::edycja() {
     const int s = zaznaczony_el();
     if (ilosc_el() < s) return;  // nothing selected
     // A date of one blank is no date; the row keeps it empty from now on.
-    if (rejestr.tablica_przelewow[s].data == " ") rejestr.tablica_przelewow[s].data.wyczysc();
+    if (rejestr.przelew(s).data == " ") {
+        Tprzelew bez_daty = rejestr.przelew(s);
+        bez_daty.data.wyczysc();
+        rejestr.zmien_wiersz(s, bez_daty);
+    }
     otworz_edytor(
         this,
         [this, s](const Tprzelew& zmieniony) {
-            Tprzelew& wiersz = rejestr.tablica_przelewow[s];
             // Saving what was opened unchanged leaves the collection as clean as it was.
-            if (przelew_zmieniony(wiersz, zmieniony)) rejestr.plik_zmieniony = true;
-            wiersz = zmieniony;
-            odswiez_wiersz_listy(s);
-            ustaw_zapisz_dostepne(true);
+            if (przelew_zmieniony(rejestr.przelew(s), zmieniony)) rejestr.ustaw_zmieniony(true);
+            rejestr.zmien_wiersz(s, zmieniony);
             ListViewClick();
             return true;
         },
-        [&](Tnowy_edycja_przelewow& e) { e.przygotuj_edycje(rejestr.tablica_przelewow[s]); });
+        [&](Tnowy_edycja_przelewow& e) { e.przygotuj_edycje(rejestr.przelew(s)); });
 }
 
 void Tglowne_okno::powiel_przelewClick() {
     const int s = zaznaczony_el();
     if (s > ilosc_el()) return;
     // A copy of the row, so that nothing the editor does reaches the original.
-    const Tprzelew wzor = rejestr.tablica_przelewow[s];
+    const Tprzelew wzor = rejestr.przelew(s);
     otworz_edytor(this, dopisywanie(this),
                   [&](Tnowy_edycja_przelewow& e) { e.przygotuj_kopie(wzor); });
 }

@@ -13,7 +13,7 @@ bool zaznaczony(Tglowne_okno& okno) { return okno.zaznaczony_el() <= okno.ilosc_
 QList<ZmienneDruku> zmienne_zaznaczonych(Tglowne_okno& okno, const QList<int>& numery) {
     QList<ZmienneDruku> wynik;
     for (const int k : numery)
-        wynik.append(przypisanie_zmiennych_do_temp(okno.rejestr.tablica_przelewow, k));
+        wynik.append(okno.rejestr.w_wierszu(k, przypisanie_zmiennych_do_temp));
     return wynik;
 }
 
@@ -23,7 +23,6 @@ void Tglowne_okno::drukowanieClick() {
     if (!zaznaczony(*this)) return;
     const QList<int> numery = zaznaczone_el();
     drukuj_wiele(this, [this, &numery] { return zmienne_zaznaczonych(*this, numery); });
-    for (const int k : numery) odswiez_wiersz_listy(k);
 }
 
 void Tglowne_okno::print_previewClick() {
@@ -31,7 +30,6 @@ void Tglowne_okno::print_previewClick() {
     const QList<int> numery = zaznaczone_el();
     // The preview's own "Drukuj" prepares the same orders again.
     podglad_wiele(this, [this, &numery] { return zmienne_zaznaczonych(*this, numery); });
-    for (const int k : numery) odswiez_wiersz_listy(k);
 }
 
 void Tglowne_okno::ustawieniaClick() {

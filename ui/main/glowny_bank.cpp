@@ -5,7 +5,6 @@
 #include "register/bezpieczny_zapis.h"
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
-#include "ui/okna.h"
 
 #include <QFileInfo>
 #include <QIODevice>
@@ -51,7 +50,7 @@ void Tglowne_okno::zaplac_telefonemClick() {
     const int s = zaznaczony_el();
     if (s > ilosc_el()) return;
     Tzaplac_telefonem okno(this);
-    okno.pokaz_przelew(rejestr.tablica_przelewow[s]);
+    okno.pokaz_przelew(rejestr.przelew(s));
     okno.exec();
 }
 
@@ -66,8 +65,8 @@ void Tglowne_okno::eksport_do_bankuClick() {
     if (!numery_do_eksportu(tytul, numery, 1)) return;
 
     const PlikElixir plik =
-        przygotuj_elixir(rejestr.tablica_przelewow, numery, QDate::currentDate());
-    const QString pominiete = opis_pominietych(rejestr.tablica_przelewow, plik.pominiete);
+        przygotuj_elixir(rejestr.tablica(), numery, QDate::currentDate());
+    const QString pominiete = opis_pominietych(rejestr.tablica(), plik.pominiete);
     if (plik.zapisanych == 0) {
         Dialogi::komunikat(this, pominiete + u"\n\nNie ma czego zapisać."_s, tytul,
                            Ikona::Informacja);

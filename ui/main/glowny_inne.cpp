@@ -24,10 +24,6 @@ void Tglowne_okno::dodaj_mnie() {
             u"Dodaj do listy przelew do autora programu"_s, Dialogi::Ikona::Informacja);
         return;
     }
-    // The row first: the list item reads its texts from it.
-    rejestr.tablica_przelewow[c + 1] = darowizna::przelew_do_autora();
-    dopisz_wiersz_listy();
-    rejestr.plik_zmieniony = true;
-    ustaw_zapisz_dostepne(true);
-    ListViewClick();
+    rejestr.dopisz(darowizna::przelew_do_autora());
+    rejestr.ustaw_zmieniony(true);
 }

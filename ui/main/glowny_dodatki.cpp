@@ -10,6 +10,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
+#include <QToolBar>
 #include <QUrl>
 
 #include <memory>
@@ -25,7 +26,7 @@ void Tglowne_okno::EksportujdoCSV1Click() {
     QList<int> numery;
     if (!numery_do_eksportu(u"Eksportuj do CSV"_s, numery, 2)) return;
     const QString wybrana = Dialogi::zapisz_plik(this, u"arkusz kalkulacyjny (*.csv)|*.csv"_s, {},
-                                                 rejestr.sciezka_pliku);
+                                                 rejestr.sciezka());
     if (wybrana.isEmpty()) return;
     const QString nazwa = nazwa_pliku_csv(wybrana);
     if (QFileInfo::exists(nazwa) &&
@@ -33,13 +34,13 @@ void Tglowne_okno::EksportujdoCSV1Click() {
                            Ikona::Pytanie, Przyciski::TakNie) != Odpowiedz::Tak)
         return;
     auto wybrane = std::make_unique<TablicaPrzelewow>();
-    for (const int k : numery) wybrane->dopisz(rejestr.tablica_przelewow[k]);
+    for (const int k : numery) wybrane->dopisz(rejestr.przelew(k));
     if (!zapisz_csv(nazwa, *wybrane, wybrane->ilosc_el()))
         Dialogi::komunikat(this, u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_s);
 }
 
 void Tglowne_okno::statystykiClick() {
-    TFstatystyki okno(rejestr.tablica_przelewow, this);
+    TFstatystyki okno(rejestr.tablica(), this);
     okno.exec();
 }
 
@@ -61,4 +62,9 @@ void Tglowne_okno::pokaz_informacje_o_aktualizacji(const QString& wersja_nowa,
     akcja_update_info->setVisible(true);
     adres_pobierania = bezpieczny_adres_http(adres) ? adres : QString();
     akcja_update_download->setVisible(!adres_pobierania.isEmpty());
+    // The notice is the tool bar's last item: a window too narrow for the bar
+    // (a large desktop font) would hide it behind the bar's overflow arrow.
+    if (QToolBar* pasek = qobject_cast<QToolBar*>(l_update_info->parentWidget());
+        pasek && pasek->sizeHint().width() > pasek->width())
+        resize(width() + pasek->sizeHint().width() - pasek->width(), height());
 }

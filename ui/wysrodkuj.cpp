@@ -1,13 +1,8 @@
-#include "ui/okna.h"
+#include "ui/wysrodkuj.h"
 
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
-
-Okna& okna() {
-    static Okna wszystkie;
-    return wszystkie;
-}
 
 void wysrodkuj_na(QWidget* okno, const QWidget* nad) {
     if (!okno || !nad || nad == okno || !nad->isVisible()) return;
