@@ -12,6 +12,8 @@
 // meets real sockets, headers, redirects and servers that never answer.
 // It runs on the thread that made it; that thread's event loop must turn.
 class SerwerHttp : public QObject {
+    Q_OBJECT
+
     struct Odpowiedz {
         int stan = 200;
         QByteArray tresc;

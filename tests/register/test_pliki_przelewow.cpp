@@ -43,6 +43,8 @@ std::unique_ptr<TablicaPrzelewow> nowa() { return std::make_unique<TablicaPrzele
 
 // A stream that never ends, repeating one record; counts what was taken from it.
 class ZrodloBezKonca : public QIODevice {
+    Q_OBJECT
+
   public:
     explicit ZrodloBezKonca(QByteArray rekord) : rekord_(std::move(rekord)) {}
     bool isSequential() const override { return true; }
