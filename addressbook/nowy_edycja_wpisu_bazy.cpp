@@ -8,6 +8,7 @@
 #include "editor/pole_maskowane.h"
 #include "editor/sprawdzanie_konta.h"
 #include "editor/suma_kontrolna.h"
+#include "register/maska.h"
 #include "ui/czcionki.h"
 
 #include <QFocusEvent>
@@ -113,9 +114,9 @@ void Tnowy_wpis::zbuduj() {
     Label5 = etykieta(u"Label5"_s, {});
     nazwa_odbiorcy1_wpis = pole_tekstu(u"nazwa_odbiorcy1_wpis"_s);
     nazwa_odbiorcy2_wpis = pole_tekstu(u"nazwa_odbiorcy2_wpis"_s);
-    lk_wpis = pole_maski(u"lk_wpis"_s, u"!99;1; "_s);
-    nr_banku_odbiorcy_wpis = pole_maski(u"nr_banku_odbiorcy_wpis"_s, u"!9999 9999;1; "_s);
-    nr_rach_odbiorcy_wpis = pole_maski(u"nr_rach_odbiorcy_wpis"_s, u"!9999 9999 9999 9999;1; "_s);
+    lk_wpis = pole_maski(u"lk_wpis"_s, maski::lk);
+    nr_banku_odbiorcy_wpis = pole_maski(u"nr_banku_odbiorcy_wpis"_s, maski::bank);
+    nr_rach_odbiorcy_wpis = pole_maski(u"nr_rach_odbiorcy_wpis"_s, maski::rachunek);
     polacz_pola_konta(lk_wpis, nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis);
     b_zapisz = przycisk(u"b_zapisz"_s, u"&Zapisz"_s);
     b_anuluj = przycisk(u"b_anuluj"_s, u"&Anuluj"_s);

@@ -6,6 +6,7 @@
 #include "editor/suma_kontrolna.h"
 #include "extras/zaplac_telefonem.h"
 #include "printing/oznaczanie_przepelnienia.h"
+#include "register/maska.h"
 #include "register/pola_przelewu.h"
 #include "register/przelew.h"
 #include "ui/czcionki.h"
@@ -23,12 +24,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QString maska_lk = u"!99;1; "_s;
-const QString maska_banku = u"!9999 9999;1; "_s;
-const QString maska_rachunku = u"!9999 9999 9999 9999;1; "_s;
-const QString maska_nadawcy = u"!99 9999 9999 9999 9999 9999 9999;1; "_s;
-const QString maska_symbolu = u"!99;1; "_s;
 
 // The widths the window was drawn with; a larger font widens a field rather
 // than hiding its digits.
@@ -79,11 +74,11 @@ void Tnowy_edycja_przelewow::utworz_pola() {
     tytulem1 = pole_tekstu(u"tytulem1"_s, 150);
     tytulem2 = pole_tekstu(u"tytulem2"_s, 150);
     dodatkowe = pole_tekstu(u"dodatkowe"_s, 20);
-    lk = pole_maski(u"lk"_s, maska_lk);
-    nr_banku_odbiorcy = pole_maski(u"nr_banku_odbiorcy"_s, maska_banku);
-    nr_rach_odbiorcy = pole_maski(u"nr_rach_odbiorcy"_s, maska_rachunku);
-    nr_rach_nadawcy = pole_maski(u"nr_rach_nadawcy"_s, maska_nadawcy);
-    symbol = pole_maski(u"symbol"_s, maska_symbolu);
+    lk = pole_maski(u"lk"_s, maski::lk);
+    nr_banku_odbiorcy = pole_maski(u"nr_banku_odbiorcy"_s, maski::bank);
+    nr_rach_odbiorcy = pole_maski(u"nr_rach_odbiorcy"_s, maski::rachunek);
+    nr_rach_nadawcy = pole_maski(u"nr_rach_nadawcy"_s, maski::nadawca);
+    symbol = pole_maski(u"symbol"_s, maski::symbol);
     polacz_pola_konta(lk, nr_banku_odbiorcy, nr_rach_odbiorcy);
     symbol->ustaw_tekst(u"06"_s);
     kwota = new QLineEdit(this);

@@ -13,6 +13,16 @@
 // anything else.
 QString cyfry_calego_konta(const QString& wklejany);
 
+// The masks of the account number's fields: L.k., bank, account and the
+// sender's whole number, and the symbol's two digits.
+namespace maski {
+inline const QString lk = QStringLiteral("!99;1; ");
+inline const QString bank = QStringLiteral("!9999 9999;1; ");
+inline const QString rachunek = QStringLiteral("!9999 9999 9999 9999;1; ");
+inline const QString nadawca = QStringLiteral("!99 9999 9999 9999 9999 9999 9999;1; ");
+inline const QString symbol = QStringLiteral("!99;1; ");
+}  // namespace maski
+
 class Maska {
   public:
     explicit Maska(const QString& maska);

@@ -1,5 +1,6 @@
 // Account fields as widgets: the masked field and the completeness marking.
 #include "editor/pole_maskowane.h"
+#include "register/maska.h"
 #include "editor/sprawdzanie_konta.h"
 
 #include <QApplication>
@@ -9,13 +10,6 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-const QString maska_lk = u"!99;1; "_s;
-const QString maska_banku = u"!9999 9999;1; "_s;
-const QString maska_rachunku = u"!9999 9999 9999 9999;1; "_s;
-const QString maska_nadawcy = u"!99 9999 9999 9999 9999 9999 9999;1; "_s;
-}  // namespace
 
 class TestPoleKonta : public QObject {
     Q_OBJECT
@@ -64,7 +58,7 @@ class TestPoleKonta : public QObject {
     }
 
     void pole_zwraca_zapisany_tekst_na_swoich_miejscach() {
-        PoleMaskowane pole(maska_banku);
+        PoleMaskowane pole(maski::bank);
         QCOMPARE(pole.tekst(), QString(9, u' '));
         QSignalSpy zmiany(&pole, &PoleMaskowane::zmieniony);
         pole.ustaw_tekst(u"12   5678"_s);
@@ -73,7 +67,7 @@ class TestPoleKonta : public QObject {
         QCOMPARE(zmiany.count(), 1);
         pole.ustaw_tekst(u"12   5678"_s);
         QCOMPARE(zmiany.count(), 1);  // no change, no signal
-        PoleMaskowane lk(maska_lk);
+        PoleMaskowane lk(maski::lk);
         lk.ustaw_tekst(u" 7"_s);
         QCOMPARE(lk.tekst(), u" 7"_s);
         // Text put in past the mask's rules is laid back on it, and counts as a change.
@@ -83,7 +77,7 @@ class TestPoleKonta : public QObject {
     }
 
     void pole_pisanie_i_kasowanie() {
-        PoleMaskowane pole(maska_rachunku);
+        PoleMaskowane pole(maski::rachunek);
         pole.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pole));
         QSignalSpy zmiany(&pole, &PoleMaskowane::zmieniony);
@@ -115,7 +109,7 @@ class TestPoleKonta : public QObject {
     }
 
     void pole_wklejanie_i_wycinanie() {
-        PoleMaskowane pole(maska_nadawcy);
+        PoleMaskowane pole(maski::nadawca);
         pole.show();
         QVERIFY(QTest::qWaitForWindowExposed(&pole));
         QApplication::clipboard()->setText(u"PL 12 1020-5558 1111 2222 3333 4444"_s);
@@ -137,7 +131,7 @@ class TestPoleKonta : public QObject {
 
     void pole_zglasza_wyjscie() {
         QWidget okno;
-        auto* pole = new PoleMaskowane(maska_lk, &okno);
+        auto* pole = new PoleMaskowane(maski::lk, &okno);
         auto* inne = new QLineEdit(&okno);
         inne->move(0, 30);
         okno.show();

@@ -7,13 +7,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-const QString maska_lk = u"!99;1; "_s;
-const QString maska_banku = u"!9999 9999;1; "_s;
-const QString maska_rachunku = u"!9999 9999 9999 9999;1; "_s;
-const QString maska_nadawcy = u"!99 9999 9999 9999 9999 9999 9999;1; "_s;
-}  // namespace
-
 class TestKonto : public QObject {
     Q_OBJECT
   private slots:
@@ -119,12 +112,12 @@ class TestKonto : public QObject {
     }
 
     void maska_pusta_i_pozycje() {
-        const Maska m(maska_nadawcy);
+        const Maska m(maski::nadawca);
         QCOMPARE(m.dlugosc(), 32);
         QCOMPARE(m.pusty(), QString(32, u' '));
         for (int separator : {3, 8, 13, 18, 23, 28}) QVERIFY(!m.cyfra_w(separator - 1));
         QVERIFY(m.cyfra_w(0) && m.cyfra_w(3) && m.cyfra_w(31));
-        QCOMPARE(Maska(maska_lk).dlugosc(), 2);
+        QCOMPARE(Maska(maski::lk).dlugosc(), 2);
         QCOMPARE(Maska(u"!99-99;1;_"_s).pusty(), u"  -  "_s);
     }
 
@@ -132,15 +125,15 @@ class TestKonto : public QObject {
         QTest::addColumn<QString>("maska");
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<QString>("wynik");
-        QTest::newRow("pelny") << maska_banku << u"1020 5558"_s << u"1020 5558"_s;
+        QTest::newRow("pelny") << maski::bank << u"1020 5558"_s << u"1020 5558"_s;
         QTest::newRow("z lukami zostaje na miejscu")
-            << maska_banku << u"12   5678"_s << u"12   5678"_s;
-        QTest::newRow("pusty") << maska_rachunku << QString() << QString(19, u' ');
-        QTest::newRow("krotszy") << maska_banku << u"12"_s << u"12       "_s;
-        QTest::newRow("dluzszy") << maska_lk << u"123"_s << u"12"_s;
-        QTest::newRow("litera to luka") << maska_lk << u"1a"_s << u"1 "_s;
+            << maski::bank << u"12   5678"_s << u"12   5678"_s;
+        QTest::newRow("pusty") << maski::rachunek << QString() << QString(19, u' ');
+        QTest::newRow("krotszy") << maski::bank << u"12"_s << u"12       "_s;
+        QTest::newRow("dluzszy") << maski::lk << u"123"_s << u"12"_s;
+        QTest::newRow("litera to luka") << maski::lk << u"1a"_s << u"1 "_s;
         QTest::newRow("separator zawsze maski")
-            << maska_banku << u"1020x5558"_s << u"1020 5558"_s;
+            << maski::bank << u"1020x5558"_s << u"1020 5558"_s;
     }
     void dopasowanie() {
         QFETCH(QString, maska);
@@ -193,7 +186,7 @@ class TestKonto : public QObject {
         QFETCH(QString, dzialanie);
         QFETCH(QString, wynik);
         QFETCH(int, kursor_po);
-        const Maska m(maska_banku);
+        const Maska m(maski::bank);
         const QString arg = dzialanie.section(u':', 1);
         Maska::Wynik w;
         if (dzialanie.startsWith(u"wpisz"_s))
