@@ -14,10 +14,11 @@ pary=${2:-11}
 program=$budowa/vandoria
 goly=$budowa/bench/goly_program
 generator=$budowa/bench/generuj_przelewy
-for plik in "$program" "$goly" "$generator"; do
+mierz=$budowa/bench/mierz
+for plik in "$program" "$goly" "$generator" "$mierz"; do
     [ -x "$plik" ] || { echo "brak $plik (zbuduj z -DVANDORIA_BENCH=ON)" >&2; exit 1; }
 done
-for polecenie in Xvfb /usr/bin/time; do
+for polecenie in Xvfb; do
     command -v "$polecenie" >/dev/null || { echo "brak $polecenie" >&2; exit 1; }
 done
 
@@ -49,11 +50,11 @@ done
 
 # One run: "user+sys peak_kB" on a line.
 zmierz() {
-    /usr/bin/time -f '%U %S %M' -o "$tmp/czas" "$@" >/dev/null 2>&1 || {
+    "$mierz" "$@" 2>/dev/null >"$tmp/czas.wyjscie" || {
         echo "nieudane uruchomienie: $*" >&2
         exit 1
     }
-    awk '{ printf "%.3f %d\n", $1 + $2, $3 }' "$tmp/czas"
+    tail -n 1 "$tmp/czas.wyjscie"
 }
 
 # Warm-up, so that the first pair does not pay for a cold disk cache.
@@ -69,7 +70,7 @@ for i in $(seq "$pary"); do
         g=$(zmierz "$goly"); p=$(zmierz "$program" "$tmp/tysiac.p2")
     fi
     echo "$p $g" >>"$tmp/wyniki"
-    printf 'para %2d: program %s s %s kB, goły %s s %s kB\n' "$i" $p $g
+    printf 'para %2d: program %.4f s %s kB, goły %.4f s %s kB\n' "$i" $p $g
 done
 
 mediana() { sort -g | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
@@ -80,7 +81,7 @@ rss_g=$(awk '{ print $4 }' "$tmp/wyniki" | mediana)
 # The ratio of each pair, then its median: a busy moment weighs on both of a pair.
 stosunek=$(awk '{ print ($3 > 0) ? $1 / $3 : 0 }' "$tmp/wyniki" | mediana)
 echo
-printf 'CPU (user+sys), mediana:   program %.3f s, goły %.3f s, stosunek par %.2f×\n' \
+printf 'CPU (user+sys), mediana:   program %.4f s, goły %.4f s, stosunek par %.2f×\n' \
     "$cpu_p" "$cpu_g" "$stosunek"
 awk -v p="$rss_p" -v g="$rss_g" 'BEGIN {
     printf "pamięć szczytowa, mediana: program %.1f MB, goły %.1f MB, różnica %+.1f MB\n",

@@ -55,7 +55,10 @@ QVariant ModelListyPrzelewow::data(const QModelIndex& indeks, int rola) const {
     if (indeks.column() == 0 && (rola == Qt::DecorationRole || rola == Qt::ToolTipRole) &&
         zla_suma_kontrolna(rejestr_.przelew(indeks.row() + 1))) {
         if (rola == Qt::ToolTipRole) return tekst_bledu_sumy;
-        return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        // Looked up once: the theme lookup would otherwise run for every painted row.
+        if (ostrzezenie_.isNull())
+            ostrzezenie_ = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        return ostrzezenie_;
     }
     return {};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QIcon>
 
 class Rejestr;
 struct Tprzelew;
@@ -28,4 +29,5 @@ class ModelListyPrzelewow : public QAbstractTableModel {
 
     const Rejestr& rejestr_;
     int wierszy_ = 0;
+    mutable QIcon ostrzezenie_;  // the mark of a wrong account number
 };
