@@ -20,6 +20,16 @@ QString nazwa(const QWidget* w) {
 
 bool widoczny(const QWidget* w, const QWidget* okno) { return w->isVisibleTo(okno); }
 
+// Qt's own compound controls (the calendar's month arrows, a spin box's
+// steps) bring their own buttons: not the program's to describe.
+bool wewnatrz_qt(const QWidget* w) {
+    for (const QWidget* r = w->parentWidget(); r; r = r->parentWidget())
+        if (r->inherits("QCalendarWidget") || r->inherits("QAbstractSpinBox") ||
+            r->inherits("QScrollBar") || r->inherits("QTabBar"))
+            return true;
+    return false;
+}
+
 }  // namespace
 
 void wpisz(QWidget* pole, const QString& tekst) {
@@ -49,7 +59,12 @@ void sprawdz_czy_nic_nie_uciete(QWidget* okno) {
                          qPrintable(u"nachodzi na "_s + nazwa(obok) + u": "_s + nazwa(w)));
             }
         } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-            if (b->text().isEmpty()) continue;
+            // A button that shows only a picture says in words what it does.
+            if (b->text().isEmpty()) {
+                QVERIFY2(!b->toolTip().isEmpty() || wewnatrz_qt(b),
+                         qPrintable(u"bez podpowiedzi: "_s + nazwa(w)));
+                continue;
+            }
             QVERIFY2(b->sizeHint().width() <= b->width(), qPrintable(u"za wąski: "_s + nazwa(w)));
         }
     }

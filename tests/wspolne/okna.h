@@ -43,8 +43,9 @@ class PrzyOknieModalnym {
 void wpisz(QWidget* pole, const QString& tekst);
 
 // Shows the window and checks, for every visible control: a label shows its
-// whole text, a button, check box or radio button its whole caption, nothing
-// lies outside its parent, and no label overlaps a control beside it.
+// whole text, a button, check box or radio button its whole caption (and a
+// button with no caption has a tool tip), nothing lies outside its parent,
+// and no label overlaps a control beside it.
 void sprawdz_czy_nic_nie_uciete(QWidget* okno);
 
 // A left click on row `wiersz` (from 0) of the address-book window's list, as
