@@ -1,7 +1,6 @@
 #include "ui/czcionki.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -22,13 +21,10 @@ void ustaw_czcionke_okna(QWidget* okno, qreal punkty, bool gruba) {
 void ustaw_czcionke_aplikacji() {
     QFont czcionka = QApplication::font();
     const QStringList ogolne = {u"Sans Serif"_s, u"Sans"_s, u"sans-serif"_s, u"Helvetica"_s};
-    if (ogolne.contains(czcionka.family(), Qt::CaseInsensitive)) {
-        for (const QString& rodzina : {u"Liberation Sans"_s, u"DejaVu Sans"_s}) {
-            if (!QFontDatabase::hasFamily(rodzina)) continue;
-            czcionka.setFamily(rodzina);
-            break;
-        }
-    }
+    // Named in order of preference rather than looked up: asking the font
+    // database whether a family exists reads every installed font first.
+    if (ogolne.contains(czcionka.family(), Qt::CaseInsensitive))
+        czcionka.setFamilies({u"Liberation Sans"_s, u"DejaVu Sans"_s, czcionka.family()});
     // Also drops the fonts the platform set per class (menus, message boxes).
     QApplication::setFont(czcionka);
 }
