@@ -4,6 +4,7 @@
 #include "register/pliki_przelewow.h"
 #include "register/przelew.h"
 #include "wspolne/pomocnicze.h"
+#include "wspolne/program.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -21,28 +22,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Wynik {
-    int kod = -1;
-    QByteArray wyjscie;
-    QString bledy;
-};
+using Wynik = WynikProgramu;
 
 Wynik uruchom(const QString& folder, const QStringList& argumenty) {
-    QProcess program;
-    QProcessEnvironment otoczenie = QProcessEnvironment::systemEnvironment();
-    for (const char* zmienna : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        otoczenie.remove(QString::fromLatin1(zmienna));
-    otoczenie.insert(u"VANDORIA_DIR"_s, folder);
-    program.setProcessEnvironment(otoczenie);
-    program.setWorkingDirectory(folder);
-    program.start(QStringLiteral(VANDORIA_PROGRAM), argumenty);
-    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) {
-        program.kill();
-        program.waitForFinished();
-        return {};
-    }
-    return {program.exitCode(), program.readAllStandardOutput(),
-            QString::fromUtf8(program.readAllStandardError())};
+    return uruchom_program(QStringLiteral(VANDORIA_PROGRAM), argumenty, folder);
 }
 
 mode_t rodzaj_pliku(const QString& sciezka) {

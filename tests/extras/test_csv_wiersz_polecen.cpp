@@ -4,6 +4,7 @@
 #include "ui/dialogi.h"
 #include "ui/main/glowny.h"
 #include "wspolne/pomocnicze.h"
+#include "wspolne/program.h"
 
 #include <QDir>
 #include <QProcess>
@@ -15,20 +16,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Wynik {
-    int kod = -1;
-    QString bledy;
-};
+using Wynik = WynikProgramu;
 
 Wynik uruchom(const QStringList& argumenty) {
-    QProcess program;
-    QProcessEnvironment otoczenie = QProcessEnvironment::systemEnvironment();
-    for (const char* zmienna : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        otoczenie.remove(QString::fromLatin1(zmienna));
-    program.setProcessEnvironment(otoczenie);
-    program.start(QStringLiteral(VANDORIA_PROGRAM), QStringList{u"--csv"_s} + argumenty);
-    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) return {};
-    return {program.exitCode(), QString::fromLocal8Bit(program.readAllStandardError())};
+    return uruchom_program(QStringLiteral(VANDORIA_PROGRAM), QStringList{u"--csv"_s} + argumenty);
 }
 
 std::unique_ptr<TablicaPrzelewow> zbior() {

@@ -4,6 +4,7 @@
 #include "register/pliki_przelewow.h"
 #include "register/przelew.h"
 #include "wspolne/pomocnicze.h"
+#include "wspolne/program.h"
 
 #include <QDir>
 #include <QProcess>
@@ -16,22 +17,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Wynik {
-    int kod = -1;
-    QByteArray wyjscie;
-    QString bledy;
-};
+using Wynik = WynikProgramu;
 
 Wynik uruchom(const QStringList& argumenty) {
-    QProcess program;
-    QProcessEnvironment otoczenie = QProcessEnvironment::systemEnvironment();
-    for (const char* zmienna : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        otoczenie.remove(QString::fromLatin1(zmienna));
-    program.setProcessEnvironment(otoczenie);
-    program.start(QStringLiteral(VANDORIA_PROGRAM), argumenty);
-    if (!program.waitForFinished(30000) || program.exitStatus() != QProcess::NormalExit) return {};
-    return {program.exitCode(), program.readAllStandardOutput(),
-            QString::fromUtf8(program.readAllStandardError())};
+    return uruchom_program(QStringLiteral(VANDORIA_PROGRAM), argumenty);
 }
 
 Tprzelew do_banku(const char* odbiorca, const char* zlote) {
