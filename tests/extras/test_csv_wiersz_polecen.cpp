@@ -7,7 +7,6 @@
 #include "wspolne/program.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTest>
 
 #include <memory>
