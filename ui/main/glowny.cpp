@@ -41,6 +41,9 @@ Tglowne_okno::Tglowne_okno(QWidget* rodzic)
 
 Tglowne_okno::~Tglowne_okno() {
     // The list reads the register, a member that goes before the window's children.
+    // Its events stop coming here first: the filter would see a half-destroyed view.
+    ListView->viewport()->removeEventFilter(this);
+    ListView->removeEventFilter(this);
     delete ListView;
     delete model_listy;
 }
