@@ -29,7 +29,7 @@ class PrzyOknieModalnym {
         });
         zegar_.start(10);
     }
-    bool otwarte() const { return otwarte_ || okno_; }
+    bool otwarte() const { return otwarte_; }
     QPointer<T> okno() const { return okno_; }
 
   private:

@@ -36,6 +36,8 @@ Tglowne_okno::Tglowne_okno(QWidget* rodzic)
         const QRect obszar = ekran->availableGeometry();
         move(obszar.center() - rect().center());
     }
+    // From here on the register's signal keeps "Zapisz" in step.
+    ustaw_zapisz_dostepne(rejestr.zmieniony());
     ListViewClick();
 }
 
@@ -116,7 +118,6 @@ void Tglowne_okno::ListViewClick() {
                        popup_edytuj, popup_usun, popup_podglad, popup_drukuj, Zaplactelefonem1,
                        popup_zaplac, Powielprzelew1})
         a->setEnabled(wybrany);
-    ustaw_zapisz_dostepne(rejestr.zmieniony());
     Cofnij1->setEnabled(!usuniete_.isEmpty());
 }
 

@@ -13,12 +13,11 @@ class QTreeView;
 
 // The main window: the list of orders and every command of the program. It
 // owns the register and follows its signals. Its handlers are spread by
-// subsystem: building the window in budowa.cpp; the list in glowny.cpp; the
-// file commands in pliki.cpp; start-up and closing in start.cpp; the
-// editor's, printing's, address books' and extras' commands beside those
-// subsystems (editor/glowny_edycja.cpp, printing/glowny_druk.cpp,
-// addressbook/glowny_bazy.cpp, extras/glowny_dodatki.cpp, extras/glowny_inne.cpp,
-// extras/glowny_bank.cpp), which is why what they reach is public.
+// subsystem, all in this folder: building the window in budowa.cpp; the list
+// in glowny.cpp; the file commands in pliki.cpp; start-up and closing in
+// start.cpp; the commands that open other windows in glowny_edycja.cpp,
+// glowny_druk.cpp, glowny_bazy.cpp, glowny_dodatki.cpp, glowny_inne.cpp and
+// glowny_bank.cpp.
 class Tglowne_okno : public QMainWindow {
     Q_OBJECT
   public:
@@ -51,21 +50,21 @@ class Tglowne_okno : public QMainWindow {
     QString argument_startowy;  // the file named on the command line
     bool pierwsze_uruchomienie = false;
 
-    // --- transfer editor (editor/glowny_edycja.cpp)
+    // --- transfer editor (glowny_edycja.cpp)
     void ListViewNew();
     void edycja();
 
-    // --- printing (printing/glowny_druk.cpp)
+    // --- printing (glowny_druk.cpp)
     void drukowanieClick();
     void print_previewClick();
     void ustawieniaClick();
 
-    // --- address books (addressbook/glowny_bazy.cpp)
+    // --- address books (glowny_bazy.cpp)
     void baza_odbClick();
     void baza_nadClick();
     void baza_tytClick();
 
-    // --- paying from a bank (extras/glowny_bank.cpp)
+    // --- paying from a bank (glowny_bank.cpp)
     void zaplac_telefonemClick();
     void eksport_do_bankuClick();
     void powiel_przelewClick();
@@ -75,7 +74,7 @@ class Tglowne_okno : public QMainWindow {
     // takes only them. `numery` gets the rows to export; false when cancelled.
     bool numery_do_eksportu(const QString& tytul, QList<int>& numery, int od_ilu);
 
-    // --- extras (extras/glowny_dodatki.cpp, extras/glowny_inne.cpp)
+    // --- extras (glowny_dodatki.cpp, glowny_inne.cpp)
     void EksportujdoCSV1Click();
     void statystykiClick();
     void aktualizacjeClick();

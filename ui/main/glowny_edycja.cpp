@@ -21,7 +21,6 @@ ZapisPrzelewu dopisywanie(Tglowne_okno* glowne) {
     return [glowne](const Tprzelew& nowy) {
         if (!glowne->rejestr.dopisz(nowy)) return false;
         glowne->rejestr.ustaw_zmieniony(true);
-        glowne->ListViewClick();
         return true;
     };
 }
@@ -48,7 +47,6 @@ void Tglowne_okno::edycja() {
             // Saving what was opened unchanged leaves the collection as clean as it was.
             if (przelew_zmieniony(rejestr.przelew(s), zmieniony)) rejestr.ustaw_zmieniony(true);
             rejestr.zmien_wiersz(s, zmieniony);
-            ListViewClick();
             return true;
         },
         [&](Tnowy_edycja_przelewow& e) { e.przygotuj_edycje(rejestr.przelew(s)); });
