@@ -1,7 +1,7 @@
 #include "addressbook/komunikaty_bazy.h"
 
 #include "addressbook/wpisy.h"
-#include "ui/dialogi.h"
+#include "widgets/dialogi.h"
 
 using namespace Qt::StringLiterals;
 

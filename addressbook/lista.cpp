@@ -1,11 +1,11 @@
 #include "addressbook/lista.h"
-#include "ui/zdarzenia_okien.h"
+#include "widgets/zdarzenia_okien.h"
 
 #include "addressbook/komunikaty_bazy.h"
 #include "addressbook/nowy_edycja_wpisu_bazy.h"
-#include "ui/czcionki.h"
-#include "ui/ikony.h"
-#include "ui/wysrodkuj.h"
+#include "widgets/czcionki.h"
+#include "widgets/ikony.h"
+#include "widgets/wysrodkuj.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

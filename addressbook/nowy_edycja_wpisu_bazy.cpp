@@ -1,15 +1,15 @@
 #include "addressbook/nowy_edycja_wpisu_bazy.h"
 
-#include "ui/znaki_zapisywalne.h"
-#include "ui/zdarzenia_okien.h"
+#include "widgets/znaki_zapisywalne.h"
+#include "widgets/zdarzenia_okien.h"
 
-#include "editor/czy_puste.h"
-#include "editor/pola_numerow.h"
-#include "editor/pole_maskowane.h"
-#include "editor/sprawdzanie_konta.h"
-#include "editor/suma_kontrolna.h"
+#include "widgets/czy_puste.h"
+#include "widgets/pola_numerow.h"
+#include "widgets/pole_maskowane.h"
+#include "widgets/sprawdzanie_konta.h"
+#include "widgets/suma_kontrolna.h"
 #include "register/maska.h"
-#include "ui/czcionki.h"
+#include "widgets/czcionki.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>

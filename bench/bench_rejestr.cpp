@@ -2,8 +2,8 @@
 #include "register/magazyn_ustawien.h"
 #include "register/pliki_przelewow.h"
 #include "register/sortowanie.h"
-#include "ui/main/glowny.h"
-#include "ui/main/start.h"
+#include "app/glowny.h"
+#include "app/start.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -1,17 +1,17 @@
 // Building the transfer editor: its controls, where they lie, what they do.
 #include "editor/nowy_edycja_przelewu.h"
 
-#include "editor/pole_maskowane.h"
-#include "editor/przycisk_waski.h"
-#include "editor/suma_kontrolna.h"
-#include "extras/zaplac_telefonem.h"
+#include "widgets/pole_maskowane.h"
+#include "widgets/przycisk_waski.h"
+#include "widgets/suma_kontrolna.h"
+#include "payments/zaplac_telefonem.h"
 #include "printing/oznaczanie_przepelnienia.h"
 #include "register/maska.h"
 #include "register/pola_przelewu.h"
 #include "register/przelew.h"
-#include "ui/czcionki.h"
-#include "ui/ikony.h"
-#include "ui/znaki_zapisywalne.h"
+#include "widgets/czcionki.h"
+#include "widgets/ikony.h"
+#include "widgets/znaki_zapisywalne.h"
 
 #include <QBoxLayout>
 #include <QCalendarWidget>

@@ -1,11 +1,11 @@
 #include "editor/nowy_edycja_przelewu.h"
 
-#include "ui/zdarzenia_okien.h"
+#include "widgets/zdarzenia_okien.h"
 
-#include "editor/pole_maskowane.h"
-#include "editor/pola_numerow.h"
-#include "editor/sprawdzanie_konta.h"
-#include "editor/suma_kontrolna.h"
+#include "widgets/pole_maskowane.h"
+#include "widgets/pola_numerow.h"
+#include "widgets/sprawdzanie_konta.h"
+#include "widgets/suma_kontrolna.h"
 #include "register/data.h"
 #include "register/przelew.h"
 

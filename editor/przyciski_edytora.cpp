@@ -4,14 +4,14 @@
 #include "addressbook/komunikaty_bazy.h"
 #include "addressbook/lista.h"
 #include "addressbook/wpisy.h"
-#include "editor/czy_puste.h"
+#include "widgets/czy_puste.h"
 #include "register/konto.h"
 #include "editor/nowy_edycja_przelewu.h"
-#include "editor/pole_maskowane.h"
+#include "widgets/pole_maskowane.h"
 #include "printing/druk_okna.h"
 #include "printing/przygotowanie.h"
 #include "register/przelew.h"
-#include "ui/dialogi.h"
+#include "widgets/dialogi.h"
 
 
 #include <QLabel>

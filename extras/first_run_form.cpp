@@ -1,7 +1,7 @@
 #include "extras/first_run_form.h"
-#include "ui/czcionki.h"
+#include "widgets/czcionki.h"
 
-#include "ui/czcionki.h"
+#include "widgets/czcionki.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,10 +1,10 @@
 #include "extras/pomoc.h"
-#include "ui/czcionki.h"
+#include "widgets/czcionki.h"
 
 #include "extras/darowizna.h"
-#include "ui/jpeg.h"
-#include "ui/czcionki.h"
-#include "ui/obrazki.h"
+#include "widgets/jpeg.h"
+#include "widgets/czcionki.h"
+#include "widgets/obrazki.h"
 
 #include <QDesktopServices>
 #include <QEnterEvent>

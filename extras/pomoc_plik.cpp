@@ -2,8 +2,8 @@
 
 #include "register/folder_programu.h"
 #include "register/odczyt_pliku.h"
-#include "ui/czcionki.h"
-#include "ui/dialogi.h"
+#include "widgets/czcionki.h"
+#include "widgets/dialogi.h"
 
 #include <QDir>
 #include <QTextBrowser>

@@ -2,8 +2,8 @@
 
 #include "extras/statystyki_obliczenia.h"
 #include "register/przelew.h"
-#include "ui/czcionki.h"
-#include "ui/dialogi.h"
+#include "widgets/czcionki.h"
+#include "widgets/dialogi.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -7,7 +7,7 @@
 #include "printing/przesuniecie_drukarki.h"
 #include "printing/raport.h"
 #include "printing/wypelnianie.h"
-#include "ui/dialogi.h"
+#include "widgets/dialogi.h"
 
 #include <QApplication>
 #include <QPointer>

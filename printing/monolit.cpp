@@ -1,6 +1,6 @@
 #include "printing/monolit.h"
 
-#include "ui/czcionki.h"
+#include "widgets/czcionki.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -3,8 +3,8 @@
 #include "printing/klucze_ustawien.h"
 #include "printing/przesuniecie_drukarki.h"
 #include "printing/raport.h"
-#include "ui/czcionki.h"
-#include "ui/ikony.h"
+#include "widgets/czcionki.h"
+#include "widgets/ikony.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

@@ -7,10 +7,10 @@
 #include "printing/ustawienia_wydruku.h"
 #include "register/folder_programu.h"
 #include "register/kwota.h"
-#include "ui/czcionki.h"
-#include "ui/dialogi.h"
-#include "ui/jpeg.h"
-#include "ui/obrazki.h"
+#include "widgets/czcionki.h"
+#include "widgets/dialogi.h"
+#include "widgets/jpeg.h"
+#include "widgets/obrazki.h"
 
 #include <QCheckBox>
 #include <QComboBox>

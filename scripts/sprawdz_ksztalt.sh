@@ -7,12 +7,12 @@ cd "$(dirname "$0")/.."
 bledy=0
 blad() { echo "sprawdz_ksztalt: $*" >&2; bledy=1; }
 
-zrodla() { find register ui editor printing addressbook extras resources main.cpp \
+zrodla() { find register widgets editor printing addressbook payments extras app resources \
                \( -name '*.cpp' -o -name '*.h' \) -type f | sort; }
 
 for f in $(zrodla); do
-    case "$f" in ui/main/*|main.cpp) continue ;; esac
-    grep -q '#include "ui/main/glowny.h"' "$f" && blad "$f zna główne okno"
+    case "$f" in app/*) continue ;; esac
+    grep -q '#include "app/glowny.h"' "$f" && blad "$f zna główne okno"
 done
 for f in $(zrodla); do
     grep -nE '(^|[^_[:alnum:]])okna\(\)' "$f" /dev/null && blad "$f używa rejestru okien"
@@ -21,14 +21,14 @@ done
 # The core's sources, read from the CMake lists that add them.
 rdzen=$(awk '/target_sources\(vandoria_core/{w=1; next} w && /\)/{w=0} w{print FILENAME"|"$1}' \
         register/CMakeLists.txt editor/CMakeLists.txt printing/CMakeLists.txt \
-        addressbook/CMakeLists.txt extras/CMakeLists.txt | sed 's#/CMakeLists.txt|#/#')
+        addressbook/CMakeLists.txt payments/CMakeLists.txt extras/CMakeLists.txt | sed 's#/CMakeLists.txt|#/#')
 okienne=$(awk '/target_sources\(vandoria_(ui|raport)/{w=1; next} w && /\)/{w=0} w{print FILENAME"|"$1}' \
         */CMakeLists.txt | sed 's#/CMakeLists.txt|#/#; s#\.cpp$#.h#')
 for f in $rdzen; do
     for h in ${f%.cpp}.h $f; do
         [ -f "$h" ] || continue
         for inc in $(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$h"); do
-            case "$inc" in editor/*|ui/*) blad "$h (rdzeń) dołącza $inc"; continue ;; esac
+            case "$inc" in widgets/*|app/*|editor/*) blad "$h (rdzeń) dołącza $inc"; continue ;; esac
             for o in $okienne; do [ "$inc" = "$o" ] && blad "$h (rdzeń) dołącza okno $inc"; done
         done
     done

@@ -1,7 +1,7 @@
 // Draws the about window's picture "IKONKA", 70 x 70, and stores it as JPEG:
 //   cmake --build <build> --target generuj_ikonke
 //   <build>/resources/generuj_ikonke resources/obrazy/IKONKA.jpg
-#include "ui/jpeg.h"
+#include "widgets/jpeg.h"
 
 #include <QFile>
 #include <QImage>

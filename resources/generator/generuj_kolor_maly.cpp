@@ -4,7 +4,7 @@
 //   QT_QPA_PLATFORM=offscreen <build>/resources/generuj_kolor_maly resources/obrazy/KOLOR_MALY.jpg
 #include "printing/raport.h"
 #include "printing/wypelnianie.h"
-#include "ui/jpeg.h"
+#include "widgets/jpeg.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -8,8 +8,8 @@
 #include "printing/druk_okna.h"
 #include "printing/ustawienia_programu.h"
 #include "register/pliki_przelewow.h"
-#include "ui/dialogi.h"
-#include "ui/main/glowny.h"
+#include "widgets/dialogi.h"
+#include "app/glowny.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QDir>

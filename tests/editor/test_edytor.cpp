@@ -1,11 +1,11 @@
 // The transfer editor on its own, handed an order and a routine that keeps
 // what it hands back.
 #include "editor/edytor_testowy.h"
-#include "editor/pole_maskowane.h"
-#include "editor/sprawdzanie_konta.h"
+#include "widgets/pole_maskowane.h"
+#include "widgets/sprawdzanie_konta.h"
 #include "register/data.h"
 #include "register/pola_przelewu.h"
-#include "ui/dialogi.h"
+#include "widgets/dialogi.h"
 #include "wspolne/okna.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // Account numbers in the transfer editor: colours while typing, the caret
 // after a click, pasting a whole number.
 #include "editor/edytor_testowy.h"
-#include "editor/pole_maskowane.h"
-#include "editor/sprawdzanie_konta.h"
-#include "ui/dialogi.h"
+#include "widgets/pole_maskowane.h"
+#include "widgets/sprawdzanie_konta.h"
+#include "widgets/dialogi.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,7 +3,7 @@
 #include "extras/aktualizacja_sprawdzanie.h"
 #include "register/magazyn_ustawien.h"
 #include "serwer_http.h"
-#include "ui/main/glowny.h"
+#include "app/glowny.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 // The update library loaded and called the way the program's menu command does.
 #include "extras/aktualizacja.h"
 #include "serwer_http.h"
-#include "ui/dialogi.h"
-#include "ui/main/glowny.h"
+#include "widgets/dialogi.h"
+#include "app/glowny.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 

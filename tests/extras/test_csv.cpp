@@ -1,7 +1,7 @@
 #include "extras/csv.h"
 #include "register/przelew.h"
-#include "ui/dialogi.h"
-#include "ui/main/glowny.h"
+#include "widgets/dialogi.h"
+#include "app/glowny.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QBuffer>

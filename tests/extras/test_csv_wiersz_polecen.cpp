@@ -1,8 +1,8 @@
 // `Vandoria --csv WYJSCIE.csv PLIK` run as a user would run it, with no display.
 #include "register/pliki_przelewow.h"
 #include "register/przelew.h"
-#include "ui/dialogi.h"
-#include "ui/main/glowny.h"
+#include "widgets/dialogi.h"
+#include "app/glowny.h"
 #include "wspolne/pomocnicze.h"
 #include "wspolne/program.h"
 

@@ -1,8 +1,8 @@
 #include "extras/statystyki.h"
 #include "extras/statystyki_obliczenia.h"
 #include "register/przelew.h"
-#include "ui/dialogi.h"
-#include "ui/main/glowny.h"
+#include "widgets/dialogi.h"
+#include "app/glowny.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 

@@ -1,6 +1,6 @@
 #include "wspolne/pomocnicze.h"
 
-#include "ui/dialogi.h"
+#include "widgets/dialogi.h"
 
 #include <QTest>
 

@@ -5,8 +5,8 @@
 #include "printing/przesuniecie_drukarki.h"
 #include "printing/przygotowanie.h"
 #include "register/magazyn_ustawien.h"
-#include "ui/dialogi.h"
-#include "ui/main/glowny.h"
+#include "widgets/dialogi.h"
+#include "app/glowny.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QApplication>

@@ -7,9 +7,9 @@
 #include "printing/wypelnianie.h"
 #include "register/magazyn_ustawien.h"
 #include "register/pliki_przelewow.h"
-#include "ui/dialogi.h"
-#include "ui/main/glowny.h"
-#include "ui/main/lista_przelewow.h"
+#include "widgets/dialogi.h"
+#include "app/glowny.h"
+#include "app/lista_przelewow.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 

@@ -3,8 +3,8 @@
 #include "printing/print_preview.h"
 #include "printing/przesuniecie_drukarki.h"
 #include "register/magazyn_ustawien.h"
-#include "ui/dialogi.h"
-#include "ui/main/glowny.h"
+#include "widgets/dialogi.h"
+#include "app/glowny.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 

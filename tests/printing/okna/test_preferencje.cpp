@@ -2,8 +2,8 @@
 #include "printing/ustawienia_programu.h"
 #include "printing/ustawienia_wydruku.h"
 #include "register/magazyn_ustawien.h"
-#include "ui/dialogi.h"
-#include "ui/main/glowny.h"
+#include "widgets/dialogi.h"
+#include "app/glowny.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 

@@ -1,0 +1,161 @@
+#include "app/glowny.h"
+
+#include "widgets/czcionki.h"
+#include "widgets/dialogi.h"
+#include "app/lista_przelewow.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QStatusBar>
+#include <QTreeView>
+
+using namespace Qt::StringLiterals;
+
+Tglowne_okno::Tglowne_okno(QWidget* rodzic)
+    : QMainWindow(rodzic), filtr_otwierania(u"Baza przelewow (*.vando)|*.vando"_s),
+      filtr_zapisu(filtr_otwierania) {
+    setObjectName(u"Tglowne_okno"_s);
+    ustaw_czcionke_okna(this, 9);
+    setWindowIcon(QIcon(u":/zasoby/vandoria.png"_s));
+
+    zbuduj_akcje();
+    zbuduj_menu();
+    zbuduj_pasek_narzedzi();
+    zbuduj_liste();
+    polacz_polecenia();
+    statusBar()->setSizeGripEnabled(true);
+
+    ustaw_tytul();
+    setMinimumSize(szerokosc_najmniejsza, 200);
+    resize(778, 646);
+    if (const QScreen* ekran = QGuiApplication::primaryScreen()) {
+        const QRect obszar = ekran->availableGeometry();
+        move(obszar.center() - rect().center());
+    }
+    // From here on the register's signal keeps "Zapisz" in step.
+    ustaw_zapisz_dostepne(rejestr.zmieniony());
+    ListViewClick();
+}
+
+Tglowne_okno::~Tglowne_okno() {
+    // The list reads the register, a member that goes before the window's children.
+    // Its events stop coming here first: the filter would see a half-destroyed view.
+    ListView->viewport()->removeEventFilter(this);
+    ListView->removeEventFilter(this);
+    delete ListView;
+    delete model_listy;
+}
+
+bool Tglowne_okno::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt == ListView->viewport()) {
+        if (zdarzenie->type() == QEvent::MouseButtonPress) {
+            // A click beside the items clears the selection, as in a list view.
+            const auto* mysz = static_cast<QMouseEvent*>(zdarzenie);
+            if (!ListView->indexAt(mysz->position().toPoint()).isValid()) {
+                ListView->selectionModel()->clear();
+            }
+        } else if (zdarzenie->type() == QEvent::MouseButtonRelease) {
+            ListViewClick();
+        }
+    } else if (obiekt == ListView && zdarzenie->type() == QEvent::KeyPress) {
+        const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
+        if (klawisz == Qt::Key_Delete) {
+            Usun();
+            return true;
+        }
+        if (klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter) {
+            edycja();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(obiekt, zdarzenie);
+}
+
+// --- the table and the list --------------------------------------------------------------
+
+int Tglowne_okno::zaznaczony_el() {
+    const QModelIndexList wybrane = ListView->selectionModel()->selectedRows();
+    if (wybrane.isEmpty()) return model_listy->rowCount() + 1;
+    // Of several selected orders, the current one (the last clicked) is the one edited.
+    const QModelIndex biezacy = ListView->currentIndex();
+    if (biezacy.isValid() && ListView->selectionModel()->isRowSelected(biezacy.row()))
+        return biezacy.row() + 1;
+    int pierwszy = wybrane.constFirst().row();
+    for (const QModelIndex& i : wybrane) pierwszy = std::min(pierwszy, i.row());
+    return pierwszy + 1;
+}
+
+void Tglowne_okno::odswiezanie() {
+    // The arrow shows the last sort only until the list is rebuilt for anything else.
+    ListView->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    ListViewClick();
+}
+
+void Tglowne_okno::zaznacz_wiersz(int nr) {
+    ListView->selectionModel()->clear();
+    if (nr >= 1 && nr <= model_listy->rowCount()) {
+        ListView->selectionModel()->select(
+            model_listy->index(nr - 1, 0),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        ListView->setCurrentIndex(model_listy->index(nr - 1, 0));
+    }
+    ListViewClick();
+}
+
+void Tglowne_okno::ustaw_zapisz_dostepne(bool tak) {
+    btn_zapisz_do_pliku->setEnabled(tak);
+    FileSaveItem->setEnabled(tak);
+}
+
+void Tglowne_okno::ListViewClick() {
+    const bool wybrany = zaznaczony_el() <= ilosc_el();
+    for (QAction* a : {Printbutton, ToolButton6, edycja_button_toolbar, usun_przycisk,
+                       podglad_wydruku_menu, Drukuj_menu, Edytujprzelew1, Usuprzelew_menu,
+                       popup_edytuj, popup_usun, popup_podglad, popup_drukuj, Zaplactelefonem1,
+                       popup_zaplac, Powielprzelew1})
+        a->setEnabled(wybrany);
+    Cofnij1->setEnabled(!usuniete_.isEmpty());
+}
+
+void Tglowne_okno::ListViewColumnClick(int kolumna) {
+    // Row numbers mean other orders now: a deletion can no longer be put back.
+    usuniete_.clear();
+    const bool malejaco = rejestr.sortuj(kolumna);
+    if (kolumna >= 0 && kolumna <= 4)
+        ListView->header()->setSortIndicator(kolumna,
+                                             malejaco ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void Tglowne_okno::Usun() {
+    rejestr.ustaw_zmieniony(true);
+    rejestr.plik_ma_nazwe = true;
+    const QList<int> numery = zaznaczone_el();
+    if (numery.isEmpty()) return;
+    usuniete_.clear();
+    for (const int k : numery) usuniete_.append({k, rejestr.przelew(k)});
+    rejestr.usun(numery);
+}
+
+void Tglowne_okno::Cofnij() {
+    if (usuniete_.isEmpty()) return;
+    if (!rejestr.wstaw(usuniete_)) {
+        Dialogi::komunikat(this,
+                           u"Lista przelewów jest pełna: usuniętych przelewów nie da się "
+                           u"przywrócić."_s,
+                           u"Cofnij usunięcie"_s, Dialogi::Ikona::Blad);
+        return;
+    }
+    // In ascending order each went back to the number it had.
+    const auto przywrocone = std::exchange(usuniete_, {});
+    rejestr.ustaw_zmieniony(true);
+    QItemSelectionModel* wybor = ListView->selectionModel();
+    for (const auto& u : przywrocone)
+        wybor->select(model_listy->index(std::min(u.first, ilosc_el()) - 1, 0),
+                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    ListViewClick();
+}
+

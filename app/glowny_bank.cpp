@@ -1,0 +1,96 @@
+// The main window's commands for paying from a bank: the payment code, the
+// Elixir-0 file, and repeating an order.
+#include "payments/elixir.h"
+#include "payments/zaplac_telefonem.h"
+#include "register/bezpieczny_zapis.h"
+#include "widgets/dialogi.h"
+#include "app/glowny.h"
+
+#include <QFileInfo>
+#include <QIODevice>
+#include <QItemSelectionModel>
+#include <QTreeView>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+using Dialogi::Ikona;
+using Dialogi::Odpowiedz;
+using Dialogi::Przyciski;
+
+QList<int> Tglowne_okno::zaznaczone_el() {
+    QList<int> numery;
+    const int n = ilosc_el();
+    for (const QModelIndex& i : ListView->selectionModel()->selectedRows())
+        if (i.row() + 1 <= n) numery << i.row() + 1;
+    std::sort(numery.begin(), numery.end());
+    return numery;
+}
+
+bool Tglowne_okno::numery_do_eksportu(const QString& tytul, QList<int>& numery, int od_ilu) {
+    const int n = ilosc_el();
+    numery = zaznaczone_el();
+    if (numery.size() < od_ilu) numery.clear();
+    if (!numery.isEmpty() && numery.size() < n) {
+        const Odpowiedz o = Dialogi::komunikat(
+            this,
+            u"Zapisać tylko zaznaczone przelewy (%1)?\nNie — zapisze wszystkie przelewy z listy."_s
+                .arg(numery.size()),
+            tytul, Ikona::Pytanie, Przyciski::TakNieAnuluj);
+        if (o == Odpowiedz::Anuluj) return false;
+        if (o == Odpowiedz::Nie) numery.clear();
+    }
+    if (numery.isEmpty())
+        for (int nr = 1; nr <= n; ++nr) numery << nr;
+    return true;
+}
+
+void Tglowne_okno::zaplac_telefonemClick() {
+    const int s = zaznaczony_el();
+    if (s > ilosc_el()) return;
+    Tzaplac_telefonem okno(this);
+    okno.pokaz_przelew(rejestr.przelew(s));
+    okno.exec();
+}
+
+void Tglowne_okno::eksport_do_bankuClick() {
+    const QString tytul = u"Eksport do banku"_s;
+    const int n = ilosc_el();
+    if (n == 0) {
+        Dialogi::komunikat(this, u"Lista przelewów jest pusta."_s, tytul, Ikona::Informacja);
+        return;
+    }
+    QList<int> numery;
+    if (!numery_do_eksportu(tytul, numery, 1)) return;
+
+    const PlikElixir plik =
+        przygotuj_elixir(rejestr.tablica(), numery, QDate::currentDate());
+    const QString pominiete = opis_pominietych(rejestr.tablica(), plik.pominiete);
+    if (plik.zapisanych == 0) {
+        Dialogi::komunikat(this, pominiete + u"\n\nNie ma czego zapisać."_s, tytul,
+                           Ikona::Informacja);
+        return;
+    }
+    if (!pominiete.isEmpty() &&
+        Dialogi::komunikat(
+            this, pominiete + u"\n\nZapisać pozostałe przelewy (%1)?"_s.arg(plik.zapisanych), tytul,
+            Ikona::Pytanie, Przyciski::TakNie) != Odpowiedz::Tak)
+        return;
+
+    const QString wybrana =
+        Dialogi::zapisz_plik(this, u"Plik dla banku Elixir-0 (*.pli)|*.pli"_s, u"pli"_s);
+    if (wybrana.isEmpty()) return;
+    const QString nazwa = nazwa_pliku_elixir(wybrana);
+    if (QFileInfo::exists(nazwa) &&
+        Dialogi::komunikat(this, u"Podany plik już istnieje.\rNadpisać?"_s, u"Zapisz jako..."_s,
+                           Ikona::Pytanie, Przyciski::TakNie) != Odpowiedz::Tak)
+        return;
+    if (!zapisz_bezpiecznie(nazwa,
+                            [&](QIODevice& d) { return d.write(plik.dane) == plik.dane.size(); })) {
+        Dialogi::komunikat(this, u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_s);
+        return;
+    }
+    if (!plik.przyciete.isEmpty())
+        Dialogi::komunikat(this, opis_przycietych(plik.przyciete), tytul, Ikona::Informacja);
+}

@@ -1,0 +1,71 @@
+#include "widgets/dialogi.h"
+#include "widgets/tlumaczenia.h"
+#include "wspolne/pomocnicze.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestDialogi : public QObject {
+    Q_OBJECT
+    QTemporaryDir katalog_;
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(katalog_.isValid());
+        QStandardPaths::setTestModeEnabled(true);
+    }
+
+    // Qt's own texts come from the distribution's Polish catalogue.
+    void teksty_qt_po_polsku() {
+        QVERIFY(wczytaj_tlumaczenia_qt());
+        QVERIFY(wczytaj_tlumaczenia_qt());  // a second call loads nothing twice
+        QCOMPARE(QLineEdit::tr("&Paste"), u"&Wklej"_s);
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), u"&Otwórz"_s);
+    }
+
+    void katalog_startowy_data() {
+        QTest::addColumn<QString>("biezacy");
+        QTest::addColumn<bool>("z_pliku");
+        QTest::newRow("brak pliku") << QString() << false;
+        QTest::newRow("plik w istniejacym folderze") << u"zbior.p2"_s << true;
+        QTest::newRow("plik jeszcze nie zapisany w folderze") << u"nowy.p2"_s << true;
+        QTest::newRow("folder usuniety") << u"nie_ma/zbior.p2"_s << false;
+    }
+    void katalog_startowy() {
+        QFETCH(QString, biezacy);
+        QFETCH(bool, z_pliku);
+        if (biezacy == u"zbior.p2"_s) zapisz_plik(katalog_.filePath(biezacy), "x");
+        const QString sciezka = biezacy.isEmpty() ? QString() : katalog_.filePath(biezacy);
+        const QString wynik = Dialogi::katalog_startowy(sciezka);
+        if (z_pliku) {
+            QCOMPARE(wynik, katalog_.path());
+        } else {
+            const QString dokumenty =
+                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+            QCOMPARE(wynik, QDir(dokumenty).exists() ? dokumenty : QDir::homePath());
+        }
+    }
+
+    // Every file dialog is told where to start.
+    void okna_plikow_startuja_w_folderze_pliku() {
+        SeamDialogow seam;
+        const QString plik = katalog_.filePath(u"zbior.p2"_s);
+        Dialogi::Test::wybierz_plik({});
+        Dialogi::Test::wybierz_plik({});
+        Dialogi::otworz_plik(nullptr, u"zbiór|*.p2"_s, plik);
+        Dialogi::zapisz_plik(nullptr, u"zbiór|*.p2"_s, u"p2"_s, plik);
+        const auto pokazane = Dialogi::Test::pokazane();
+        QCOMPARE(pokazane.size(), 2);
+        QCOMPARE(pokazane.at(0).katalog, katalog_.path());
+        QCOMPARE(pokazane.at(1).katalog, katalog_.path());
+    }
+};
+
+QTEST_MAIN(TestDialogi)
+#include "test_dialogi.moc"

@@ -1,0 +1,114 @@
+// The icons by freedesktop name: the desktop's theme first, the program's own
+// drawings where the theme has none.
+#include "widgets/ikony.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The share of pixels that are not transparent: a drawing that reads as a
+// shape covers a fair part of its square.
+double pokrycie(const QImage& obraz) {
+    int pelnych = 0;
+    for (int y = 0; y < obraz.height(); ++y)
+        for (int x = 0; x < obraz.width(); ++x)
+            if (qAlpha(obraz.pixel(x, y)) > 64) ++pelnych;
+    return double(pelnych) / (obraz.width() * obraz.height());
+}
+
+QImage obraz(const QIcon& i, int bok) {
+    return i.pixmap(QSize(bok, bok), 1.0).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+const QColor kolor_motywu(255, 0, 255);
+
+}  // namespace
+
+class TestIkony : public QObject {
+    Q_OBJECT
+    QTemporaryDir bez_motywow_;
+    QTemporaryDir motywy_;
+
+    // A one-icon theme: "document-new" in plain magenta, nothing else.
+    void zrob_motyw() {
+        QDir katalog(motywy_.path());
+        QVERIFY(katalog.mkpath(u"probny/24x24/actions"_s));
+        QFile index(katalog.filePath(u"probny/index.theme"_s));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write(
+            "[Icon Theme]\nName=probny\nDirectories=24x24/actions\n\n"
+            "[24x24/actions]\nSize=24\nContext=Actions\nType=Fixed\n");
+        index.close();
+        QImage wypelniony(24, 24, QImage::Format_ARGB32);
+        wypelniony.fill(kolor_motywu);
+        QVERIFY(wypelniony.save(katalog.filePath(u"probny/24x24/actions/document-new.png"_s)));
+    }
+
+    void bez_motywu() {
+        QIcon::setThemeSearchPaths({bez_motywow_.path()});
+        QIcon::setFallbackSearchPaths({});
+        QIcon::setThemeName(QString());
+    }
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(bez_motywow_.isValid() && motywy_.isValid());
+        zrob_motyw();
+    }
+    void init() { bez_motywu(); }
+
+    void rysunek_zastepczy_data() {
+        QTest::addColumn<QString>("nazwa");
+        for (const char* n :
+             {"document-new", "document-open", "document-save", "document-save-as",
+              "document-print", "document-print-preview", "document-edit", "document-export",
+              "edit-delete", "edit-clear", "edit-copy", "edit-undo", "preferences-system",
+              "help-contents", "help-about", "x-office-address-book", "contact-new",
+              "system-users", "format-justify-left", "office-chart-bar", "x-office-spreadsheet",
+              "list-add", "x-office-calendar", "application-exit", "zoom-in", "zoom-out",
+              "go-previous", "go-next", "phone", "view-refresh", "system-software-update",
+              "mail-send"})
+            QTest::newRow(n) << QString::fromLatin1(n);
+    }
+    // With no theme every name still gives a drawing, sharp at every size a
+    // menu, a tool bar or a doubled screen asks for.
+    void rysunek_zastepczy() {
+        QFETCH(QString, nazwa);
+        const QIcon i = ikona(nazwa);
+        QVERIFY(!i.isNull());
+        for (const int bok : {16, 24, 48}) {
+            QVERIFY2(i.availableSizes().contains(QSize(bok, bok)), qPrintable(QString::number(bok)));
+            const QImage o = obraz(i, bok);
+            QCOMPARE(o.size(), QSize(bok, bok));
+            QVERIFY2(pokrycie(o) > 0.15, qPrintable(u"prawie pusta przy %1 px"_s.arg(bok)));
+        }
+    }
+
+    void nieznana_nazwa() { QVERIFY(ikona(u"nie-ma-takiej-ikony"_s).isNull()); }
+
+    void motyw_ma_pierwszenstwo_data() {
+        QTest::addColumn<QString>("nazwa");
+        QTest::addColumn<bool>("z_motywu");
+        QTest::newRow("jest w motywie") << u"document-new"_s << true;
+        QTest::newRow("brak w motywie") << u"edit-delete"_s << false;
+    }
+    void motyw_ma_pierwszenstwo() {
+        QFETCH(QString, nazwa);
+        QFETCH(bool, z_motywu);
+        QIcon::setThemeSearchPaths({motywy_.path()});
+        QIcon::setThemeName(u"probny"_s);
+        const QImage o = obraz(ikona(nazwa), 24);
+        QVERIFY(!o.isNull());
+        QCOMPARE(o.pixelColor(12, 12) == kolor_motywu, z_motywu);
+        if (!z_motywu) QCOMPARE(o, obraz(ikona_wlasna(nazwa), 24));
+    }
+};
+
+QTEST_MAIN(TestIkony)
+#include "test_ikony.moc"

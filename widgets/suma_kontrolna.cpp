@@ -1,0 +1,54 @@
+#include "widgets/suma_kontrolna.h"
+
+#include "register/konto.h"
+#include "widgets/pole_maskowane.h"
+#include "widgets/sprawdzanie_konta.h"
+#include "widgets/dialogi.h"
+
+#include <QLabel>
+#include <QPalette>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Not the red of an incomplete part: the digits are all there, one is wrong.
+const QColor pomaranczowy(255, 200, 90);
+
+}  // namespace
+
+bool czy_pomaranczowe(const QWidget* pole) {
+    return pole->palette().color(QPalette::Base) == pomaranczowy;
+}
+
+bool oznacz_sume_kontrolna(std::initializer_list<PoleMaskowane*> czesci) {
+    QString numer;
+    for (const PoleMaskowane* p : czesci) numer += p->tekst() + u' ';
+    const bool bledny = stan_konta(numer) == StanKonta::bledny;
+    for (PoleMaskowane* p : czesci) {
+        if (bledny) {
+            QPalette paleta = p->palette();
+            paleta.setColor(QPalette::Base, pomaranczowy);
+            p->setPalette(paleta);
+            p->setToolTip(tekst_bledu_sumy);
+        } else if (czy_pomaranczowe(p)) {
+            maluj_normalnie(p);
+            p->setToolTip({});
+        }
+    }
+    return bledny;
+}
+
+void przygotuj_notatke_sumy(QLabel* notatka) {
+    notatka->setText(tekst_bledu_sumy);
+    QPalette paleta = notatka->palette();
+    paleta.setColor(QPalette::WindowText, QColor(160, 70, 0));
+    notatka->setPalette(paleta);
+    notatka->hide();
+}
+
+bool zapisac_mimo_bledu_sumy(QWidget* okno) {
+    return Dialogi::komunikat(okno, pytanie_o_blad_sumy, okno->windowTitle(),
+                              Dialogi::Ikona::Pytanie,
+                              Dialogi::Przyciski::TakNie) == Dialogi::Odpowiedz::Tak;
+}
