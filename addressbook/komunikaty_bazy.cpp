@@ -24,9 +24,9 @@ void zglos_blad_zapisu_bazy(QWidget* rodzic) {
 }
 
 void zglos_pelna_baze(QWidget* rodzic) {
-    Dialogi::komunikat(
-        rodzic, u"Baza może zawierać najwyżej 1000 wpisów.\nNie można dodać nowego wpisu."_s,
-        u"Baza pełna"_s, Dialogi::Ikona::Informacja);
+    Dialogi::komunikat(rodzic,
+                       u"Baza może zawierać najwyżej 1000 wpisów.\nNie można dodać nowego wpisu."_s,
+                       u"Baza pełna"_s, Dialogi::Ikona::Informacja);
 }
 
 void zglos_niezapisana_baze(QWidget* rodzic) {

@@ -30,8 +30,8 @@ QString tytul_bazy(RodzajBazy rodzaj) {
 }
 
 Tlista_wpisow::Tlista_wpisow(QWidget* rodzic, RodzajBazy rodzaj, bool wybor)
-    : QDialog(rodzic, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(rodzic,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       rodzaj_(rodzaj),
       wybor_(wybor) {
     setObjectName(u"Tlista_wpisow"_s);
@@ -79,8 +79,7 @@ void Tlista_wpisow::zbuduj() {
 
     wpisy_menu = new QMenu(this);
     wpisy_menu->setObjectName(u"wpisy_menu"_s);
-    edytuj_zaznaczony =
-        wpisy_menu->addAction(ikona(u"document-edit"_s), u"Edytuj zaznaczony"_s);
+    edytuj_zaznaczony = wpisy_menu->addAction(ikona(u"document-edit"_s), u"Edytuj zaznaczony"_s);
     usun_zaznaczony = wpisy_menu->addAction(ikona(u"edit-delete"_s), u"Usuń zaznaczony"_s);
     dodaj_nowy_wpis = wpisy_menu->addAction(ikona(u"list-add"_s), u"Dodaj nowy wpis"_s);
 

@@ -1,15 +1,15 @@
 #include "addressbook/nowy_edycja_wpisu_bazy.h"
 
-#include "widgets/znaki_zapisywalne.h"
 #include "widgets/zdarzenia_okien.h"
+#include "widgets/znaki_zapisywalne.h"
 
+#include "register/maska.h"
+#include "widgets/czcionki.h"
 #include "widgets/czy_puste.h"
 #include "widgets/pola_numerow.h"
 #include "widgets/pole_maskowane.h"
 #include "widgets/sprawdzanie_konta.h"
 #include "widgets/suma_kontrolna.h"
-#include "register/maska.h"
-#include "widgets/czcionki.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -65,8 +65,8 @@ OpisyPol opisy_pol(RodzajBazy rodzaj) {
 }
 
 Tnowy_wpis::Tnowy_wpis(QWidget* rodzic, RodzajBazy rodzaj, const std::optional<Twpis_bazy>& wpis)
-    : QDialog(rodzic, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(rodzic,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       rodzaj_(rodzaj),
       edycja_(wpis.has_value()) {
     setObjectName(u"Tnowy_wpis"_s);

@@ -2,8 +2,8 @@
 
 #include "register/bezpieczny_zapis.h"
 
-#include "register/konto.h"
 #include "register/folder_programu.h"
+#include "register/konto.h"
 #include "register/odczyt_pliku.h"
 #include "register/sortowanie.h"
 

@@ -87,6 +87,6 @@ struct WynikDopisania {
 // loads the book, adds, sorts and saves. A book that could not be read
 // completely is not saved, so entries the load missed are never dropped from
 // the file. Shows nothing; the caller reports the result.
-WynikDopisania dopisz_do_bazy(RodzajBazy rodzaj, const QString& nazwa1,
-                              const QString& nazwa2 = {}, const QString& lk = {},
-                              const QString& nr_banku = {}, const QString& nr_rach = {});
+WynikDopisania dopisz_do_bazy(RodzajBazy rodzaj, const QString& nazwa1, const QString& nazwa2 = {},
+                              const QString& lk = {}, const QString& nr_banku = {},
+                              const QString& nr_rach = {});

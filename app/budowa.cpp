@@ -1,9 +1,9 @@
 // Building the main window: its commands, menus, tool bar and list.
 #include "app/glowny.h"
 
+#include "app/lista_przelewow.h"
 #include "widgets/czcionki.h"
 #include "widgets/ikony.h"
-#include "app/lista_przelewow.h"
 
 #include <QAction>
 #include <QHash>

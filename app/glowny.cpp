@@ -1,8 +1,8 @@
 #include "app/glowny.h"
 
+#include "app/lista_przelewow.h"
 #include "widgets/czcionki.h"
 #include "widgets/dialogi.h"
-#include "app/lista_przelewow.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -16,7 +16,8 @@
 using namespace Qt::StringLiterals;
 
 Tglowne_okno::Tglowne_okno(QWidget* rodzic)
-    : QMainWindow(rodzic), filtr_otwierania(u"Baza przelewow (*.vando)|*.vando"_s),
+    : QMainWindow(rodzic),
+      filtr_otwierania(u"Baza przelewow (*.vando)|*.vando"_s),
       filtr_zapisu(filtr_otwierania) {
     setObjectName(u"Tglowne_okno"_s);
     ustaw_czcionke_okna(this, 9);
@@ -113,10 +114,10 @@ void Tglowne_okno::ustaw_zapisz_dostepne(bool tak) {
 
 void Tglowne_okno::ListViewClick() {
     const bool wybrany = zaznaczony_el() <= ilosc_el();
-    for (QAction* a : {Printbutton, ToolButton6, edycja_button_toolbar, usun_przycisk,
-                       podglad_wydruku_menu, Drukuj_menu, Edytujprzelew1, Usuprzelew_menu,
-                       popup_edytuj, popup_usun, popup_podglad, popup_drukuj, Zaplactelefonem1,
-                       popup_zaplac, Powielprzelew1})
+    for (QAction* a :
+         {Printbutton, ToolButton6, edycja_button_toolbar, usun_przycisk, podglad_wydruku_menu,
+          Drukuj_menu, Edytujprzelew1, Usuprzelew_menu, popup_edytuj, popup_usun, popup_podglad,
+          popup_drukuj, Zaplactelefonem1, popup_zaplac, Powielprzelew1})
         a->setEnabled(wybrany);
     Cofnij1->setEnabled(!usuniete_.isEmpty());
 }
@@ -158,4 +159,3 @@ void Tglowne_okno::Cofnij() {
                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
     ListViewClick();
 }
-

@@ -33,7 +33,7 @@ class Tglowne_okno : public QMainWindow {
     void ListViewClick();
     void ListViewColumnClick(int kolumna);
     void Usun();
-    void Cofnij();  // Ctrl+Z: the orders of the last "Usuń" back in their places
+    void Cofnij();                // Ctrl+Z: the orders of the last "Usuń" back in their places
     void zaznacz_wiersz(int nr);  // selects row nr (from 1) as a click would
 
     // --- transfer files (pliki.cpp)

@@ -1,10 +1,10 @@
 // The main window's commands for paying from a bank: the payment code, the
 // Elixir-0 file, and repeating an order.
+#include "app/glowny.h"
 #include "payments/elixir.h"
 #include "payments/zaplac_telefonem.h"
 #include "register/bezpieczny_zapis.h"
 #include "widgets/dialogi.h"
-#include "app/glowny.h"
 
 #include <QFileInfo>
 #include <QIODevice>
@@ -64,8 +64,7 @@ void Tglowne_okno::eksport_do_bankuClick() {
     QList<int> numery;
     if (!numery_do_eksportu(tytul, numery, 1)) return;
 
-    const PlikElixir plik =
-        przygotuj_elixir(rejestr.tablica(), numery, QDate::currentDate());
+    const PlikElixir plik = przygotuj_elixir(rejestr.tablica(), numery, QDate::currentDate());
     const QString pominiete = opis_pominietych(rejestr.tablica(), plik.pominiete);
     if (plik.zapisanych == 0) {
         Dialogi::komunikat(this, pominiete + u"\n\nNie ma czego zapisać."_s, tytul,

@@ -1,10 +1,10 @@
 // The main window's CSV export, statistics and update commands.
+#include "app/glowny.h"
 #include "extras/aktualizacja.h"
 #include "extras/aktualizacja_plik.h"
 #include "extras/csv.h"
 #include "extras/statystyki.h"
 #include "widgets/dialogi.h"
-#include "app/glowny.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -25,8 +25,8 @@ void Tglowne_okno::EksportujdoCSV1Click() {
     // One selected row is only where the user last clicked: the whole table, as always.
     QList<int> numery;
     if (!numery_do_eksportu(u"Eksportuj do CSV"_s, numery, 2)) return;
-    const QString wybrana = Dialogi::zapisz_plik(this, u"arkusz kalkulacyjny (*.csv)|*.csv"_s, {},
-                                                 rejestr.sciezka());
+    const QString wybrana =
+        Dialogi::zapisz_plik(this, u"arkusz kalkulacyjny (*.csv)|*.csv"_s, {}, rejestr.sciezka());
     if (wybrana.isEmpty()) return;
     const QString nazwa = nazwa_pliku_csv(wybrana);
     if (QFileInfo::exists(nazwa) &&

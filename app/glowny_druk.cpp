@@ -1,7 +1,7 @@
 // The main window's print, preview and preferences commands.
+#include "app/glowny.h"
 #include "printing/druk_okna.h"
 #include "printing/ustawienia_programu.h"
-#include "app/glowny.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The main window's commands that open the transfer editor. The editor is
 // handed an order and hands one back; only here does it meet the register.
+#include "app/glowny.h"
 #include "editor/nowy_edycja_przelewu.h"
 #include "register/pola_przelewu.h"
-#include "app/glowny.h"
 
 namespace {
 

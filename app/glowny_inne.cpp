@@ -1,9 +1,9 @@
 // The main window's menu "Inne": help, the about window and the donation order.
+#include "app/glowny.h"
 #include "extras/darowizna.h"
 #include "extras/pomoc.h"
 #include "extras/pomoc_plik.h"
 #include "widgets/dialogi.h"
-#include "app/glowny.h"
 
 using namespace Qt::StringLiterals;
 

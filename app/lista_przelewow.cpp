@@ -2,9 +2,9 @@
 
 #include "register/konto.h"
 #include "register/kwota.h"
-#include "widgets/suma_kontrolna.h"
 #include "register/przelew.h"
 #include "register/rejestr.h"
+#include "widgets/suma_kontrolna.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -47,7 +47,8 @@ QString ModelListyPrzelewow::tekst_komorki(const Tprzelew& p, int kolumna) {
 
 QVariant ModelListyPrzelewow::data(const QModelIndex& indeks, int rola) const {
     if (!indeks.isValid() || indeks.row() >= wierszy_) return {};
-    if (rola == Qt::DisplayRole) return tekst_komorki(rejestr_.przelew(indeks.row() + 1), indeks.column());
+    if (rola == Qt::DisplayRole)
+        return tekst_komorki(rejestr_.przelew(indeks.row() + 1), indeks.column());
     if (rola == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter |
                                    (indeks.column() >= 3 ? Qt::AlignRight : Qt::AlignLeft));

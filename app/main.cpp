@@ -1,9 +1,9 @@
+#include "app/glowny.h"
 #include "extras/csv_z_wiersza_polecen.h"
 #include "payments/eksport_z_wiersza_polecen.h"
 #include "printing/kalibracja_z_wiersza_polecen.h"
 #include "printing/pdf_z_wiersza_polecen.h"
 #include "widgets/czcionki.h"
-#include "app/glowny.h"
 #include "widgets/tlumaczenia.h"
 
 #include <QApplication>

@@ -24,9 +24,8 @@ QString nazwa_formatu(int wersja) {
 }  // namespace
 
 void Tglowne_okno::ustaw_tytul() {
-    setWindowTitle(rejestr.sciezka().isEmpty()
-                       ? u"Vandoria"_s
-                       : u"Vandoria - ["_s + rejestr.sciezka() + u']');
+    setWindowTitle(rejestr.sciezka().isEmpty() ? u"Vandoria"_s
+                                               : u"Vandoria - ["_s + rejestr.sciezka() + u']');
 }
 
 void Tglowne_okno::ustaw_filtry_dialogow() {

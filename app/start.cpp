@@ -1,12 +1,12 @@
 // Start-up and closing of the main window.
 #include "app/start.h"
 
+#include "app/glowny.h"
 #include "extras/aktualizacja.h"
 #include "extras/first_run_form.h"
 #include "extras/pomoc_plik.h"
 #include "register/folder_programu.h"
 #include "register/magazyn_ustawien.h"
-#include "app/glowny.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 // The collection on 1000 orders: what one click on the main window costs.
+#include "app/glowny.h"
+#include "app/start.h"
 #include "register/magazyn_ustawien.h"
 #include "register/pliki_przelewow.h"
 #include "register/sortowanie.h"
-#include "app/glowny.h"
-#include "app/start.h"
 
 #include <QTemporaryDir>
 #include <QTest>

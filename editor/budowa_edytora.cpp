@@ -1,9 +1,6 @@
 // Building the transfer editor: its controls, where they lie, what they do.
 #include "editor/nowy_edycja_przelewu.h"
 
-#include "widgets/pole_maskowane.h"
-#include "widgets/przycisk_waski.h"
-#include "widgets/suma_kontrolna.h"
 #include "payments/zaplac_telefonem.h"
 #include "printing/oznaczanie_przepelnienia.h"
 #include "register/maska.h"
@@ -11,6 +8,9 @@
 #include "register/przelew.h"
 #include "widgets/czcionki.h"
 #include "widgets/ikony.h"
+#include "widgets/pole_maskowane.h"
+#include "widgets/przycisk_waski.h"
+#include "widgets/suma_kontrolna.h"
 #include "widgets/znaki_zapisywalne.h"
 
 #include <QBoxLayout>
@@ -170,8 +170,7 @@ void Tnowy_edycja_przelewow::utworz_przyciski() {
         obrazkowy(u"podglad_wydruku_w_edycji"_s, u"&Podgląd wydruku"_s,
                   u"Pokaż podgląd wydruku bieżącego przelewu"_s, u"document-print-preview"_s);
     zapisz_edycja = obrazkowy(u"zapisz_edycja"_s, u"&Zapisz"_s, u"Zapisz bieżący przelew"_s, {});
-    anuluj_edycja =
-        obrazkowy(u"anuluj_edycja"_s, u"&Anuluj"_s, u"Anuluj tworzenie przelewu"_s, {});
+    anuluj_edycja = obrazkowy(u"anuluj_edycja"_s, u"&Anuluj"_s, u"Anuluj tworzenie przelewu"_s, {});
     b_zaplac_telefonem = obrazkowy(u"b_zaplac_telefonem"_s, u"Zapłać telefonem"_s, {}, {});
     // The bottom row is reached by Tab and by Alt and its letter, yet a click
     // still leaves the focus (and the field being edited) where it was.
@@ -224,8 +223,8 @@ void Tnowy_edycja_przelewow::uloz() {
 
     linia(u"Nazwa odbiorcy:"_s, nazwa_odbiorcy1, wybierz_wpis_odb);
     linia(u"Nazwa odbiorcy cd.:"_s, nazwa_odbiorcy2, b_dodaj_do_bazy_odbiorcow);
-    rzad({etykieta(u"L.k."_s, this), lk, etykieta(u"Nr banku odbiorcy:"_s, this),
-          nr_banku_odbiorcy, etykieta(u"Nr rachunku odbiorcy:"_s, this), nr_rach_odbiorcy});
+    rzad({etykieta(u"L.k."_s, this), lk, etykieta(u"Nr banku odbiorcy:"_s, this), nr_banku_odbiorcy,
+          etykieta(u"Nr rachunku odbiorcy:"_s, this), nr_rach_odbiorcy});
     rzad({rb_przelew, rb_wplata, etykieta(u"Kwota:"_s, this), kwota, przecinek, kwota100,
           etykieta(u"Data:"_s, this), data_label, kalendarz_button, btn_usun_date});
     siatka->addWidget(etykieta(u"Nr rachunku nadawcy:"_s, this), wiersz, 0);
@@ -310,8 +309,7 @@ void Tnowy_edycja_przelewow::polacz() {
             &T::b_dodaj_do_bazy_odbiorcowClick);
     connect(b_dodaj_do_bazy_nadawcow, &QPushButton::clicked, this,
             &T::b_dodaj_do_bazy_nadawcowClick);
-    connect(b_dodaj_do_bazy_tytulow, &QPushButton::clicked, this,
-            &T::b_dodaj_do_bazy_tytulowClick);
+    connect(b_dodaj_do_bazy_tytulow, &QPushButton::clicked, this, &T::b_dodaj_do_bazy_tytulowClick);
     connect(wybierz_wpis_odb, &QPushButton::clicked, this, &T::wybierz_wpis_odbClick);
     connect(wybierz_wpis_nad, &QPushButton::clicked, this, &T::wybierz_wpis_nadClick);
     connect(wybierz_tytul, &QPushButton::clicked, this, &T::wybierz_tytulClick);
@@ -323,16 +321,31 @@ void Tnowy_edycja_przelewow::polacz() {
 }
 
 void Tnowy_edycja_przelewow::ustaw_kolejnosc_tabulacji() {
-    const QList<QWidget*> kolejnosc = {
-        nazwa_odbiorcy1,  nazwa_odbiorcy2,  lk,
-        nr_banku_odbiorcy, nr_rach_odbiorcy, rb_przelew,
-        rb_wplata,        kwota,            kwota100,
-        kalendarz_button, nr_rach_nadawcy,  nazwa_nadawcy1,
-        nazwa_nadawcy2,   tytulem1,         tytulem2,
-        symbol,           wybierz_wpis_odb, wybierz_wpis_nad,
-        wybierz_tytul,    MonthCalendar1,   dodatkowe,
-        drukuj_w_edycji_przelew, podglad_wydruku_w_edycji, zapisz_edycja,
-        anuluj_edycja};
+    const QList<QWidget*> kolejnosc = {nazwa_odbiorcy1,
+                                       nazwa_odbiorcy2,
+                                       lk,
+                                       nr_banku_odbiorcy,
+                                       nr_rach_odbiorcy,
+                                       rb_przelew,
+                                       rb_wplata,
+                                       kwota,
+                                       kwota100,
+                                       kalendarz_button,
+                                       nr_rach_nadawcy,
+                                       nazwa_nadawcy1,
+                                       nazwa_nadawcy2,
+                                       tytulem1,
+                                       tytulem2,
+                                       symbol,
+                                       wybierz_wpis_odb,
+                                       wybierz_wpis_nad,
+                                       wybierz_tytul,
+                                       MonthCalendar1,
+                                       dodatkowe,
+                                       drukuj_w_edycji_przelew,
+                                       podglad_wydruku_w_edycji,
+                                       zapisz_edycja,
+                                       anuluj_edycja};
     for (qsizetype i = 0; i + 1 < kolejnosc.size(); ++i)
         setTabOrder(kolejnosc[i], kolejnosc[i + 1]);
 }

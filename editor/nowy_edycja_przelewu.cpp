@@ -2,12 +2,12 @@
 
 #include "widgets/zdarzenia_okien.h"
 
-#include "widgets/pole_maskowane.h"
-#include "widgets/pola_numerow.h"
-#include "widgets/sprawdzanie_konta.h"
-#include "widgets/suma_kontrolna.h"
 #include "register/data.h"
 #include "register/przelew.h"
+#include "widgets/pola_numerow.h"
+#include "widgets/pole_maskowane.h"
+#include "widgets/sprawdzanie_konta.h"
+#include "widgets/suma_kontrolna.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -22,8 +22,8 @@
 using namespace Qt::StringLiterals;
 
 Tnowy_edycja_przelewow::Tnowy_edycja_przelewow(QWidget* rodzic, ZapisPrzelewu zapisz)
-    : QDialog(rodzic, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(rodzic,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       zapisz_(std::move(zapisz)) {
     setObjectName(u"Tnowy_edycja_przelewow"_s);
     setWindowTitle(u"Nowy przelew / edycja istniejacego przelewu"_s);
@@ -231,9 +231,7 @@ bool Tnowy_edycja_przelewow::sprawdz_sumy_kontrolne() {
     if (!l_suma_kontrolna) return false;
     bool bledny = oznacz_sume_kontrolna({lk, nr_banku_odbiorcy, nr_rach_odbiorcy});
     // A deposit's sender account is neither printed nor sent anywhere.
-    if (rb_przelew->isChecked())
-        bledny = oznacz_sume_kontrolna({nr_rach_nadawcy}) || bledny;
+    if (rb_przelew->isChecked()) bledny = oznacz_sume_kontrolna({nr_rach_nadawcy}) || bledny;
     l_suma_kontrolna->setVisible(bledny);
     return bledny;
 }
-

@@ -4,15 +4,14 @@
 #include "addressbook/komunikaty_bazy.h"
 #include "addressbook/lista.h"
 #include "addressbook/wpisy.h"
-#include "widgets/czy_puste.h"
-#include "register/konto.h"
 #include "editor/nowy_edycja_przelewu.h"
-#include "widgets/pole_maskowane.h"
 #include "printing/druk_okna.h"
 #include "printing/przygotowanie.h"
+#include "register/konto.h"
 #include "register/przelew.h"
+#include "widgets/czy_puste.h"
 #include "widgets/dialogi.h"
-
+#include "widgets/pole_maskowane.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,12 +1,12 @@
 // The order between the editor's controls and the record, and "Zapisz".
 #include "editor/nowy_edycja_przelewu.h"
 
-#include "widgets/czy_puste.h"
-#include "widgets/pole_maskowane.h"
-#include "widgets/suma_kontrolna.h"
 #include "register/pola_przelewu.h"
 #include "register/przelew.h"
+#include "widgets/czy_puste.h"
 #include "widgets/dialogi.h"
+#include "widgets/pole_maskowane.h"
+#include "widgets/suma_kontrolna.h"
 
 #include <QLabel>
 #include <QLineEdit>

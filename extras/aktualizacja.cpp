@@ -5,8 +5,7 @@
 
 using namespace Qt::StringLiterals;
 
-watek_update::watek_update(UstawieniaSprawdzania ustawienia)
-    : ustawienia_(std::move(ustawienia)) {
+watek_update::watek_update(UstawieniaSprawdzania ustawienia) : ustawienia_(std::move(ustawienia)) {
     connect(this, &QThread::finished, this, &QObject::deleteLater);
     // A check still waiting for the server must not outlive the application.
     if (auto* aplikacja = QCoreApplication::instance()) {
@@ -16,7 +15,8 @@ watek_update::watek_update(UstawieniaSprawdzania ustawienia)
             wait();
         });
     }
-    QMetaObject::invokeMethod(this, [this] { start(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { start(); }, Qt::QueuedConnection);
 }
 
 void watek_update::run() {
@@ -43,8 +43,8 @@ bool wywolaj_z_biblioteki(const QString& biblioteka, const char* procedura) {
     // Beside the program first, then where an installed program keeps it.
     const QString folder = QCoreApplication::applicationDirPath();
     // A package keeps it under the multiarch folder, where ldconfig never looks.
-    const QString zainstalowana = folder + u"/../"_s + QStringLiteral(VANDORIA_KATALOG_BIBLIOTEK) +
-                                  u'/' + biblioteka;
+    const QString zainstalowana =
+        folder + u"/../"_s + QStringLiteral(VANDORIA_KATALOG_BIBLIOTEK) + u'/' + biblioteka;
     for (const QString& nazwa : {folder + u'/' + biblioteka, zainstalowana,
                                  folder + u"/../lib/vandoria/"_s + biblioteka, biblioteka}) {
         QLibrary modul(nazwa);

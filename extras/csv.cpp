@@ -75,7 +75,8 @@ bool pisz_csv(QIODevice& wyjscie, const TablicaPrzelewow& tablica, int ilosc) {
 }
 
 bool zapisz_csv(const QString& sciezka, const TablicaPrzelewow& tablica, int ilosc) {
-    return zapisz_bezpiecznie(sciezka, [&](QIODevice& plik) { return pisz_csv(plik, tablica, ilosc); });
+    return zapisz_bezpiecznie(sciezka,
+                              [&](QIODevice& plik) { return pisz_csv(plik, tablica, ilosc); });
 }
 
 QString nazwa_pliku_csv(const QString& wybrana) {

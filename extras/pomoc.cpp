@@ -3,7 +3,6 @@
 
 #include "extras/darowizna.h"
 #include "widgets/jpeg.h"
-#include "widgets/czcionki.h"
 #include "widgets/obrazki.h"
 
 #include <QDesktopServices>
@@ -130,8 +129,7 @@ Tpomoc_okno::Tpomoc_okno(QWidget* rodzic)
         u"wykonaj przelew "
         u"na moje konto -  naciśnij poniższy przycisk, aby dodać formularz tego przelewu do listy :)"_s);
 
-    Button1 =
-        new QPushButton(u"Dodaj do listy formularz przelewu do autora programu! :))"_s, this);
+    Button1 = new QPushButton(u"Dodaj do listy formularz przelewu do autora programu! :))"_s, this);
     Button1->setObjectName(u"Button1"_s);
     Button1->setAutoDefault(false);
     b_ok = new QPushButton(u"OK"_s, this);

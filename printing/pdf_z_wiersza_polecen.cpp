@@ -67,8 +67,7 @@ int pdf_z_wiersza_polecen(const QStringList& argumenty) {
     if (ilosc == 0) return blad(u"Plik nie zawiera żadnego przelewu: "_s + plik);
     if (numer < 1 || numer > ilosc)
         return blad(
-            u"Nie ma przelewu numer %1: plik zawiera przelewy od 1 do %2."_s.arg(numer).arg(
-                ilosc));
+            u"Nie ma przelewu numer %1: plik zawiera przelewy od 1 do %2."_s.arg(numer).arg(ilosc));
 
     // The same preparation and report as "Drukuj" in the main window.
     const StanDruku stan = wczytanie_danych_do_druku();

@@ -47,7 +47,8 @@ std::optional<std::int32_t> czytaj(const Znaki& t) {
         if (d < 0 || d >= podstawa) return std::nullopt;
         wartosc = wartosc * podstawa + d;
         // Hexadecimal texts may spell the bit pattern of a negative number.
-        const std::int64_t granica = podstawa == 16 ? 0xFFFFFFFFLL : (ujemna ? 0x80000000LL : 0x7FFFFFFFLL);
+        const std::int64_t granica =
+            podstawa == 16 ? 0xFFFFFFFFLL : (ujemna ? 0x80000000LL : 0x7FFFFFFFLL);
         if (wartosc > granica) return std::nullopt;
     }
     if (podstawa == 16) {
@@ -92,7 +93,7 @@ QString forma_druku(const QString& zlote, const QString& grosze) {
 }
 
 QString forma_slowna(const QString& zlote, const QString& grosze) {
-    static const char16_t* const slowa[10] = {u"zer*", u"jed*", u"dwa", u"trz*", u"czt*",
+    static const char16_t* const slowa[10] = {u"zer*", u"jed*", u"dwa",  u"trz*", u"czt*",
                                               u"pie*", u"sze*", u"sie*", u"osi*", u"dzi*"};
     QString wynik;
     for (QChar z : zlote) {

@@ -28,10 +28,10 @@ std::optional<std::int64_t> kwota_w_groszach(const Tprzelew& przelew);
 // its leading zero so that 12 zł 5 gr never reads as 12,50.
 QString grosze_do_pokazania(const QString& grosze);
 
-QString forma_listy(const QString& zlote, const QString& grosze);    // 1234,56 zł
-QString forma_druku(const QString& zlote, const QString& grosze);    // **1234,56
-QString forma_slowna(const QString& zlote, const QString& grosze);   // jed*dwatrz*czt* 56/100
-QString forma_eksportu(const QString& zlote, const QString& grosze); // 1234,56
+QString forma_listy(const QString& zlote, const QString& grosze);     // 1234,56 zł
+QString forma_druku(const QString& zlote, const QString& grosze);     // **1234,56
+QString forma_slowna(const QString& zlote, const QString& grosze);    // jed*dwatrz*czt* 56/100
+QString forma_eksportu(const QString& zlote, const QString& grosze);  // 1234,56
 
 QString forma_listy(const Tprzelew& przelew);
 

@@ -18,8 +18,8 @@ StanOtwarcia otworz_plik_zwykly(QFile& plik, const QString& sciezka) {
     do {
         fd = ::open(nazwa.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? StanOtwarcia::brak_pliku
-                                                           : StanOtwarcia::blad;
+    if (fd < 0)
+        return errno == ENOENT || errno == ENOTDIR ? StanOtwarcia::brak_pliku : StanOtwarcia::blad;
     struct stat st {};
     const bool zbadany = ::fstat(fd, &st) == 0;
     if (!zbadany || !S_ISREG(st.st_mode)) {

@@ -15,7 +15,8 @@ namespace {
 
 bool ten_sam_plik(const QString& a, const QString& b) {
 #ifdef Q_OS_UNIX
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     if (::stat(QFile::encodeName(a).constData(), &sa) != 0 ||
         ::stat(QFile::encodeName(b).constData(), &sb) != 0)
         return false;

@@ -57,7 +57,10 @@ namespace szczegoly {
 template <auto czlon>
 constexpr OpisPola opis(PolePrzelewu pole, std::string_view nazwa, Porownanie porownanie) {
     using T = std::remove_cvref_t<decltype(std::declval<Tprzelew&>().*czlon)>;
-    return {pole, nazwa, T::pojemnosc, porownanie,
+    return {pole,
+            nazwa,
+            T::pojemnosc,
+            porownanie,
             [](const Tprzelew& p) { return (p.*czlon).bajty(); },
             [](Tprzelew& p, std::string_view b) { (p.*czlon).ustaw(b); }};
 }
@@ -72,8 +75,8 @@ inline constexpr std::array<OpisPola, 15> pola_tekstowe = {
     szczegoly::opis<&Tprzelew::lk>(PolePrzelewu::lk, "lk", Porownanie::bez_odstepow),
     szczegoly::opis<&Tprzelew::nr_banku_odbiorcy>(PolePrzelewu::nr_banku_odbiorcy,
                                                   "nr_banku_odbiorcy", Porownanie::bez_odstepow),
-    szczegoly::opis<&Tprzelew::nr_rach_odbiorcy>(PolePrzelewu::nr_rach_odbiorcy,
-                                                 "nr_rach_odbiorcy", Porownanie::bez_odstepow),
+    szczegoly::opis<&Tprzelew::nr_rach_odbiorcy>(PolePrzelewu::nr_rach_odbiorcy, "nr_rach_odbiorcy",
+                                                 Porownanie::bez_odstepow),
     szczegoly::opis<&Tprzelew::kwota>(PolePrzelewu::kwota, "kwota", Porownanie::dokladne),
     szczegoly::opis<&Tprzelew::kwota100>(PolePrzelewu::kwota100, "kwota100", Porownanie::dokladne),
     szczegoly::opis<&Tprzelew::data>(PolePrzelewu::data, "data", Porownanie::dokladne),

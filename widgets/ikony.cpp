@@ -50,8 +50,7 @@ class LeniwaIkona : public QIconEngine {
   private:
     const QIcon& prawdziwa() {
         if (!ikona_) {
-            ikona_ = QIcon::hasThemeIcon(nazwa_) ? QIcon::fromTheme(nazwa_)
-                                                 : ikona_wlasna(nazwa_);
+            ikona_ = QIcon::hasThemeIcon(nazwa_) ? QIcon::fromTheme(nazwa_) : ikona_wlasna(nazwa_);
         }
         return *ikona_;
     }

@@ -12,9 +12,8 @@ class PrzyciskWaski : public QPushButton {
         : QPushButton(tekst, rodzic), najmniej_(najmniej) {}
 
     QSize sizeHint() const override {
-        const int tresc = text().isEmpty()
-                              ? iconSize().width()
-                              : fontMetrics().horizontalAdvance(text().remove(u'&'));
+        const int tresc = text().isEmpty() ? iconSize().width()
+                                           : fontMetrics().horizontalAdvance(text().remove(u'&'));
         return {qMax(najmniej_, tresc + 10), QPushButton::sizeHint().height()};
     }
     QSize minimumSizeHint() const override { return sizeHint(); }

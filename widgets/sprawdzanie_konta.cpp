@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QPalette>
 
-#include "widgets/pola_numerow.h"
 #include "register/konto.h"
+#include "widgets/pola_numerow.h"
 
 namespace {
 const QColor czerwony(255, 0, 0);
@@ -28,9 +28,7 @@ bool sprawdzenie_nr_banku_odbiorcy(const QLineEdit* pole) {
     return nr_banku_kompletny(pole->text());
 }
 
-bool sprawdzenie_nr_rach_odbiorcy(const QLineEdit* pole) {
-    return nr_rach_kompletny(pole->text());
-}
+bool sprawdzenie_nr_rach_odbiorcy(const QLineEdit* pole) { return nr_rach_kompletny(pole->text()); }
 
 void gdy_poprawnie_lub_nie(QWidget* pole, bool poprawne) {
     if (poprawne)

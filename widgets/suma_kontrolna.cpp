@@ -1,9 +1,9 @@
 #include "widgets/suma_kontrolna.h"
 
 #include "register/konto.h"
+#include "widgets/dialogi.h"
 #include "widgets/pole_maskowane.h"
 #include "widgets/sprawdzanie_konta.h"
-#include "widgets/dialogi.h"
 
 #include <QLabel>
 #include <QPalette>

@@ -32,8 +32,8 @@ int main(int argc, char* argv[]) {
             QPainter p(&obraz);
             rysunek.render(&p);
             p.end();
-            const QString cel = folder.filePath(
-                QFileInfo(plik).completeBaseName() + QStringLiteral("-%1.png").arg(bok));
+            const QString cel = folder.filePath(QFileInfo(plik).completeBaseName() +
+                                                QStringLiteral("-%1.png").arg(bok));
             if (!obraz.save(cel)) {
                 std::fprintf(stderr, "rysuj_ikony: nie można zapisać %s\n", qPrintable(cel));
                 return 1;

@@ -1,12 +1,12 @@
 #include "addressbook/komunikaty_bazy.h"
 #include "addressbook/lista.h"
 #include "addressbook/nowy_edycja_wpisu_bazy.h"
+#include "app/glowny.h"
+#include "rekord_wpisu.h"
+#include "widgets/dialogi.h"
 #include "widgets/pola_numerow.h"
 #include "widgets/pole_maskowane.h"
 #include "widgets/sprawdzanie_konta.h"
-#include "rekord_wpisu.h"
-#include "widgets/dialogi.h"
-#include "app/glowny.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
@@ -189,8 +189,8 @@ class TestOknaBaz : public QObject {
         QTest::newRow("nadawcy") << RodzajBazy::nadawcy << u"baza_nadawcow.dat"_s
                                  << u"Baza nadawców"_s << u"Nazwa nadawcy:"_s
                                  << u"Nr banku nadawcy:"_s << true;
-        QTest::newRow("tytuły") << RodzajBazy::tytuly << u"baza_tytulow.dat"_s
-                                << u"Baza tytułów"_s << u"Tytułem:"_s << u"Nr banku:"_s << false;
+        QTest::newRow("tytuły") << RodzajBazy::tytuly << u"baza_tytulow.dat"_s << u"Baza tytułów"_s
+                                << u"Tytułem:"_s << u"Nr banku:"_s << false;
     }
     // Each book has its own file, caption and labels; the titles book
     // switches the number fields off.
@@ -512,8 +512,7 @@ class TestOknaBaz : public QObject {
             zapisz_plik(sciezka, stare);
         if (przeszkoda == u"odczyt") QFile::setPermissions(sciezka, QFileDevice::ReadOwner);
 
-        const bool zapisany =
-            dopisz_do_bazy(nullptr, RodzajBazy::tytuly, u"Abonament"_s, u"RTV"_s);
+        const bool zapisany = dopisz_do_bazy(nullptr, RodzajBazy::tytuly, u"Abonament"_s, u"RTV"_s);
         QFile::setPermissions(sciezka, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(zapisany, przeszkoda.isEmpty());
         QCOMPARE(Dialogi::Test::teksty(),

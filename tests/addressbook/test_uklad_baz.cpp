@@ -1,8 +1,8 @@
 #include "addressbook/lista.h"
 #include "addressbook/nowy_edycja_wpisu_bazy.h"
-#include "widgets/pole_maskowane.h"
 #include "rekord_wpisu.h"
 #include "widgets/dialogi.h"
+#include "widgets/pole_maskowane.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 

@@ -187,12 +187,12 @@ class TestWpisy : public QObject {
             << QStringList{u"beta"_s, u"Alfa"_s, u"alfa"_s, u"Łąka"_s, u"Zenon"_s, u"lato"_s}
             << QStringList{u"Alfa"_s, u"alfa"_s, u"beta"_s, u"lato"_s, u"Łąka"_s, u"Zenon"_s};
         QTest::newRow("litery z ogonkami po swoich bazowych")
-            << QStringList{u"Żaba"_s, u"Źdźbło"_s, u"Zupa"_s, u"Ćma"_s, u"Cyrk"_s, u"Ósemka"_s,
-                           u"Owca"_s, u"Śruba"_s, u"Sowa"_s}
-            << QStringList{u"Cyrk"_s, u"Ćma"_s, u"Owca"_s, u"Ósemka"_s, u"Sowa"_s, u"Śruba"_s,
-                           u"Zupa"_s, u"Źdźbło"_s, u"Żaba"_s};
-        QTest::newRow("przedrostek pierwszy") << QStringList{u"Nowak Jan"_s, u"Nowak"_s}
-                                              << QStringList{u"Nowak"_s, u"Nowak Jan"_s};
+            << QStringList{u"Żaba"_s,   u"Źdźbło"_s, u"Zupa"_s,  u"Ćma"_s, u"Cyrk"_s,
+                           u"Ósemka"_s, u"Owca"_s,   u"Śruba"_s, u"Sowa"_s}
+            << QStringList{u"Cyrk"_s,  u"Ćma"_s,  u"Owca"_s,   u"Ósemka"_s, u"Sowa"_s,
+                           u"Śruba"_s, u"Zupa"_s, u"Źdźbło"_s, u"Żaba"_s};
+        QTest::newRow("przedrostek pierwszy")
+            << QStringList{u"Nowak Jan"_s, u"Nowak"_s} << QStringList{u"Nowak"_s, u"Nowak Jan"_s};
         QTest::newRow("pusta pierwsza linia staje się spacją")
             << QStringList{QString(), u"Bank"_s, u"1 Maja"_s}
             << QStringList{u" "_s, u"1 Maja"_s, u"Bank"_s};
@@ -223,9 +223,9 @@ class TestWpisy : public QObject {
         QStringList drugie;
         for (int i = 1; i <= 6; ++i)
             drugie << (*t)[i].nazwa1.na_unicode() + u'/' + (*t)[i].nazwa2.na_unicode();
-        QCOMPARE(drugie, (QStringList{u"Adamski/pierwszy"_s, u"Adamski/drugi"_s,
-                                      u"Adamski/trzeci"_s, u"Kowalski/pierwszy"_s,
-                                      u"Kowalski/drugi"_s, u"Kowalski/trzeci"_s}));
+        QCOMPARE(drugie,
+                 (QStringList{u"Adamski/pierwszy"_s, u"Adamski/drugi"_s, u"Adamski/trzeci"_s,
+                              u"Kowalski/pierwszy"_s, u"Kowalski/drugi"_s, u"Kowalski/trzeci"_s}));
     }
 
     void usuwanie_data() {

@@ -1,9 +1,9 @@
-#include "register/magazyn_ustawien.h"
-#include "register/pliki_przelewow.h"
-#include "widgets/dialogi.h"
 #include "app/glowny.h"
 #include "app/lista_przelewow.h"
 #include "app/start.h"
+#include "register/magazyn_ustawien.h"
+#include "register/pliki_przelewow.h"
+#include "widgets/dialogi.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
@@ -261,8 +261,7 @@ class TestGlowneOkno : public QObject {
         Dialogi::Test::odpowiedz(Odpowiedz::Nie);
         QVERIFY(!okno.FileSave1Execute());
         QCOMPARE(Dialogi::Test::pokazane()[0].tytul, u"Zapisz jako..."_s);
-        QVERIFY(
-            Dialogi::Test::pokazane()[0].tekst.startsWith(u"Chcesz zapisać dane w formacie"_s));
+        QVERIFY(Dialogi::Test::pokazane()[0].tekst.startsWith(u"Chcesz zapisać dane w formacie"_s));
         QCOMPARE(Dialogi::Test::pokazane()[1].tekst, u"Podany plik już istnieje.\rNadpisać?"_s);
         QCOMPARE(czytaj_plik(p2), QByteArray("x"));
         QCOMPARE(okno.rejestr.sciezka(), vando);
@@ -556,9 +555,8 @@ class TestGlowneOkno : public QObject {
         // The five columns fit the window without a scroll bar.
         QVERIFY(okno.ListView->header()->length() <= okno.ListView->viewport()->width());
         // A whole account number fits its column.
-        QVERIFY(okno.ListView->columnWidth(2) >=
-                okno.ListView->fontMetrics().horizontalAdvance(
-                    u"12 1020 5558 1111 2222 3333 4444"_s));
+        QVERIFY(okno.ListView->columnWidth(2) >= okno.ListView->fontMetrics().horizontalAdvance(
+                                                     u"12 1020 5558 1111 2222 3333 4444"_s));
         okno_.reset();
         QApplication::setFont(poprzednia);
     }

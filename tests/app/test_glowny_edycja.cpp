@@ -1,10 +1,10 @@
 // The main window's commands that open the transfer editor: an editor made
 // for each opening, its order written into the register.
+#include "app/glowny.h"
+#include "app/lista_przelewow.h"
 #include "editor/edytor_testowy.h"
 #include "register/pola_przelewu.h"
 #include "widgets/dialogi.h"
-#include "app/glowny.h"
-#include "app/lista_przelewow.h"
 #include "wspolne/okna.h"
 
 #include <QAction>
@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
 
 #include <memory>
 
@@ -139,8 +138,7 @@ class TestGlownyEdycja : public QObject, protected EdytorTestowy {
     void pelna_tablica_w_glownym_oknie() {
         SeamDialogow seam;
         Tglowne_okno glowne;
-        for (int i = 0; i < TablicaPrzelewow::pojemnosc; ++i)
-            glowne.rejestr.dopisz(zapisany());
+        for (int i = 0; i < TablicaPrzelewow::pojemnosc; ++i) glowne.rejestr.dopisz(zapisany());
         glowne.odswiezanie();
         bool otwarte_po_zapisie = false;
         PrzyOknieModalnym<Tnowy_edycja_przelewow> przy([&](Tnowy_edycja_przelewow* e) {

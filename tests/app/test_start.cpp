@@ -1,11 +1,11 @@
+#include "app/glowny.h"
+#include "app/lista_przelewow.h"
+#include "app/start.h"
 #include "extras/darowizna.h"
 #include "extras/first_run_form.h"
 #include "register/magazyn_ustawien.h"
 #include "register/pliki_przelewow.h"
 #include "widgets/dialogi.h"
-#include "app/glowny.h"
-#include "app/lista_przelewow.h"
-#include "app/start.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QAction>

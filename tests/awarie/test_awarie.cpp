@@ -5,11 +5,11 @@
 // at once and nothing is written.
 #include "addressbook/lista.h"
 #include "addressbook/wpisy.h"
+#include "app/glowny.h"
 #include "printing/druk_okna.h"
 #include "printing/ustawienia_programu.h"
 #include "register/pliki_przelewow.h"
 #include "widgets/dialogi.h"
-#include "app/glowny.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QDir>
@@ -78,8 +78,7 @@ Format plik_przelewow(const QString& nazwa) {
             },
             [](const QString& sciezka) {
                 okno = std::make_unique<Tglowne_okno>();
-                for (int i = 0; i < 20; ++i)
-                    okno->rejestr.dopisz(przelew("nowy"));
+                for (int i = 0; i < 20; ++i) okno->rejestr.dopisz(przelew("nowy"));
                 okno->rejestr.ustaw_sciezke(sciezka);
                 okno->rejestr.plik_ma_nazwe = true;
                 okno->rejestr.ustaw_zmieniony(true);
@@ -146,8 +145,7 @@ Format eksport_csv() {
             [](const QString& sciezka) { zapisz_plik(sciezka, "\"DATA\";\"stary\"\r"); },
             [](const QString& sciezka) {
                 okno = std::make_unique<Tglowne_okno>();
-                for (int i = 0; i < 200; ++i)
-                    okno->rejestr.dopisz(przelew("nowy"));
+                for (int i = 0; i < 200; ++i) okno->rejestr.dopisz(przelew("nowy"));
                 Dialogi::Test::wybierz_plik(sciezka);
                 if (QFile::exists(sciezka)) Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Tak);
                 const qsizetype przed = Dialogi::Test::teksty().size();

@@ -45,7 +45,7 @@ class EdytorTestowy {
     QWidget tlo_;  // the window that is active between two openings
     std::unique_ptr<Tnowy_edycja_przelewow> edytor_;
     std::vector<Tprzelew> oddane_;  // what "Zapisz" handed back, in order
-    bool przyjmuje_ = true;        // false: as a full collection refuses
+    bool przyjmuje_ = true;         // false: as a full collection refuses
 
     void pokaz() {
         edytor_->show();

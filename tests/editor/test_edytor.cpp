@@ -1,11 +1,11 @@
 // The transfer editor on its own, handed an order and a routine that keeps
 // what it hands back.
 #include "editor/edytor_testowy.h"
-#include "widgets/pole_maskowane.h"
-#include "widgets/sprawdzanie_konta.h"
 #include "register/data.h"
 #include "register/pola_przelewu.h"
 #include "widgets/dialogi.h"
+#include "widgets/pole_maskowane.h"
+#include "widgets/sprawdzanie_konta.h"
 #include "wspolne/okna.h"
 
 #include <QApplication>
@@ -15,9 +15,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 #include <QToolTip>
-#include <QScopeGuard>
 
 #include <memory>
 
@@ -455,9 +455,8 @@ class TestEdytor : public QObject, protected EdytorTestowy {
              {edytor_->b_dodaj_do_bazy_odbiorcow, edytor_->b_dodaj_do_bazy_nadawcow,
               edytor_->b_dodaj_do_bazy_tytulow, edytor_->btn_usun_date})
             QCOMPARE(b->focusPolicy(), Qt::NoFocus);
-        for (QPushButton* b :
-             {edytor_->drukuj_w_edycji_przelew, edytor_->podglad_wydruku_w_edycji,
-              edytor_->zapisz_edycja, edytor_->anuluj_edycja})
+        for (QPushButton* b : {edytor_->drukuj_w_edycji_przelew, edytor_->podglad_wydruku_w_edycji,
+                               edytor_->zapisz_edycja, edytor_->anuluj_edycja})
             QCOMPARE(b->focusPolicy(), Qt::TabFocus);
         for (QPushButton* b :
              {edytor_->drukuj_w_edycji_przelew, edytor_->podglad_wydruku_w_edycji,
@@ -485,7 +484,8 @@ class TestEdytor : public QObject, protected EdytorTestowy {
         QVERIFY(!QToolTip::isVisible());
         // A picture alone needs its words.
         QWidget* obrazek = edytor_->btn_usun_date;
-        QHelpEvent pytanie_obrazka(QEvent::ToolTip, QPoint(2, 2), obrazek->mapToGlobal(QPoint(2, 2)));
+        QHelpEvent pytanie_obrazka(QEvent::ToolTip, QPoint(2, 2),
+                                   obrazek->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(obrazek, &pytanie_obrazka);
         QTRY_VERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(), u"Usuń datę"_s);

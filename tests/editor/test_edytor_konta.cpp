@@ -1,9 +1,9 @@
 // Account numbers in the transfer editor: colours while typing, the caret
 // after a click, pasting a whole number.
 #include "editor/edytor_testowy.h"
+#include "widgets/dialogi.h"
 #include "widgets/pole_maskowane.h"
 #include "widgets/sprawdzanie_konta.h"
-#include "widgets/dialogi.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-
 
 #include <memory>
 
@@ -121,10 +120,10 @@ class TestEdytorKonta : public QObject, protected EdytorTestowy {
         QTest::addColumn<QString>("zapisany");
         const QString rach = u"nr_rach_odbiorcy"_s;
         const QString bank = u"nr_banku_odbiorcy"_s;
-        QTest::newRow("puste konto, klik w srodku") << rach << QString() << 10 << u"1234"_s
-                                                    << u"1234               "_s;
-        QTest::newRow("puste konto, klik na koncu") << rach << QString() << 19 << u"12345"_s
-                                                    << u"1234 5             "_s;
+        QTest::newRow("puste konto, klik w srodku")
+            << rach << QString() << 10 << u"1234"_s << u"1234               "_s;
+        QTest::newRow("puste konto, klik na koncu")
+            << rach << QString() << 19 << u"12345"_s << u"1234 5             "_s;
         QTest::newRow("czesciowe konto, klik za cyframi")
             << rach << u"1234 56"_s << 16 << u"78"_s << u"1234 5678          "_s;
         QTest::newRow("klik na cyfrze nadpisuje")
@@ -133,13 +132,13 @@ class TestEdytorKonta : public QObject, protected EdytorTestowy {
             << bank << u"12 4 5678"_s << 2 << u"3"_s << u"1234 5678"_s;
         QTest::newRow("ostatnia cyfra przez klik na koncu")
             << bank << u"1234 567"_s << 9 << u"8"_s << u"1234 5678"_s;
-        QTest::newRow("ostatnia cyfra przez End") << bank << u"1234 567"_s << -1 << u"8"_s
-                                                  << u"1234 5678"_s;
-        QTest::newRow("End w pustym polu") << bank << QString() << -1 << u"12"_s
-                                           << u"12       "_s;
+        QTest::newRow("ostatnia cyfra przez End")
+            << bank << u"1234 567"_s << -1 << u"8"_s << u"1234 5678"_s;
+        QTest::newRow("End w pustym polu") << bank << QString() << -1 << u"12"_s << u"12       "_s;
         QTest::newRow("dziura po pelnym koncu, klik na koncu")
             << bank << u"1 34 5678"_s << 9 << u"2"_s << u"1234 5678"_s;
-        QTest::newRow("L.k. pusty, klik na koncu") << u"lk"_s << QString() << 2 << u"1"_s << u"1 "_s;
+        QTest::newRow("L.k. pusty, klik na koncu")
+            << u"lk"_s << QString() << 2 << u"1"_s << u"1 "_s;
         QTest::newRow("L.k. z jedna cyfra, klik na koncu")
             << u"lk"_s << u"4"_s << 2 << u"7"_s << u"47"_s;
     }
@@ -189,19 +188,18 @@ class TestEdytorKonta : public QObject, protected EdytorTestowy {
     void wklejanie_konta_data() {
         QTest::addColumn<QString>("wklejany");
         QTest::addColumn<QString>("pole");
-        QTest::addColumn<QString>("sposob");  // "ctrl+v", "menu", "srodkowy"
+        QTest::addColumn<QString>("sposob");        // "ctrl+v", "menu", "srodkowy"
         QTest::addColumn<QStringList>("zapisane");  // lk, bank, account
         const QStringList caly = {u"61"_s, u"1090 1014"_s, u"0000 0712 1981 2874"_s};
         const QString rach = u"nr_rach_odbiorcy"_s;
         QTest::newRow("same cyfry do L.k.")
             << u"61109010140000071219812874"_s << u"lk"_s << u"ctrl+v"_s << caly;
-        QTest::newRow("ze spacjami do banku")
-            << u"61 1090 1014 0000 0712 1981 2874"_s << u"nr_banku_odbiorcy"_s << u"ctrl+v"_s
-            << caly;
+        QTest::newRow("ze spacjami do banku") << u"61 1090 1014 0000 0712 1981 2874"_s
+                                              << u"nr_banku_odbiorcy"_s << u"ctrl+v"_s << caly;
         QTest::newRow("z PL i spacjami do konta")
             << u"PL61 1090 1014 0000 0712 1981 2874"_s << rach << u"ctrl+v"_s << caly;
-        QTest::newRow("z myslnikami, menu") << u"61-1090-1014-0000-0712-1981-2874"_s << rach
-                                             << u"menu"_s << caly;
+        QTest::newRow("z myslnikami, menu")
+            << u"61-1090-1014-0000-0712-1981-2874"_s << rach << u"menu"_s << caly;
         QTest::newRow("z pl i spacjami dookola, menu")
             << u"  pl61109010140000071219812874\n"_s << u"lk"_s << u"menu"_s << caly;
         QTest::newRow("caly numer srodkowym przyciskiem")

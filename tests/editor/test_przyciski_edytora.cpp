@@ -2,12 +2,12 @@
 #include "addressbook/lista.h"
 #include "addressbook/wpisy.h"
 #include "editor/nowy_edycja_przelewu.h"
-#include "widgets/pole_maskowane.h"
-#include "widgets/sprawdzanie_konta.h"
 #include "printing/print_preview.h"
 #include "printing/przygotowanie.h"
 #include "printing/wypelnianie.h"
 #include "widgets/dialogi.h"
+#include "widgets/pole_maskowane.h"
+#include "widgets/sprawdzanie_konta.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
@@ -63,7 +63,6 @@ QStringList teksty(const Dokument& dokument) {
             if (!o.tekst.isEmpty()) wynik << o.tekst;
     return wynik;
 }
-
 
 }  // namespace
 
@@ -151,13 +150,13 @@ class TestPrzyciskiEdytora : public QObject {
         QTest::addColumn<QString>("grosze_po");
         QTest::addColumn<QString>("temp_kwota");
         QTest::addColumn<QString>("temp_nr_rach_nadawcy");
-        QTest::newRow("przelew") << false << u"12"_s << u"5"_s << u"12"_s << u"05"_s
-                                 << u"**12,05"_s << konto_nadawcy_tekst;
+        QTest::newRow("przelew") << false << u"12"_s << u"5"_s << u"12"_s << u"05"_s << u"**12,05"_s
+                                 << konto_nadawcy_tekst;
         QTest::newRow("pusta kwota") << false << QString() << QString() << u"0"_s << u"00"_s
                                      << u"**0,00"_s << konto_nadawcy_tekst;
         // "0" stays on screen; the printed form shows every grosze text with two digits.
-        QTest::newRow("grosze 0 zostaja") << false << u"7"_s << u"0"_s << u"7"_s << u"0"_s
-                                          << u"**7,00"_s << konto_nadawcy_tekst;
+        QTest::newRow("grosze 0 zostaja")
+            << false << u"7"_s << u"0"_s << u"7"_s << u"0"_s << u"**7,00"_s << konto_nadawcy_tekst;
         // The account typed before "Wpłata" was chosen is kept but not printed.
         QTest::newRow("wplata z wpisanym kontem")
             << true << u"1205"_s << u"50"_s << u"1205"_s << u"50"_s << u"**1205,50"_s
@@ -445,8 +444,7 @@ class TestPrzyciskiEdytora : public QObject {
         QTest::newRow("tytul") << 2 << u"baza_tytulow.dat"_s << true << tytul;
         QTest::newRow("odbiorca anulowany")
             << 0 << u"baza_odbiorcow.dat"_s << false << QVariantMap();
-        QTest::newRow("nadawca anulowany")
-            << 1 << u"baza_nadawcow.dat"_s << false << QVariantMap();
+        QTest::newRow("nadawca anulowany") << 1 << u"baza_nadawcow.dat"_s << false << QVariantMap();
         QTest::newRow("tytul anulowany") << 2 << u"baza_tytulow.dat"_s << false << QVariantMap();
     }
 

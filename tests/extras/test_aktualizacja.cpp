@@ -1,9 +1,9 @@
+#include "app/glowny.h"
 #include "extras/aktualizacja.h"
 #include "extras/aktualizacja_plik.h"
 #include "extras/aktualizacja_sprawdzanie.h"
 #include "register/magazyn_ustawien.h"
 #include "serwer_http.h"
-#include "app/glowny.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 // The update library loaded and called the way the program's menu command does.
+#include "app/glowny.h"
 #include "extras/aktualizacja.h"
 #include "serwer_http.h"
 #include "widgets/dialogi.h"
-#include "app/glowny.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
@@ -10,10 +10,10 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
-#include <QScopeGuard>
 
 using namespace Qt::StringLiterals;
 
@@ -26,8 +26,7 @@ class TestBibliotekaUpdate : public QObject {
     // The library keeps its own copy of the program's code, so it reads the
     // real per-user store: the test's home folder stands in for the user's.
     void ustaw_magazyn(const QString& adres, const QString& wersja) {
-        QSettings magazyn(QSettings::IniFormat, QSettings::UserScope, u"Vandoria"_s,
-                          u"Vandoria"_s);
+        QSettings magazyn(QSettings::IniFormat, QSettings::UserScope, u"Vandoria"_s, u"Vandoria"_s);
         QVERIFY(magazyn.fileName().startsWith(dom_));
         magazyn.setValue(u"UpdateServerAdress"_s, adres);
         magazyn.setValue(u"CurrentVersion"_s, wersja);
@@ -91,9 +90,8 @@ class TestBibliotekaUpdate : public QObject {
         QTest::addColumn<QString>("wersja_biezaca");
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<bool>("pobierz");
-        QTest::newRow("nowsza") << QByteArray("1.9\r\nhttp://p.example.org/v19.exe\r\n")
-                                << u"1.7"_s << u"Dostępna jest nowsza wersja programu: 1.9"_s
-                                << true;
+        QTest::newRow("nowsza") << QByteArray("1.9\r\nhttp://p.example.org/v19.exe\r\n") << u"1.7"_s
+                                << u"Dostępna jest nowsza wersja programu: 1.9"_s << true;
         QTest::newRow("ta sama") << QByteArray("1.9\r\nhttp://p.example.org/v19.exe\r\n")
                                  << u"1.9"_s << u"Używasz najnowszej wersji programu."_s << false;
         QTest::newRow("niebezpieczny adres")

@@ -1,7 +1,7 @@
+#include "app/glowny.h"
 #include "extras/csv.h"
 #include "register/przelew.h"
 #include "widgets/dialogi.h"
-#include "app/glowny.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QBuffer>

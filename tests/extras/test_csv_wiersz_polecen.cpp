@@ -1,8 +1,8 @@
 // `Vandoria --csv WYJSCIE.csv PLIK` run as a user would run it, with no display.
+#include "app/glowny.h"
 #include "register/pliki_przelewow.h"
 #include "register/przelew.h"
 #include "widgets/dialogi.h"
-#include "app/glowny.h"
 #include "wspolne/pomocnicze.h"
 #include "wspolne/program.h"
 
@@ -55,8 +55,7 @@ class TestCsvWierszPolecen : public QObject {
         {
             SeamDialogow seam;
             Tglowne_okno okno;
-            QCOMPARE(int(okno.rejestr.wczytaj(sciezka(plik)).stan),
-                     int(WynikOdczytu::ok));
+            QCOMPARE(int(okno.rejestr.wczytaj(sciezka(plik)).stan), int(WynikOdczytu::ok));
             Dialogi::Test::wybierz_plik(sciezka(u"z_menu"_s));
             okno.EksportujdoCSV1Click();
         }
@@ -75,8 +74,7 @@ class TestCsvWierszPolecen : public QObject {
     void bledy_data() {
         QTest::addColumn<QStringList>("argumenty");  // {dir} is the temporary folder
         QTest::addColumn<int>("kod");
-        QTest::newRow("brak pliku")
-            << QStringList{u"{dir}/wynik.csv"_s, u"{dir}/nie_ma.p2"_s} << 1;
+        QTest::newRow("brak pliku") << QStringList{u"{dir}/wynik.csv"_s, u"{dir}/nie_ma.p2"_s} << 1;
         QTest::newRow("plik nieczytelny")
             << QStringList{u"{dir}/wynik.csv"_s, u"{dir}/folder.p2"_s} << 1;
         QTest::newRow("nie można zapisać")

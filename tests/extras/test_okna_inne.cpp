@@ -1,3 +1,5 @@
+#include "app/glowny.h"
+#include "app/lista_przelewow.h"
 #include "extras/darowizna.h"
 #include "extras/first_run_form.h"
 #include "extras/pomoc.h"
@@ -6,8 +8,6 @@
 #include "payments/zaplac_telefonem.h"
 #include "widgets/czcionki.h"
 #include "widgets/dialogi.h"
-#include "app/glowny.h"
-#include "app/lista_przelewow.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 

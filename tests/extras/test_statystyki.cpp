@@ -1,8 +1,8 @@
+#include "app/glowny.h"
 #include "extras/statystyki.h"
 #include "extras/statystyki_obliczenia.h"
 #include "register/przelew.h"
 #include "widgets/dialogi.h"
-#include "app/glowny.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 

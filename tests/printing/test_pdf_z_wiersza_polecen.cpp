@@ -41,8 +41,8 @@ class TestPdfZWierszaPolecen : public QObject {
         QTest::newRow("pierwszy przelew")
             << QStringList{u"--pdf"_s, u"WY"_s, u"zlecenia.p2"_s} << QByteArray() << 1;
         QTest::newRow("wplata, cztery odcinki")
-            << QStringList{u"--pdf"_s, u"WY"_s, u"--przelew"_s, u"2"_s, u"zlecenia.p2"_s}
-            << cztery << 2;
+            << QStringList{u"--pdf"_s, u"WY"_s, u"--przelew"_s, u"2"_s, u"zlecenia.p2"_s} << cztery
+            << 2;
         QTest::newRow("plik przed opcjami")
             << QStringList{u"zlecenia.p2"_s, u"--przelew"_s, u"2"_s, u"--pdf"_s, u"WY"_s}
             << QByteArray() << 1;

@@ -139,8 +139,8 @@ class TestPrzygotowanie : public QObject {
                                         << u"**1205,50"_s << u"jed*dwazer*pie* 50/100"_s;
         QTest::newRow("puste teksty") << QString() << QString() << true << u"0"_s << u"00"_s
                                       << u"**0,00"_s << u"zer* 00/100"_s;
-        QTest::newRow("jeden grosz cyfra") << u"7"_s << u"5"_s << true << u"7"_s << u"05"_s
-                                           << u"**7,05"_s << u"sie* 05/100"_s;
+        QTest::newRow("jeden grosz cyfra")
+            << u"7"_s << u"5"_s << true << u"7"_s << u"05"_s << u"**7,05"_s << u"sie* 05/100"_s;
         QTest::newRow("grosze 0 zostaja") << u"3"_s << u"0"_s << false << u"3"_s << u"0"_s
                                           << u"**3,00"_s << u"98 7654 3210 1111 2222 3333 4444"_s;
     }
@@ -179,11 +179,21 @@ class TestPrzygotowanie : public QObject {
             const ZmienneDruku z_listy = przypisanie_zmiennych_do_temp(*t, 2);
 
             // The texts as an editor's controls show them, taken field by field.
-            const QStringList teksty = {
-                u"Wodociągi Łódź"_s, u"ul. Wierzbowa 1"_s, u"12"_s, u"1020 3040"_s,
-                u"1111 2222 3333 4444"_s, u"12"_s, u"5"_s, u"2024-05-01"_s,
-                u"98 7654 3210 1111 2222 3333 4444"_s, u"Jan Kowalski"_s, u"ul. Różana 2"_s,
-                u"Woda za maj"_s, u"FV 1/2024"_s, u"06"_s, u"pilne"_s};
+            const QStringList teksty = {u"Wodociągi Łódź"_s,
+                                        u"ul. Wierzbowa 1"_s,
+                                        u"12"_s,
+                                        u"1020 3040"_s,
+                                        u"1111 2222 3333 4444"_s,
+                                        u"12"_s,
+                                        u"5"_s,
+                                        u"2024-05-01"_s,
+                                        u"98 7654 3210 1111 2222 3333 4444"_s,
+                                        u"Jan Kowalski"_s,
+                                        u"ul. Różana 2"_s,
+                                        u"Woda za maj"_s,
+                                        u"FV 1/2024"_s,
+                                        u"06"_s,
+                                        u"pilne"_s};
             Tprzelew e;
             for (std::size_t i = 0; i < pola_tekstowe.size(); ++i)
                 pola_tekstowe[i].ustaw_tekst(e, teksty[qsizetype(i)]);

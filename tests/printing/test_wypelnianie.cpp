@@ -129,8 +129,7 @@ class TestWypelnianie : public QObject {
     void kwota_data() {
         QTest::addColumn<bool>("boxes");
         QTest::addColumn<Napisy>("napisy");
-        QTest::newRow("bez kratek")
-            << false << Napisy{{86, 33.3, u"**1234,56"_s, u"Arial"_s, 12}};
+        QTest::newRow("bez kratek") << false << Napisy{{86, 33.3, u"**1234,56"_s, u"Arial"_s, 12}};
         QTest::newRow("w kratkach") << true << w_kratkach(u"1234,56"_s, 84, 33.3);
     }
 
@@ -346,10 +345,10 @@ class TestWypelnianie : public QObject {
             };
             QCOMPARE(znaki.size(), oczekiwane.size());
             for (qsizetype i = 0; i < znaki.size(); ++i)
-                QVERIFY2(zgodne(znaki[i], oczekiwane[i]),
-                         qPrintable(u"odcinek %1 w (%2, %3)"_s.arg(i + 1)
-                                        .arg(znaki[i].x())
-                                        .arg(znaki[i].y())));
+                QVERIFY2(
+                    zgodne(znaki[i], oczekiwane[i]),
+                    qPrintable(
+                        u"odcinek %1 w (%2, %3)"_s.arg(i + 1).arg(znaki[i].x()).arg(znaki[i].y())));
             QCOMPARE(ksztalty, typ != 3);
             if (typ == 3) {
                 QVERIFY(kolumny.isEmpty());
@@ -387,11 +386,10 @@ class TestWypelnianie : public QObject {
             const Dokument d = generuj_wydruk(stan_druku(u), z);
             QStringList teksty;
             for (const Operacja& o : d.strony.at(0).operacje) teksty << o.tekst;
-            const QStringList nazwy = capitals
-                                          ? QStringList{u"ŁÓDŹ"_s, u"ĄĘ"_s,     u"ŻÓŁW"_s,
-                                                        u"ŚĆ"_s,   u"OPŁATA"_s, u"ZA MAJ"_s}
-                                          : QStringList{u"Łódź"_s, u"ąę"_s,     u"żółw"_s,
-                                                        u"ść"_s,   u"opłata"_s, u"za maj"_s};
+            const QStringList nazwy =
+                capitals
+                    ? QStringList{u"ŁÓDŹ"_s, u"ĄĘ"_s, u"ŻÓŁW"_s, u"ŚĆ"_s, u"OPŁATA"_s, u"ZA MAJ"_s}
+                    : QStringList{u"Łódź"_s, u"ąę"_s, u"żółw"_s, u"ść"_s, u"opłata"_s, u"za maj"_s};
             for (const QString& t : nazwy) QVERIFY2(teksty.contains(t), qPrintable(t));
             for (const QString& t : {u"jed*dwa 05/100"_s, u"1 maj"_s, u"a"_s, u"b"_s, u"c"_s})
                 QVERIFY2(teksty.contains(t), qPrintable(t));

@@ -37,7 +37,7 @@ class TestKonto : public QObject {
         QFETCH(bool, kompletna);
         const bool wynik = czesc == u"lk"_s     ? lk_kompletny(tekst)
                            : czesc == u"bank"_s ? nr_banku_kompletny(tekst)
-                                                 : nr_rach_kompletny(tekst);
+                                                : nr_rach_kompletny(tekst);
         QCOMPARE(wynik, kompletna);
     }
 
@@ -98,8 +98,7 @@ class TestKonto : public QObject {
     }
 
     void laczenie_i_dzielenie() {
-        const QString jednolite =
-            polacz_konto(u"12"_s, u"1020 5558"_s, u"1111 2222 3333 4444"_s);
+        const QString jednolite = polacz_konto(u"12"_s, u"1020 5558"_s, u"1111 2222 3333 4444"_s);
         QCOMPARE(jednolite, u"12 1020 5558 1111 2222 3333 4444"_s);
         const CzesciKonta czesci = podziel_konto(jednolite);
         QCOMPARE(czesci.lk, u"12"_s);
@@ -132,8 +131,7 @@ class TestKonto : public QObject {
         QTest::newRow("krotszy") << maski::bank << u"12"_s << u"12       "_s;
         QTest::newRow("dluzszy") << maski::lk << u"123"_s << u"12"_s;
         QTest::newRow("litera to luka") << maski::lk << u"1a"_s << u"1 "_s;
-        QTest::newRow("separator zawsze maski")
-            << maski::bank << u"1020x5558"_s << u"1020 5558"_s;
+        QTest::newRow("separator zawsze maski") << maski::bank << u"1020x5558"_s << u"1020 5558"_s;
     }
     void dopasowanie() {
         QFETCH(QString, maska);
@@ -171,12 +169,10 @@ class TestKonto : public QObject {
         QTest::newRow("usun") << u"1234 5678"_s << 1 << u"usun"_s << u"1 34 5678"_s << 2;
         QTest::newRow("usun na separatorze")
             << u"1234 5678"_s << 4 << u"usun"_s << u"1234  678"_s << 6;
-        QTest::newRow("wklej po kolei")
-            << pusty << 0 << u"wklej:10 20-55"_s << u"1020 55  "_s << 7;
+        QTest::newRow("wklej po kolei") << pusty << 0 << u"wklej:10 20-55"_s << u"1020 55  "_s << 7;
         QTest::newRow("wklej cala czesc z kursorem w srodku")
             << u"99       "_s << 6 << u"wklej:1020-5558"_s << u"1020 5558"_s << 9;
-        QTest::newRow("wklej za dlugie")
-            << pusty << 6 << u"wklej:123456"_s << u"      123"_s << 9;
+        QTest::newRow("wklej za dlugie") << pusty << 6 << u"wklej:123456"_s << u"      123"_s << 9;
         QTest::newRow("wyczysc zaznaczenie")
             << u"1234 5678"_s << 0 << u"wyczysc:2-7"_s << u"12     78"_s << 2;
     }

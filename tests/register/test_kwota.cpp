@@ -117,8 +117,8 @@ class TestKwota : public QObject {
             << u"jed*dwazer*pie* 50/100"_s;
         QTest::newRow("zero") << u"0"_s << u"00"_s << u"0,00 zł"_s << u"**0,00"_s << u"0,00"_s
                               << u"zer* 00/100"_s;
-        QTest::newRow("jednoznakowe grosze") << u"12"_s << u"5"_s << u"12,05 zł"_s
-                                             << u"**12,05"_s << u"12,05"_s << u"jed*dwa 5/100"_s;
+        QTest::newRow("jednoznakowe grosze") << u"12"_s << u"5"_s << u"12,05 zł"_s << u"**12,05"_s
+                                             << u"12,05"_s << u"jed*dwa 5/100"_s;
         QTest::newRow("znak i spacje") << u" -7"_s << u"10"_s << u" -7,10 zł"_s << u"** -7,10"_s
                                        << u"-7,10"_s << u"sie* 10/100"_s;
     }

@@ -55,41 +55,37 @@ class TestRejestr : public QObject {
         const Zmiana dopisz = [](Rejestr& r) { return r.dopisz(przelew("nowy")); };
         QTest::newRow("dopisanie") << 2 << dopisz << true << QStringList{u"dopisany 3"_s}
                                    << QStringList{u"a"_s, u"b"_s, u"nowy"_s};
-        QTest::newRow("dopisanie do pełnej") << 1000 << dopisz << false << QStringList{}
-                                             << QStringList{};
+        QTest::newRow("dopisanie do pełnej")
+            << 1000 << dopisz << false << QStringList{} << QStringList{};
         QTest::newRow("zmiana wiersza")
-            << 3 << Zmiana([](Rejestr& r) { return r.zmien_wiersz(2, przelew("B")), true; })
-            << true << QStringList{u"zmieniony 2"_s}
-            << QStringList{u"a"_s, u"B"_s, u"c"_s};
+            << 3 << Zmiana([](Rejestr& r) { return r.zmien_wiersz(2, przelew("B")), true; }) << true
+            << QStringList{u"zmieniony 2"_s} << QStringList{u"a"_s, u"B"_s, u"c"_s};
         // A row past the count would become an order nobody appended.
         QTest::newRow("zmiana za ostatnim")
-            << 2 << Zmiana([](Rejestr& r) { return r.zmien_wiersz(3, przelew("x")), true; })
-            << true << QStringList{} << QStringList{u"a"_s, u"b"_s};
-        QTest::newRow("uzupełnienie w miejscu")
-            << 2 << Zmiana([](Rejestr& r) {
-                   return r.w_wierszu(1, [](TablicaPrzelewow& t, int nr) {
-                       t[nr].kwota100 = "50";
-                       return true;
-                   });
-               })
-            << true << QStringList{u"zmieniony 1"_s} << QStringList{u"a"_s, u"b"_s};
-        QTest::newRow("usunięcie w dowolnej kolejności")
-            << 4 << Zmiana([](Rejestr& r) { return r.usun({3, 1, 3}), true; }) << true
-            << QStringList{u"wszystkie"_s} << QStringList{u"b"_s, u"d"_s};
-        QTest::newRow("usunięcie niczego")
-            << 2 << Zmiana([](Rejestr& r) { return r.usun({3, 0}), true; }) << true
+            << 2 << Zmiana([](Rejestr& r) { return r.zmien_wiersz(3, przelew("x")), true; }) << true
             << QStringList{} << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("uzupełnienie w miejscu") << 2 << Zmiana([](Rejestr& r) {
+            return r.w_wierszu(1, [](TablicaPrzelewow& t, int nr) {
+                t[nr].kwota100 = "50";
+                return true;
+            });
+        }) << true << QStringList{u"zmieniony 1"_s}
+                                                << QStringList{u"a"_s, u"b"_s};
+        QTest::newRow("usunięcie w dowolnej kolejności") << 4 << Zmiana([](Rejestr& r) {
+            return r.usun({3, 1, 3}), true;
+        }) << true << QStringList{u"wszystkie"_s} << QStringList{u"b"_s, u"d"_s};
+        QTest::newRow("usunięcie niczego") << 2 << Zmiana([](Rejestr& r) {
+            return r.usun({3, 0}), true;
+        }) << true << QStringList{} << QStringList{u"a"_s, u"b"_s};
         QTest::newRow("wstawienie na dawne miejsca")
             << 2 << Zmiana([](Rejestr& r) {
                    return r.wstaw({{1, przelew("x")}, {3, przelew("y")}, {9, przelew("z")}});
                })
             << true << QStringList{u"wszystkie"_s}
             << QStringList{u"x"_s, u"a"_s, u"y"_s, u"b"_s, u"z"_s};
-        QTest::newRow("wstawienie do pełnej")
-            << 999 << Zmiana([](Rejestr& r) {
-                   return r.wstaw({{1, przelew("x")}, {2, przelew("y")}});
-               })
-            << false << QStringList{} << QStringList{};
+        QTest::newRow("wstawienie do pełnej") << 999 << Zmiana([](Rejestr& r) {
+            return r.wstaw({{1, przelew("x")}, {2, przelew("y")}});
+        }) << false << QStringList{} << QStringList{};
         QTest::newRow("sortowanie")
             << 3 << Zmiana([](Rejestr& r) { return !r.sortuj(0); }) << false
             << QStringList{u"wszystkie"_s} << QStringList{u"c"_s, u"b"_s, u"a"_s};
@@ -101,14 +97,13 @@ class TestRejestr : public QObject {
         QTest::newRow("oznaczenie zapisu bez zmian")
             << 1 << Zmiana([](Rejestr& r) { return r.ustaw_zmieniony(false), true; }) << true
             << QStringList{} << QStringList{u"a"_s};
-        QTest::newRow("dwa razy niezapisane, jeden sygnał")
-            << 1 << Zmiana([](Rejestr& r) {
-                   r.ustaw_zmieniony(true);
-                   r.ustaw_zmieniony(true);
-                   r.ustaw_zmieniony(false);
-                   return true;
-               })
-            << true << QStringList{u"niezapisane"_s, u"zapisane"_s} << QStringList{u"a"_s};
+        QTest::newRow("dwa razy niezapisane, jeden sygnał") << 1 << Zmiana([](Rejestr& r) {
+            r.ustaw_zmieniony(true);
+            r.ustaw_zmieniony(true);
+            r.ustaw_zmieniony(false);
+            return true;
+        }) << true << QStringList{u"niezapisane"_s, u"zapisane"_s}
+                                                            << QStringList{u"a"_s};
     }
     void sygnaly_zmian() {
         QFETCH(int, wierszy);
@@ -156,8 +151,8 @@ class TestRejestr : public QObject {
         QCOMPARE(wynik.stan == WynikOdczytu::ok, plik_istnieje);
         QCOMPARE(dziennik.wpisy, QStringList{u"wszystkie"_s});
         // Never a mix of two collections; a file that is not there changes nothing.
-        const QStringList po = plik_istnieje ? QStringList{u"z pliku"_s}
-                                             : QStringList{u"stary"_s, u"drugi"_s};
+        const QStringList po =
+            plik_istnieje ? QStringList{u"z pliku"_s} : QStringList{u"stary"_s, u"drugi"_s};
         QCOMPARE(odbiorcy(r), po);
         QVERIFY(!r.zmieniony());
     }

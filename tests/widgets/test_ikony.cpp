@@ -65,15 +65,38 @@ class TestIkony : public QObject {
 
     void rysunek_zastepczy_data() {
         QTest::addColumn<QString>("nazwa");
-        for (const char* n :
-             {"document-new", "document-open", "document-save", "document-save-as",
-              "document-print", "document-print-preview", "document-edit", "document-export",
-              "edit-delete", "edit-clear", "edit-copy", "edit-undo", "preferences-system",
-              "help-contents", "help-about", "x-office-address-book", "contact-new",
-              "system-users", "format-justify-left", "office-chart-bar", "x-office-spreadsheet",
-              "list-add", "x-office-calendar", "application-exit", "zoom-in", "zoom-out",
-              "go-previous", "go-next", "phone", "view-refresh", "system-software-update",
-              "mail-send"})
+        for (const char* n : {"document-new",
+                              "document-open",
+                              "document-save",
+                              "document-save-as",
+                              "document-print",
+                              "document-print-preview",
+                              "document-edit",
+                              "document-export",
+                              "edit-delete",
+                              "edit-clear",
+                              "edit-copy",
+                              "edit-undo",
+                              "preferences-system",
+                              "help-contents",
+                              "help-about",
+                              "x-office-address-book",
+                              "contact-new",
+                              "system-users",
+                              "format-justify-left",
+                              "office-chart-bar",
+                              "x-office-spreadsheet",
+                              "list-add",
+                              "x-office-calendar",
+                              "application-exit",
+                              "zoom-in",
+                              "zoom-out",
+                              "go-previous",
+                              "go-next",
+                              "phone",
+                              "view-refresh",
+                              "system-software-update",
+                              "mail-send"})
             QTest::newRow(n) << QString::fromLatin1(n);
     }
     // With no theme every name still gives a drawing, sharp at every size a
@@ -83,7 +106,8 @@ class TestIkony : public QObject {
         const QIcon i = ikona(nazwa);
         QVERIFY(!i.isNull());
         for (const int bok : {16, 24, 48}) {
-            QVERIFY2(i.availableSizes().contains(QSize(bok, bok)), qPrintable(QString::number(bok)));
+            QVERIFY2(i.availableSizes().contains(QSize(bok, bok)),
+                     qPrintable(QString::number(bok)));
             const QImage o = obraz(i, bok);
             QCOMPARE(o.size(), QSize(bok, bok));
             QVERIFY2(pokrycie(o) > 0.15, qPrintable(u"prawie pusta przy %1 px"_s.arg(bok)));

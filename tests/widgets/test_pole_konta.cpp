@@ -1,6 +1,6 @@
 // Account fields as widgets: the masked field and the completeness marking.
-#include "widgets/pole_maskowane.h"
 #include "register/maska.h"
+#include "widgets/pole_maskowane.h"
 #include "widgets/sprawdzanie_konta.h"
 
 #include <QApplication>

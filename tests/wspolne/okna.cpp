@@ -50,7 +50,8 @@ void sprawdz_czy_nic_nie_uciete(QWidget* okno) {
                 l->wordWrap() ? l->heightForWidth(l->width()) : l->sizeHint().height();
             QVERIFY2(wysokosc <= l->height(), qPrintable(u"za niska: "_s + nazwa(w)));
             if (!l->wordWrap())
-                QVERIFY2(l->sizeHint().width() <= l->width(), qPrintable(u"za wąska: "_s + nazwa(w)));
+                QVERIFY2(l->sizeHint().width() <= l->width(),
+                         qPrintable(u"za wąska: "_s + nazwa(w)));
             for (QWidget* obok : rodzic->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
                 if (obok == l || !widoczny(obok, okno) || obok->isWindow()) continue;
                 if (qobject_cast<QLabel*>(obok) && qobject_cast<QLabel*>(obok)->text().isEmpty())

@@ -1,12 +1,12 @@
 // Prints an order through the program's own print command onto a queue of a
 // private CUPS server (its own configuration, spool and socket in a temporary
 // folder, run by this test), and checks the page the queue writes.
+#include "app/glowny.h"
 #include "printing/formularz.h"
 #include "printing/przesuniecie_drukarki.h"
 #include "printing/przygotowanie.h"
 #include "register/magazyn_ustawien.h"
 #include "widgets/dialogi.h"
-#include "app/glowny.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QApplication>
@@ -217,8 +217,7 @@ class TestDrukCups : public QObject {
                     "[SETTINGS]\r\ntyp_formularza=1\r\nilosc_odcinkow=1\r\n"
                     "uklad_strony=portrait\r\nmargin_left=20\r\nmargin_top=30\r\n");
         glowne_ = std::make_unique<Tglowne_okno>();
-        glowne_->rejestr.dopisz(
-            przelew("Zakład Energetyczny", "1234", "56", "Rachunek za prąd"));
+        glowne_->rejestr.dopisz(przelew("Zakład Energetyczny", "1234", "56", "Rachunek za prąd"));
         glowne_->odswiezanie();
         glowne_->zaznacz_wiersz(1);
     }

@@ -1,3 +1,5 @@
+#include "app/glowny.h"
+#include "app/lista_przelewow.h"
 #include "printing/druk_okna.h"
 #include "printing/monolit.h"
 #include "printing/pdf_z_wiersza_polecen.h"
@@ -8,8 +10,6 @@
 #include "register/magazyn_ustawien.h"
 #include "register/pliki_przelewow.h"
 #include "widgets/dialogi.h"
-#include "app/glowny.h"
-#include "app/lista_przelewow.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 

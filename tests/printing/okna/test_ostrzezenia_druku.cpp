@@ -1,10 +1,10 @@
+#include "app/glowny.h"
 #include "editor/nowy_edycja_przelewu.h"
 #include "printing/oznaczanie_przepelnienia.h"
 #include "printing/print_preview.h"
 #include "printing/przesuniecie_drukarki.h"
 #include "register/magazyn_ustawien.h"
 #include "widgets/dialogi.h"
-#include "app/glowny.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 

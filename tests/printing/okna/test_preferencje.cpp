@@ -1,9 +1,9 @@
+#include "app/glowny.h"
 #include "printing/przesuniecie_drukarki.h"
 #include "printing/ustawienia_programu.h"
 #include "printing/ustawienia_wydruku.h"
 #include "register/magazyn_ustawien.h"
 #include "widgets/dialogi.h"
-#include "app/glowny.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
