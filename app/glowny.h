@@ -167,6 +167,9 @@ class Tglowne_okno : public QMainWindow {
     void FormShow();
     void ustaw_tytul();
     bool zapis_do_pliku_przelewow();
+    bool zapytaj_o_druga_kopie(const QString& sciezka, bool& tylko_do_odczytu);
+    void zglos_otwarcie(const SesjaPliku::Otwarcie& otwarcie);
+    SesjaPliku::Decyzja pytanie_zapisu(const SesjaPliku::Kwestia& kwestia);
     bool zapisz_pod_nazwa(const QString& tekst_nadpisania);
     // The asking of "Nowy", "Otwórz" and closing: true when the command may go on.
     bool zapytaj_o_zapis(const QString& tytul, const QString& tekst);

@@ -4,6 +4,7 @@
 #include "register/odczyt_pliku.h"
 #include "register/przelew.h"
 
+#include <QBuffer>
 #include <QFile>
 
 #include <vector>
@@ -74,6 +75,77 @@ int typ_pliku(const QString& nazwa) { return nazwa.right(2) == u"p2" ? 2 : 1; }
 
 int rozmiar_rekordu(int wersja) { return wersja == 2 ? rozmiar_rekordu_v2 : rozmiar_rekordu_v1; }
 
+namespace {
+
+// One record's slots checked against what a writer of the version makes.
+class Sprawdzenie {
+  public:
+    Sprawdzenie(const char* p, bool scisle) : p_(p), scisle_(scisle) {}
+    bool ok = true;
+    void tekst(std::size_t pojemnosc, bool konto = false) {
+        const auto dl = static_cast<unsigned char>(*p_);
+        if (dl > pojemnosc) ok = false;
+        for (std::size_t i = 1; ok && i <= pojemnosc; ++i) {
+            const char z = p_[i];
+            if (i <= dl && konto && !(z >= '0' && z <= '9') && z != ' ' && z != '-') ok = false;
+            if (i > dl && scisle_ && z != 0) ok = false;
+        }
+        p_ += 1 + pojemnosc;
+    }
+    void flaga() {
+        if (static_cast<unsigned char>(*p_) > 1) ok = false;
+        ++p_;
+    }
+
+  private:
+    const char* p_;
+    bool scisle_;
+};
+
+}  // namespace
+
+bool rekordy_zgodne(const QByteArray& bajty, int wersja, bool scisle) {
+    const int rozmiar = rozmiar_rekordu(wersja);
+    const std::size_t linia = wersja == 2 ? 51 : 150;
+    for (qsizetype od = 0; od + rozmiar <= bajty.size(); od += rozmiar) {
+        Sprawdzenie s(bajty.constData() + od, scisle);
+        s.tekst(linia);
+        s.tekst(linia);
+        s.tekst(2, true);
+        s.tekst(9, true);
+        s.tekst(19, true);
+        s.tekst(6);
+        s.tekst(2);
+        s.tekst(10);
+        s.tekst(32, true);
+        for (int i = 0; i < 4; ++i) s.tekst(linia);
+        s.flaga();
+        s.tekst(2);
+        if (wersja == 2) s.tekst(20);
+        if (!s.ok) return false;
+    }
+    return true;
+}
+
+int wersja_z_zawartosci(const QString& nazwa, const QByteArray& bajty, bool* niepewna) {
+    if (niepewna) *niepewna = false;
+    if (!rozmiar_pasuje_do_obu(bajty.size())) return wersja_pliku(nazwa, bajty.size());
+    // Zeroed fillers tell this program's own files apart; other writers may
+    // leave anything there, so consistency without them comes second.
+    for (const bool scisle : {true, false}) {
+        const bool v1 = rekordy_zgodne(bajty, 1, scisle);
+        const bool v2 = rekordy_zgodne(bajty, 2, scisle);
+        if (v1 != v2) return v1 ? 1 : 2;
+        if (v1) break;  // both fit: the looser test cannot choose either
+    }
+    if (niepewna) *niepewna = true;
+    return typ_pliku(nazwa);
+}
+
+bool rozmiar_pasuje_do_obu(qint64 rozmiar) {
+    return rozmiar > 0 && rozmiar % rozmiar_rekordu_v1 == 0 && rozmiar % rozmiar_rekordu_v2 == 0;
+}
+
 int wersja_pliku(const QString& nazwa, qint64 rozmiar) {
     const int wg_nazwy = typ_pliku(nazwa);
     const int inna = wg_nazwy == 2 ? 1 : 2;
@@ -108,6 +180,7 @@ WynikOdczytu czytaj_przelewy(QIODevice& wejscie, int wersja, TablicaPrzelewow& t
         dekoduj(bufor.data(), wersja, tablica[wiersz]);
     }
     wynik.wczytane = wiersz;
+    wynik.po_pustym = obecne_po_pustym(tablica, wiersz);
     tablica.wyczysc_od(wiersz + 1);
     return wynik;
 }
@@ -115,8 +188,38 @@ WynikOdczytu czytaj_przelewy(QIODevice& wejscie, int wersja, TablicaPrzelewow& t
 WynikOdczytu czytaj_przelewy(const QString& sciezka, TablicaPrzelewow& tablica) {
     QFile plik;
     switch (otworz_plik_zwykly(plik, sciezka)) {
-        case StanOtwarcia::ok:
-            return czytaj_przelewy(plik, wersja_pliku(sciezka, plik.size()), tablica);
+        case StanOtwarcia::ok: {
+            // The whole file is read first: its bytes choose the version and
+            // are remembered, to tell later whether someone else changed it.
+            const qint64 limit = qint64(TablicaPrzelewow::pojemnosc + 1) * rozmiar_rekordu_v1 + 1;
+            QByteArray bajty;
+            bool blad = false;
+            while (bajty.size() < limit) {
+                const QByteArray kawalek = plik.read(std::min<qint64>(limit - bajty.size(), 65536));
+                if (kawalek.isEmpty()) {
+                    blad = plik.error() != QFileDevice::NoError || bajty.size() < plik.size();
+                    break;
+                }
+                bajty += kawalek;
+            }
+            bool niepewna = false;
+            const int wersja = blad ? wersja_pliku(sciezka, plik.size())
+                                    : wersja_z_zawartosci(sciezka, bajty, &niepewna);
+            QBuffer bufor(&bajty);
+            bufor.open(QIODevice::ReadOnly);
+            WynikOdczytu wynik = czytaj_przelewy(bufor, wersja, tablica);
+            if (blad) {
+                wynik.stan = WynikOdczytu::blad_odczytu;
+                return wynik;
+            }
+            // More than fits in 1000 records of either version: only the
+            // size says there is more.
+            if (plik.size() > bajty.size()) wynik.za_duzo = true;
+            wynik.wersja_niepewna = niepewna;
+            wynik.odcisk = plik.size() == bajty.size() ? odcisk_z_bajtow(sciezka, bajty)
+                                                       : odcisk_pliku(sciezka);
+            return wynik;
+        }
         case StanOtwarcia::brak_pliku:
             return {WynikOdczytu::brak_pliku, 0, false, typ_pliku(sciezka)};
         default:

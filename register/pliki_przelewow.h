@@ -4,7 +4,10 @@
 // Version 1 (".vando") has 997-byte records without "dodatkowe"; version 2
 // (".p2") has 424-byte records, 51-character name and title lines, and
 // "dodatkowe". A file's name says its version, unless its size fits only the
-// other version's records (a file renamed or copied under the wrong ending).
+// other version's records (a file renamed or copied under the wrong ending),
+// or it fits both and only the other version's records are consistent.
+
+#include "register/odcisk_pliku.h"
 
 #include <QString>
 
@@ -22,6 +25,20 @@ int rozmiar_rekordu(int wersja);
 // version's when the size is a whole number of its records and not of the
 // name's own; otherwise (both fit, or neither) the name's.
 int wersja_pliku(const QString& nazwa, qint64 rozmiar);
+// A non-empty whole number of both versions' records.
+bool rozmiar_pasuje_do_obu(qint64 rozmiar);
+
+// True when every whole record of `bajty` is one a writer of that version
+// makes: length bytes within their slots, the transfer flag 0 or 1, account
+// fields of digits and separators; `scisle` also wants the bytes after each
+// text zero, as this program writes them.
+bool rekordy_zgodne(const QByteArray& bajty, int wersja, bool scisle);
+
+// The version of a file's bytes. Where the size is a whole number of both
+// versions' records (997 x 424 bytes and its multiples) the consistent
+// version wins; `niepewna` is set when both or neither are and the name
+// decided.
+int wersja_z_zawartosci(const QString& nazwa, const QByteArray& bajty, bool* niepewna = nullptr);
 
 struct WynikOdczytu {
     enum Stan { ok, brak_pliku, blad_odczytu };
@@ -29,6 +46,11 @@ struct WynikOdczytu {
     int wczytane = 0;      // records that landed in the table
     bool za_duzo = false;  // the file held more than 1000 records; the rest was left out
     int wersja = 0;        // the version the records were read as
+    // Records that follow the first blank one: they are outside the count,
+    // so the list does not show them and a save would drop them.
+    int po_pustym = 0;
+    bool wersja_niepewna = false;  // the size fits both versions and the bytes did not tell
+    OdciskPliku odcisk = {};       // the file as read
 };
 
 // Reads records into rows 1.. and empties every row after the last record read,
@@ -36,8 +58,17 @@ struct WynikOdczytu {
 // Nothing after the 1000th record is read.
 WynikOdczytu czytaj_przelewy(QIODevice& wejscie, int wersja, TablicaPrzelewow& tablica);
 // Reads only a regular file (after links): a FIFO, device, directory or socket
-// is a read error at once. The version follows wersja_pliku().
+// is a read error at once. The version follows wersja_z_zawartosci().
 WynikOdczytu czytaj_przelewy(const QString& sciezka, TablicaPrzelewow& tablica);
+
+// How many rows after the first blank one, up to row do_, hold a record.
+template <class T>
+int obecne_po_pustym(const T& tablica, int do_) {
+    int ile = 0;
+    for (int i = tablica.ilosc_el() + 1; i <= do_; ++i)
+        if (tablica[i].obecny()) ++ile;
+    return ile;
+}
 
 // Writes rows 1..ilosc in the version's layout; false on a write error.
 bool pisz_przelewy(QIODevice& wyjscie, int wersja, const TablicaPrzelewow& tablica, int ilosc);

@@ -63,6 +63,18 @@ WynikOdczytu Rejestr::wczytaj(const QString& sciezka) {
     return wynik;
 }
 
+SesjaPliku::Otwarcie Rejestr::otworz(const QString& sciezka, bool tylko_do_odczytu) {
+    const SesjaPliku::Otwarcie wynik = sesja_.otworz(sciezka, tablica_, tylko_do_odczytu);
+    emit wiersze_zmienione();
+    return wynik;
+}
+
+SesjaPliku::Zapis Rejestr::zapisz(const QString& sciezka, const SesjaPliku::Pytajacy& pytaj) {
+    const SesjaPliku::Zapis wynik = sesja_.zapisz(sciezka, tablica_, ilosc(), pytaj);
+    if (wynik.stan == SesjaPliku::Zapis::zapisano) ustaw_sciezke(wynik.sciezka);
+    return wynik;
+}
+
 void Rejestr::ustaw_sciezke(const QString& sciezka) {
     if (sciezka == sciezka_) return;
     sciezka_ = sciezka;

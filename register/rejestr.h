@@ -2,6 +2,7 @@
 
 #include "register/pliki_przelewow.h"
 #include "register/przelew.h"
+#include "register/sesja_pliku.h"
 
 #include <QList>
 #include <QObject>
@@ -49,6 +50,13 @@ class Rejestr : public QObject {
     void wyczysc();
     // The file's orders replace the table's, also after a read error partway.
     WynikOdczytu wczytaj(const QString& sciezka);
+    // The same through the file session, which then holds the file; the path
+    // is the caller's to set, as a failed read empties it.
+    SesjaPliku::Otwarcie otworz(const QString& sciezka, bool tylko_do_odczytu);
+    // Rows 1..count through the file session; a written file becomes the path.
+    SesjaPliku::Zapis zapisz(const QString& sciezka, const SesjaPliku::Pytajacy& pytaj);
+    SesjaPliku& sesja() { return sesja_; }
+    const SesjaPliku& sesja() const { return sesja_; }
 
     // --- the file
     const QString& sciezka() const { return sciezka_; }
@@ -60,12 +68,6 @@ class Rejestr : public QObject {
     // The path came from the last run and its file was not there: "Zapisz"
     // asks for a name, so a file that appears later is never replaced unseen.
     bool sciezka_nieotwarta = false;
-    // The version the file's bytes fit when they contradict its name; 0 when
-    // the name decides. A save writes the file back in it.
-    int wersja_pliku = 0;
-    // A file read that holds more than the 1000 orders kept: saving over it
-    // drops the rest, so it is asked first.
-    QString plik_ponad_1000;
 
   signals:
     void wiersz_dopisany(int nr);
@@ -79,4 +81,5 @@ class Rejestr : public QObject {
     TablicaPrzelewow tablica_;
     QString sciezka_;  // empty when the collection has no file
     bool zmieniony_ = false;
+    SesjaPliku sesja_;
 };

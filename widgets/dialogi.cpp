@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QQueue>
 #include <QStandardPaths>
 
@@ -98,6 +99,39 @@ Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul,
         default:
             return przyciski == Przyciski::TakNie ? Odpowiedz::Nie : Odpowiedz::Anuluj;
     }
+}
+
+Odpowiedz pytanie(QWidget* rodzic, const QString& tekst, const QString& tytul,
+                  const QStringList& przyciski, Odpowiedz domyslna) {
+    const bool trzy = przyciski.size() > 2;
+    if (test().wlaczony) {
+        test().historia.append({u"komunikat"_s,
+                                tekst,
+                                tytul,
+                                Ikona::Pytanie,
+                                trzy ? Przyciski::TakNieAnuluj : Przyciski::TakNie,
+                                {}});
+        if (test().odpowiedzi.isEmpty()) brak_odpowiedzi(tekst);
+        return test().odpowiedzi.dequeue();
+    }
+    QString linie = tekst;
+    linie.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
+    QMessageBox okno(QMessageBox::Question, tytul.isEmpty() ? u"Vandoria"_s : tytul, linie,
+                     QMessageBox::NoButton, rodzic);
+    const Odpowiedz odpowiedzi[] = {Odpowiedz::Tak, Odpowiedz::Nie, Odpowiedz::Anuluj};
+    const QMessageBox::ButtonRole role[] = {QMessageBox::AcceptRole, QMessageBox::DestructiveRole,
+                                            QMessageBox::RejectRole};
+    QList<QAbstractButton*> przyciski_okna;
+    for (qsizetype i = 0; i < przyciski.size() && i < 3; ++i) {
+        przyciski_okna << okno.addButton(przyciski[i],
+                                         trzy || i == 0 ? role[i] : QMessageBox::RejectRole);
+        if (odpowiedzi[i] == domyslna)
+            okno.setDefaultButton(qobject_cast<QPushButton*>(przyciski_okna.last()));
+    }
+    okno.setEscapeButton(przyciski_okna.last());
+    okno.exec();
+    const qsizetype ktory = przyciski_okna.indexOf(okno.clickedButton());
+    return ktory >= 0 ? odpowiedzi[ktory] : odpowiedzi[przyciski_okna.size() - 1];
 }
 
 QString katalog_startowy(const QString& biezacy) {

@@ -20,6 +20,13 @@ enum class Odpowiedz { Ok, Tak, Nie, Anuluj };
 Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul = {},
                     Ikona ikona = Ikona::Brak, Przyciski przyciski = Przyciski::Ok);
 
+// A question whose buttons say what they do: Tak, Nie and Anuluj stand for
+// the first, second and (when given) third text of `przyciski`. `domyslna` is
+// the button Enter presses; Escape gives Anuluj, or Nie with two buttons.
+// Tests answer it like komunikat().
+Odpowiedz pytanie(QWidget* rodzic, const QString& tekst, const QString& tytul,
+                  const QStringList& przyciski, Odpowiedz domyslna);
+
 // File dialogs. Filters are written "opis|wzorce|opis|wzorce" with patterns
 // separated by ";". An empty result means the user cancelled. `biezacy` is
 // the file the user works on: the dialog starts in its folder.

@@ -1,0 +1,37 @@
+#include "register/odcisk_pliku.h"
+
+#include "register/odczyt_pliku.h"
+
+#include <QCryptographicHash>
+#include <QFileInfo>
+
+namespace {
+// Far above any file the program writes (a thousand orders are under 1 MB).
+constexpr qint64 najwiecej = 64LL * 1024 * 1024;
+}  // namespace
+
+OdciskPliku odcisk_z_bajtow(const QString& sciezka, const QByteArray& bajty) {
+    OdciskPliku o;
+    o.istnieje = true;
+    o.rozmiar = bajty.size();
+    o.zmiana = QFileInfo(sciezka).lastModified();
+    o.skrot = QCryptographicHash::hash(bajty, QCryptographicHash::Sha256);
+    return o;
+}
+
+OdciskPliku odcisk_pliku(const QString& sciezka) {
+    StanOtwarcia stan = StanOtwarcia::blad;
+    const QByteArray bajty = czytaj_plik_zwykly(sciezka, najwiecej, &stan);
+    if (stan != StanOtwarcia::ok) return {};
+    return odcisk_z_bajtow(sciezka, bajty);
+}
+
+bool zmieniony_od(const OdciskPliku& zapamietany, const QString& sciezka) {
+    const QFileInfo info(sciezka);
+    // A file deleted since loses nothing by being written anew.
+    if (!info.exists()) return false;
+    if (!zapamietany.istnieje || !info.isFile()) return true;
+    if (info.size() != zapamietany.rozmiar) return true;
+    const OdciskPliku teraz = odcisk_pliku(sciezka);
+    return teraz.skrot != zapamietany.skrot;
+}
