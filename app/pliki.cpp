@@ -81,6 +81,7 @@ void Tglowne_okno::otwieranie_pliku(const QString& sciezka) {
     usuniete_.clear();
     const SesjaPliku::Otwarcie o = rejestr.otworz(sciezka, tylko_do_odczytu);
     if (o.odczyt.stan == WynikOdczytu::ok) {
+        rejestr.ustaw_sciezke(sciezka);
         ustaw_tytul();
     } else {
         Dialogi::komunikat(this, u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_s,

@@ -7,6 +7,7 @@
 #include "extras/pomoc_plik.h"
 #include "register/folder_programu.h"
 #include "register/magazyn_ustawien.h"
+#include "widgets/dialogi.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -27,6 +28,8 @@ bool sprawdzanie_aktualizacji = true;
 
 WynikStartu czytaj_ustawienia_startu() {
     WynikStartu wynik;
+    wynik.problem_magazynu = MagazynUstawien::problem();
+    if (!wynik.problem_magazynu.isEmpty()) return wynik;
     if (!MagazynUstawien::klucz_istnieje()) {
         // Nothing in a Linux install sets FirstRun, so a user with nothing
         // stored yet starts for the first time. The key is made now: a run
@@ -75,6 +78,12 @@ void Tglowne_okno::FormShow() {
         pierwsze_uruchomienie = wynik->pierwsze_uruchomienie;
         rejestr.ustaw_sciezke(wynik->sciezka_pliku);
         watek_zakonczony();
+        // Told once the file is open: the start goes on without the store.
+        if (!wynik->problem_magazynu.isEmpty())
+            QTimer::singleShot(0, this, [this, problem = wynik->problem_magazynu] {
+                Dialogi::komunikat(this, problem, u"Ustawienia programu"_s,
+                                   Dialogi::Ikona::Informacja);
+            });
         setProperty(wlasnosc_zakonczenia, true);
         // For timing a start: the program ends once its window shows the starting file.
         if (qEnvironmentVariableIsSet("VANDORIA_ZAKONCZ_PO_POKAZANIU"))

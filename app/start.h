@@ -11,6 +11,7 @@ class Tglowne_okno;
 struct WynikStartu {
     bool pierwsze_uruchomienie = false;
     QString sciezka_pliku;
+    QString problem_magazynu;  // the store was skipped: what to tell the user
 };
 
 // The start-up worker: reads the settings store on a thread of its own and

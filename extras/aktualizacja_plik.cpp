@@ -64,10 +64,12 @@ UstawieniaAktualizacji odczytaj_ustawienia() {
             MagazynUstawien::czytaj_tekst(u"CurrentVersion"_s).value_or(wersja_programu())};
 }
 
-void zapisz_adres(const UstawieniaAktualizacji& ustawienia, const PlikAktualizacji& plik) {
+void zapisz_adres(const UstawieniaAktualizacji& ustawienia, const PlikAktualizacji& plik,
+                  bool odpowiedz_przez_https) {
     const QString& nowy = plik.nowy_adres_aktualizacji;
     // An answer that came over plain http may have been forged on the way; it
-    // must not move every later check to another host.
+    // must not move every later check to another host, not even to an https one.
+    if (!odpowiedz_przez_https) return;
     if (nowy == ustawienia.adres_aktualizacji || !bezpieczny_adres_https(nowy)) return;
     MagazynUstawien::zapisz_tekst(u"UpdateServerAdress"_s, nowy);
 }

@@ -47,7 +47,9 @@ struct UstawieniaAktualizacji {
 };
 UstawieniaAktualizacji odczytaj_ustawienia();
 
-// Stores the third line for the next check when it is an https address other
-// than the current one; an empty, plain-http or unsafe line keeps the stored
-// address.
-void zapisz_adres(const UstawieniaAktualizacji& ustawienia, const PlikAktualizacji& plik);
+// Stores the third line for the next check when the answer itself came over
+// https (after any redirects) and the line is an https address other than the
+// current one; an empty, plain-http or unsafe line, or an answer over plain
+// http, keeps the stored address.
+void zapisz_adres(const UstawieniaAktualizacji& ustawienia, const PlikAktualizacji& plik,
+                  bool odpowiedz_przez_https);

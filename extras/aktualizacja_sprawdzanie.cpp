@@ -16,9 +16,14 @@
 
 namespace {
 
+struct Pobrane {
+    QByteArray dane;
+    bool przez_https = false;  // the last hop, after redirects
+};
+
 // The update file's bytes, or nothing when the download failed, took too
 // long, was redirected too often or to another scheme, or grew too big.
-std::optional<QByteArray> pobierz(const QString& adres, const UstawieniaSprawdzania& u) {
+std::optional<Pobrane> pobierz(const QString& adres, const UstawieniaSprawdzania& u) {
     if (!bezpieczny_adres_http(adres)) return std::nullopt;
     QNetworkAccessManager siec;
     QNetworkRequest zadanie{QUrl(adres)};
@@ -69,7 +74,7 @@ std::optional<QByteArray> pobierz(const QString& adres, const UstawieniaSprawdza
     if (stan < 200 || stan > 299) return std::nullopt;
     dane += odpowiedz->readAll();
     if (za_duzy(dane.size())) return std::nullopt;
-    return dane;
+    return Pobrane{dane, odpowiedz->url().scheme() == u"https"};
 }
 
 }  // namespace
@@ -89,13 +94,13 @@ WynikSprawdzania sprawdz_aktualizacje(const UstawieniaSprawdzania& u) {
     const UstawieniaAktualizacji ustawienia = odczytaj_ustawienia();
     const auto pobrane = pobierz(ustawienia.adres_aktualizacji, u);
     if (!pobrane) return {};
-    const auto przeczytany = przez_plik_aktualizacji(*pobrane);
+    const auto przeczytany = przez_plik_aktualizacji(pobrane->dane);
     if (!przeczytany) return {};
     const PlikAktualizacji& plik = *przeczytany;
     // An empty first line is no version at all (an empty reply, say).
     if (plik.wersja_nowa.isEmpty()) return {};
 
-    zapisz_adres(ustawienia, plik);
+    zapisz_adres(ustawienia, plik, pobrane->przez_https);
     WynikSprawdzania wynik;
     wynik.stan = plik.wersja_nowa == ustawienia.wersja_biezaca ? WynikSprawdzania::ta_sama_wersja
                                                                : WynikSprawdzania::inna_wersja;

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -14,7 +15,7 @@ QString& plik_testowy() {
     return sciezka;
 }
 
-std::unique_ptr<QSettings> otworz() {
+std::unique_ptr<QSettings> otworz_zawsze() {
     if (!plik_testowy().isEmpty())
         return std::make_unique<QSettings>(plik_testowy(), QSettings::IniFormat);
 #ifdef Q_OS_WIN
@@ -26,9 +27,40 @@ std::unique_ptr<QSettings> otworz() {
 #endif
 }
 
+// QSettings opens and reads its file at once and would wait for ever on a
+// FIFO, or read a device without end: only a regular file (or none yet) is
+// handed to it; anything else leaves the store unusable for the run.
+std::unique_ptr<QSettings> otworz() {
+    const QString plik = MagazynUstawien::sciezka_pliku();
+    if (!plik.isEmpty()) {
+        const QFileInfo info(plik);
+        if ((info.exists() || info.isSymLink()) && !info.isFile()) return nullptr;
+    }
+    return otworz_zawsze();
+}
+
 }  // namespace
 
 void MagazynUstawien::ustaw_plik(const QString& sciezka) { plik_testowy() = sciezka; }
+
+QString MagazynUstawien::sciezka_pliku() {
+    if (!plik_testowy().isEmpty()) return plik_testowy();
+#ifdef Q_OS_WIN
+    return {};
+#else
+    // Where QSettings puts a user-scope INI store; asking QSettings itself
+    // would read the file already.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           u"/Vandoria/Vandoria.ini"_s;
+#endif
+}
+
+QString MagazynUstawien::problem() {
+    if (otworz()) return {};
+    return u"Plik ustawień programu %1 nie jest zwykłym plikiem.\n"
+           u"Zapamiętane ustawienia (ostatnio otwarty plik, adres aktualizacji) zostały "
+           u"pominięte i nie zostaną zapisane."_s.arg(sciezka_pliku());
+}
 
 bool MagazynUstawien::klucz_istnieje() {
 #ifdef Q_OS_WIN
@@ -37,21 +69,21 @@ bool MagazynUstawien::klucz_istnieje() {
         return software.childGroups().contains(u"Vandoria"_s, Qt::CaseInsensitive);
     }
 #endif
-
-    return QFileInfo::exists(otworz()->fileName());
+    const auto ustawienia = otworz();
+    return ustawienia && QFileInfo::exists(ustawienia->fileName());
 }
 
 std::optional<QString> MagazynUstawien::czytaj_tekst(const QString& wartosc) {
     if (!klucz_istnieje()) return std::nullopt;
     const auto ustawienia = otworz();
-    if (!ustawienia->contains(wartosc)) return std::nullopt;
+    if (!ustawienia || !ustawienia->contains(wartosc)) return std::nullopt;
     return ustawienia->value(wartosc).toString();
 }
 
 std::optional<bool> MagazynUstawien::czytaj_logiczna(const QString& wartosc) {
     if (!klucz_istnieje()) return std::nullopt;
     const auto ustawienia = otworz();
-    if (!ustawienia->contains(wartosc)) return std::nullopt;
+    if (!ustawienia || !ustawienia->contains(wartosc)) return std::nullopt;
     bool liczba = false;
     const int n = ustawienia->value(wartosc).toInt(&liczba);
     if (liczba) return n != 0;
@@ -60,6 +92,7 @@ std::optional<bool> MagazynUstawien::czytaj_logiczna(const QString& wartosc) {
 
 bool MagazynUstawien::zapisz_tekst(const QString& wartosc, const QString& tekst) {
     const auto ustawienia = otworz();
+    if (!ustawienia) return false;
     ustawienia->setValue(wartosc, tekst);
     ustawienia->sync();
     return ustawienia->status() == QSettings::NoError;
@@ -67,6 +100,7 @@ bool MagazynUstawien::zapisz_tekst(const QString& wartosc, const QString& tekst)
 
 bool MagazynUstawien::zapisz_logiczna(const QString& wartosc, bool tak) {
     const auto ustawienia = otworz();
+    if (!ustawienia) return false;
     ustawienia->setValue(wartosc, tak ? 1 : 0);
     ustawienia->sync();
     return ustawienia->status() == QSettings::NoError;
@@ -75,6 +109,7 @@ bool MagazynUstawien::zapisz_logiczna(const QString& wartosc, bool tak) {
 bool MagazynUstawien::usun(const QString& wartosc) {
     if (!klucz_istnieje()) return true;
     const auto ustawienia = otworz();
+    if (!ustawienia) return false;
     ustawienia->remove(wartosc);
     ustawienia->sync();
     return ustawienia->status() == QSettings::NoError;

@@ -13,6 +13,13 @@ class MagazynUstawien {
     // Tests and portable use point the store at a file of their own.
     static void ustaw_plik(const QString& sciezka);
 
+    // The store's file; empty where the store is the registry.
+    static QString sciezka_pliku();
+    // Why the store is not used this run (its file is a FIFO, a device, a
+    // folder), as a sentence for the user; empty when it is fine. Nothing
+    // here ever blocks on such a file: it is read and written as absent.
+    static QString problem();
+
     static bool klucz_istnieje();
 
     // Reading never creates the key; an absent key or value gives nothing.

@@ -6,9 +6,12 @@
 #include "addressbook/lista.h"
 #include "addressbook/wpisy.h"
 #include "app/glowny.h"
+#include "app/start.h"
 #include "printing/druk_okna.h"
 #include "printing/ustawienia_programu.h"
+#include "register/magazyn_ustawien.h"
 #include "register/pliki_przelewow.h"
+#include "register/sesja_pliku.h"
 #include "widgets/dialogi.h"
 #include "wspolne/pomocnicze.h"
 
@@ -17,6 +20,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTest>
 
 #include <functional>
@@ -34,6 +38,7 @@ enum class Awaria { zapis_w_polowie, podmiana, brak_folderu, plik_zniknal };
 }  // namespace
 
 Q_DECLARE_METATYPE(Awaria)
+Q_DECLARE_METATYPE(Dialogi::Odpowiedz)
 
 namespace {
 
@@ -201,6 +206,54 @@ void ksiazka_nie_do_odczytu_ok() {
     QCOMPARE(Dialogi::Test::pokazane().at(1).tytul, u"Baza nie została zapisana"_s);
 }
 
+// The names of the orders in a transfer file, in order.
+QStringList odbiorcy(const QString& sciezka) {
+    auto t = std::make_unique<TablicaPrzelewow>();
+    czytaj_przelewy(sciezka, *t);
+    QStringList n;
+    for (int i = 1; i <= t->ilosc_el(); ++i) n << (*t)[i].nazwa_odbiorcy1.na_unicode();
+    return n;
+}
+
+// The main window over `sciezka`, opened as "Otwórz" does.
+void otworz_w_oknie(const QString& sciezka) {
+    okno = std::make_unique<Tglowne_okno>();
+    okno->otwieranie_pliku(sciezka);
+    okno->rejestr.plik_ma_nazwe = true;
+    okno->rejestr.ustaw_zmieniony(false);
+}
+
+void dopisz_w_oknie(const char* odbiorca) {
+    okno->rejestr.dopisz(przelew(odbiorca));
+    okno->rejestr.ustaw_zmieniony(true);
+}
+
+// The second copy, in a process of its own; its lines of output.
+struct DrugaKopia {
+    QProcess proces;
+    DrugaKopia(const QString& plik, const QString& odbiorca, bool czekaj, const QString& odp) {
+        QStringList a{plik, odbiorca};
+        if (czekaj) a << u"czekaj"_s;
+        proces.start(QStringLiteral(DRUGA_KOPIA), a << odp);
+    }
+    QStringList linie;
+    bool czekaj_na(const QString& linia) {
+        QElapsedTimer zegar;
+        zegar.start();
+        while (!linie.contains(linia) && zegar.elapsed() < 20000) {
+            if (!proces.canReadLine() && !proces.waitForReadyRead(200) &&
+                proces.state() == QProcess::NotRunning && !proces.canReadLine())
+                break;
+            while (proces.canReadLine()) linie << QString::fromUtf8(proces.readLine()).trimmed();
+        }
+        return linie.contains(linia);
+    }
+    void dalej() { proces.write("\n"); }
+    ~DrugaKopia() { proces.waitForFinished(20000); }
+};
+
+const QString tekst_zmiany = u"został zmieniony poza programem"_s;
+
 }  // namespace
 
 class TestAwarie : public QObject {
@@ -311,6 +364,120 @@ class TestAwarie : public QObject {
         QCOMPARE(QDir(katalog.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden),
                  pliki_przed);
         qunsetenv("VANDORIA_DIR");
+    }
+
+    // Two copies of the program on one file, each in its own process. The
+    // copy that saves second is asked; whatever it answers, the first copy's
+    // order is not lost without a word.
+    void dwie_kopie_zapisuja_jeden_plik_data() {
+        QTest::addColumn<QString>("odpowiedz");  // the second copy's answer
+        QTest::addColumn<QStringList>("potem");  // the file afterwards
+        QTest::newRow("anuluj") << u"anuluj"_s << QStringList{u"stary"_s, u"A"_s};
+        QTest::newRow("otwórz ponownie")
+            << u"otworz_ponownie"_s << QStringList{u"stary"_s, u"A"_s, u"B"_s};
+    }
+    void dwie_kopie_zapisuja_jeden_plik() {
+        QFETCH(QString, odpowiedz);
+        QFETCH(QStringList, potem);
+        SeamDialogow seam;
+        QTemporaryDir katalog;
+        const QString sciezka = katalog.filePath(u"konto.p2"_s);
+        auto t = std::make_unique<TablicaPrzelewow>();
+        t->dopisz(przelew("stary"));
+        QVERIFY(zapisz_przelewy(sciezka, *t, 1));
+        otworz_w_oknie(sciezka);
+
+        DrugaKopia b(sciezka, u"B"_s, true, odpowiedz);
+        QVERIFY(b.czekaj_na(u"gotowy"_s));
+        // The second copy is told who holds the file.
+        QCOMPARE(b.linie.value(0), u"zajety %1"_s.arg(QCoreApplication::applicationPid()));
+        dopisz_w_oknie("A");
+        QVERIFY(okno->FileSave1Execute());
+        QCOMPARE(odbiorcy(sciezka), (QStringList{u"stary"_s, u"A"_s}));
+
+        b.dalej();
+        QVERIFY(b.proces.waitForFinished(20000));
+        b.czekaj_na({});
+        QVERIFY2(b.linie.contains(u"pytanie %1"_s.arg(int(SesjaPliku::Pytanie::zmiana_z_zewnatrz))),
+                 qPrintable(b.linie.join(u'|')));
+        QCOMPARE(odbiorcy(sciezka), potem);
+        QVERIFY(Dialogi::Test::teksty().isEmpty());
+        okno.reset();  // its lock goes before its folder
+    }
+
+    // Another process writes the file under an open window: "Zapisz" asks
+    // (Anuluj by default), and nothing of the other writer is lost.
+    void plik_zmieniony_pod_otwartym_oknem_data() {
+        QTest::addColumn<Dialogi::Odpowiedz>("odpowiedz");
+        QTest::addColumn<QStringList>("plik_potem");
+        QTest::addColumn<QStringList>("lista_potem");
+        const QStringList obcy{u"stary"_s, u"B"_s};
+        QTest::newRow("anuluj") << Dialogi::Odpowiedz::Anuluj << obcy
+                                << QStringList{u"stary"_s, u"A"_s};
+        QTest::newRow("otwórz ponownie") << Dialogi::Odpowiedz::Nie << obcy << obcy;
+        QTest::newRow("zapisz mimo to")
+            << Dialogi::Odpowiedz::Tak << QStringList{u"stary"_s, u"A"_s}
+            << QStringList{u"stary"_s, u"A"_s};
+    }
+    void plik_zmieniony_pod_otwartym_oknem() {
+        QFETCH(Dialogi::Odpowiedz, odpowiedz);
+        QFETCH(QStringList, plik_potem);
+        QFETCH(QStringList, lista_potem);
+        SeamDialogow seam;
+        QTemporaryDir katalog;
+        const QString sciezka = katalog.filePath(u"konto.p2"_s);
+        auto t = std::make_unique<TablicaPrzelewow>();
+        t->dopisz(przelew("stary"));
+        QVERIFY(zapisz_przelewy(sciezka, *t, 1));
+        otworz_w_oknie(sciezka);
+
+        DrugaKopia b(sciezka, u"B"_s, false, u"tak"_s);
+        QVERIFY(b.czekaj_na(u"zapisano"_s));
+        dopisz_w_oknie("A");
+        Dialogi::Test::odpowiedz(odpowiedz);
+        QCOMPARE(okno->FileSave1Execute(), odpowiedz == Dialogi::Odpowiedz::Tak);
+        const auto pokazane = Dialogi::Test::pokazane();
+        QCOMPARE(pokazane.size(), 1);
+        QVERIFY(pokazane[0].tekst.contains(tekst_zmiany));
+        QCOMPARE(pokazane[0].przyciski, Dialogi::Przyciski::TakNieAnuluj);
+        QCOMPARE(odbiorcy(sciezka), plik_potem);
+        QStringList lista;
+        for (int i = 1; i <= okno->ilosc_el(); ++i)
+            lista << okno->rejestr.przelew(i).nazwa_odbiorcy1.na_unicode();
+        QCOMPARE(lista, lista_potem);
+        // Unsaved changes stay unsaved unless written or given up on purpose.
+        QCOMPARE(okno->rejestr.zmieniony(), odpowiedz == Dialogi::Odpowiedz::Anuluj);
+        okno.reset();
+    }
+
+    // A settings store that is a FIFO: the start never waits on it, the file
+    // named on the command line opens, the user is told, the FIFO stays.
+    void magazyn_ustawien_fifo() {
+        QTemporaryDir katalog;
+        const QString fifo = katalog.filePath(u"Vandoria.ini"_s);
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        MagazynUstawien::ustaw_plik(fifo);
+        const QString sciezka = katalog.filePath(u"konto.p2"_s);
+        auto t = std::make_unique<TablicaPrzelewow>();
+        t->dopisz(przelew("stary"));
+        QVERIFY(zapisz_przelewy(sciezka, *t, 1));
+        const QByteArray przed = czytaj_plik(sciezka);
+        SeamDialogow seam;
+        sprawdzaj_aktualizacje_przy_starcie(false);
+        QElapsedTimer zegar;
+        zegar.start();
+        okno = std::make_unique<Tglowne_okno>();
+        okno->argument_startowy = sciezka;
+        okno->show();
+        QTRY_VERIFY(start_zakonczony(*okno));
+        QTRY_VERIFY(Dialogi::Test::teksty().filter(u"nie jest zwykłym plikiem"_s).size() == 1);
+        QVERIFY(zegar.elapsed() < 5000);
+        QCOMPARE(okno->ilosc_el(), 1);
+        okno->close();
+        okno.reset();
+        MagazynUstawien::ustaw_plik({});
+        QCOMPARE(rodzaj_wpisu(fifo).section(u' ', 1, 1).toUInt() & S_IFMT, uint(S_IFIFO));
+        QCOMPARE(czytaj_plik(sciezka), przed);
     }
 
     // A disk that fails while a book is read: the window keeps what it got,

@@ -103,6 +103,58 @@ class TestAwarieWierszPolecen : public QObject {
         QCOMPARE(wpisy(), wpisy_przed);  // no temporary file, no output
     }
 
+    // The program's own files and transfer files behind a link: every option
+    // that writes refuses them, and every byte in the folder stays.
+    void odmowa_plikow_programu_data() {
+        QTest::addColumn<QStringList>("argumenty");
+        QTest::addColumn<QString>("link");  // "nazwa>cel", made before the run
+        const QString konto = u"konto.p2"_s;
+        QTest::newRow("--kalibracja config.ini")
+            << QStringList{u"--kalibracja"_s, u"config.ini"_s} << QString();
+        QTest::newRow("--pdf config.ini")
+            << QStringList{u"--pdf"_s, u"config.ini"_s, konto} << QString();
+        QTest::newRow("--csv książka")
+            << QStringList{u"--csv"_s, u"baza_odbiorcow.dat"_s, konto} << QString();
+        QTest::newRow("--csv książka tytułów")
+            << QStringList{u"--csv"_s, u"baza_tytulow.dat"_s, konto} << QString();
+        QTest::newRow("--csv przez link do pliku przelewów")
+            << QStringList{u"--csv"_s, u"raport.csv"_s, konto} << u"raport.csv>inne.p2"_s;
+        QTest::newRow("--kalibracja przez link do pliku przelewów")
+            << QStringList{u"--kalibracja"_s, u"link.pdf"_s} << u"link.pdf>inne.p2"_s;
+        QTest::newRow("--pdf przez link do config.ini")
+            << QStringList{u"--pdf"_s, u"wynik.pdf"_s, konto} << u"wynik.pdf>config.ini"_s;
+        QTest::newRow("--csv przez link do pliku, którego nie ma")
+            << QStringList{u"--csv"_s, u"raport.csv"_s, konto} << u"raport.csv>nowe.vando"_s;
+    }
+    void odmowa_plikow_programu() {
+        QFETCH(QStringList, argumenty);
+        QFETCH(QString, link);
+        QTemporaryDir folder;
+        auto t = std::make_unique<TablicaPrzelewow>();
+        t->dopisz(przelew("Odbiorca", "12", "50", "Czynsz"));
+        QVERIFY(zapisz_przelewy(folder.filePath(u"konto.p2"_s), *t, 1));
+        QVERIFY(zapisz_przelewy(folder.filePath(u"inne.p2"_s), *t, 1));
+        zapisz_plik(folder.filePath(u"config.ini"_s), "[SETTINGS]\r\ntyp_formularza=2\r\n");
+        zapisz_plik(folder.filePath(u"baza_odbiorcow.dat"_s), QByteArray(335, 'a'));
+        zapisz_plik(folder.filePath(u"baza_tytulow.dat"_s), QByteArray(335, 'b'));
+        if (!link.isEmpty())
+            QVERIFY(QFile::link(link.section(u'>', 1), folder.filePath(link.section(u'>', 0, 0))));
+        const auto stan = [&] {
+            QMap<QString, QByteArray> pliki;
+            for (const QFileInfo& i : QDir(folder.path())
+                                          .entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                         QDir::System | QDir::NoDotAndDotDot))
+                pliki[i.fileName()] =
+                    i.isSymLink() ? i.symLinkTarget().toUtf8() : czytaj_plik(i.filePath());
+            return pliki;
+        };
+        const auto przed = stan();
+        const Wynik w = uruchom(folder.path(), argumenty);
+        QVERIFY2(w.kod > 0, qPrintable(w.bledy));
+        QVERIFY2(w.bledy.contains(u"Plik wyjściowy"_s), qPrintable(w.bledy));
+        QCOMPARE(stan(), przed);
+    }
+
     void wejscie_nie_bedace_plikiem_data() {
         QTest::addColumn<QString>("opcja");
         QTest::addColumn<QString>("rodzaj");

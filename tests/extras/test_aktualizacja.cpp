@@ -167,9 +167,10 @@ class TestAktualizacja : public QObject {
             << "" + wersja_programu().toUtf8() + "\n" + pobierz.toUtf8() + "\n"
             << QString() << int(WynikSprawdzania::ta_sama_wersja) << pobierz << stary;
         const QString bezpieczny = u"https://nowy.example.org/Vandoria/update.txt"_s;
-        QTest::newRow("nowy adres https w trzeciej linii")
+        // The test server speaks plain http: its answer moves nothing.
+        QTest::newRow("nowy adres https w odpowiedzi przez http")
             << "1.9\n" + pobierz.toUtf8() + "\n" + bezpieczny.toUtf8() + "\n"
-            << u"1.7"_s << inna << pobierz << bezpieczny;
+            << u"1.7"_s << inna << pobierz << stary;
         QTest::newRow("nowy adres http w trzeciej linii")
             << "1.9\n" + pobierz.toUtf8() + "\n" + nowy.toUtf8() + "\n"
             << u"1.7"_s << inna << pobierz << stary;
@@ -219,6 +220,29 @@ class TestAktualizacja : public QObject {
         QCOMPARE(sprawdz_aktualizacje(szybkie()).wersja_nowa, u"2.0"_s);
         QCOMPARE(sprawdz_aktualizacje(szybkie()).wersja_nowa, u"2.0"_s);
         QCOMPARE(serwer_.zapytania(), (QStringList{u"/update.txt"_s, u"/update.txt"_s}));
+    }
+
+    // Only an answer that itself came over https may move later checks.
+    void adres_zmienia_tylko_odpowiedz_przez_https_data() {
+        QTest::addColumn<bool>("przez_https");
+        QTest::addColumn<QString>("nowy");
+        QTest::addColumn<bool>("zmieniony");
+        const QString https = u"https://nowy.example.org/update.txt"_s;
+        QTest::newRow("https przez https") << true << https << true;
+        QTest::newRow("https przez http") << false << https << false;
+        QTest::newRow("http przez https") << true << u"http://nowy.example.org/u.txt"_s << false;
+    }
+    void adres_zmienia_tylko_odpowiedz_przez_https() {
+        QFETCH(bool, przez_https);
+        QFETCH(QString, nowy);
+        QFETCH(bool, zmieniony);
+        const QString stary = u"https://stary.example.org/update.txt"_s;
+        ustaw_magazyn(stary, u"1.0"_s);
+        PlikAktualizacji plik;
+        plik.wersja_nowa = u"2.0"_s;
+        plik.nowy_adres_aktualizacji = nowy;
+        zapisz_adres(odczytaj_ustawienia(), plik, przez_https);
+        QCOMPARE(zapisany_adres(), zmieniony ? nowy : stary);
     }
 
     // Whatever waits under the file's name (a link to the user's data, a
