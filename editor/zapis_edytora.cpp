@@ -18,7 +18,7 @@ namespace {
 
 // A masked field's text is its full masked text, blanks and all.
 QString tekst_kontrolki(const QWidget* w) {
-    if (const auto* m = qobject_cast<const PoleMaskowane*>(w)) return m->tekst();
+    if (const auto* m = qobject_cast<const PoleMaskowane*>(w)) return m->tekst_do_zapisu();
     if (const auto* p = qobject_cast<const QLineEdit*>(w)) return p->text();
     return static_cast<const QLabel*>(w)->text();
 }

@@ -3,6 +3,7 @@
 #include "register/bezpieczny_zapis.h"
 
 #include "register/kwota.h"
+#include "register/maska.h"
 #include "register/przelew.h"
 
 #include <QFileInfo>
@@ -48,7 +49,9 @@ std::string linia_przelewu(const Tprzelew& p) {
     dopisz_pole(linia, p.konto_odbiorcy());
     dopisz_pole(linia,
                 dwie_linie(przytnij(p.nazwa_nadawcy1.bajty()), przytnij(p.nazwa_nadawcy2.bajty())));
-    dopisz_pole(linia, przytnij(p.nr_rach_nadawcy.bajty()));
+    const std::string nadawca = cp1250::z_unicode(
+        konto_do_pokazania(p.nr_rach_nadawcy.na_unicode(), Maska(maski::nadawca)));
+    dopisz_pole(linia, przytnij(nadawca));
     return linia;
 }
 

@@ -1,6 +1,7 @@
 #include "printing/przygotowanie.h"
 
 #include "register/kwota.h"
+#include "register/maska.h"
 #include "register/pola_przelewu.h"
 #include "register/przelew.h"
 
@@ -68,6 +69,11 @@ constexpr std::pair<PolePrzelewu, QString ZmienneDruku::*> przepisywane[] = {
 ZmienneDruku zmienne_druku(Tprzelew& p) {
     ZmienneDruku z;
     for (const auto& [pole, zmienna] : przepisywane) z.*zmienna = opis_pola(pole).tekst(p);
+    // Account digits go into the form's boxes by position: a number stored
+    // without the mask's spaces is laid on it first.
+    z.temp_lk = konto_do_pokazania(z.temp_lk, Maska(maski::lk));
+    z.temp_nr_banku_odbiorcy = konto_do_pokazania(z.temp_nr_banku_odbiorcy, Maska(maski::bank));
+    z.temp_nr_rach_odbiorcy = konto_do_pokazania(z.temp_nr_rach_odbiorcy, Maska(maski::rachunek));
     QString zlote = p.kwota.na_unicode();
     QString grosze = p.kwota100.na_unicode();
     uzupelnij_kwote_do_druku(zlote, grosze);
@@ -75,8 +81,9 @@ ZmienneDruku zmienne_druku(Tprzelew& p) {
     p.kwota100 = decltype(p.kwota100)::z_unicode(grosze);
     z.temp_kwota = forma_druku(zlote, grosze);
     z.temp_czy_przelew = p.czy_przelew != 0;
-    z.temp_nr_rach_nadawcy =
-        z.temp_czy_przelew ? p.nr_rach_nadawcy.na_unicode() : forma_slowna(zlote, grosze);
+    z.temp_nr_rach_nadawcy = z.temp_czy_przelew ? konto_do_pokazania(p.nr_rach_nadawcy.na_unicode(),
+                                                                     Maska(maski::nadawca))
+                                                : forma_slowna(zlote, grosze);
     return z;
 }
 

@@ -127,3 +127,42 @@ Maska::Wynik Maska::wklej(const QString& tekst, qsizetype kursor, const QString&
     }
     return wynik;
 }
+
+bool Maska::w_ukladzie(const QString& tekst) const {
+    if (tekst.size() > dlugosc()) return false;
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        const QChar z = tekst.at(i);
+        if (z == u' ') continue;
+        if (cyfra_w(i) ? !cyfra_ascii(z) : z != wzor_.at(i)) return false;
+    }
+    return true;
+}
+
+KontoWMasce konto_w_masce(const QString& zapisany, const Maska& maska) {
+    if (maska.w_ukladzie(zapisany)) return {maska.dopasuj(zapisany), false};
+    KontoWMasce wynik{maska.pusty(), false};
+    qsizetype gdzie = maska.nastepna_cyfra(0);
+    for (const QChar z : zapisany) {
+        if (!cyfra_ascii(z)) continue;
+        if (gdzie >= maska.dlugosc()) {
+            wynik.za_duzo = true;
+            break;
+        }
+        wynik.tekst[gdzie] = z;
+        gdzie = maska.nastepna_cyfra(gdzie + 1);
+    }
+    return wynik;
+}
+
+QString konto_do_zapisu(const QString& zapisany, const QString& pole, const Maska& maska) {
+    // A text in the mask's own layout goes back as the field has it, blanks
+    // and all, as it always did.
+    if (maska.w_ukladzie(zapisany)) return pole;
+    return konto_w_masce(zapisany, maska).tekst == pole ? zapisany : pole;
+}
+
+QString konto_do_pokazania(const QString& zapisany, const Maska& maska) {
+    if (maska.w_ukladzie(zapisany)) return zapisany;
+    const KontoWMasce w = konto_w_masce(zapisany, maska);
+    return w.za_duzo ? zapisany : w.tekst;
+}

@@ -68,7 +68,37 @@ class Maska {
     // text when every digit is typed.
     qsizetype miejsce_pisania(const QString& tekst) const;
 
+    // True when `tekst` is laid out as this mask lays it: no longer than the
+    // mask, a digit or a blank at each digit position, the literal (or a
+    // blank) elsewhere.
+    bool w_ukladzie(const QString& tekst) const;
+
   private:
     QString wzor_;       // the empty text: blanks at digit positions, literals elsewhere
     QList<bool> cyfry_;  // true at digit positions
 };
+
+// An account part as a file may hold it (with the mask's spaces, with other
+// separators, or as bare digits, as other programs write it) laid on the
+// mask. A text already in the mask's layout keeps every character at its
+// place, so a half-typed number keeps its gaps; any other text has its digits
+// placed into the digit positions in order, so no digit is lost to a
+// separator the mask has elsewhere.
+struct KontoWMasce {
+    QString tekst;         // what the field shows, always the mask's length
+    bool za_duzo = false;  // more digits than the mask holds: `tekst` shows
+                           // the first of them and the stored text is wrong
+};
+KontoWMasce konto_w_masce(const QString& zapisany, const Maska& maska);
+
+// What goes back into the file from a field that was filled from `zapisany`:
+// a text out of the mask's layout itself while the field still shows what
+// konto_w_masce made of it (a file from elsewhere survives opening and saving
+// byte for byte, and a number too long for the mask is never cut); else the
+// field's text.
+QString konto_do_zapisu(const QString& zapisany, const QString& pole, const Maska& maska);
+
+// An account part for reading (the list, the exports): the stored text when
+// it is in the mask's layout or holds more digits than the mask (never cut),
+// else its digits placed into the mask.
+QString konto_do_pokazania(const QString& zapisany, const Maska& maska);

@@ -1,5 +1,7 @@
 #include "register/przelew.h"
 
+#include "register/maska.h"
+
 #include <string>
 
 void Tprzelew::wyczysc() {
@@ -21,10 +23,15 @@ void Tprzelew::wyczysc() {
 }
 
 std::string Tprzelew::konto_odbiorcy() const {
-    std::string s(lk.bajty());
+    // Parts stored without the mask's spaces (by other programs) are laid on
+    // it, so the three parts read as one number wherever they are shown.
+    const auto czesc = [](const auto& pole, const QString& maska) {
+        return cp1250::z_unicode(konto_do_pokazania(pole.na_unicode(), Maska(maska)));
+    };
+    std::string s = czesc(lk, maski::lk);
     s += ' ';
-    s += nr_banku_odbiorcy.bajty();
+    s += czesc(nr_banku_odbiorcy, maski::bank);
     s += ' ';
-    s += nr_rach_odbiorcy.bajty();
+    s += czesc(nr_rach_odbiorcy, maski::rachunek);
     return s;
 }

@@ -1,4 +1,6 @@
 #include "widgets/pole_maskowane.h"
+
+#include "widgets/sprawdzanie_konta.h"
 #include "widgets/zdarzenia_okien.h"
 
 #include <QAction>
@@ -41,7 +43,21 @@ PoleMaskowane::PoleMaskowane(const QString& maska, QWidget* rodzic)
 
 QString PoleMaskowane::tekst() const { return text(); }
 
-void PoleMaskowane::ustaw_tekst(const QString& nowy) { zastosuj({maska_.dopasuj(nowy), 0}); }
+QString PoleMaskowane::tekst_do_zapisu() const {
+    return konto_do_zapisu(zapisany_, text(), maska_);
+}
+
+void PoleMaskowane::ustaw_tekst(const QString& nowy) {
+    const KontoWMasce w = konto_w_masce(nowy, maska_);
+    zapisany_ = nowy;
+    setToolTip(w.za_duzo ? u"Numer zapisany w pliku ma więcej cyfr, niż mieści to pole, "
+                           u"i jest błędny: %1"_s.arg(nowy)
+                         : QString());
+    zastosuj({w.tekst, 0});
+    // After zastosuj(): the handlers of zmieniony() paint by completeness,
+    // and a number too long for the field is never complete.
+    if (w.za_duzo) maluj_na_czerwono(this);
+}
 
 void PoleMaskowane::zastosuj(const Maska::Wynik& wynik) {
     // Handlers of zmieniony() already see the caret where the edit left it.

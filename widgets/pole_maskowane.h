@@ -26,9 +26,14 @@ class PoleMaskowane : public QLineEdit {
 
     // The whole text, mask length, blanks and separators included.
     QString tekst() const;
-    // Puts each character of a stored text back at its own position; a
-    // non-digit at a digit position becomes a blank.
+    // A stored text laid on the mask by konto_w_masce(): in the mask's layout
+    // each character at its own place, otherwise its digits in order. More
+    // digits than the mask holds paint the field red and name the stored
+    // number in its tool tip.
     void ustaw_tekst(const QString& tekst);
+    // What to store: the text last given to ustaw_tekst() while the field
+    // still shows it unchanged (never a cut or re-spaced number), else tekst().
+    QString tekst_do_zapisu() const;
 
     const Maska& maska() const { return maska_; }
 
@@ -65,7 +70,8 @@ class PoleMaskowane : public QLineEdit {
     void ustaw_czcionke_stalej_szerokosci();
 
     Maska maska_;
-    QString ostatni_;  // the text last announced by zmieniony()
+    QString ostatni_;   // the text last announced by zmieniony()
+    QString zapisany_;  // the text last given to ustaw_tekst()
     qsizetype kursor_po_zmianie_ = -1;
     bool zmienia_czcionke_ = false;
     std::function<bool(const QString&)> przejecie_wklejania_;

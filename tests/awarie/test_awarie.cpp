@@ -7,12 +7,15 @@
 #include "addressbook/wpisy.h"
 #include "app/glowny.h"
 #include "app/start.h"
+#include "editor/nowy_edycja_przelewu.h"
 #include "printing/druk_okna.h"
 #include "printing/ustawienia_programu.h"
 #include "register/magazyn_ustawien.h"
 #include "register/pliki_przelewow.h"
 #include "register/sesja_pliku.h"
 #include "widgets/dialogi.h"
+#include "widgets/pole_maskowane.h"
+#include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QDir>
@@ -454,6 +457,68 @@ class TestAwarie : public QObject {
         // Unsaved changes stay unsaved unless written or given up on purpose.
         QCOMPARE(okno->rejestr.zmieniony(), odpowiedz == Dialogi::Odpowiedz::Anuluj);
         okno.reset();
+    }
+
+    // Account numbers written by other programs without the mask's spaces
+    // (or with too many digits): opening the order, Enter in the editor and
+    // Ctrl+S leave the file byte for byte; the editor shows every digit.
+    void konta_bez_odstepow_data() {
+        QTest::addColumn<QString>("lk");
+        QTest::addColumn<QString>("bank");
+        QTest::addColumn<QString>("rach");
+        QTest::addColumn<QString>("nadawca");
+        QTest::addColumn<QString>("pokazany_bank");
+        QTest::addColumn<QString>("pokazany_nadawca");
+        const QString nadawca = u"61109010140000071219812874"_s;
+        const QString pokazany = u"61 1090 1014 0000 0712 1981 2874"_s;
+        QTest::newRow("bez odstępów") << u"61"_s << u"10901014"_s << u"0000071219812874"_s
+                                      << nadawca << u"1090 1014"_s << pokazany;
+        QTest::newRow("kreski") << u"61"_s << u"1090-1014"_s << u"0000-0712-1981-2874"_s
+                                << u"61-1090-1014-0000-0712-1981-2874"_s << u"1090 1014"_s
+                                << pokazany;
+        QTest::newRow("za dużo cyfr") << u"61"_s << u"109010149"_s << u"0000071219812874"_s
+                                      << nadawca + u"999"_s << u"1090 1014"_s << pokazany;
+    }
+    void konta_bez_odstepow() {
+        QFETCH(QString, lk);
+        QFETCH(QString, bank);
+        QFETCH(QString, rach);
+        QFETCH(QString, nadawca);
+        QFETCH(QString, pokazany_bank);
+        QFETCH(QString, pokazany_nadawca);
+        QTemporaryDir katalog;
+        qputenv("VANDORIA_DIR", katalog.path().toLocal8Bit());
+        const QString sciezka = katalog.filePath(u"konto.p2"_s);
+        auto t = std::make_unique<TablicaPrzelewow>();
+        Tprzelew p = przelew("Odbiorca", "12", "50", "Czynsz");
+        p.lk = Tekst<2>::z_unicode(lk);
+        p.nr_banku_odbiorcy = Tekst<9>::z_unicode(bank);
+        p.nr_rach_odbiorcy = Tekst<19>::z_unicode(rach);
+        p.nr_rach_nadawcy = Tekst<32>::z_unicode(nadawca);
+        p.czy_przelew = 1;
+        t->dopisz(p);
+        QVERIFY(zapisz_przelewy(sciezka, *t, 1));
+        const QByteArray przed = czytaj_plik(sciezka);
+        SeamDialogow seam;
+        otworz_w_oknie(sciezka);
+        okno->zaznacz_wiersz(1);
+        QString bank_w_oknie, nadawca_w_oknie;
+        {
+            PrzyOknieModalnym<Tnowy_edycja_przelewow> przy([&](Tnowy_edycja_przelewow* e) {
+                bank_w_oknie = e->nr_banku_odbiorcy->tekst();
+                nadawca_w_oknie = e->nr_rach_nadawcy->tekst();
+                QTest::keyClick(e, Qt::Key_Return);
+            });
+            okno->edycja();
+            QVERIFY(przy.otwarte());
+        }
+        QCOMPARE(bank_w_oknie, pokazany_bank);
+        QCOMPARE(nadawca_w_oknie, pokazany_nadawca);
+        okno->rejestr.ustaw_zmieniony(true);
+        QVERIFY(okno->FileSave1Execute());
+        QCOMPARE(czytaj_plik(sciezka), przed);
+        okno.reset();
+        qunsetenv("VANDORIA_DIR");
     }
 
     // A settings store that is a FIFO: the start never waits on it, the file

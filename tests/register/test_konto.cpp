@@ -10,6 +10,53 @@ using namespace Qt::StringLiterals;
 class TestKonto : public QObject {
     Q_OBJECT
   private slots:
+    // Account parts as other programs store them, laid on the field's mask:
+    // no digit lost, a half-typed part keeping its gaps, too many digits
+    // never cut, and the stored text itself written back while unchanged.
+    void konto_w_masce_data() {
+        QTest::addColumn<QString>("maska");
+        QTest::addColumn<QString>("zapisany");
+        QTest::addColumn<QString>("pokazany");
+        QTest::addColumn<bool>("za_duzo");
+        QTest::addColumn<QString>("do_pokazania");
+        QTest::newRow("bank bez odstępu")
+            << maski::bank << u"10901014"_s << u"1090 1014"_s << false << u"1090 1014"_s;
+        QTest::newRow("bank w masce")
+            << maski::bank << u"1090 1014"_s << u"1090 1014"_s << false << u"1090 1014"_s;
+        QTest::newRow("bank niedokończony")
+            << maski::bank << u"1090 1"_s << u"1090 1   "_s << false << u"1090 1"_s;
+        QTest::newRow("rachunek bez odstępów")
+            << maski::rachunek << u"1234567890123456"_s << u"1234 5678 9012 3456"_s << false
+            << u"1234 5678 9012 3456"_s;
+        QTest::newRow("rachunek z kreskami")
+            << maski::rachunek << u"1234-5678-9012-3456"_s << u"1234 5678 9012 3456"_s << false
+            << u"1234 5678 9012 3456"_s;
+        QTest::newRow("nadawca bez odstępów") << maski::nadawca << u"61109010140000071219812874"_s
+                                              << u"61 1090 1014 0000 0712 1981 2874"_s << false
+                                              << u"61 1090 1014 0000 0712 1981 2874"_s;
+        QTest::newRow("bank za długi")
+            << maski::bank << u"109010149"_s << u"1090 1014"_s << true << u"109010149"_s;
+        QTest::newRow("pusty") << maski::lk << QString() << u"  "_s << false << QString();
+    }
+    void konto_w_masce() {
+        QFETCH(QString, maska);
+        QFETCH(QString, zapisany);
+        QFETCH(QString, pokazany);
+        QFETCH(bool, za_duzo);
+        QFETCH(QString, do_pokazania);
+        const Maska m(maska);
+        const KontoWMasce w = ::konto_w_masce(zapisany, m);
+        QCOMPARE(w.tekst, pokazany);
+        QCOMPARE(w.za_duzo, za_duzo);
+        QCOMPARE(konto_do_pokazania(zapisany, m), do_pokazania);
+        // Unchanged: a text out of the mask's layout goes back as it was.
+        QCOMPARE(konto_do_zapisu(zapisany, pokazany, m),
+                 do_pokazania == zapisany && m.w_ukladzie(zapisany) ? pokazany : zapisany);
+        // Once the user typed, the field's text is what goes back.
+        const QString zmieniony = m.wpisz(pokazany, 0, u'7').tekst;
+        QCOMPARE(konto_do_zapisu(zapisany, zmieniony, m), zmieniony);
+    }
+
     void kompletnosc_data() {
         QTest::addColumn<QString>("czesc");  // "lk", "bank", "rach"
         QTest::addColumn<QString>("tekst");
