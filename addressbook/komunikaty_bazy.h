@@ -6,11 +6,21 @@
 #include <QString>
 
 struct WynikOdczytu;
+class TablicaWpisow;
 enum class RodzajBazy;
 class QWidget;
 
-// A read error, or a book of more than 1000 entries cut to its first 1000.
+// A read error, a book of more than 1000 entries cut to its first 1000, or
+// entries after a blank one that the window does not show.
 void zglos_odczyt_bazy(QWidget* rodzic, const WynikOdczytu& wynik);
+
+enum class ZapisBazy { zapisana, nie_zapisana, otworz_ponownie };
+// "OK" of the book window over a changed book: asks before dropping the
+// entries past the 1000th or after a blank entry (both default "Nie"), and
+// before replacing a file changed by someone else since it was read; writes,
+// and reports a failed write. `odczyt` then describes the file as written.
+ZapisBazy zapisz_baze(QWidget* rodzic, RodzajBazy rodzaj, const TablicaWpisow& tablica,
+                      WynikOdczytu& odczyt);
 void zglos_blad_zapisu_bazy(QWidget* rodzic);
 void zglos_pelna_baze(QWidget* rodzic);
 // "OK" after a failed load: the file is kept as it is.

@@ -139,9 +139,10 @@ void Tlista_wpisow::przypisanie_label() {
     lista_z_bazy->clear();
     tablica_.czyszczenie_tablicy();
     setWindowTitle(tytul_bazy(rodzaj_));
-    const WynikOdczytu odczyt = otwieranie_bazy(plik_bazy(rodzaj_), tablica_);
-    odczyt_niepelny_ = odczyt.stan == WynikOdczytu::blad_odczytu;
-    zglos_odczyt_bazy(rodzic_komunikatow(), odczyt);
+    odczyt_ = otwieranie_bazy(plik_bazy(rodzaj_), tablica_);
+    odczyt_niepelny_ = odczyt_.stan == WynikOdczytu::blad_odczytu;
+    wczytana_ = tablica_;
+    zglos_odczyt_bazy(rodzic_komunikatow(), odczyt_);
     wypelnij_liste();
 }
 
@@ -234,15 +235,28 @@ void Tlista_wpisow::usun_wpisClick() {
 void Tlista_wpisow::anulujClick() { reject(); }
 
 void Tlista_wpisow::zapisz_zmianyClick() {
-    // Saving what a failed load left in the table would drop from the file
-    // every entry the load never reached.
-    if (odczyt_niepelny_) {
+    // A book left as it was read is not written at all: picking an entry
+    // never touches the file, so a read-only book or one of more than 1000
+    // entries can be picked from without a loss.
+    if (takie_same(tablica_, wczytana_)) {
+    } else if (odczyt_niepelny_) {
+        // Saving what a failed load left in the table would drop from the
+        // file every entry the load never reached.
         zglos_niezapisana_baze(this);
-    } else if (!zapis_do_pliku_bazy(plik_bazy(rodzaj_), tablica_)) {
-        // After a failed save the window stays open with the changes, so
-        // nothing typed is lost; "Anuluj" is the way to give them up.
-        zglos_blad_zapisu_bazy(this);
-        return;
+    } else {
+        // After a declined or failed save the window stays open with the
+        // changes, so nothing typed is lost; "Anuluj" gives them up.
+        switch (zapisz_baze(this, rodzaj_, tablica_, odczyt_)) {
+            case ZapisBazy::zapisana:
+                wczytana_ = tablica_;
+                break;
+            case ZapisBazy::otworz_ponownie:
+                przypisanie_label();
+                stany_przyciskow();
+                return;
+            case ZapisBazy::nie_zapisana:
+                return;
+        }
     }
     if (wybor_) {
         const int k = zaznaczony_el_w_bazie();

@@ -84,6 +84,8 @@ class Tlista_wpisow : public QDialog {
     TablicaWpisow tablica_;
     std::optional<Twpis_bazy> wybrany_;
     bool odczyt_niepelny_ = false;  // the book file could not be read to its end
+    WynikOdczytu odczyt_;           // the file as read or last written
+    TablicaWpisow wczytana_;        // the entries as read: unchanged ones are not written
 };
 
 // The main window's book commands: the book to manage, over `rodzic`.

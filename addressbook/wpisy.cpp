@@ -136,8 +136,10 @@ WynikOdczytu czytaj_wpisy(QIODevice& wejscie, TablicaWpisow& tablica) {
         dekoduj(bufor, tablica[nr]);
     }
     // Records after an empty one are not part of the book; keeping them out
-    // of the table stops a later addition from bringing them back.
+    // of the table stops a later addition from bringing them back. They are
+    // counted, so that no save drops them without the user's word.
     tablica.wyczysc_od(nr + 1);
+    wynik.po_pustym = obecne_po_pustym(tablica, nr);
     wynik.wczytane = tablica.ilosc_el_w_bazie();
     tablica.wyczysc_od(wynik.wczytane + 1);
     if (wynik.wczytane < nr) wynik.za_duzo = false;
@@ -158,8 +160,11 @@ WynikOdczytu otwieranie_bazy(const QString& nazwa_pliku, TablicaWpisow& tablica)
     const QString sciezka = plik_programu(nazwa_pliku);
     QFile plik;
     switch (otworz_plik_zwykly(plik, sciezka)) {
-        case StanOtwarcia::ok:
-            return czytaj_wpisy(plik, tablica);
+        case StanOtwarcia::ok: {
+            WynikOdczytu wynik = czytaj_wpisy(plik, tablica);
+            wynik.odcisk = odcisk_pliku(sciezka);
+            return wynik;
+        }
         case StanOtwarcia::brak_pliku:
             // A link whose file is gone is not an empty book: the user's
             // entries are somewhere else, out of reach.
@@ -179,13 +184,23 @@ bool zapis_do_pliku_bazy(const QString& nazwa_pliku, const TablicaWpisow& tablic
                               [&](QIODevice& plik) { return pisz_wpisy(plik, tablica); });
 }
 
+bool takie_same(const TablicaWpisow& a, const TablicaWpisow& b) {
+    const int n = a.ilosc_el_w_bazie();
+    if (n != b.ilosc_el_w_bazie()) return false;
+    for (int i = 1; i <= n; ++i)
+        if (!(a[i] == b[i])) return false;
+    return true;
+}
+
 WynikDopisania dopisz_do_bazy(RodzajBazy rodzaj, const QString& nazwa1, const QString& nazwa2,
                               const QString& lk, const QString& nr_banku, const QString& nr_rach) {
     WynikDopisania wynik;
     const QString nazwa_pliku = plik_bazy(rodzaj);
     TablicaWpisow tablica;
     wynik.odczyt = otwieranie_bazy(nazwa_pliku, tablica);
-    if (wynik.odczyt.stan == WynikOdczytu::blad_odczytu) return wynik;
+    // Saving would drop the entries after a blank one (past the 1000th, the
+    // book is full and refused below).
+    if (wynik.odczyt.stan == WynikOdczytu::blad_odczytu || wynik.odczyt.po_pustym > 0) return wynik;
     if (!tablica.dodanie_elementu(Twpis_bazy::z_tekstow(nazwa1, nazwa2, lk, nr_banku, nr_rach))) {
         wynik.pelna = true;
         return wynik;

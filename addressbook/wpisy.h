@@ -77,6 +77,9 @@ WynikOdczytu otwieranie_bazy(const QString& nazwa_pliku, TablicaWpisow& tablica)
 // the previous book intact.
 bool zapis_do_pliku_bazy(const QString& nazwa_pliku, const TablicaWpisow& tablica);
 
+// The same entries 1..count in the same order.
+bool takie_same(const TablicaWpisow& a, const TablicaWpisow& b);
+
 struct WynikDopisania {
     WynikOdczytu odczyt;
     bool pelna = false;     // refused: the book already holds 1000 entries
@@ -85,8 +88,9 @@ struct WynikDopisania {
 
 // Appends one entry to a book file from outside the address-book window:
 // loads the book, adds, sorts and saves. A book that could not be read
-// completely is not saved, so entries the load missed are never dropped from
-// the file. Shows nothing; the caller reports the result.
+// completely, holds entries after a blank one or more than 1000 is not saved,
+// so entries the load missed are never dropped from the file. Shows nothing;
+// the caller reports the result.
 WynikDopisania dopisz_do_bazy(RodzajBazy rodzaj, const QString& nazwa1, const QString& nazwa2 = {},
                               const QString& lk = {}, const QString& nr_banku = {},
                               const QString& nr_rach = {});

@@ -521,6 +521,115 @@ class TestAwarie : public QObject {
         qunsetenv("VANDORIA_DIR");
     }
 
+    // A book that must not be written by picking: a blank entry in the
+    // middle, more than 1000 entries, a read-only file. Picking an entry
+    // leaves it byte for byte; changing it and "OK" asks first (Enter says
+    // "Nie"), and "Nie" leaves it too.
+    void ksiazka_nietykalna_data() {
+        QTest::addColumn<QString>("rodzaj");
+        QTest::addColumn<QString>("komunikat_otwarcia");  // part of it; empty: none
+        QTest::newRow("pusty wpis w środku") << u"pusty"_s << u"(2)"_s;
+        QTest::newRow("ponad 1000 wpisów") << u"ponad_1000"_s << u"więcej niż 1000"_s;
+        QTest::newRow("tylko do odczytu") << u"do_odczytu"_s << QString();
+    }
+    void ksiazka_nietykalna() {
+        QFETCH(QString, rodzaj);
+        QFETCH(QString, komunikat_otwarcia);
+        QTemporaryDir katalog;
+        qputenv("VANDORIA_DIR", katalog.path().toLocal8Bit());
+        const QString sciezka = katalog.filePath(u"baza_odbiorcow.dat"_s);
+        auto t = std::make_unique<TablicaWpisow>();
+        QByteArray dane;
+        for (const char* n : {"Adam", "Beata", "Cezary"}) {
+            t->wyczysc();
+            t->dodanie_elementu(Twpis_bazy::z_tekstow(QString::fromLatin1(n)));
+            QVERIFY(zapis_do_pliku_bazy(u"baza_odbiorcow.dat"_s, *t));
+            dane += czytaj_plik(sciezka);
+        }
+        if (rodzaj == u"pusty") dane.insert(rozmiar_wpisu, QByteArray(rozmiar_wpisu, '\0'));
+        if (rodzaj == u"ponad_1000")
+            for (int i = 0; i < 999; ++i) dane += dane.left(rozmiar_wpisu);
+        zapisz_plik(sciezka, dane);
+        if (rodzaj == u"do_odczytu") QFile::setPermissions(sciezka, QFile::ReadOwner);
+        SeamDialogow seam;
+        {
+            Tlista_wpisow lista(nullptr, RodzajBazy::odbiorcy, true);
+            const QStringList otwarcie = Dialogi::Test::teksty();
+            QCOMPARE(otwarcie.size(), komunikat_otwarcia.isEmpty() ? 0 : 1);
+            if (!komunikat_otwarcia.isEmpty())
+                QVERIFY2(otwarcie[0].contains(komunikat_otwarcia), qPrintable(otwarcie[0]));
+            lista.show();
+            kliknij_pozycje(&lista, 0);
+            lista.zapisz_zmianyClick();
+            QCOMPARE(lista.result(), int(QDialog::Accepted));
+            QCOMPARE(lista.wybrany_wpis().value().nazwa1, Tekst<150>("Adam"));
+        }
+        QCOMPARE(Dialogi::Test::teksty().size(), komunikat_otwarcia.isEmpty() ? 0 : 1);
+        QCOMPARE(czytaj_plik(sciezka), dane);
+        if (rodzaj != u"do_odczytu") {
+            Tlista_wpisow lista(nullptr, RodzajBazy::odbiorcy, false);
+            lista.tablica().wyedytowanie_elementu(1, Twpis_bazy::z_tekstow(u"Nowy"_s));
+            Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Nie);
+            lista.zapisz_zmianyClick();
+            QCOMPARE(lista.result(), int(QDialog::Rejected));  // still open, changes kept
+            QCOMPARE(Dialogi::Test::pokazane().last().przyciski, Dialogi::Przyciski::TakNie);
+            QCOMPARE(czytaj_plik(sciezka), dane);
+        }
+        QFile::setPermissions(sciezka, QFile::ReadOwner | QFile::WriteOwner);
+        qunsetenv("VANDORIA_DIR");
+    }
+
+    // A book changed by another program while its window is open: "OK"
+    // asks, and "Otwórz ponownie" shows the other program's entries.
+    void ksiazka_zmieniona_pod_oknem() {
+        QTemporaryDir katalog;
+        qputenv("VANDORIA_DIR", katalog.path().toLocal8Bit());
+        const QString sciezka = katalog.filePath(u"baza_tytulow.dat"_s);
+        auto t = std::make_unique<TablicaWpisow>();
+        t->dodanie_elementu(Twpis_bazy::z_tekstow(u"Czynsz"_s));
+        QVERIFY(zapis_do_pliku_bazy(u"baza_tytulow.dat"_s, *t));
+        SeamDialogow seam;
+        Tlista_wpisow lista(nullptr, RodzajBazy::tytuly, false);
+        t->dodanie_elementu(Twpis_bazy::z_tekstow(u"Prąd"_s));
+        QVERIFY(zapis_do_pliku_bazy(u"baza_tytulow.dat"_s, *t));
+        const QByteArray obce = czytaj_plik(sciezka);
+        lista.tablica().dodanie_elementu(Twpis_bazy::z_tekstow(u"Gaz"_s));
+        Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Anuluj);
+        lista.zapisz_zmianyClick();
+        QVERIFY(Dialogi::Test::teksty().value(0).contains(u"zmieniony poza programem"_s));
+        QCOMPARE(czytaj_plik(sciezka), obce);
+        Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Nie);
+        lista.zapisz_zmianyClick();
+        QCOMPARE(lista.tablica().ilosc_el_w_bazie(), 2);
+        QCOMPARE(lista.tablica()[2].nazwa1, Tekst<150>::z_unicode(u"Prąd"_s));
+        QCOMPARE(czytaj_plik(sciezka), obce);
+        qunsetenv("VANDORIA_DIR");
+    }
+
+    // A blank record among the orders: opening says how many follow it, and
+    // "Zapisz" (Enter says "Nie") leaves them in the file.
+    void pusty_rekord_w_pliku_przelewow() {
+        QTemporaryDir katalog;
+        const QString sciezka = katalog.filePath(u"konto.p2"_s);
+        auto t = std::make_unique<TablicaPrzelewow>();
+        for (const char* n : {"A", "B", "C"}) t->dopisz(przelew(n));
+        QVERIFY(zapisz_przelewy(sciezka, *t, 3));
+        QByteArray dane = czytaj_plik(sciezka);
+        dane.insert(rozmiar_rekordu_v2, QByteArray(rozmiar_rekordu_v2, '\0'));
+        zapisz_plik(sciezka, dane);
+        SeamDialogow seam;
+        otworz_w_oknie(sciezka);
+        QCOMPARE(okno->ilosc_el(), 1);
+        QVERIFY(Dialogi::Test::teksty().value(0).contains(u"(2)"_s));
+        dopisz_w_oknie("D");
+        Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Nie);
+        QVERIFY(!okno->FileSave1Execute());
+        QCOMPARE(Dialogi::Test::pokazane().last().przyciski, Dialogi::Przyciski::TakNie);
+        QCOMPARE(czytaj_plik(sciezka), dane);
+        QVERIFY(okno->rejestr.zmieniony());
+        okno.reset();
+    }
+
     // A settings store that is a FIFO: the start never waits on it, the file
     // named on the command line opens, the user is told, the FIFO stays.
     void magazyn_ustawien_fifo() {
