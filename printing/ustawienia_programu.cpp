@@ -412,6 +412,7 @@ void Tpreferencje::pokaz_plik(const PlikIni& ini) {
 
 void Tpreferencje::FormShow() {
     const QString sciezka = plik_programu(klucze_ustawien::plik);
+    odcisk_ = odcisk_pliku(sciezka);
     if (QFile::exists(sciezka)) {
         pokaz_plik(PlikIni::wczytaj(sciezka));
     } else {
@@ -538,11 +539,31 @@ bool Tpreferencje::zapisz() {
 }
 
 void Tpreferencje::b_okClick() {
+    // Someone else's config.ini (another copy, an editor) is not replaced unasked.
+    if (const QString sciezka = plik_programu(klucze_ustawien::plik);
+        zmieniony_od(odcisk_, sciezka)) {
+        switch (Dialogi::pytanie(
+            this,
+            u"Plik %1 został zmieniony poza programem od chwili, gdy to okno go wczytało.\n"
+            u"Zapisanie ustawień zastąpi tamte zmiany; ponowne otwarcie pokaże je, porzucając "
+            u"zmiany wprowadzone w tym oknie."_s.arg(sciezka),
+            u"Ustawienia programu"_s, {u"&Zapisz mimo to"_s, u"&Otwórz ponownie"_s, u"Anuluj"_s},
+            Dialogi::Odpowiedz::Anuluj)) {
+            case Dialogi::Odpowiedz::Tak:
+                break;
+            case Dialogi::Odpowiedz::Nie:
+                FormShow();
+                return;
+            default:
+                return;
+        }
+    }
     // The shift goes to the user's store, not config.ini: it is saved even when config.ini is not.
     const bool przesuniecie = zapisz_przesuniecie();
     if (!zapisz() || !przesuniecie)
         Dialogi::komunikat(this, u"Nie udało sie zapisać zmian konfiguracyjnych!"_s,
                            u"Błąd zapisu"_s, Dialogi::Ikona::Blad);
+    odcisk_ = odcisk_pliku(plik_programu(klucze_ustawien::plik));
     accept();
 }
 

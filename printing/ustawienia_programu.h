@@ -1,5 +1,7 @@
 #pragma once
 
+#include "register/odcisk_pliku.h"
+
 #include <QDialog>
 #include <QList>
 #include <QString>
@@ -136,6 +138,7 @@ class Tpreferencje : public QDialog {
     // False at the first key that cannot be written.
     bool zapisz();
     bool zapisz_przesuniecie();
+    OdciskPliku odcisk_;  // config.ini as the window read it
     // The layout the controls show now, as printing would read it.
     UstawieniaWydruku ustawienia_z_okna() const;
 

@@ -28,9 +28,10 @@ OdciskPliku odcisk_pliku(const QString& sciezka) {
 
 bool zmieniony_od(const OdciskPliku& zapamietany, const QString& sciezka) {
     const QFileInfo info(sciezka);
-    // A file deleted since loses nothing by being written anew.
-    if (!info.exists()) return false;
-    if (!zapamietany.istnieje || !info.isFile()) return true;
+    // A file deleted since loses nothing by being written anew; what is not
+    // a regular file is never replaced by a save anyway.
+    if (!info.exists() || !info.isFile()) return false;
+    if (!zapamietany.istnieje) return true;
     if (info.size() != zapamietany.rozmiar) return true;
     const OdciskPliku teraz = odcisk_pliku(sciezka);
     return teraz.skrot != zapamietany.skrot;

@@ -27,6 +27,6 @@ OdciskPliku odcisk_z_bajtow(const QString& sciezka, const QByteArray& bajty);
 // True when the file at `sciezka` is not what `zapamietany` says. A touched
 // time stamp alone is no change: only the size or the bytes count, so a sync
 // tool that merely rewrites the same bytes asks nothing. A file that is gone
-// is no change either (writing it anew loses nothing); one that appeared
-// where none was is.
+// is no change either (writing it anew loses nothing), nor a FIFO or folder
+// in its place (no save replaces those); a file that appeared where none was is.
 bool zmieniony_od(const OdciskPliku& zapamietany, const QString& sciezka);

@@ -8,6 +8,7 @@
 #include "app/glowny.h"
 #include "app/start.h"
 #include "editor/nowy_edycja_przelewu.h"
+#include "printing/ustawienia_programu.h"
 #include "register/magazyn_ustawien.h"
 #include "register/pliki_przelewow.h"
 #include "register/sesja_pliku.h"
@@ -19,6 +20,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -343,6 +345,31 @@ class TestAwarieSesji : public QObject {
         QCOMPARE(czytaj_plik(sciezka), dane);
         QVERIFY(okno->rejestr.zmieniony());
         okno.reset();
+    }
+
+    // config.ini changed by another program while the preferences window is
+    // open: "OK" asks, "Anuluj" leaves the other program's file as it is.
+    void config_ini_zmieniony_pod_oknem() {
+        QTemporaryDir katalog;
+        qputenv("VANDORIA_DIR", katalog.path().toLocal8Bit());
+        const QString sciezka = katalog.filePath(u"config.ini"_s);
+        zapisz_plik(sciezka, "[SETTINGS]\r\nmargin_top=33\r\n");
+        SeamDialogow seam;
+        Tpreferencje preferencje;
+        preferencje.FormShow();
+        zapisz_plik(sciezka, "[SETTINGS]\r\nmargin_top=44\r\n");
+        const QByteArray obce = czytaj_plik(sciezka);
+        preferencje.margines_gorny->setText(u"17"_s);
+        Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Anuluj);
+        preferencje.b_okClick();
+        QVERIFY(Dialogi::Test::teksty().value(0).contains(tekst_zmiany));
+        QCOMPARE(czytaj_plik(sciezka), obce);
+        Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Nie);  // "Otwórz ponownie"
+        preferencje.b_okClick();
+        QCOMPARE(preferencje.margines_gorny->text(), u"44"_s);
+        preferencje.b_okClick();  // the file as shown now: no question
+        QCOMPARE(Dialogi::Test::teksty().size(), 2);
+        qunsetenv("VANDORIA_DIR");
     }
 
     // A settings store that is a FIFO: the start never waits on it, the file
