@@ -88,3 +88,13 @@ QString przytnij(const QString& tekst) {
     while (b > a && tekst[b - 1].unicode() <= 32) --b;
     return tekst.mid(a, b - a);
 }
+
+QString cp1250::pierwszy_niezapisywalny(const QString& tekst) {
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        if (da_sie_zapisac(tekst.at(i))) continue;
+        const bool para = tekst.at(i).isHighSurrogate() && i + 1 < tekst.size() &&
+                          tekst.at(i + 1).isLowSurrogate();
+        return tekst.mid(i, para ? 2 : 1);
+    }
+    return {};
+}

@@ -31,6 +31,12 @@ inline bool da_sie_zapisac(QChar znak) {
 
 QString na_unicode(std::string_view bajty);
 
+// The first character of `tekst` Windows-1250 cannot store (a whole
+// surrogate pair for an emoji), or an empty text when it stores them all.
+// Text pasted from a PDF often comes decomposed ("a" + combining ogonek):
+// callers bring it to NFC first, where Polish letters are single characters.
+QString pierwszy_niezapisywalny(const QString& tekst);
+
 // Characters Windows-1250 cannot store are dropped.
 std::string z_unicode(const QString& tekst);
 
