@@ -1,6 +1,7 @@
 #include "app/glowny.h"
 
 #include "app/lista_przelewow.h"
+#include "register/sortowanie.h"
 #include "widgets/czcionki.h"
 #include "widgets/dialogi.h"
 
@@ -123,9 +124,11 @@ void Tglowne_okno::ListViewClick() {
 }
 
 void Tglowne_okno::ListViewColumnClick(int kolumna) {
-    // Row numbers mean other orders now: a deletion can no longer be put back.
-    usuniete_.clear();
     const bool malejaco = rejestr.sortuj(kolumna);
+    // Row numbers mean other orders now: a deletion is put back where this
+    // sort places each order.
+    if (!usuniete_.isEmpty() && kolumna >= 0 && kolumna <= 4)
+        sort_po_usunieciu_ = {kolumna, malejaco};
     if (kolumna >= 0 && kolumna <= 4)
         ListView->header()->setSortIndicator(kolumna,
                                              malejaco ? Qt::DescendingOrder : Qt::AscendingOrder);
@@ -137,13 +140,24 @@ void Tglowne_okno::Usun() {
     const QList<int> numery = zaznaczone_el();
     if (numery.isEmpty()) return;
     usuniete_.clear();
+    sort_po_usunieciu_.reset();
     for (const int k : numery) usuniete_.append({k, rejestr.przelew(k)});
     rejestr.usun(numery);
 }
 
 void Tglowne_okno::Cofnij() {
     if (usuniete_.isEmpty()) return;
-    if (!rejestr.wstaw(usuniete_)) {
+    if (sort_po_usunieciu_) {
+        const auto [kolumna, malejaco] = *sort_po_usunieciu_;
+        for (auto& u : usuniete_) u.first = 0;
+        // Placed one by one: each lands among the rows and those put back before it.
+        if (ilosc_el() + usuniete_.size() <= TablicaPrzelewow::pojemnosc)
+            for (auto& u : usuniete_) {
+                u.first = miejsce_w_kolejnosci(rejestr.tablica(), u.second, kolumna, malejaco);
+                rejestr.wstaw({u});
+            }
+    }
+    if (sort_po_usunieciu_ ? usuniete_.constFirst().first == 0 : !rejestr.wstaw(usuniete_)) {
         Dialogi::komunikat(this,
                            u"Lista przelewów jest pełna: usuniętych przelewów nie da się "
                            u"przywrócić."_s,
@@ -152,6 +166,7 @@ void Tglowne_okno::Cofnij() {
     }
     // In ascending order each went back to the number it had.
     const auto przywrocone = std::exchange(usuniete_, {});
+    sort_po_usunieciu_.reset();
     rejestr.ustaw_zmieniony(true);
     QItemSelectionModel* wybor = ListView->selectionModel();
     for (const auto& u : przywrocone)

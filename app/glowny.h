@@ -4,6 +4,9 @@
 
 #include <QMainWindow>
 
+#include <optional>
+#include <utility>
+
 class ModelListyPrzelewow;
 class QAction;
 class QLabel;
@@ -177,6 +180,8 @@ class Tglowne_okno : public QMainWindow {
     bool pokazane_ = false;
     // The last "Usuń": each order with the row (from 1) it had, in ascending rows.
     QList<QPair<int, Tprzelew>> usuniete_;
+    // The sort made since that "Usuń" (column, descending), if any.
+    std::optional<std::pair<int, bool>> sort_po_usunieciu_;
 };
 
 // "Krótko|Długo": the short part is the tool tip, the long one goes to the status bar.

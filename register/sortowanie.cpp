@@ -98,3 +98,21 @@ bool sortuj_po_kolumnie(TablicaPrzelewow& tablica, int kolumna) {
     for (int i = 0; i < n; ++i) tablica[i + 1] = kopia[static_cast<std::size_t>(i)];
     return !malejaco_juz;
 }
+
+int miejsce_w_kolejnosci(const TablicaPrzelewow& tablica, const Tprzelew& przelew, int kolumna,
+                         bool malejaco) {
+    const int n = tablica.ilosc_el();
+    const bool tekst = kolumna == 0 || kolumna == 1;
+    const auto tekst_wiersza = [kolumna](const Tprzelew& p) {
+        return kolumna == 0 ? p.nazwa_odbiorcy1.na_unicode() : p.tytulem1.na_unicode();
+    };
+    const QString moj = tekst ? tekst_wiersza(przelew) : QString();
+    for (int i = 1; i <= n; ++i) {
+        const int r = tekst ? kolejnosc_polska().compare(moj, tekst_wiersza(tablica[i]))
+                            : (porownaj(przelew, tablica[i], kolumna) < 0    ? -1
+                               : porownaj(przelew, tablica[i], kolumna) == 0 ? 0
+                                                                             : 1);
+        if (malejaco ? r > 0 : r < 0) return i;
+    }
+    return n + 1;
+}

@@ -3,6 +3,7 @@
 #include <QCollator>
 
 class TablicaPrzelewow;
+struct Tprzelew;
 
 // Polish alphabetical order with case ignored (A < Ą < B < ... < Ł < ... <
 // Z < Ź < Ż), for names and titles; texts it finds equal keep their order.
@@ -15,3 +16,9 @@ const QCollator& kolejnosc_polska();
 // Polish alphabetical order, the account number and the date by their bytes,
 // the amount by its value. Returns true when it sorted descending.
 bool sortuj_po_kolumnie(TablicaPrzelewow& tablica, int kolumna);
+
+// The row (1..count + 1) where `przelew` goes back into rows sorted by column
+// `kolumna` as sortuj_po_kolumnie() left them (`malejaco` as it returned):
+// after every row it does not precede, so the rows stay in that order.
+int miejsce_w_kolejnosci(const TablicaPrzelewow& tablica, const Tprzelew& przelew, int kolumna,
+                         bool malejaco);

@@ -391,6 +391,31 @@ class TestPlacenie : public QObject {
         QVERIFY(!glowne_->Cofnij1->isEnabled());
     }
 
+    // A sort after "Usuń" keeps "Cofnij": the orders come back where the
+    // current sort puts them, in either direction.
+    void cofniecie_po_sortowaniu_data() {
+        // D, C, B are left descending: the first click sorts them ascending.
+        QTest::addColumn<int>("sortowan");
+        QTest::addColumn<QString>("potem");
+        QTest::newRow("rosnąco") << 1 << u"ABCDE"_s;
+        QTest::newRow("malejąco") << 2 << u"EDCBA"_s;
+    }
+    void cofniecie_po_sortowaniu() {
+        QFETCH(int, sortowan);
+        QFETCH(QString, potem);
+        z_wierszami({do_banku("D"), do_banku("A"), do_banku("E"), do_banku("C"), do_banku("B")});
+        zaznacz({2, 3});
+        glowne_->Usun();
+        for (int i = 0; i < sortowan; ++i) glowne_->ListViewColumnClick(0);
+        QVERIFY(glowne_->Cofnij1->isEnabled());
+        glowne_->Cofnij1->trigger();
+        QString kolejnosc;
+        for (int nr = 1; nr <= glowne_->rejestr.ilosc(); ++nr)
+            kolejnosc += glowne_->rejestr.przelew(nr).nazwa_odbiorcy1.na_unicode();
+        QCOMPARE(kolejnosc, potem);
+        QVERIFY(!glowne_->Cofnij1->isEnabled());
+    }
+
     void klawiatura_i_naglowek() {
         z_wierszami({do_banku("B"), do_banku("A")});
         glowne_->show();
