@@ -1,5 +1,6 @@
 #include "printing/pdf_z_wiersza_polecen.h"
 
+#include "printing/przepelnienie.h"
 #include "printing/przygotowanie.h"
 #include "printing/raport.h"
 #include "printing/wypelnianie.h"
@@ -72,6 +73,10 @@ int pdf_z_wiersza_polecen(const QStringList& argumenty) {
     // The same preparation and report as "Drukuj" in the main window.
     const StanDruku stan = wczytanie_danych_do_druku();
     const ZmienneDruku zmienne = przypisanie_zmiennych_do_temp(*tablica, numer);
+    // The measure the print question of the window uses; a script is told
+    // on standard error and the PDF is still made, as a print would be.
+    for (const Przepelnienie& p : sprawdz_przepelnienie(stan, zmienne, szerokosc_tekstu_mm))
+        std::fputs(qUtf8Printable(opis_przepelnienia(p) + u'\n'), stderr);
     // Rendered whole first: a PDF is not written front to back, and standard
     // output may be a pipe.
     QBuffer pdf;

@@ -119,6 +119,32 @@ class TestPdfZWierszaPolecen : public QObject {
         QVERIFY(czytaj_plik(sciezka(u"minus.pdf"_s)).startsWith("%PDF"));
     }
 
+    // A text too long for its field is named on standard error, as the
+    // window's print question names it; a text that fits names nothing.
+    void przepelnienie_na_standardowym_bledzie_data() {
+        QTest::addColumn<QString>("tytul");
+        QTest::addColumn<bool>("ostrzezenie");
+        QTest::newRow("mieści się") << u"Czynsz"_s << false;
+        QTest::newRow("za długi tytuł") << QString(51, u'W') << true;
+    }
+    void przepelnienie_na_standardowym_bledzie() {
+        QFETCH(QString, tytul);
+        QFETCH(bool, ostrzezenie);
+        auto t = std::make_unique<TablicaPrzelewow>();
+        Tprzelew p = przelew("Odbiorca", "12", "50");
+        p.tytulem1 = Tekst<150>::z_unicode(tytul);
+        t->dopisz(p);
+        QVERIFY(zapisz_przelewy(sciezka(u"tytul.p2"_s), *t, 1));
+        QProcess program;
+        program.setWorkingDirectory(folder_.path());
+        program.start(QStringLiteral(VANDORIA_EXE), {u"--pdf"_s, u"tytul.pdf"_s, u"tytul.p2"_s});
+        QVERIFY(program.waitForFinished(60000));
+        const QString bledy = QString::fromUtf8(program.readAllStandardError());
+        QCOMPARE(program.exitCode(), 0);
+        QCOMPARE(bledy.contains(u"„tytułem”"_s), ostrzezenie);
+        QVERIFY(czytaj_plik(sciezka(u"tytul.pdf"_s)).startsWith("%PDF"));
+    }
+
     void ponad_tysiac_przelewow_z_ostrzezeniem() {
         QByteArray duzo;
         for (int i = 0; i < 1001; ++i) {
