@@ -131,6 +131,32 @@ class TestAwarieSesji : public QObject {
         okno.reset();  // its lock goes before its folder
     }
 
+    // A second window opening a file the first holds is told so; read-only,
+    // its "Zapisz" asks for a name instead of writing over the file.
+    void druga_kopia_tylko_do_odczytu() {
+        SeamDialogow seam;
+        QTemporaryDir katalog;
+        const QString sciezka = katalog.filePath(u"konto.p2"_s);
+        auto t = std::make_unique<TablicaPrzelewow>();
+        t->dopisz(przelew("stary"));
+        QVERIFY(zapisz_przelewy(sciezka, *t, 1));
+        const QByteArray przed = czytaj_plik(sciezka);
+        otworz_w_oknie(sciezka);
+        Tglowne_okno druga;
+        Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Tak);  // "Tylko do odczytu"
+        druga.otwieranie_pliku(sciezka);
+        druga.rejestr.plik_ma_nazwe = true;
+        QVERIFY(Dialogi::Test::teksty().value(0).contains(u"jest już otwarty w innej kopii"_s));
+        QCOMPARE(druga.ilosc_el(), 1);
+        druga.rejestr.dopisz(przelew("B"));
+        druga.rejestr.ustaw_zmieniony(true);
+        Dialogi::Test::wybierz_plik({});  // the save dialog, cancelled
+        QVERIFY(!druga.FileSave1Execute());
+        QCOMPARE(Dialogi::Test::pokazane().last().rodzaj, u"zapisz"_s);
+        QCOMPARE(czytaj_plik(sciezka), przed);
+        okno.reset();
+    }
+
     // Another process writes the file under an open window: "Zapisz" asks
     // (Anuluj by default), and nothing of the other writer is lost.
     void plik_zmieniony_pod_otwartym_oknem_data() {
