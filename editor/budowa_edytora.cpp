@@ -1,7 +1,7 @@
 // Building the transfer editor: its controls, where they lie, what they do.
 #include "editor/nowy_edycja_przelewu.h"
 
-#include "payments/zaplac_telefonem.h"
+#include "payments/okna_platnosci.h"
 #include "printing/oznaczanie_przepelnienia.h"
 #include "register/maska.h"
 #include "register/pola_przelewu.h"
@@ -313,11 +313,8 @@ void Tnowy_edycja_przelewow::polacz() {
     connect(wybierz_wpis_odb, &QPushButton::clicked, this, &T::wybierz_wpis_odbClick);
     connect(wybierz_wpis_nad, &QPushButton::clicked, this, &T::wybierz_wpis_nadClick);
     connect(wybierz_tytul, &QPushButton::clicked, this, &T::wybierz_tytulClick);
-    connect(b_zaplac_telefonem, &QPushButton::clicked, this, [this] {
-        Tzaplac_telefonem okno(this);
-        okno.pokaz_przelew(przelew_z_okna());
-        okno.exec();
-    });
+    connect(b_zaplac_telefonem, &QPushButton::clicked, this,
+            [this] { pokaz_kod_platnosci(this, przelew_z_okna()); });
 }
 
 void Tnowy_edycja_przelewow::ustaw_kolejnosc_tabulacji() {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -29,6 +30,11 @@ enum class PolePrzelewu;
 // full); the editor then says so and stays open with nothing lost.
 using ZapisPrzelewu = std::function<bool(const Tprzelew&)>;
 
+// Opens a book to pick from over the editor and waits: the confirmed entry,
+// or nothing when the user cancelled. The caller hands it in, so that the
+// editor needs no book window of its own.
+using WyborWpisu = std::function<std::optional<Twpis_bazy>(QWidget* rodzic, RodzajBazy rodzaj)>;
+
 class Tnowy_edycja_przelewow : public QDialog {
     Q_OBJECT
   public:
@@ -42,6 +48,8 @@ class Tnowy_edycja_przelewow : public QDialog {
     // "Zapisz" appends it.
     void przygotuj_kopie(const Tprzelew& wzor);
     void wypelnij_pola(const Tprzelew& wiersz);
+    // What the "wybierz" buttons open; without it they do nothing.
+    void ustaw_wybor_wpisu(WyborWpisu wybor) { wybor_wpisu_ = std::move(wybor); }
     // True while an existing order is edited, false for a new one.
     bool edycja() const { return edycja_; }
 
@@ -134,6 +142,7 @@ class Tnowy_edycja_przelewow : public QDialog {
 
   private:
     ZapisPrzelewu zapisz_;
+    WyborWpisu wybor_wpisu_;
     bool edycja_ = false;
     // What the controls held when the window was shown: Escape asks before
     // throwing away anything that differs from it.

@@ -2,7 +2,6 @@
 // order on screen, and adding to and picking from the address books.
 
 #include "addressbook/komunikaty_bazy.h"
-#include "addressbook/lista.h"
 #include "addressbook/wpisy.h"
 #include "editor/nowy_edycja_przelewu.h"
 #include "printing/druk_okna.h"
@@ -92,7 +91,8 @@ void Tnowy_edycja_przelewow::wstaw_wpis(RodzajBazy rodzaj, const Twpis_bazy& wpi
 }
 
 void Tnowy_edycja_przelewow::wybierz_z_bazy(RodzajBazy rodzaj) {
-    const std::optional<Twpis_bazy> wpis = wybor_wpisu(this, rodzaj);
+    if (!wybor_wpisu_) return;
+    const std::optional<Twpis_bazy> wpis = wybor_wpisu_(this, rodzaj);
     if (!wpis) return;
     wstaw_wpis(rodzaj, *wpis);
     // The activation that follows the closing may come before the fill.

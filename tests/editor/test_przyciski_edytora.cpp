@@ -131,6 +131,8 @@ class TestPrzyciskiEdytora : public QObject {
             ++oddane_;
             return true;
         });
+        // As the main window hands it in.
+        edytor_->ustaw_wybor_wpisu(wybor_wpisu);
     }
 
     void cleanup() {
