@@ -13,6 +13,7 @@
 
 #include "register/kwota.h"
 
+class PoleKonta;
 class PoleMaskowane;
 class QCalendarWidget;
 class QLabel;
@@ -58,6 +59,7 @@ class Tnowy_edycja_przelewow : public QDialog {
     QPushButton* wybierz_wpis_odb = nullptr;
     QLineEdit* nazwa_odbiorcy2 = nullptr;
     QPushButton* b_dodaj_do_bazy_odbiorcow = nullptr;
+    PoleKonta* konto_odbiorcy = nullptr;  // the three parts below as one number
     PoleMaskowane* lk = nullptr;
     PoleMaskowane* nr_banku_odbiorcy = nullptr;
     PoleMaskowane* nr_rach_odbiorcy = nullptr;
@@ -105,12 +107,6 @@ class Tnowy_edycja_przelewow : public QDialog {
     void FormActivate();
     void nazwa_odbiorcy1Exit();
     void tytulem1Exit();
-    void lkChange();
-    void lkExit();
-    void nr_banku_odbiorcyChange();
-    void nr_banku_odbiorcyExit();
-    void nr_rach_odbiorcyChange();
-    void nr_rach_odbiorcyExit();
     void kwotaChange();
     void kwotaExit();
     void kwota100Change();

@@ -5,8 +5,8 @@
 #include "rekord_wpisu.h"
 #include "widgets/dialogi.h"
 #include "widgets/pola_numerow.h"
+#include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
-#include "widgets/sprawdzanie_konta.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
@@ -231,9 +231,9 @@ class TestOknaBaz : public QObject {
             kliknij_pozycje(l, 0);
             PrzyOknieModalnym<Tnowy_wpis> edycja([&](Tnowy_wpis* edytor) {
                 QCOMPARE(edytor->windowTitle(), u"Edycja wpisu"_s);
-                QVERIFY(czy_czerwone(edytor->nr_banku_odbiorcy_wpis));
-                QVERIFY(!czy_czerwone(edytor->lk_wpis));
-                QVERIFY(!czy_czerwone(edytor->nr_rach_odbiorcy_wpis));
+                QVERIFY(edytor->konto->brak(PoleKonta::bank));
+                QVERIFY(!edytor->konto->brak(PoleKonta::lk));
+                QVERIFY(!edytor->konto->brak(PoleKonta::rach));
                 QCOMPARE(edytor->nazwa_odbiorcy1_wpis->text().size(), 120);
                 QTest::keyClicks(edytor->nazwa_odbiorcy2_wpis, u" dalej"_s);
                 edytor->b_zapisz->click();
@@ -242,7 +242,7 @@ class TestOknaBaz : public QObject {
             QVERIFY(edycja.otwarte());
             // a new entry starts without the edited entry's marks
             PrzyOknieModalnym<Tnowy_wpis> nowy([&](Tnowy_wpis* edytor) {
-                QVERIFY(!czy_czerwone(edytor->nr_banku_odbiorcy_wpis));
+                QVERIFY(!edytor->konto->brak(PoleKonta::bank));
                 QCOMPARE(edytor->nr_banku_odbiorcy_wpis->tekst(), QString(9, u' '));
                 edytor->b_anuluj->click();
             });
