@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 using Dialogi::Ikona;
@@ -23,9 +25,11 @@ QString nazwa_formatu(int wersja) {
 
 }  // namespace
 
+// "[*]" is where Qt shows the unsaved-changes mark that setWindowModified() sets.
 void Tglowne_okno::ustaw_tytul() {
-    setWindowTitle(rejestr.sciezka().isEmpty() ? u"Vandoria"_s
-                                               : u"Vandoria - ["_s + rejestr.sciezka() + u']');
+    const bool bez_pliku = rejestr.sciezka().isEmpty() || rejestr.sciezka_nieotwarta;
+    setWindowTitle(bez_pliku ? u"Vandoria[*]"_s
+                             : u"Vandoria - ["_s + rejestr.sciezka() + u"][*]"_s);
 }
 
 void Tglowne_okno::ustaw_filtry_dialogow() {
@@ -50,7 +54,6 @@ void Tglowne_okno::otwieranie_pliku(const QString& sciezka) {
     usuniete_.clear();
     const WynikOdczytu wynik = rejestr.wczytaj(sciezka);
     if (wynik.stan == WynikOdczytu::ok) {
-        ustaw_tytul();
         if (wynik.wersja != typ_pliku(sciezka)) rejestr.wersja_pliku = wynik.wersja;
         if (wynik.za_duzo) rejestr.plik_ponad_1000 = sciezka;
     } else {
@@ -121,11 +124,13 @@ bool Tglowne_okno::zapis_do_pliku_przelewow() {
         Dialogi::komunikat(this, tekst_bledu_zapisu);
         return false;
     }
+    // The caption that follows the path names only an open file: the flag
+    // goes first, and the same path announces nothing.
+    const bool byl_nieotwarty = std::exchange(rejestr.sciezka_nieotwarta, false);
     rejestr.ustaw_sciezke(sciezka);
-    rejestr.sciezka_nieotwarta = false;
+    if (byl_nieotwarty) ustaw_tytul();
     rejestr.wersja_pliku = wersja != typ_pliku(sciezka) ? wersja : 0;
     if (nad_duzym_plikiem) rejestr.plik_ponad_1000.clear();
-    ustaw_tytul();
     return true;
 }
 
@@ -154,14 +159,15 @@ void Tglowne_okno::FileNew1Execute() {
     rejestr.sciezka_nieotwarta = false;
     rejestr.wersja_pliku = 0;
     rejestr.plik_ponad_1000.clear();
-    ustaw_tytul();
 }
 
 void Tglowne_okno::FileOpen1Execute() {
     if (!zapytaj_o_zapis(u"Otwieranie pliku"_s, tekst_zmodyfikowana)) return;
     const QString nazwa = Dialogi::otworz_plik(this, filtr_otwierania, rejestr.sciezka());
     if (nazwa.isEmpty()) return;
+    const bool byl_nieotwarty = std::exchange(rejestr.sciezka_nieotwarta, false);
     rejestr.ustaw_sciezke(nazwa);
+    if (byl_nieotwarty) ustaw_tytul();
     otwieranie_pliku(nazwa);
     rejestr.plik_ma_nazwe = true;
     rejestr.ustaw_zmieniony(false);
