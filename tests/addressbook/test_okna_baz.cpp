@@ -223,6 +223,26 @@ class TestOknaBaz : public QObject {
             QCOMPARE(w->isEnabled(), numery);
     }
 
+    // A new entry: passing the empty account marks nothing; "Zapisz" marks
+    // every gap even when it stops at the missing name.
+    void nowy_wpis_oznacza_braki_dopiero_przy_zapisie() {
+        SeamDialogow seam;
+        Tnowy_wpis edytor(nullptr, RodzajBazy::odbiorcy);
+        edytor.show();
+        QVERIFY(QTest::qWaitForWindowActive(&edytor));
+        edytor.lk_wpis->setFocus();
+        for (QWidget* p : {static_cast<QWidget*>(edytor.lk_wpis),
+                           static_cast<QWidget*>(edytor.nr_banku_odbiorcy_wpis),
+                           static_cast<QWidget*>(edytor.nr_rach_odbiorcy_wpis)})
+            QTest::keyClick(p, Qt::Key_Tab);
+        for (PoleKonta::Czesc c : {PoleKonta::lk, PoleKonta::bank, PoleKonta::rach})
+            QVERIFY(!edytor.konto->brak(c));
+        edytor.b_zapiszClick();
+        QVERIFY(edytor.isVisible());
+        for (PoleKonta::Czesc c : {PoleKonta::lk, PoleKonta::bank, PoleKonta::rach})
+            QVERIFY(edytor.konto->brak(c));
+    }
+
     void edycja_pokazuje_niepelny_numer_na_czerwono() {
         const std::string dluga(120, 'n');
         zapisz_plik(plik(u"baza_odbiorcow.dat"_s), rekord(dluga, "cd.", "12", "1020 555 "));
