@@ -6,15 +6,9 @@
 #include "widgets/pole_maskowane.h"
 #include "widgets/suma_kontrolna.h"
 
-#include <QApplication>
-#include <QPalette>
 #include <QScopedValueRollback>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-const QColor czerwony(255, 0, 0);
-}  // namespace
 
 PoleKonta::PoleKonta(QWidget* okno, const QString& przyrostek) : QObject(okno), okno_(okno) {
     const QString nazwy[] = {u"lk"_s, u"nr_banku_odbiorcy"_s, u"nr_rach_odbiorcy"_s};
@@ -105,14 +99,14 @@ void PoleKonta::przelicz() {
 void PoleKonta::maluj() {
     for (Czesc c : {lk, bank, rach}) {
         const Oznaczenie o = oznaczenie(c);
-        QColor kolor = QApplication::palette().color(QPalette::Base);
         if (o == Oznaczenie::brak)
-            kolor = czerwony;
+            maluj_na_czerwono(czesci_[c]);
         else if (o == Oznaczenie::bledna_suma)
-            kolor = kolor_bledu_sumy;
+            ::maluj(czesci_[c], kolor_bledu_sumy);
         else if (o == Oznaczenie::wylaczone)
-            kolor = kolor_pol_nieaktywnych;
-        ::maluj(czesci_[c], kolor);
+            ::maluj(czesci_[c], kolor_pol_nieaktywnych);
+        else
+            maluj_normalnie(czesci_[c]);
         czesci_[c]->setToolTip(o == Oznaczenie::bledna_suma ? tekst_bledu_sumy : QString());
     }
 }

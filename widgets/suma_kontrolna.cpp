@@ -5,7 +5,6 @@
 #include "widgets/pola_numerow.h"
 #include "widgets/pole_maskowane.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPalette>
 
@@ -24,7 +23,7 @@ bool oznacz_sume_kontrolna(std::initializer_list<PoleMaskowane*> czesci) {
             maluj(p, kolor_bledu_sumy);
             p->setToolTip(tekst_bledu_sumy);
         } else if (czy_pomaranczowe(p)) {
-            maluj(p, QApplication::palette().color(QPalette::Base));
+            maluj_normalnie(p);
             p->setToolTip({});
         }
     }
