@@ -6,9 +6,8 @@
 #include "register/maska.h"
 #include "widgets/czcionki.h"
 #include "widgets/czy_puste.h"
-#include "widgets/pola_numerow.h"
+#include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
-#include "widgets/sprawdzanie_konta.h"
 #include "widgets/suma_kontrolna.h"
 
 #include <QFocusEvent>
@@ -93,11 +92,6 @@ void Tnowy_wpis::zbuduj() {
         p->setValidator(new ZnakiZapisywalne(p));
         return p;
     };
-    auto pole_maski = [this](const QString& nazwa, const QString& maska) {
-        auto* p = new PoleMaskowane(maska, this);
-        p->setObjectName(nazwa);
-        return p;
-    };
     auto przycisk = [this](const QString& nazwa, const QString& tekst) {
         auto* b = new QPushButton(tekst, this);
         b->setObjectName(nazwa);
@@ -114,10 +108,10 @@ void Tnowy_wpis::zbuduj() {
     Label5 = etykieta(u"Label5"_s, {});
     nazwa_odbiorcy1_wpis = pole_tekstu(u"nazwa_odbiorcy1_wpis"_s);
     nazwa_odbiorcy2_wpis = pole_tekstu(u"nazwa_odbiorcy2_wpis"_s);
-    lk_wpis = pole_maski(u"lk_wpis"_s, maski::lk);
-    nr_banku_odbiorcy_wpis = pole_maski(u"nr_banku_odbiorcy_wpis"_s, maski::bank);
-    nr_rach_odbiorcy_wpis = pole_maski(u"nr_rach_odbiorcy_wpis"_s, maski::rachunek);
-    polacz_pola_konta(lk_wpis, nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis);
+    konto = new PoleKonta(this, u"_wpis"_s);
+    lk_wpis = konto->czesc(PoleKonta::lk);
+    nr_banku_odbiorcy_wpis = konto->czesc(PoleKonta::bank);
+    nr_rach_odbiorcy_wpis = konto->czesc(PoleKonta::rach);
     b_zapisz = przycisk(u"b_zapisz"_s, u"&Zapisz"_s);
     b_anuluj = przycisk(u"b_anuluj"_s, u"&Anuluj"_s);
     b_zapisz->setDefault(true);
@@ -180,21 +174,7 @@ void Tnowy_wpis::ulozenie() {
 void Tnowy_wpis::polaczenia() {
     nazwa_odbiorcy1_wpis->installEventFilter(this);
     nr_rach_odbiorcy_wpis->installEventFilter(this);
-    connect(lk_wpis, &PoleMaskowane::zmieniony, this, &Tnowy_wpis::lk_wpisChange);
-    connect(lk_wpis, &PoleMaskowane::opuszczony, this, &Tnowy_wpis::lk_wpisExit);
-    connect(nr_banku_odbiorcy_wpis, &PoleMaskowane::zmieniony, this,
-            &Tnowy_wpis::nr_banku_odbiorcy_wpisChange);
-    connect(nr_banku_odbiorcy_wpis, &PoleMaskowane::opuszczony, this,
-            &Tnowy_wpis::nr_banku_odbiorcy_wpisExit);
-    connect(nr_rach_odbiorcy_wpis, &PoleMaskowane::zmieniony, this,
-            &Tnowy_wpis::nr_rach_odbiorcy_wpisChange);
-    connect(nr_rach_odbiorcy_wpis, &PoleMaskowane::opuszczony, this,
-            &Tnowy_wpis::nr_rach_odbiorcy_wpisExit);
-    // After the completeness handlers above, so that amber wins over their normal colour.
-    for (PoleMaskowane* p : {lk_wpis, nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis}) {
-        connect(p, &PoleMaskowane::zmieniony, this, [this] { sprawdz_sume_kontrolna(); });
-        connect(p, &PoleMaskowane::opuszczony, this, [this] { sprawdz_sume_kontrolna(); });
-    }
+    connect(konto, &PoleKonta::stan_zmieniony, this, [this] { sprawdz_sume_kontrolna(); });
     connect(b_zapisz, &QPushButton::clicked, this, &Tnowy_wpis::b_zapiszClick);
     connect(b_anuluj, &QPushButton::clicked, this, &Tnowy_wpis::b_anulujClick);
 }
@@ -227,28 +207,14 @@ void Tnowy_wpis::ustaw_dla_bazy() {
     Label4->setText(opisy.label4);
     Label5->setText(opisy.label5);
     const bool numery = rodzaj_ != RodzajBazy::tytuly;
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             Label3, Label4, Label5, lk_wpis, nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis})
-        w->setEnabled(numery);
-}
-
-// Window colour, or the switched-off colour in the titles book.
-void Tnowy_wpis::maluj_pola_numerow() {
-    for (QWidget* pole :
-         std::initializer_list<QWidget*>{lk_wpis, nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis}) {
-        if (rodzaj_ == RodzajBazy::tytuly)
-            maluj(pole, kolor_pol_nieaktywnych);
-        else
-            maluj_normalnie(pole);
-    }
-    sprawdz_sume_kontrolna();
+    for (QWidget* w : {Label3, Label4, Label5}) w->setEnabled(numery);
+    konto->ustaw_wylaczone(!numery);
 }
 
 bool Tnowy_wpis::sprawdz_sume_kontrolna() {
     if (!l_suma_kontrolna) return false;
     const bool bledny =
-        rodzaj_ != RodzajBazy::tytuly &&
-        oznacz_sume_kontrolna({lk_wpis, nr_banku_odbiorcy_wpis, nr_rach_odbiorcy_wpis});
+        rodzaj_ != RodzajBazy::tytuly && konto->stan() == StanPolaKonta::bledna_suma;
     l_suma_kontrolna->setVisible(bledny);
     return bledny;
 }
@@ -256,10 +222,8 @@ bool Tnowy_wpis::sprawdz_sume_kontrolna() {
 void Tnowy_wpis::wypelnij(const Twpis_bazy& wpis) {
     nazwa_odbiorcy1_wpis->setText(wpis.nazwa1.na_unicode());
     nazwa_odbiorcy2_wpis->setText(wpis.nazwa2.na_unicode());
-    lk_wpis->ustaw_tekst(wpis.lk.na_unicode());
-    nr_banku_odbiorcy_wpis->ustaw_tekst(wpis.nr_banku.na_unicode());
-    nr_rach_odbiorcy_wpis->ustaw_tekst(wpis.nr_rach.na_unicode());
-    maluj_pola_numerow();
+    konto->ustaw(wpis.lk.na_unicode(), wpis.nr_banku.na_unicode(), wpis.nr_rach.na_unicode());
+    sprawdz_sume_kontrolna();
 }
 
 Twpis_bazy Tnowy_wpis::wpis() const {
@@ -270,12 +234,8 @@ Twpis_bazy Tnowy_wpis::wpis() const {
 
 void Tnowy_wpis::FormActivate() {
     nazwa_odbiorcy1_wpis->setFocus(Qt::ActiveWindowFocusReason);
-    if (edycja_ && rodzaj_ != RodzajBazy::tytuly) {
-        lk_wpisExit();
-        nr_banku_odbiorcy_wpisExit();
-        nr_rach_odbiorcy_wpisExit();
-        sprawdz_sume_kontrolna();
-    }
+    if (edycja_) konto->oznacz_braki();
+    sprawdz_sume_kontrolna();
 }
 
 void Tnowy_wpis::nazwa_odbiorcy1_wpisExit() {
@@ -284,24 +244,11 @@ void Tnowy_wpis::nazwa_odbiorcy1_wpisExit() {
     if (poprawiony != tekst) nazwa_odbiorcy1_wpis->setText(poprawiony);
 }
 
-void Tnowy_wpis::lk_wpisChange() { po_zmianie_lk(lk_wpis, this, nr_banku_odbiorcy_wpis); }
-
-void Tnowy_wpis::lk_wpisExit() { sprawdzenie_lk(lk_wpis); }
-
-void Tnowy_wpis::nr_banku_odbiorcy_wpisChange() {
-    po_zmianie_nr_banku(nr_banku_odbiorcy_wpis, this, nr_rach_odbiorcy_wpis);
-}
-
-void Tnowy_wpis::nr_banku_odbiorcy_wpisExit() { po_wyjsciu_z_nr_banku(nr_banku_odbiorcy_wpis); }
-
-void Tnowy_wpis::nr_rach_odbiorcy_wpisChange() { po_zmianie_nr_rach(nr_rach_odbiorcy_wpis); }
-
-void Tnowy_wpis::nr_rach_odbiorcy_wpisExit() { po_wyjsciu_z_nr_rach(nr_rach_odbiorcy_wpis); }
-
 // Stores nothing itself: whoever opened the window takes wpis() once it was
 // accepted.
 void Tnowy_wpis::b_zapiszClick() {
     nazwa_odbiorcy1_wpisExit();
+    konto->oznacz_braki();
     if (czy_puste(this, nazwa_odbiorcy1_wpis->text())) return;
     if (sprawdz_sume_kontrolna() && !zapisac_mimo_bledu_sumy(this)) return;
     accept();

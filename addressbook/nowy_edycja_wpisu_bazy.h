@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class PoleKonta;
 class PoleMaskowane;
 class QLabel;
 class QLineEdit;
@@ -40,6 +41,7 @@ class Tnowy_wpis : public QDialog {
     bool sprawdz_sume_kontrolna();
     QLineEdit* nazwa_odbiorcy1_wpis = nullptr;
     QLineEdit* nazwa_odbiorcy2_wpis = nullptr;
+    PoleKonta* konto = nullptr;  // the three parts below as one number
     PoleMaskowane* lk_wpis = nullptr;
     PoleMaskowane* nr_banku_odbiorcy_wpis = nullptr;
     PoleMaskowane* nr_rach_odbiorcy_wpis = nullptr;
@@ -49,12 +51,6 @@ class Tnowy_wpis : public QDialog {
   public slots:
     void FormActivate();
     void nazwa_odbiorcy1_wpisExit();
-    void lk_wpisChange();
-    void lk_wpisExit();
-    void nr_banku_odbiorcy_wpisChange();
-    void nr_banku_odbiorcy_wpisExit();
-    void nr_rach_odbiorcy_wpisChange();
-    void nr_rach_odbiorcy_wpisExit();
     void b_zapiszClick();
     void b_anulujClick();
 
@@ -72,7 +68,6 @@ class Tnowy_wpis : public QDialog {
     void ustaw_dla_bazy();
     void wypelnij(const Twpis_bazy& wpis);
     void ustaw_szerokosci();
-    void maluj_pola_numerow();
 
     const RodzajBazy rodzaj_;
     const bool edycja_;  // an existing entry, not a new one

@@ -271,6 +271,9 @@ void Tglowne_okno::polacz_polecenia() {
 
     // One place for "Zapisz": it follows the register's unsaved changes.
     connect(&rejestr, &Rejestr::zmieniony_zmienil_sie, this, &Tglowne_okno::ustaw_zapisz_dostepne);
+    // And one place for the caption: the file's path, and "*" while changes are unsaved.
+    connect(&rejestr, &Rejestr::sciezka_zmieniona, this, &Tglowne_okno::ustaw_tytul);
+    connect(&rejestr, &Rejestr::zmieniony_zmienil_sie, this, &QWidget::setWindowModified);
     // A rebuilt list has lost its selection and shows no sort.
     connect(&rejestr, &Rejestr::wiersze_zmienione, this, &Tglowne_okno::odswiezanie);
     for (auto sygnal : {&Rejestr::wiersz_dopisany, &Rejestr::wiersz_zmieniony})

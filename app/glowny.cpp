@@ -38,8 +38,9 @@ Tglowne_okno::Tglowne_okno(QWidget* rodzic)
         const QRect obszar = ekran->availableGeometry();
         move(obszar.center() - rect().center());
     }
-    // From here on the register's signal keeps "Zapisz" in step.
+    // From here on the register's signals keep "Zapisz" and the caption in step.
     ustaw_zapisz_dostepne(rejestr.zmieniony());
+    setWindowModified(rejestr.zmieniony());
     ListViewClick();
 }
 

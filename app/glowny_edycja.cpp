@@ -1,5 +1,6 @@
 // The main window's commands that open the transfer editor. The editor is
 // handed an order and hands one back; only here does it meet the register.
+#include "addressbook/lista.h"
 #include "app/glowny.h"
 #include "editor/nowy_edycja_przelewu.h"
 #include "register/pola_przelewu.h"
@@ -12,6 +13,7 @@ void otworz_edytor(Tglowne_okno* glowne, ZapisPrzelewu zapisz, Przygotuj przygot
     // Opening the editor has always let "Zapisz" write without asking for a name.
     glowne->rejestr.plik_ma_nazwe = true;
     Tnowy_edycja_przelewow edytor(glowne, std::move(zapisz));
+    edytor.ustaw_wybor_wpisu(wybor_wpisu);
     przygotuj(edytor);
     edytor.exec();
 }

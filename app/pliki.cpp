@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 using Dialogi::Ikona;
@@ -23,9 +25,11 @@ QString nazwa_formatu(int wersja) {
 
 }  // namespace
 
+// "[*]" is where Qt shows the unsaved-changes mark that setWindowModified() sets.
 void Tglowne_okno::ustaw_tytul() {
-    setWindowTitle(rejestr.sciezka().isEmpty() ? u"Vandoria"_s
-                                               : u"Vandoria - ["_s + rejestr.sciezka() + u']');
+    const bool bez_pliku = rejestr.sciezka().isEmpty() || rejestr.sciezka_nieotwarta;
+    setWindowTitle(bez_pliku ? u"Vandoria[*]"_s
+                             : u"Vandoria - ["_s + rejestr.sciezka() + u"][*]"_s);
 }
 
 void Tglowne_okno::ustaw_filtry_dialogow() {
@@ -252,7 +256,9 @@ void Tglowne_okno::FileOpen1Execute() {
     if (!zapytaj_o_zapis(u"Otwieranie pliku"_s, tekst_zmodyfikowana)) return;
     const QString nazwa = Dialogi::otworz_plik(this, filtr_otwierania, rejestr.sciezka());
     if (nazwa.isEmpty()) return;
+    const bool byl_nieotwarty = std::exchange(rejestr.sciezka_nieotwarta, false);
     rejestr.ustaw_sciezke(nazwa);
+    if (byl_nieotwarty) ustaw_tytul();
     otwieranie_pliku(nazwa);
     rejestr.plik_ma_nazwe = true;
     rejestr.ustaw_zmieniony(false);

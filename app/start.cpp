@@ -114,6 +114,8 @@ void Tglowne_okno::watek_zakonczony() {
         // A remembered file that is gone is skipped without a word; its path
         // stays and is written back on exit, but "Zapisz" asks for a name.
         rejestr.sciezka_nieotwarta = true;
+        // The caption shows only a file that is open; the flag announces nothing.
+        ustaw_tytul();
     }
 
     if (pierwsze_uruchomienie) {

@@ -7,7 +7,9 @@
 
 #include <cstdio>
 #include <memory>
-#include <string>
+#include <type_traits>
+
+using namespace Qt::StringLiterals;
 
 int main(int argc, char* argv[]) {
     QCoreApplication aplikacja(argc, argv);
@@ -17,19 +19,24 @@ int main(int argc, char* argv[]) {
     }
     const int ile = argc > 2 ? std::min(std::atoi(argv[2]), TablicaPrzelewow::pojemnosc) : 1000;
     auto t = std::make_unique<TablicaPrzelewow>();
+    // Texts built as QString: GCC 12 takes a temporary std::string's inline
+    // buffer for the whole string and warns (array-bounds) on the copy.
+    const auto wpisz = [](auto& pole, const QString& tekst) {
+        pole = std::remove_reference_t<decltype(pole)>::z_unicode(tekst);
+    };
     for (int i = 1; i <= ile; ++i) {
         Tprzelew p;
-        const std::string nr = std::to_string(i);
-        p.nazwa_odbiorcy1 = "Odbiorca " + nr;
-        p.nazwa_odbiorcy2 = "ul. Dluga " + nr + ", 00-001 Warszawa";
+        const QString nr = QString::number(i);
+        wpisz(p.nazwa_odbiorcy1, u"Odbiorca "_s + nr);
+        wpisz(p.nazwa_odbiorcy2, u"ul. Dluga "_s + nr + u", 00-001 Warszawa"_s);
         p.lk = "12";
         p.nr_banku_odbiorcy = "1020 5558";
-        p.nr_rach_odbiorcy = "1111 2222 3333 " + std::to_string(1000 + i % 9000);
-        p.kwota = std::to_string(i * 7 % 100000);
-        p.kwota100 = std::to_string(10 + i % 90);
-        p.data = "2024-" + std::string(i % 12 < 9 ? "0" : "") + std::to_string(i % 12 + 1) + "-15";
+        wpisz(p.nr_rach_odbiorcy, u"1111 2222 3333 "_s + QString::number(1000 + i % 9000));
+        wpisz(p.kwota, QString::number(i * 7 % 100000));
+        wpisz(p.kwota100, QString::number(10 + i % 90));
+        wpisz(p.data, u"2024-%1-15"_s.arg(i % 12 + 1, 2, 10, QLatin1Char('0')));
         p.nazwa_nadawcy1 = "Nadawca";
-        p.tytulem1 = "Faktura " + nr;
+        wpisz(p.tytulem1, u"Faktura "_s + nr);
         p.symbol = "06";
         t->dopisz(p);
     }

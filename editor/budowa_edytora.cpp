@@ -1,13 +1,14 @@
 // Building the transfer editor: its controls, where they lie, what they do.
 #include "editor/nowy_edycja_przelewu.h"
 
-#include "payments/zaplac_telefonem.h"
+#include "payments/okna_platnosci.h"
 #include "printing/oznaczanie_przepelnienia.h"
 #include "register/maska.h"
 #include "register/pola_przelewu.h"
 #include "register/przelew.h"
 #include "widgets/czcionki.h"
 #include "widgets/ikony.h"
+#include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
 #include "widgets/przycisk_waski.h"
 #include "widgets/suma_kontrolna.h"
@@ -74,12 +75,13 @@ void Tnowy_edycja_przelewow::utworz_pola() {
     tytulem1 = pole_tekstu(u"tytulem1"_s, 150);
     tytulem2 = pole_tekstu(u"tytulem2"_s, 150);
     dodatkowe = pole_tekstu(u"dodatkowe"_s, 20);
-    lk = pole_maski(u"lk"_s, maski::lk);
-    nr_banku_odbiorcy = pole_maski(u"nr_banku_odbiorcy"_s, maski::bank);
-    nr_rach_odbiorcy = pole_maski(u"nr_rach_odbiorcy"_s, maski::rachunek);
+    konto_odbiorcy = new PoleKonta(this);
+    lk = konto_odbiorcy->czesc(PoleKonta::lk);
+    nr_banku_odbiorcy = konto_odbiorcy->czesc(PoleKonta::bank);
+    nr_rach_odbiorcy = konto_odbiorcy->czesc(PoleKonta::rach);
+    for (PoleMaskowane* p : {lk, nr_banku_odbiorcy, nr_rach_odbiorcy}) p->setFont(czcionka_pol);
     nr_rach_nadawcy = pole_maski(u"nr_rach_nadawcy"_s, maski::nadawca);
     symbol = pole_maski(u"symbol"_s, maski::symbol);
-    polacz_pola_konta(lk, nr_banku_odbiorcy, nr_rach_odbiorcy);
     symbol->ustaw_tekst(u"06"_s);
     kwota = new QLineEdit(this);
     kwota->setObjectName(u"kwota"_s);
@@ -280,12 +282,6 @@ void Tnowy_edycja_przelewow::polacz() {
     sledz_przepelnienie(tytulem2, PoleTekstowe::tytulem2);
 
     using T = Tnowy_edycja_przelewow;
-    connect(lk, &PoleMaskowane::zmieniony, this, &T::lkChange);
-    connect(lk, &PoleMaskowane::opuszczony, this, &T::lkExit);
-    connect(nr_banku_odbiorcy, &PoleMaskowane::zmieniony, this, &T::nr_banku_odbiorcyChange);
-    connect(nr_banku_odbiorcy, &PoleMaskowane::opuszczony, this, &T::nr_banku_odbiorcyExit);
-    connect(nr_rach_odbiorcy, &PoleMaskowane::zmieniony, this, &T::nr_rach_odbiorcyChange);
-    connect(nr_rach_odbiorcy, &PoleMaskowane::opuszczony, this, &T::nr_rach_odbiorcyExit);
     // Only what the user types is filtered; a stored amount is shown as it stands.
     connect(kwota, &QLineEdit::textEdited, this, &T::kwotaChange);
     connect(kwota100, &QLineEdit::textEdited, this, &T::kwota100Change);
@@ -295,11 +291,8 @@ void Tnowy_edycja_przelewow::polacz() {
     connect(MonthCalendar1, &QCalendarWidget::clicked, this, &T::MonthCalendar1Click);
     connect(MonthCalendar1, &QCalendarWidget::activated, this, &T::MonthCalendar1Click);
     connect(btn_usun_date, &QPushButton::clicked, this, &T::btn_usun_dateClick);
-    // After the completeness handlers above, so that amber wins over their normal colour.
-    for (PoleMaskowane* p : {lk, nr_banku_odbiorcy, nr_rach_odbiorcy, nr_rach_nadawcy}) {
-        connect(p, &PoleMaskowane::zmieniony, this, [this] { sprawdz_sumy_kontrolne(); });
-        connect(p, &PoleMaskowane::opuszczony, this, [this] { sprawdz_sumy_kontrolne(); });
-    }
+    connect(konto_odbiorcy, &PoleKonta::stan_zmieniony, this, [this] { sprawdz_sumy_kontrolne(); });
+    connect(nr_rach_nadawcy, &PoleMaskowane::zmieniony, this, [this] { sprawdz_sumy_kontrolne(); });
     connect(zapisz_edycja, &QPushButton::clicked, this, &T::zapisz_edycjaClick);
     connect(anuluj_edycja, &QPushButton::clicked, this, &T::anuluj_edycjaClick);
     connect(drukuj_w_edycji_przelew, &QPushButton::clicked, this, &T::drukuj_w_edycji_przelewClick);
@@ -313,11 +306,8 @@ void Tnowy_edycja_przelewow::polacz() {
     connect(wybierz_wpis_odb, &QPushButton::clicked, this, &T::wybierz_wpis_odbClick);
     connect(wybierz_wpis_nad, &QPushButton::clicked, this, &T::wybierz_wpis_nadClick);
     connect(wybierz_tytul, &QPushButton::clicked, this, &T::wybierz_tytulClick);
-    connect(b_zaplac_telefonem, &QPushButton::clicked, this, [this] {
-        Tzaplac_telefonem okno(this);
-        okno.pokaz_przelew(przelew_z_okna());
-        okno.exec();
-    });
+    connect(b_zaplac_telefonem, &QPushButton::clicked, this,
+            [this] { pokaz_kod_platnosci(this, przelew_z_okna()); });
 }
 
 void Tnowy_edycja_przelewow::ustaw_kolejnosc_tabulacji() {

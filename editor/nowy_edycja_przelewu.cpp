@@ -4,9 +4,8 @@
 
 #include "register/data.h"
 #include "register/przelew.h"
-#include "widgets/pola_numerow.h"
+#include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
-#include "widgets/sprawdzanie_konta.h"
 #include "widgets/suma_kontrolna.h"
 
 #include <QApplication>
@@ -47,8 +46,8 @@ void Tnowy_edycja_przelewow::przygotuj_nowy() {
     for (QLineEdit* p : {nazwa_odbiorcy1, nazwa_odbiorcy2, kwota, kwota100, nazwa_nadawcy1,
                          nazwa_nadawcy2, tytulem1, tytulem2, dodatkowe})
         p->clear();
-    for (PoleMaskowane* p : {lk, nr_banku_odbiorcy, nr_rach_odbiorcy, nr_rach_nadawcy})
-        p->ustaw_tekst({});
+    konto_odbiorcy->ustaw({}, {}, {});
+    nr_rach_nadawcy->ustaw_tekst({});
     data_label->clear();
     MonthCalendar1->setSelectedDate(QDate::currentDate());
     MonthCalendar1->hide();
@@ -56,9 +55,6 @@ void Tnowy_edycja_przelewow::przygotuj_nowy() {
     rb_wplata->setChecked(false);
     rb_przelew->setChecked(true);
     ustaw_konto_nadawcy(true);
-    for (QWidget* p : {static_cast<QWidget*>(lk), static_cast<QWidget*>(nr_banku_odbiorcy),
-                       static_cast<QWidget*>(nr_rach_odbiorcy)})
-        maluj_normalnie(p);
     nazwa_odbiorcy1->setFocus();
     setWindowTitle(u"Nowy przelew"_s);
 }
@@ -141,9 +137,8 @@ void Tnowy_edycja_przelewow::keyPressEvent(QKeyEvent* zdarzenie) {
 
 void Tnowy_edycja_przelewow::FormActivate() {
     if (!isVisible() || !edycja_) return;
-    lkExit();
-    nr_banku_odbiorcyExit();
-    nr_rach_odbiorcyExit();
+    // A stored number shows its gaps as soon as the window opens.
+    konto_odbiorcy->oznacz_braki();
     sprawdz_sumy_kontrolne();
 }
 
@@ -162,20 +157,6 @@ void Tnowy_edycja_przelewow::kapitalizacja() {
     nazwa_odbiorcy1Exit();
     tytulem1Exit();
 }
-
-void Tnowy_edycja_przelewow::lkChange() { po_zmianie_lk(lk, this, nr_banku_odbiorcy); }
-
-void Tnowy_edycja_przelewow::lkExit() { sprawdzenie_lk(lk); }
-
-void Tnowy_edycja_przelewow::nr_banku_odbiorcyChange() {
-    po_zmianie_nr_banku(nr_banku_odbiorcy, this, nr_rach_odbiorcy);
-}
-
-void Tnowy_edycja_przelewow::nr_banku_odbiorcyExit() { po_wyjsciu_z_nr_banku(nr_banku_odbiorcy); }
-
-void Tnowy_edycja_przelewow::nr_rach_odbiorcyChange() { po_zmianie_nr_rach(nr_rach_odbiorcy); }
-
-void Tnowy_edycja_przelewow::nr_rach_odbiorcyExit() { po_wyjsciu_z_nr_rach(nr_rach_odbiorcy); }
 
 void Tnowy_edycja_przelewow::filtruj(QLineEdit* pole) {
     const WynikFiltraLiczby wynik = filtr_liczby(pole->text());
@@ -229,7 +210,7 @@ void Tnowy_edycja_przelewow::btn_usun_dateClick() { data_label->clear(); }
 
 bool Tnowy_edycja_przelewow::sprawdz_sumy_kontrolne() {
     if (!l_suma_kontrolna) return false;
-    bool bledny = oznacz_sume_kontrolna({lk, nr_banku_odbiorcy, nr_rach_odbiorcy});
+    bool bledny = konto_odbiorcy->stan() == StanPolaKonta::bledna_suma;
     // A deposit's sender account is neither printed nor sent anywhere.
     if (rb_przelew->isChecked()) bledny = oznacz_sume_kontrolna({nr_rach_nadawcy}) || bledny;
     l_suma_kontrolna->setVisible(bledny);

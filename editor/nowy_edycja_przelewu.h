@@ -7,11 +7,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
 #include "register/kwota.h"
 
+class PoleKonta;
 class PoleMaskowane;
 class QCalendarWidget;
 class QLabel;
@@ -29,6 +31,11 @@ enum class PolePrzelewu;
 // full); the editor then says so and stays open with nothing lost.
 using ZapisPrzelewu = std::function<bool(const Tprzelew&)>;
 
+// Opens a book to pick from over the editor and waits: the confirmed entry,
+// or nothing when the user cancelled. The caller hands it in, so that the
+// editor needs no book window of its own.
+using WyborWpisu = std::function<std::optional<Twpis_bazy>(QWidget* rodzic, RodzajBazy rodzaj)>;
+
 class Tnowy_edycja_przelewow : public QDialog {
     Q_OBJECT
   public:
@@ -42,6 +49,8 @@ class Tnowy_edycja_przelewow : public QDialog {
     // "Zapisz" appends it.
     void przygotuj_kopie(const Tprzelew& wzor);
     void wypelnij_pola(const Tprzelew& wiersz);
+    // What the "wybierz" buttons open; without it they do nothing.
+    void ustaw_wybor_wpisu(WyborWpisu wybor) { wybor_wpisu_ = std::move(wybor); }
     // True while an existing order is edited, false for a new one.
     bool edycja() const { return edycja_; }
 
@@ -50,6 +59,7 @@ class Tnowy_edycja_przelewow : public QDialog {
     QPushButton* wybierz_wpis_odb = nullptr;
     QLineEdit* nazwa_odbiorcy2 = nullptr;
     QPushButton* b_dodaj_do_bazy_odbiorcow = nullptr;
+    PoleKonta* konto_odbiorcy = nullptr;  // the three parts below as one number
     PoleMaskowane* lk = nullptr;
     PoleMaskowane* nr_banku_odbiorcy = nullptr;
     PoleMaskowane* nr_rach_odbiorcy = nullptr;
@@ -97,12 +107,6 @@ class Tnowy_edycja_przelewow : public QDialog {
     void FormActivate();
     void nazwa_odbiorcy1Exit();
     void tytulem1Exit();
-    void lkChange();
-    void lkExit();
-    void nr_banku_odbiorcyChange();
-    void nr_banku_odbiorcyExit();
-    void nr_rach_odbiorcyChange();
-    void nr_rach_odbiorcyExit();
     void kwotaChange();
     void kwotaExit();
     void kwota100Change();
@@ -134,6 +138,7 @@ class Tnowy_edycja_przelewow : public QDialog {
 
   private:
     ZapisPrzelewu zapisz_;
+    WyborWpisu wybor_wpisu_;
     bool edycja_ = false;
     // What the controls held when the window was shown: Escape asks before
     // throwing away anything that differs from it.

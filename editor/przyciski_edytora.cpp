@@ -2,7 +2,6 @@
 // order on screen, and adding to and picking from the address books.
 
 #include "addressbook/komunikaty_bazy.h"
-#include "addressbook/lista.h"
 #include "addressbook/wpisy.h"
 #include "editor/nowy_edycja_przelewu.h"
 #include "printing/druk_okna.h"
@@ -11,6 +10,7 @@
 #include "register/przelew.h"
 #include "widgets/czy_puste.h"
 #include "widgets/dialogi.h"
+#include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
 
 #include <QLabel>
@@ -75,9 +75,8 @@ void Tnowy_edycja_przelewow::wstaw_wpis(RodzajBazy rodzaj, const Twpis_bazy& wpi
         case RodzajBazy::odbiorcy:
             nazwa_odbiorcy1->setText(wpis.nazwa1.na_unicode());
             nazwa_odbiorcy2->setText(wpis.nazwa2.na_unicode());
-            lk->ustaw_tekst(wpis.lk.na_unicode());
-            nr_banku_odbiorcy->ustaw_tekst(wpis.nr_banku.na_unicode());
-            nr_rach_odbiorcy->ustaw_tekst(wpis.nr_rach.na_unicode());
+            konto_odbiorcy->ustaw(wpis.lk.na_unicode(), wpis.nr_banku.na_unicode(),
+                                  wpis.nr_rach.na_unicode());
             break;
         case RodzajBazy::nadawcy:
             nazwa_nadawcy1->setText(wpis.nazwa1.na_unicode());
@@ -92,7 +91,8 @@ void Tnowy_edycja_przelewow::wstaw_wpis(RodzajBazy rodzaj, const Twpis_bazy& wpi
 }
 
 void Tnowy_edycja_przelewow::wybierz_z_bazy(RodzajBazy rodzaj) {
-    const std::optional<Twpis_bazy> wpis = wybor_wpisu(this, rodzaj);
+    if (!wybor_wpisu_) return;
+    const std::optional<Twpis_bazy> wpis = wybor_wpisu_(this, rodzaj);
     if (!wpis) return;
     wstaw_wpis(rodzaj, *wpis);
     // The activation that follows the closing may come before the fill.

@@ -5,6 +5,7 @@
 #include "register/przelew.h"
 #include "widgets/czy_puste.h"
 #include "widgets/dialogi.h"
+#include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
 #include "widgets/suma_kontrolna.h"
 
@@ -36,7 +37,11 @@ void ustaw_tekst_kontrolki(QWidget* w, const QString& tekst) {
 
 void Tnowy_edycja_przelewow::wypelnij_pola(const Tprzelew& wiersz) {
     for (const auto& [pole, kontrolka] : kontrolki_pol_)
-        ustaw_tekst_kontrolki(kontrolka, opis_pola(pole).tekst(wiersz));
+        if (kontrolka != lk && kontrolka != nr_banku_odbiorcy && kontrolka != nr_rach_odbiorcy)
+            ustaw_tekst_kontrolki(kontrolka, opis_pola(pole).tekst(wiersz));
+    konto_odbiorcy->ustaw(opis_pola(PolePrzelewu::lk).tekst(wiersz),
+                          opis_pola(PolePrzelewu::nr_banku_odbiorcy).tekst(wiersz),
+                          opis_pola(PolePrzelewu::nr_rach_odbiorcy).tekst(wiersz));
 }
 
 Tprzelew Tnowy_edycja_przelewow::przelew_z_okna() const {
@@ -50,6 +55,7 @@ Tprzelew Tnowy_edycja_przelewow::przelew_z_okna() const {
 void Tnowy_edycja_przelewow::zapisz_edycjaClick() {
     kapitalizacja();
     uzupelnij_kwote(Uzupelnianie::Zapis);
+    konto_odbiorcy->oznacz_braki();
     if (czy_puste(this, nazwa_odbiorcy1->text())) return;
     if (sprawdz_sumy_kontrolne() && !zapisac_mimo_bledu_sumy(this)) return;
     // Refused only when the collection is full: the window stays open so

@@ -9,19 +9,22 @@
 #include <chrono>
 #include <functional>
 
+struct WynikSprawdzania {
+    enum Stan { nieudane, ta_sama_wersja, inna_wersja };
+    Stan stan = nieudane;
+    QString wersja_nowa;
+    QString adres_pobierania;  // empty unless it is safe to open
+};
+
 struct UstawieniaSprawdzania {
     std::chrono::milliseconds limit_czasu{15000};  // the whole download
     int przekierowania = 3;
     qint64 najwiekszy_plik = 64 * 1024;
     // Whether the system has a connection at all; empty: ask the system.
     std::function<bool()> jest_polaczenie;
-};
-
-struct WynikSprawdzania {
-    enum Stan { nieudane, ta_sama_wersja, inna_wersja };
-    Stan stan = nieudane;
-    QString wersja_nowa;
-    QString adres_pobierania;  // empty unless it is safe to open
+    // The check itself; empty: sprawdz_aktualizacje as the update library
+    // holds it (the program itself does not link Qt Network).
+    std::function<WynikSprawdzania(const UstawieniaSprawdzania&)> sprawdzanie;
 };
 
 // False only when the system says there is no connection; true when it cannot

@@ -1,7 +1,6 @@
 #include "extras/first_run_form.h"
 #include "widgets/czcionki.h"
 
-
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>

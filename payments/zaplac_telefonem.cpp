@@ -2,6 +2,7 @@
 
 #include "payments/kod_platnosci.h"
 #include "payments/kod_qr.h"
+#include "payments/okna_platnosci.h"
 #include "register/przelew.h"
 #include "widgets/czcionki.h"
 
@@ -118,4 +119,10 @@ void Tzaplac_telefonem::pokaz_przelew(const Tprzelew& przelew) {
     b_kopiuj_rachunek->setEnabled(jest);
     b_kopiuj_tytul->setEnabled(jest && !l_tytul->text().isEmpty());
     l_uwaga->setVisible(jest && kod.kwota_do_wpisania);
+}
+
+void pokaz_kod_platnosci(QWidget* rodzic, const Tprzelew& przelew) {
+    Tzaplac_telefonem okno(rodzic);
+    okno.pokaz_przelew(przelew);
+    okno.exec();
 }

@@ -52,10 +52,6 @@ class Tpreferencje : public QDialog {
   public:
     explicit Tpreferencje(QWidget* rodzic = nullptr);
 
-    // The fee is kept in millionths: the buttons step by exactly 0,1 however
-    // often they are pressed, and a hand-written 2,55 or 2,555 survives an "OK".
-    qint64 oplata_w_setnych() const { return (oplata_ + 5000) / 10000; }
-
     QGroupBox* gb_typ_formularza = nullptr;
     QLabel* i_kolorowy = nullptr;
     QLabel* i_czarnobialy = nullptr;
@@ -142,5 +138,7 @@ class Tpreferencje : public QDialog {
     // The layout the controls show now, as printing would read it.
     UstawieniaWydruku ustawienia_z_okna() const;
 
+    // The fee in millionths: the buttons step by exactly 0,1 however often
+    // they are pressed, and a hand-written 2,55 or 2,555 survives an "OK".
     qint64 oplata_ = 0;
 };

@@ -3,12 +3,19 @@
 # suite built with AddressSanitizer and UndefinedBehaviorSanitizer and every
 # fuzz target for a bounded time (60 s each), then the suite itself, whose
 # summary closes the output. --szybko runs only the suite itself. The Debian
-# package is built and checked before the suite in either case.
+# package is built and checked before the suite in either case. The
+# benchmarks are built (never run) with the same warnings as errors, and every
+# source must already be in clang-format's form.
 set -eu
 cd "$(dirname "$0")/.."
-# cupsd and CUPS's PDF filter for the test that prints through a private print queue.
-export VANDORIA_PAKIETY_TESTOW="cups-daemon cups-client cups-filters"
-./scripts/przygotuj.sh -DVANDORIA_WERROR=ON
+# cupsd and CUPS's PDF filter for the test that prints through a private print
+# queue; clang-format for the form check.
+export VANDORIA_PAKIETY_TESTOW="cups-daemon cups-client cups-filters clang-format"
+./scripts/przygotuj.sh -DVANDORIA_WERROR=ON -DVANDORIA_BENCH=ON
+
+echo "== clang-format"
+find register widgets editor printing addressbook payments extras app resources tests bench fuzz \
+    \( -name '*.cpp' -o -name '*.h' -o -name '*.c' \) -type f | sort | xargs clang-format --dry-run --Werror
 
 echo "== kształt kodu"
 ./scripts/sprawdz_ksztalt.sh

@@ -1,7 +1,8 @@
 #include "widgets/pola_numerow.h"
 
-#include <QLineEdit>
+#include <QApplication>
 #include <QPalette>
+#include <QWidget>
 
 void maluj(QWidget* pole, const QColor& kolor) {
     QPalette paleta = pole->palette();
@@ -9,8 +10,6 @@ void maluj(QWidget* pole, const QColor& kolor) {
     pole->setPalette(paleta);
 }
 
-void po_zmianie_lk(const QLineEdit* lk, const QWidget* okno, QLineEdit* nr_banku) {
-    if (!okno->isVisible() || lk->text().contains(u' ')) return;
-    nr_banku->setFocus(Qt::TabFocusReason);
-    nr_banku->setCursorPosition(0);
-}
+void maluj_normalnie(QWidget* pole) { maluj(pole, QApplication::palette().color(QPalette::Base)); }
+
+void maluj_na_czerwono(QWidget* pole) { maluj(pole, QColor(255, 0, 0)); }

@@ -2,23 +2,16 @@
 
 #include "register/konto.h"
 #include "widgets/dialogi.h"
+#include "widgets/pola_numerow.h"
 #include "widgets/pole_maskowane.h"
-#include "widgets/sprawdzanie_konta.h"
 
 #include <QLabel>
 #include <QPalette>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Not the red of an incomplete part: the digits are all there, one is wrong.
-const QColor pomaranczowy(255, 200, 90);
-
-}  // namespace
-
 bool czy_pomaranczowe(const QWidget* pole) {
-    return pole->palette().color(QPalette::Base) == pomaranczowy;
+    return pole->palette().color(QPalette::Base) == kolor_bledu_sumy;
 }
 
 bool oznacz_sume_kontrolna(std::initializer_list<PoleMaskowane*> czesci) {
@@ -27,9 +20,7 @@ bool oznacz_sume_kontrolna(std::initializer_list<PoleMaskowane*> czesci) {
     const bool bledny = stan_konta(numer) == StanKonta::bledny;
     for (PoleMaskowane* p : czesci) {
         if (bledny) {
-            QPalette paleta = p->palette();
-            paleta.setColor(QPalette::Base, pomaranczowy);
-            p->setPalette(paleta);
+            maluj(p, kolor_bledu_sumy);
             p->setToolTip(tekst_bledu_sumy);
         } else if (czy_pomaranczowe(p)) {
             maluj_normalnie(p);

@@ -1,9 +1,10 @@
 #pragma once
 
-// Check digits of a complete account number, shown in an editing window: the
-// parts of a complete but wrong number are painted amber (an incomplete part
-// stays the red of the completeness check), and saving asks first.
+// Check digits of a complete account number, shown in an editing window: a
+// complete but wrong number is painted amber, and saving asks first. The
+// recipient's three parts are a PoleKonta; this is the rest.
 
+#include <QColor>
 #include <QString>
 
 #include <initializer_list>
@@ -17,9 +18,12 @@ inline const QString tekst_bledu_sumy =
 inline const QString pytanie_o_blad_sumy =
     QStringLiteral("Numer rachunku ma błędną sumę kontrolną. Zapisać mimo to?");
 
-// The parts of one number, in order. Paints them amber when together they
-// hold a complete number with wrong check digits, and turns amber parts back
-// to normal otherwise (red ones are left alone). True when the number is wrong.
+// Not the red of an incomplete part: the digits are all there, one is wrong.
+inline const QColor kolor_bledu_sumy{255, 200, 90};
+
+// The parts of one number, in order (the sender's: one). Paints them amber when
+// together they hold a complete number with wrong check digits, and turns
+// amber parts back to normal otherwise. True when the number is wrong.
 bool oznacz_sume_kontrolna(std::initializer_list<PoleMaskowane*> czesci);
 
 bool czy_pomaranczowe(const QWidget* pole);

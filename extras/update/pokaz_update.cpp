@@ -28,6 +28,15 @@ QString tekst_wyniku(const WynikSprawdzania& wynik) {
 
 }  // namespace
 
+// The background check of the main window, for a program that loads Qt
+// Network only with this library, a moment after its window is up.
+extern "C" Q_DECL_EXPORT bool vandoria_jest_polaczenie() { return jest_polaczenie_z_siecia(); }
+
+extern "C" Q_DECL_EXPORT void vandoria_sprawdz_aktualizacje(const UstawieniaSprawdzania* ustawienia,
+                                                            WynikSprawdzania* wynik) {
+    *wynik = sprawdz_aktualizacje(*ustawienia);
+}
+
 extern "C" Q_DECL_EXPORT void pokaz_update() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const WynikSprawdzania wynik = sprawdz_aktualizacje();

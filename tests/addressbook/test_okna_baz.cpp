@@ -5,8 +5,8 @@
 #include "rekord_wpisu.h"
 #include "widgets/dialogi.h"
 #include "widgets/pola_numerow.h"
+#include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
-#include "widgets/sprawdzanie_konta.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
@@ -223,6 +223,26 @@ class TestOknaBaz : public QObject {
             QCOMPARE(w->isEnabled(), numery);
     }
 
+    // A new entry: passing the empty account marks nothing; "Zapisz" marks
+    // every gap even when it stops at the missing name.
+    void nowy_wpis_oznacza_braki_dopiero_przy_zapisie() {
+        SeamDialogow seam;
+        Tnowy_wpis edytor(nullptr, RodzajBazy::odbiorcy);
+        edytor.show();
+        QVERIFY(QTest::qWaitForWindowActive(&edytor));
+        edytor.lk_wpis->setFocus();
+        for (QWidget* p : {static_cast<QWidget*>(edytor.lk_wpis),
+                           static_cast<QWidget*>(edytor.nr_banku_odbiorcy_wpis),
+                           static_cast<QWidget*>(edytor.nr_rach_odbiorcy_wpis)})
+            QTest::keyClick(p, Qt::Key_Tab);
+        for (PoleKonta::Czesc c : {PoleKonta::lk, PoleKonta::bank, PoleKonta::rach})
+            QVERIFY(!edytor.konto->brak(c));
+        edytor.b_zapiszClick();
+        QVERIFY(edytor.isVisible());
+        for (PoleKonta::Czesc c : {PoleKonta::lk, PoleKonta::bank, PoleKonta::rach})
+            QVERIFY(edytor.konto->brak(c));
+    }
+
     void edycja_pokazuje_niepelny_numer_na_czerwono() {
         const std::string dluga(120, 'n');
         zapisz_plik(plik(u"baza_odbiorcow.dat"_s), rekord(dluga, "cd.", "12", "1020 555 "));
@@ -231,9 +251,9 @@ class TestOknaBaz : public QObject {
             kliknij_pozycje(l, 0);
             PrzyOknieModalnym<Tnowy_wpis> edycja([&](Tnowy_wpis* edytor) {
                 QCOMPARE(edytor->windowTitle(), u"Edycja wpisu"_s);
-                QVERIFY(czy_czerwone(edytor->nr_banku_odbiorcy_wpis));
-                QVERIFY(!czy_czerwone(edytor->lk_wpis));
-                QVERIFY(!czy_czerwone(edytor->nr_rach_odbiorcy_wpis));
+                QVERIFY(edytor->konto->brak(PoleKonta::bank));
+                QVERIFY(!edytor->konto->brak(PoleKonta::lk));
+                QVERIFY(!edytor->konto->brak(PoleKonta::rach));
                 QCOMPARE(edytor->nazwa_odbiorcy1_wpis->text().size(), 120);
                 QTest::keyClicks(edytor->nazwa_odbiorcy2_wpis, u" dalej"_s);
                 edytor->b_zapisz->click();
@@ -242,7 +262,7 @@ class TestOknaBaz : public QObject {
             QVERIFY(edycja.otwarte());
             // a new entry starts without the edited entry's marks
             PrzyOknieModalnym<Tnowy_wpis> nowy([&](Tnowy_wpis* edytor) {
-                QVERIFY(!czy_czerwone(edytor->nr_banku_odbiorcy_wpis));
+                QVERIFY(!edytor->konto->brak(PoleKonta::bank));
                 QCOMPARE(edytor->nr_banku_odbiorcy_wpis->tekst(), QString(9, u' '));
                 edytor->b_anuluj->click();
             });

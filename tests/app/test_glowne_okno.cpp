@@ -149,13 +149,31 @@ class TestGlowneOkno : public QObject {
         Dialogi::Test::wybierz_plik(plik);
         okno.FileOpen1Execute();
         QCOMPARE(kolumna(okno, 0), (QStringList{u"pierwszy"_s, u"drugi"_s}));
-        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + plik + u']');
+        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + plik + u"][*]"_s);
         QVERIFY(okno.rejestr.plik_ma_nazwe);
         QVERIFY(!okno.rejestr.zmieniony());
         QCOMPARE(Dialogi::Test::pokazane().constFirst().tekst,
                  u"Wszystkie obsługiwane formaty (*.vando, *.p2)|*.vando;*.p2|Baza przelewów "
                  u"(*.vando)|*.vando|"
                  u"Baza przelewów ver.2 (*.p2)|*.p2"_s);
+    }
+
+    // The caption follows the register alone: its path, and Qt's "*" where
+    // "[*]" stands while changes are unsaved; saving under a name shows both.
+    void tytul_sledzi_rejestr() {
+        SeamDialogow seam;
+        auto& okno = okno_z({przelew("a")});
+        okno.show();
+        QVERIFY(!okno.isWindowModified());
+        okno.rejestr.ustaw_zmieniony(true);
+        QVERIFY(okno.isWindowModified());
+        const QString plik = sciezka(u"tytul.p2"_s);
+        Dialogi::Test::wybierz_plik(plik);
+        QVERIFY(okno.FileSaveAs1Execute());
+        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + plik + u"][*]"_s);
+        QVERIFY(!okno.isWindowModified());
+        okno.rejestr.ustaw_sciezke({});
+        QCOMPARE(okno.windowTitle(), u"Vandoria[*]"_s);
     }
 
     void otwieranie_znikajacego_pliku() {
@@ -174,7 +192,7 @@ class TestGlowneOkno : public QObject {
         QCOMPARE(kolumna(okno, 0), QStringList{u"stary"_s});
         QVERIFY(okno.rejestr.sciezka().isEmpty());
         QVERIFY(!okno.rejestr.zmieniony());
-        QCOMPARE(okno.windowTitle(), u"Vandoria"_s);
+        QCOMPARE(okno.windowTitle(), u"Vandoria[*]"_s);
     }
 
     void blad_odczytu_i_za_duzy_plik() {
@@ -271,7 +289,7 @@ class TestGlowneOkno : public QObject {
         QVERIFY(okno.FileSave1Execute());
         QCOMPARE(czytaj_plik(vando), stare);
         QCOMPARE(czytaj_plik(p2).size(), 424);
-        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + p2 + u']');
+        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + p2 + u"][*]"_s);
 
         // "Tak" keeps version 1; the table keeps the information.
         okno.rejestr.ustaw_sciezke(vando);
@@ -332,7 +350,7 @@ class TestGlowneOkno : public QObject {
         QVERIFY(okno.rejestr.zmieniony());
         QVERIFY(!okno.rejestr.plik_ma_nazwe);
         QVERIFY(okno.FileSaveItem->isEnabled());
-        QCOMPARE(okno.windowTitle(), u"Vandoria"_s);
+        QCOMPARE(okno.windowTitle(), u"Vandoria[*]"_s);
     }
 
     void zapis_istniejacego_pliku_bez_pytania() {
@@ -391,7 +409,7 @@ class TestGlowneOkno : public QObject {
         okno.watek_zakonczony();
         QDir::setCurrent(poprzedni);
         QCOMPARE(okno.rejestr.sciezka(), plik);
-        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + plik + u']');
+        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + plik + u"][*]"_s);
         QCOMPARE(kolumna(okno, 0), QStringList{u"z argumentu"_s});
         // The whole table lives on the heap, not in the window.
         QVERIFY(sizeof(Tglowne_okno) < 64 * 1024);
@@ -516,7 +534,7 @@ class TestGlowneOkno : public QObject {
         }
         QCOMPARE(Dialogi::Test::teksty().size(), 1);
         QCOMPARE(czytaj_plik(sciezka_pliku).size(), 4 * rozmiar_rekordu(wersja));
-        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + sciezka_pliku + u']');
+        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + sciezka_pliku + u"][*]"_s);
 
         // Another name chosen in the dialog says its own version.
         const QString inny = folder.filePath(u"inny.vando"_s);

@@ -214,7 +214,7 @@ class TestStart : public QObject {
 
         QCOMPARE(okno.model_listy->rowCount(), 2);
         QCOMPARE(wiersz_listy(okno, 1).at(3), u"12,50 zł"_s);
-        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + sciezka(u"ostatni.p2"_s) + u']');
+        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + sciezka(u"ostatni.p2"_s) + u"][*]"_s);
         QVERIFY(okno.rejestr.plik_ma_nazwe);
         QVERIFY(!okno.rejestr.zmieniony());
         QVERIFY(modalne_->zamkniete.isEmpty());
@@ -266,7 +266,11 @@ class TestStart : public QObject {
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
         QVERIFY(modalne_->zamkniete.isEmpty());
         QCOMPARE(okno.rejestr.sciezka(), zniknal);
-        QCOMPARE(okno.windowTitle(), u"Vandoria"_s);
+        QCOMPARE(okno.windowTitle(), u"Vandoria[*]"_s);
+        // Saved under that very name, the file is there and the caption names it.
+        Dialogi::Test::wybierz_plik(zniknal);
+        QVERIFY(okno.FileSave1Execute());
+        QCOMPARE(okno.windowTitle(), u"Vandoria - ["_s + zniknal + u"][*]"_s);
         QVERIFY(okno.close());
         QCOMPARE(wartosc(u"LastFilePath"_s).toString(), zniknal);
     }

@@ -4,8 +4,8 @@
 #include "register/data.h"
 #include "register/pola_przelewu.h"
 #include "widgets/dialogi.h"
+#include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
-#include "widgets/sprawdzanie_konta.h"
 #include "wspolne/okna.h"
 
 #include <QApplication>

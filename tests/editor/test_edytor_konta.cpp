@@ -2,8 +2,8 @@
 // after a click, pasting a whole number.
 #include "editor/edytor_testowy.h"
 #include "widgets/dialogi.h"
+#include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
-#include "widgets/sprawdzanie_konta.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,37 +49,59 @@ class TestEdytorKonta : public QObject, protected EdytorTestowy {
         QTest::keyClicks(edytor_->lk, u"1"_s);
         QCOMPARE(QApplication::focusWidget(), edytor_->lk);
         QTest::keyClick(edytor_->lk, Qt::Key_Tab);
-        QVERIFY(czy_czerwone(edytor_->lk));
+        QVERIFY(edytor_->konto_odbiorcy->brak(PoleKonta::lk));
         // The second digit later carries on to the bank number, painting lk normal on the way out.
         edytor_->lk->setFocus();
         edytor_->lk->setCursorPosition(1);
         QTest::keyClicks(edytor_->lk, u"2"_s);
         QCOMPARE(QApplication::focusWidget(), edytor_->nr_banku_odbiorcy);
         QCOMPARE(edytor_->nr_banku_odbiorcy->cursorPosition(), 0);
-        QVERIFY(!czy_czerwone(edytor_->lk));
+        QVERIFY(!edytor_->konto_odbiorcy->brak(PoleKonta::lk));
 
         QTest::keyClicks(edytor_->nr_banku_odbiorcy, u"1020555"_s);
         QCOMPARE(QApplication::focusWidget(), edytor_->nr_banku_odbiorcy);
         QTest::keyClick(edytor_->nr_banku_odbiorcy, Qt::Key_Tab);
-        QVERIFY(czy_czerwone(edytor_->nr_banku_odbiorcy));
+        QVERIFY(edytor_->konto_odbiorcy->brak(PoleKonta::bank));
         edytor_->nr_banku_odbiorcy->setFocus();
         edytor_->nr_banku_odbiorcy->setCursorPosition(8);
         QTest::keyClicks(edytor_->nr_banku_odbiorcy, u"8"_s);
         QCOMPARE(QApplication::focusWidget(), edytor_->nr_rach_odbiorcy);
         QCOMPARE(edytor_->nr_rach_odbiorcy->cursorPosition(), 0);
-        QVERIFY(!czy_czerwone(edytor_->nr_banku_odbiorcy));
+        QVERIFY(!edytor_->konto_odbiorcy->brak(PoleKonta::bank));
 
-        // The account was passed through on the way back to the bank number.
-        QVERIFY(czy_czerwone(edytor_->nr_rach_odbiorcy));
-        QTest::keyClicks(edytor_->nr_rach_odbiorcy, u"111122223333444"_s);
-        QVERIFY(czy_czerwone(edytor_->nr_rach_odbiorcy));
+        // The account was passed through on the way back to the bank number,
+        // but nothing was typed into it: no mark.
+        QVERIFY(!edytor_->konto_odbiorcy->brak(PoleKonta::rach));
+        QTest::keyClick(edytor_->nr_rach_odbiorcy, u'1');
+        QTest::keyClick(edytor_->nr_rach_odbiorcy, Qt::Key_Tab);
+        QVERIFY(edytor_->konto_odbiorcy->brak(PoleKonta::rach));
+        edytor_->nr_rach_odbiorcy->setFocus();
+        edytor_->nr_rach_odbiorcy->setCursorPosition(1);
+        QTest::keyClicks(edytor_->nr_rach_odbiorcy, u"11122223333444"_s);
+        QVERIFY(edytor_->konto_odbiorcy->brak(PoleKonta::rach));
         QTest::keyClicks(edytor_->nr_rach_odbiorcy, u"4"_s);
-        QVERIFY(!czy_czerwone(edytor_->nr_rach_odbiorcy));  // normal with the 16th digit
+        QVERIFY(!edytor_->konto_odbiorcy->brak(PoleKonta::rach));  // normal with the 16th digit
         QCOMPARE(QApplication::focusWidget(), edytor_->nr_rach_odbiorcy);
         QTest::keyClick(edytor_->nr_rach_odbiorcy, Qt::Key_Backspace);
-        QVERIFY(!czy_czerwone(edytor_->nr_rach_odbiorcy));  // never red while typing
+        QVERIFY(!edytor_->konto_odbiorcy->brak(PoleKonta::rach));  // never red while typing
         QTest::keyClick(edytor_->nr_rach_odbiorcy, Qt::Key_Tab);
-        QVERIFY(czy_czerwone(edytor_->nr_rach_odbiorcy));
+        QVERIFY(edytor_->konto_odbiorcy->brak(PoleKonta::rach));
+    }
+
+    // Tabbing past the empty account marks nothing; "Zapisz" marks every gap,
+    // even when it then stops at another field.
+    void puste_konto_oznaczone_dopiero_przy_zapisie() {
+        SeamDialogow seam;
+        otworz_nowy();
+        edytor_->lk->setFocus();
+        for (QWidget* p : {edytor_->lk, edytor_->nr_banku_odbiorcy, edytor_->nr_rach_odbiorcy})
+            QTest::keyClick(p, Qt::Key_Tab);
+        for (PoleKonta::Czesc c : {PoleKonta::lk, PoleKonta::bank, PoleKonta::rach})
+            QVERIFY(!edytor_->konto_odbiorcy->brak(c));
+        zapisz();  // no recipient name: the window stays open
+        QVERIFY(oddane_.empty());
+        for (PoleKonta::Czesc c : {PoleKonta::lk, PoleKonta::bank, PoleKonta::rach})
+            QVERIFY(edytor_->konto_odbiorcy->brak(c));
     }
 
     void aktywacja_koloruje_konto_edytowanego() {
@@ -89,20 +111,20 @@ class TestEdytorKonta : public QObject, protected EdytorTestowy {
         dobry.lk = "97";  // wrong check digits look complete
         otworz(p);
         QCOMPARE(QApplication::focusWidget(), edytor_->nazwa_odbiorcy1);  // filling moved no focus
-        QVERIFY(!czy_czerwone(edytor_->lk));
-        QVERIFY(czy_czerwone(edytor_->nr_banku_odbiorcy));
-        QVERIFY(!czy_czerwone(edytor_->nr_rach_odbiorcy));
+        QVERIFY(!edytor_->konto_odbiorcy->brak(PoleKonta::lk));
+        QVERIFY(edytor_->konto_odbiorcy->brak(PoleKonta::bank));
+        QVERIFY(!edytor_->konto_odbiorcy->brak(PoleKonta::rach));
         schowaj();
 
         otworz(dobry);
-        for (QWidget* pole :
-             {static_cast<QWidget*>(edytor_->lk), static_cast<QWidget*>(edytor_->nr_banku_odbiorcy),
-              static_cast<QWidget*>(edytor_->nr_rach_odbiorcy)})
-            QVERIFY(!czy_czerwone(pole));
-        maluj_na_czerwono(edytor_->nr_rach_odbiorcy);
+        for (PoleKonta::Czesc c : {PoleKonta::lk, PoleKonta::bank, PoleKonta::rach})
+            QCOMPARE(edytor_->konto_odbiorcy->oznaczenie(c), PoleKonta::Oznaczenie::bledna_suma);
+        edytor_->nr_rach_odbiorcy->ustaw_tekst(u"12"_s);
+        edytor_->konto_odbiorcy->oznacz_braki();
+        QVERIFY(edytor_->konto_odbiorcy->brak(PoleKonta::rach));
         schowaj();
         otworz_nowy();  // a new order starts with all three normal
-        QVERIFY(!czy_czerwone(edytor_->nr_rach_odbiorcy));
+        QVERIFY(!edytor_->konto_odbiorcy->brak(PoleKonta::rach));
     }
 
     // --- typing and pasting account numbers

@@ -6,8 +6,8 @@
 #include "printing/przygotowanie.h"
 #include "printing/wypelnianie.h"
 #include "widgets/dialogi.h"
+#include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
-#include "widgets/sprawdzanie_konta.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
@@ -131,6 +131,8 @@ class TestPrzyciskiEdytora : public QObject {
             ++oddane_;
             return true;
         });
+        // As the main window hands it in.
+        edytor_->ustaw_wybor_wpisu(wybor_wpisu);
     }
 
     void cleanup() {
@@ -497,8 +499,8 @@ class TestPrzyciskiEdytora : public QObject {
         p.nr_rach_odbiorcy = "1111 2222 3333 4444";
         edytor_->przygotuj_edycje(p);
         pokaz();
-        QTRY_VERIFY(czy_czerwone(edytor_->lk));
-        QVERIFY(!czy_czerwone(edytor_->nr_banku_odbiorcy));
+        QTRY_VERIFY(edytor_->konto_odbiorcy->brak(PoleKonta::lk));
+        QVERIFY(!edytor_->konto_odbiorcy->brak(PoleKonta::bank));
 
         zapisz_plik(plik(u"baza_odbiorcow.dat"_s),
                     rekord("Odbiorca", "", "98", "7654 32 0", "1234 5678 9012 3456"));
@@ -510,9 +512,9 @@ class TestPrzyciskiEdytora : public QObject {
 
         QVERIFY(przy.otwarte());
         QCOMPARE(edytor_->nr_banku_odbiorcy->tekst(), u"7654 32 0"_s);
-        QVERIFY(!czy_czerwone(edytor_->lk));
-        QVERIFY(czy_czerwone(edytor_->nr_banku_odbiorcy));
-        QVERIFY(!czy_czerwone(edytor_->nr_rach_odbiorcy));
+        QVERIFY(!edytor_->konto_odbiorcy->brak(PoleKonta::lk));
+        QVERIFY(edytor_->konto_odbiorcy->brak(PoleKonta::bank));
+        QVERIFY(!edytor_->konto_odbiorcy->brak(PoleKonta::rach));
     }
 };
 

@@ -30,6 +30,8 @@ UstawieniaSprawdzania szybkie(bool polaczenie = true) {
     UstawieniaSprawdzania u;
     u.limit_czasu = 1500ms;
     u.jest_polaczenie = [polaczenie] { return polaczenie; };
+    // Linked here; the program takes it from the update library.
+    u.sprawdzanie = [](const UstawieniaSprawdzania& x) { return sprawdz_aktualizacje(x); };
     return u;
 }
 

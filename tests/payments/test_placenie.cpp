@@ -9,8 +9,8 @@
 #include "payments/zaplac_telefonem.h"
 #include "printing/print_preview.h"
 #include "widgets/dialogi.h"
+#include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
-#include "widgets/sprawdzanie_konta.h"
 #include "widgets/suma_kontrolna.h"
 #include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
@@ -161,11 +161,10 @@ class TestPlacenie : public QObject {
         QCOMPARE(edytor_->l_suma_kontrolna->text(),
                  u"Błędna suma kontrolna — sprawdź cyfry numeru rachunku"_s);
         const bool zly_odbiorca = bledny && lk == u"62"_s;
-        for (QWidget* p : std::initializer_list<QWidget*>{edytor_->lk, edytor_->nr_banku_odbiorcy,
-                                                          edytor_->nr_rach_odbiorcy}) {
-            QCOMPARE(czy_pomaranczowe(p), zly_odbiorca);
-            QVERIFY(!czy_czerwone(p));
-        }
+        for (PoleKonta::Czesc c : {PoleKonta::lk, PoleKonta::bank, PoleKonta::rach})
+            QCOMPARE(
+                edytor_->konto_odbiorcy->oznaczenie(c),
+                zly_odbiorca ? PoleKonta::Oznaczenie::bledna_suma : PoleKonta::Oznaczenie::zwykle);
         QCOMPARE(czy_pomaranczowe(edytor_->nr_rach_nadawcy), bledny && !zly_odbiorca);
         zrzut(edytor_.get(), u"edytor_%1.png"_s.arg(QString::fromUtf8(QTest::currentDataTag())));
 
@@ -190,10 +189,11 @@ class TestPlacenie : public QObject {
         edytor_->lk->ustaw_tekst(u"62"_s);
         edytor_->nr_banku_odbiorcy->ustaw_tekst(u"1090 1014"_s);
         edytor_->nr_rach_odbiorcy->ustaw_tekst(rach_dobry);
-        QVERIFY(czy_pomaranczowe(edytor_->lk));
+        QCOMPARE(edytor_->konto_odbiorcy->stan(), StanPolaKonta::bledna_suma);
         edytor_->lk->ustaw_tekst(u"61"_s);
-        QVERIFY(!czy_pomaranczowe(edytor_->lk));
-        QVERIFY(!czy_pomaranczowe(edytor_->nr_rach_odbiorcy));
+        QCOMPARE(edytor_->konto_odbiorcy->stan(), StanPolaKonta::poprawny);
+        QCOMPARE(edytor_->konto_odbiorcy->oznaczenie(PoleKonta::rach),
+                 PoleKonta::Oznaczenie::zwykle);
         QVERIFY(!edytor_->l_suma_kontrolna->isVisible());
     }
 
@@ -202,7 +202,8 @@ class TestPlacenie : public QObject {
         edytor_->przygotuj_edycje(do_banku("Gaz", "62"));
         pokaz_edytor();
         QVERIFY(edytor_->l_suma_kontrolna->isVisible());
-        QVERIFY(czy_pomaranczowe(edytor_->nr_banku_odbiorcy));
+        QCOMPARE(edytor_->konto_odbiorcy->oznaczenie(PoleKonta::bank),
+                 PoleKonta::Oznaczenie::bledna_suma);
     }
 
     // --- the address-book entry editor
@@ -217,7 +218,7 @@ class TestPlacenie : public QObject {
         wpis.nr_banku_odbiorcy_wpis->ustaw_tekst(u"1090 1014"_s);
         wpis.nr_rach_odbiorcy_wpis->ustaw_tekst(rach_dobry);
         QVERIFY(wpis.l_suma_kontrolna->isVisible());
-        QVERIFY(czy_pomaranczowe(wpis.lk_wpis));
+        QCOMPARE(wpis.konto->oznaczenie(PoleKonta::lk), PoleKonta::Oznaczenie::bledna_suma);
 
         QSignalSpy zapisany(&wpis, &QDialog::accepted);
         Dialogi::Test::odpowiedz(Odpowiedz::Nie);

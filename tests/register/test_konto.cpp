@@ -2,6 +2,7 @@
 // and splitting, and the masks the fields are typed through.
 #include "register/konto.h"
 #include "register/maska.h"
+#include "register/stan_pola_konta.h"
 
 #include <QTest>
 
@@ -244,6 +245,36 @@ class TestKonto : public QObject {
             w = m.wyczysc(tekst, arg.section(u'-', 0, 0).toInt(), arg.section(u'-', 1).toInt());
         QCOMPARE(w.tekst, wynik);
         QCOMPARE(w.kursor, qsizetype(kursor_po));
+    }
+
+    // What the three parts typed so far amount to.
+    void stan_trzech_czesci_data() {
+        QTest::addColumn<QString>("lk");
+        QTest::addColumn<QString>("bank");
+        QTest::addColumn<QString>("rach");
+        QTest::addColumn<StanPolaKonta>("stan");
+        const QString rach = u"0000 0712 1981 2874"_s;
+        QTest::newRow("puste") << u"  "_s << u"    "_s << QString(19, u' ') << StanPolaKonta::pusty;
+        QTest::newRow("puste, krotkie teksty")
+            << QString() << QString() << QString() << StanPolaKonta::pusty;
+        QTest::newRow("sama cyfra kontrolna")
+            << u"6 "_s << u"         "_s << QString() << StanPolaKonta::niepelny;
+        QTest::newRow("brak ostatniej cyfry")
+            << u"61"_s << u"1090 1014"_s << u"0000 0712 1981 287 "_s << StanPolaKonta::niepelny;
+        QTest::newRow("poprawny") << u"61"_s << u"1090 1014"_s << rach << StanPolaKonta::poprawny;
+        QTest::newRow("bledna suma")
+            << u"62"_s << u"1090 1014"_s << rach << StanPolaKonta::bledna_suma;
+        QTest::newRow("litera w banku")
+            << u"61"_s << u"10A0 1014"_s << rach << StanPolaKonta::nie_cyfry;
+        QTest::newRow("litera przy brakach")
+            << u"6x"_s << u"    "_s << QString() << StanPolaKonta::nie_cyfry;
+    }
+    void stan_trzech_czesci() {
+        QFETCH(QString, lk);
+        QFETCH(QString, bank);
+        QFETCH(QString, rach);
+        QFETCH(StanPolaKonta, stan);
+        QCOMPARE(stan_pola_konta(lk, bank, rach), stan);
     }
 };
 

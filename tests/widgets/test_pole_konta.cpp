@@ -1,10 +1,12 @@
-// Account fields as widgets: the masked field and the completeness marking.
+// Account fields as widgets: the masked field and the three-part account field.
 #include "register/maska.h"
+#include "widgets/pola_numerow.h"
+#include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
-#include "widgets/sprawdzanie_konta.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -14,47 +16,86 @@ using namespace Qt::StringLiterals;
 class TestPoleKonta : public QObject {
     Q_OBJECT
   private slots:
-    // The checks read the text and paint nothing; painting follows the
-    // result handed to it.
-    void sprawdzenia_i_kolory() {
-        QLineEdit lk, bank, rach;
-        lk.setText(u"1 "_s);
-        sprawdzenie_lk(&lk);
-        QVERIFY(czy_czerwone(&lk));
-        lk.setText(u"97"_s);  // wrong check digits are not noticed
-        sprawdzenie_lk(&lk);
-        QVERIFY(!czy_czerwone(&lk));
-        QCOMPARE(lk.palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
-
-        bank.setText(u"1020 555 "_s);
-        QVERIFY(!sprawdzenie_nr_banku_odbiorcy(&bank));
-        QVERIFY(!czy_czerwone(&bank));  // checking paints nothing
-        gdy_poprawnie_lub_nie(&bank, false);
-        QVERIFY(czy_czerwone(&bank));
-        QCOMPARE(bank.palette().color(QPalette::Base), QColor(255, 0, 0));
-
-        rach.setText(u"1111 2222 3333 4444"_s);
-        QVERIFY(sprawdzenie_nr_rach_odbiorcy(&rach));
-        rach.setText(u"1111 2222 3333 444 "_s);
-        QVERIFY(!sprawdzenie_nr_rach_odbiorcy(&rach));
-        gdy_poprawnie_lub_nie(&bank, true);
-        QVERIFY(!czy_czerwone(&bank));
+    // The number's state follows its parts and is announced once per change.
+    void stan_i_sygnal() {
+        QWidget okno;
+        PoleKonta konto(&okno);
+        QSignalSpy zmiany(&konto, &PoleKonta::stan_zmieniony);
+        QCOMPARE(konto.stan(), StanPolaKonta::pusty);
+        konto.czesc(PoleKonta::bank)->ustaw_tekst(u"1090 1014"_s);
+        QCOMPARE(konto.stan(), StanPolaKonta::niepelny);
+        konto.czesc(PoleKonta::rach)->ustaw_tekst(u"0000 0712 1981 2874"_s);
+        QCOMPARE(zmiany.count(), 1);  // still incomplete: nothing new to tell
+        konto.czesc(PoleKonta::lk)->ustaw_tekst(u"62"_s);
+        QCOMPARE(konto.stan(), StanPolaKonta::bledna_suma);
+        for (PoleKonta::Czesc c : {PoleKonta::lk, PoleKonta::bank, PoleKonta::rach})
+            QCOMPARE(konto.oznaczenie(c), PoleKonta::Oznaczenie::bledna_suma);
+        konto.czesc(PoleKonta::lk)->ustaw_tekst(u"61"_s);
+        QCOMPARE(konto.stan(), StanPolaKonta::poprawny);
+        QCOMPARE(konto.oznaczenie(PoleKonta::lk), PoleKonta::Oznaczenie::zwykle);
+        konto.ustaw({}, {}, {});
+        QCOMPARE(konto.stan(), StanPolaKonta::pusty);
+        QCOMPARE(zmiany.count(), 5);
+        QCOMPARE(zmiany.last().at(0).value<StanPolaKonta>(), StanPolaKonta::pusty);
     }
 
-    // Leaving a part paints it by its own content, whatever was checked before.
-    void wyjscie_maluje_wlasna_czesc() {
-        QLineEdit bank, rach;
-        bank.setText(u"1020 5558"_s);
-        rach.setText(u"1111 2222 3333 444 "_s);
-        po_wyjsciu_z_nr_rach(&rach);
-        po_wyjsciu_z_nr_banku(&bank);
-        QVERIFY(!czy_czerwone(&bank));
-        QVERIFY(czy_czerwone(&rach));
-        po_zmianie_nr_rach(&rach);  // incomplete while typing: stays as it was
-        QVERIFY(czy_czerwone(&rach));
-        rach.setText(u"1111 2222 3333 4444"_s);
-        po_zmianie_nr_rach(&rach);
-        QVERIFY(!czy_czerwone(&rach));
+    // A part is marked when the user typed into it and left it incomplete, or
+    // when every gap is asked for ("Zapisz"); passing an untouched part or
+    // filling it from code marks nothing. A completed part loses its mark at once.
+    void oznaczenia_czesci() {
+        QWidget okno;
+        PoleKonta konto(&okno);
+        auto* inne = new QLineEdit(&okno);
+        auto* uklad = new QHBoxLayout(&okno);
+        for (PoleKonta::Czesc c : {PoleKonta::lk, PoleKonta::bank, PoleKonta::rach})
+            uklad->addWidget(konto.czesc(c));
+        uklad->addWidget(inne);
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowActive(&okno));
+        PoleMaskowane* lk = konto.czesc(PoleKonta::lk);
+        PoleMaskowane* bank = konto.czesc(PoleKonta::bank);
+
+        for (PoleMaskowane* p : {lk, bank, konto.czesc(PoleKonta::rach)}) {
+            p->setFocus();
+            QTest::keyClick(p, Qt::Key_Tab);
+        }
+        for (PoleKonta::Czesc c : {PoleKonta::lk, PoleKonta::bank, PoleKonta::rach})
+            QVERIFY(!konto.brak(c));
+
+        lk->setFocus();
+        lk->setCursorPosition(0);
+        QTest::keyClick(lk, u'1');
+        QCOMPARE(lk->tekst(), u"1 "_s);
+        QTest::keyClick(lk, Qt::Key_Tab);
+        QVERIFY(konto.brak(PoleKonta::lk));
+        QCOMPARE(lk->palette().color(QPalette::Base), QColor(255, 0, 0));
+        konto.ustaw(u"1 "_s, u"1020 555 "_s, {});  // from code: no mark stays
+        QVERIFY(!konto.brak(PoleKonta::lk));
+        QCOMPARE(lk->palette().color(QPalette::Base),
+                 QApplication::palette().color(QPalette::Base));
+
+        konto.oznacz_braki();
+        QVERIFY(konto.brak(PoleKonta::lk));
+        QVERIFY(konto.brak(PoleKonta::bank));
+        QVERIFY(konto.brak(PoleKonta::rach));
+        // The last digit of the bank number takes the mark off and the caret on.
+        bank->setFocus();
+        bank->setCursorPosition(8);
+        QTest::keyClick(bank, u'8');
+        QVERIFY(!konto.brak(PoleKonta::bank));
+        QCOMPARE(QApplication::focusWidget(), konto.czesc(PoleKonta::rach));
+    }
+
+    // The titles book: the parts off, shown so, and never marked.
+    void wylaczone() {
+        QWidget okno;
+        PoleKonta konto(&okno);
+        konto.ustaw_wylaczone(true);
+        konto.oznacz_braki();
+        QVERIFY(!konto.czesc(PoleKonta::bank)->isEnabled());
+        QCOMPARE(konto.oznaczenie(PoleKonta::bank), PoleKonta::Oznaczenie::wylaczone);
+        QCOMPARE(konto.czesc(PoleKonta::bank)->palette().color(QPalette::Base),
+                 kolor_pol_nieaktywnych);
     }
 
     void pole_zwraca_zapisany_tekst_na_swoich_miejscach() {
