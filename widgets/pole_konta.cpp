@@ -8,6 +8,8 @@
 
 #include <QScopedValueRollback>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 PoleKonta::PoleKonta(QWidget* okno, const QString& przyrostek) : QObject(okno), okno_(okno) {
@@ -30,6 +32,7 @@ PoleKonta::Oznaczenie PoleKonta::oznaczenie(Czesc c) const {
 }
 
 bool PoleKonta::kompletna(Czesc c) const {
+    if (czesci_[c]->za_duzo_cyfr()) return false;
     const QString t = czesci_[c]->tekst();
     switch (c) {
         case lk:
@@ -92,6 +95,9 @@ void PoleKonta::ustaw_wylaczone(bool wylaczone) {
 void PoleKonta::przelicz() {
     const StanPolaKonta poprzedni = stan_;
     stan_ = stan_pola_konta(czesci_[lk]->tekst(), czesci_[bank]->tekst(), czesci_[rach]->tekst());
+    const bool za_duzo = std::any_of(czesci_.begin(), czesci_.end(),
+                                     [](const PoleMaskowane* p) { return p->za_duzo_cyfr(); });
+    if (za_duzo) stan_ = StanPolaKonta::niepelny;
     maluj();
     if (stan_ != poprzedni) emit stan_zmieniony(stan_);
 }
@@ -107,6 +113,8 @@ void PoleKonta::maluj() {
             ::maluj(czesci_[c], kolor_pol_nieaktywnych);
         else
             maluj_normalnie(czesci_[c]);
-        czesci_[c]->setToolTip(o == Oznaczenie::bledna_suma ? tekst_bledu_sumy : QString());
+        // A part showing a too long stored number keeps the tool tip naming it.
+        if (!czesci_[c]->za_duzo_cyfr())
+            czesci_[c]->setToolTip(o == Oznaczenie::bledna_suma ? tekst_bledu_sumy : QString());
     }
 }

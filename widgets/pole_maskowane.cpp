@@ -1,6 +1,6 @@
 #include "widgets/pole_maskowane.h"
 
-#include "widgets/sprawdzanie_konta.h"
+#include "widgets/pola_numerow.h"
 #include "widgets/zdarzenia_okien.h"
 
 #include <QAction>
@@ -45,6 +45,11 @@ QString PoleMaskowane::tekst() const { return text(); }
 
 QString PoleMaskowane::tekst_do_zapisu() const {
     return konto_do_zapisu(zapisany_, text(), maska_);
+}
+
+bool PoleMaskowane::za_duzo_cyfr() const {
+    const KontoWMasce w = konto_w_masce(zapisany_, maska_);
+    return w.za_duzo && text() == w.tekst;
 }
 
 void PoleMaskowane::ustaw_tekst(const QString& nowy) {

@@ -34,6 +34,9 @@ class PoleMaskowane : public QLineEdit {
     // What to store: the text last given to ustaw_tekst() while the field
     // still shows it unchanged (never a cut or re-spaced number), else tekst().
     QString tekst_do_zapisu() const;
+    // The stored text had more digits than the mask holds and the field
+    // still shows its first ones unedited: it is wrong, never complete.
+    bool za_duzo_cyfr() const;
 
     const Maska& maska() const { return maska_; }
 

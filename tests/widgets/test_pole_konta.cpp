@@ -42,6 +42,20 @@ class TestPoleKonta : public QObject {
     // A part is marked when the user typed into it and left it incomplete, or
     // when every gap is asked for ("Zapisz"); passing an untouched part or
     // filling it from code marks nothing. A completed part loses its mark at once.
+    // A stored part with more digits than its mask holds (a file from another
+    // program) shows its first digits but is never taken as a valid number.
+    void za_dlugi_zapisany_numer() {
+        QWidget okno;
+        PoleKonta konto(&okno);
+        konto.ustaw(u"61"_s, u"1090 1014"_s, u"0000 0712 1981 28745"_s);
+        QCOMPARE(konto.stan(), StanPolaKonta::niepelny);
+        konto.oznacz_braki();
+        QCOMPARE(konto.oznaczenie(PoleKonta::rach), PoleKonta::Oznaczenie::brak);
+        QCOMPARE(konto.oznaczenie(PoleKonta::bank), PoleKonta::Oznaczenie::zwykle);
+        QVERIFY(konto.czesc(PoleKonta::rach)->toolTip().contains(u"28745"_s));
+        QCOMPARE(konto.czesc(PoleKonta::rach)->tekst_do_zapisu(), u"0000 0712 1981 28745"_s);
+    }
+
     void oznaczenia_czesci() {
         QWidget okno;
         PoleKonta konto(&okno);
