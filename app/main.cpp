@@ -55,6 +55,10 @@ int main(int argc, char* argv[]) {
         QGuiApplication aplikacja(argc_qt, argv);
         return kalibracja_z_wiersza_polecen(argumenty);
     }
+    if (ma_opcje(argc, argv, "--rachunek-podatkowy")) {
+        QCoreApplication aplikacja(argc_qt, argv);
+        return rachunek_z_wiersza_polecen(argumenty);
+    }
     if (ma_opcje(argc, argv, "--elixir")) {
         QCoreApplication aplikacja(argc_qt, argv);
         return elixir_z_wiersza_polecen(argumenty);

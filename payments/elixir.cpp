@@ -1,5 +1,6 @@
 #include "payments/elixir.h"
 
+#include "payments/rodzaj_zlecenia.h"
 #include "register/data.h"
 #include "register/konto.h"
 #include "register/kwota.h"
@@ -60,7 +61,7 @@ QString powod_pominiecia_elixir(const Tprzelew& p) {
     }
     const std::optional<std::int64_t> grosze = kwota_w_groszach(p);
     if (!grosze || *grosze <= 0) return u"brak kwoty"_s;
-    return {};
+    return blad_budowy_tytulu(p);
 }
 
 QByteArray linia_elixir(const Tprzelew& p, QDate dzis, bool* przycieto) {
@@ -86,7 +87,7 @@ QByteArray linia_elixir(const Tprzelew& p, QDate dzis, bool* przycieto) {
         tekst_wieloliniowy({p.tytulem1.na_unicode(), p.tytulem2.na_unicode()}, ciete),
         u"\"\""_s,
         u"\"\""_s,
-        u"\"51\""_s,
+        u'"' + kod_elixir(rodzaj_zlecenia(p)) + u'"',
     };
     if (przycieto) *przycieto = ciete;
     const std::string bajty = cp1250::z_unicode(pola.join(u',') + u"\r\n"_s);

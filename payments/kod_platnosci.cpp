@@ -1,5 +1,6 @@
 #include "payments/kod_platnosci.h"
 
+#include "payments/rodzaj_zlecenia.h"
 #include "register/konto.h"
 #include "register/kwota.h"
 #include "register/przelew.h"
@@ -23,6 +24,19 @@ QString tekst_kodu(const QString& tekst, int dlugosc) {
 
 KodPlatnosci kod_platnosci(const Tprzelew& przelew) {
     KodPlatnosci kod;
+    // The apps' code has no field for a tax or split-payment structure: paid
+    // from it, the title would be cut and the payment booked to nobody.
+    if (const RodzajZlecenia rodzaj = rodzaj_zlecenia(przelew);
+        rodzaj == RodzajZlecenia::podatek || rodzaj == RodzajZlecenia::podzielona) {
+        kod.powod = rodzaj == RodzajZlecenia::podatek
+                        ? u"To przelew podatkowy: kod płatności nie ma miejsca na jego tytuł "
+                          u"(/TI/, /OKR/, /SFP/). Zapłać go w bankowości internetowej jako "
+                          u"przelew podatkowy albo zwykłym przelewem z tym tytułem."_s
+                        : u"To podzielona płatność (MPP): kod płatności nie ma miejsca na kwotę "
+                          u"VAT, NIP dostawcy i numer faktury. Zapłać ją w bankowości "
+                          u"internetowej jako przelew w mechanizmie podzielonej płatności."_s;
+        return kod;
+    }
     const QString konto = cyfry_konta(cp1250::na_unicode(przelew.konto_odbiorcy()));
     if (konto.isEmpty()) {
         kod.powod =

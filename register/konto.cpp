@@ -36,16 +36,32 @@ QString cyfry_konta(const QString& tekst) {
     return cyfry.size() == 26 ? cyfry : QString();
 }
 
-bool nrb_poprawny(const QString& cyfry26) {
-    if (cyfry26.size() != 26) return false;
-    // Digits 3-26, then "PL" as 25 21, then the check digits.
-    const QString liczba = cyfry26.mid(2) + QStringLiteral("2521") + cyfry26.left(2);
+namespace {
+
+// Digits 3-26, then "PL" as 25 21, then the check digits, by 97; -1 when
+// anything but a digit is there.
+int reszta_nrb(const QString& cyfry24, const QString& kontrolne) {
+    const QString liczba = cyfry24 + QStringLiteral("2521") + kontrolne;
     int reszta = 0;
     for (const QChar z : liczba) {
-        if (z < u'0' || z > u'9') return false;
+        if (z < u'0' || z > u'9') return -1;
         reszta = (reszta * 10 + (z.unicode() - u'0')) % 97;
     }
-    return reszta == 1;
+    return reszta;
+}
+
+}  // namespace
+
+bool nrb_poprawny(const QString& cyfry26) {
+    if (cyfry26.size() != 26) return false;
+    return reszta_nrb(cyfry26.mid(2), cyfry26.left(2)) == 1;
+}
+
+QString cyfry_kontrolne_nrb(const QString& cyfry24) {
+    if (cyfry24.size() != 24) return {};
+    const int reszta = reszta_nrb(cyfry24, QStringLiteral("00"));
+    if (reszta < 0) return {};
+    return QStringLiteral("%1").arg(98 - reszta, 2, 10, QChar(u'0'));
 }
 
 StanKonta stan_konta(const QString& tekst) {

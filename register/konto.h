@@ -38,6 +38,10 @@ QString cyfry_konta(const QString& tekst);
 // behind the other 24 give a number whose remainder by 97 is 1.
 bool nrb_poprawny(const QString& cyfry26);
 
+// The two check digits that make "CC" + `cyfry24` a valid number by the same
+// rule; an empty text unless `cyfry24` is 24 digits.
+QString cyfry_kontrolne_nrb(const QString& cyfry24);
+
 StanKonta stan_konta(const QString& tekst);
 inline StanKonta stan_konta(const QString& lk, const QString& bank, const QString& rach) {
     return stan_konta(polacz_konto(lk, bank, rach));
