@@ -19,6 +19,12 @@ bool same_cyfry(const QString& tekst, qsizetype ile) {
 
 int cyfra(QChar z) { return z.unicode() - u'0'; }
 
+QString ile_cyfr(qsizetype n) {
+    if (n == 1) return u"1 cyfrę"_s;
+    const bool kilka = n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14);
+    return u"%1 %2"_s.arg(n).arg(kilka ? u"cyfry"_s : u"cyfr"_s);
+}
+
 }  // namespace
 
 bool nip_poprawny(const QString& cyfry) {
@@ -112,8 +118,8 @@ WynikMikrorachunku mikrorachunek_z_tekstu(const QString& tekst) {
         rodzaj = RodzajIdentyfikatora::pesel;
     else if (cyfry.size() != 10)
         return {{},
-                u"Identyfikator „%1” ma %2 cyfr: NIP ma ich 10, PESEL 11."_s.arg(tekst).arg(
-                    cyfry.size())};
+                u"Identyfikator „%1” ma %2: NIP ma ich 10, PESEL 11."_s.arg(
+                    tekst, ile_cyfr(cyfry.size()))};
     const QString konto = mikrorachunek(rodzaj, cyfry);
     if (konto.isEmpty())
         return {
@@ -146,11 +152,10 @@ std::optional<OdczytanyMikrorachunek> czytaj_mikrorachunek(const QString& cyfry2
 }
 
 bool rachunek_skladkowy_zus(const QString& konto) {
-    // The bank number alone decides, so the label shows before the rest is typed.
-    const CzesciKonta czesci = podziel_konto(konto);
     if (const QString cyfry = cyfry_konta(konto); !cyfry.isEmpty())
         return cyfry.mid(2, 8) == bank_zus;
-    return QString(czesci.bank).remove(u' ') == bank_zus;
+    // The bank number alone decides, so the label shows before the rest is typed.
+    return podziel_konto(konto).bank.remove(u' ') == bank_zus;
 }
 
 OpisRachunku opis_rachunku(const QString& konto) {

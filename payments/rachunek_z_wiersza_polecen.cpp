@@ -8,7 +8,7 @@ using namespace Qt::StringLiterals;
 
 int rachunek_z_wiersza_polecen(const QStringList& argumenty) {
     const qsizetype opcja = argumenty.indexOf(u"--rachunek-podatkowy"_s);
-    if (opcja < 0 || opcja + 1 >= argumenty.size() || argumenty.size() != opcja + 2) {
+    if (opcja < 0 || argumenty.size() != opcja + 2) {
         std::fputs("Użycie: Vandoria --rachunek-podatkowy NIP|PESEL\n", stderr);
         return 2;
     }
