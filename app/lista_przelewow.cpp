@@ -1,5 +1,6 @@
 #include "app/lista_przelewow.h"
 
+#include "payments/oznaczenia.h"
 #include "register/konto.h"
 #include "register/kwota.h"
 #include "register/przelew.h"
@@ -60,6 +61,16 @@ QVariant ModelListyPrzelewow::data(const QModelIndex& indeks, int rola) const {
         if (ostrzezenie_.isNull())
             ostrzezenie_ = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
         return ostrzezenie_;
+    }
+    // The title column's tag: a tax or split payment, which the bank file and
+    // the payment code treat apart.
+    if (indeks.column() == 1 && (rola == Qt::DecorationRole || rola == Qt::ToolTipRole)) {
+        const RodzajZlecenia rodzaj = rodzaj_zlecenia(rejestr_.przelew(indeks.row() + 1));
+        if (rola == Qt::ToolTipRole) {
+            const QString podpowiedz = podpowiedz_znacznika(rodzaj);
+            return podpowiedz.isEmpty() ? QVariant() : QVariant(podpowiedz);
+        }
+        if (const QPixmap tag = obraz_znacznika(rodzaj); !tag.isNull()) return tag;
     }
     return {};
 }

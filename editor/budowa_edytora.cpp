@@ -2,6 +2,7 @@
 #include "editor/nowy_edycja_przelewu.h"
 
 #include "payments/okna_platnosci.h"
+#include "payments/oznaczenia.h"
 #include "printing/oznaczanie_przepelnienia.h"
 #include "register/maska.h"
 #include "register/pola_przelewu.h"
@@ -19,6 +20,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -39,6 +41,16 @@ void szerokosc_na_cyfry(QLineEdit* pole, int znakow, int zalecana) {
 }
 
 QLabel* etykieta(const QString& tekst, QWidget* rodzic) { return new QLabel(tekst, rodzic); }
+
+// A line with a button inside its column: the line gives up the button's width.
+QHBoxLayout* z_przyciskiem(QLineEdit* pole, QPushButton* b) {
+    auto* r = new QHBoxLayout;
+    r->setSpacing(4);
+    r->addWidget(pole, 1);
+    r->addWidget(b);
+    pole->setMinimumWidth(szerokosc_linii - b->sizeHint().width() - 4);
+    return r;
+}
 
 }  // namespace
 
@@ -102,6 +114,8 @@ void Tnowy_edycja_przelewow::utworz_pola() {
     l_suma_kontrolna = new QLabel(this);
     l_suma_kontrolna->setObjectName(u"l_suma_kontrolna"_s);
     przygotuj_notatke_sumy(l_suma_kontrolna);
+    l_rodzaj_rachunku = new QLabel(this);
+    l_rodzaj_rachunku->setObjectName(u"l_rodzaj_rachunku"_s);
 
     MonthCalendar1 = new QCalendarWidget(this);
     MonthCalendar1->setObjectName(u"MonthCalendar1"_s);
@@ -174,6 +188,13 @@ void Tnowy_edycja_przelewow::utworz_przyciski() {
     zapisz_edycja = obrazkowy(u"zapisz_edycja"_s, u"&Zapisz"_s, u"Zapisz bieżący przelew"_s, {});
     anuluj_edycja = obrazkowy(u"anuluj_edycja"_s, u"&Anuluj"_s, u"Anuluj tworzenie przelewu"_s, {});
     b_zaplac_telefonem = obrazkowy(u"b_zaplac_telefonem"_s, u"Zapłać telefonem"_s, {}, {});
+    b_podatki = przycisk(u"b_podatki"_s, u"US/MPP"_s,
+                         u"Tytuł przelewu podatkowego albo podzielonej płatności"_s);
+    auto* menu = new QMenu(b_podatki);
+    menu->addAction(u"Przelew podatkowy…"_s, this, &Tnowy_edycja_przelewow::przelew_podatkowyClick);
+    menu->addAction(u"Podzielona płatność (MPP)…"_s, this,
+                    &Tnowy_edycja_przelewow::podzielona_platnoscClick);
+    b_podatki->setMenu(menu);
     // The bottom row is reached by Tab and by Alt and its letter, yet a click
     // still leaves the focus (and the field being edited) where it was.
     for (QPushButton* b :
@@ -233,7 +254,9 @@ void Tnowy_edycja_przelewow::uloz() {
     rzad({nr_rach_nadawcy}, 1);
     linia(u"Nazwa nadawcy:"_s, nazwa_nadawcy1, wybierz_wpis_nad);
     linia(u"Nazwa nadawcy cd.:"_s, nazwa_nadawcy2, b_dodaj_do_bazy_nadawcow);
-    linia(u"Tytułem:"_s, tytulem1, wybierz_tytul);
+    siatka->addWidget(etykieta(u"Tytułem:"_s, this), wiersz, 0);
+    siatka->addLayout(z_przyciskiem(tytulem1, b_podatki), wiersz, 1);
+    siatka->addWidget(wybierz_tytul, wiersz++, 2);
     linia(u"Tytułem cd.:"_s, tytulem2, b_dodaj_do_bazy_tytulow);
     siatka->addWidget(etykieta(u"Dodatkowe informacje:"_s, this), wiersz, 0);
     rzad({dodatkowe, etykieta(u"Symbol:"_s, this), symbol}, 1);
@@ -241,7 +264,10 @@ void Tnowy_edycja_przelewow::uloz() {
     QSizePolicy notatka = l_suma_kontrolna->sizePolicy();
     notatka.setRetainSizeWhenHidden(true);
     l_suma_kontrolna->setSizePolicy(notatka);
-    siatka->addWidget(l_suma_kontrolna, wiersz++, 1, 1, 2);
+    // The account's kind shows in the same place: never together with the
+    // note, since a wrong number is no account of any kind.
+    siatka->addWidget(l_suma_kontrolna, wiersz, 1, 1, 2);
+    siatka->addWidget(l_rodzaj_rachunku, wiersz++, 1, 1, 2);
 
     drukuj_w_edycji_przelew->setMinimumWidth(81);
     podglad_wydruku_w_edycji->setMinimumWidth(113);

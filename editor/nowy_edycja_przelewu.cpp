@@ -2,7 +2,9 @@
 
 #include "widgets/zdarzenia_okien.h"
 
+#include "payments/oznaczenia.h"
 #include "register/data.h"
+#include "register/konto.h"
 #include "register/przelew.h"
 #include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
@@ -214,5 +216,8 @@ bool Tnowy_edycja_przelewow::sprawdz_sumy_kontrolne() {
     // A deposit's sender account is neither printed nor sent anywhere.
     if (rb_przelew->isChecked()) bledny = oznacz_sume_kontrolna({nr_rach_nadawcy}) || bledny;
     l_suma_kontrolna->setVisible(bledny);
+    pokaz_opis_rachunku(l_rodzaj_rachunku, polacz_konto(lk->tekst(), nr_banku_odbiorcy->tekst(),
+                                                        nr_rach_odbiorcy->tekst()));
+    if (bledny) l_rodzaj_rachunku->hide();
     return bledny;
 }

@@ -87,7 +87,9 @@ class Tnowy_edycja_przelewow : public QDialog {
     QPushButton* zapisz_edycja = nullptr;
     QPushButton* anuluj_edycja = nullptr;
     QPushButton* b_zaplac_telefonem = nullptr;  // the payment code of the order as typed
-    QLabel* l_suma_kontrolna = nullptr;  // shown while a complete number has wrong check digits
+    QPushButton* b_podatki = nullptr;     // beside the title: the tax and split-payment windows
+    QLabel* l_rodzaj_rachunku = nullptr;  // a ZUS contribution account, a tax micro-account
+    QLabel* l_suma_kontrolna = nullptr;   // shown while a complete number has wrong check digits
 
     // Marks the recipient's and (for a transfer) the sender's number when its
     // check digits are wrong, and shows or hides the note.
@@ -129,6 +131,9 @@ class Tnowy_edycja_przelewow : public QDialog {
     void wybierz_wpis_odbClick();
     void wybierz_wpis_nadClick();
     void wybierz_tytulClick();
+    // The title built in the tax or split-payment window (tytuly_edytora.cpp).
+    void przelew_podatkowyClick();
+    void podzielona_platnoscClick();
 
   protected:
     bool event(QEvent* zdarzenie) override;

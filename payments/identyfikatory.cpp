@@ -44,6 +44,14 @@ bool pesel_poprawny(const QString& cyfry) {
     return (10 - suma % 10) % 10 == cyfra(cyfry.at(10));
 }
 
+bool zla_cyfra_kontrolna(RodzajIdentyfikatora rodzaj, const QString& wpisany) {
+    const QString cyfry = bez_lacznikow(wpisany);
+    if (rodzaj == RodzajIdentyfikatora::nip) return same_cyfry(cyfry, 10) && !nip_poprawny(cyfry);
+    if (rodzaj == RodzajIdentyfikatora::pesel)
+        return same_cyfry(cyfry, 11) && !pesel_poprawny(cyfry);
+    return false;
+}
+
 QChar kod_identyfikatora(RodzajIdentyfikatora rodzaj) {
     switch (rodzaj) {
         case RodzajIdentyfikatora::nip:
@@ -169,7 +177,7 @@ OpisRachunku opis_rachunku(const QString& konto) {
     if (!mikro) return {};
     const QString kto = nazwa_identyfikatora(mikro->rodzaj) + u' ' + mikro->identyfikator;
     if (!mikro->poprawny)
-        return {u"mikrorachunek: błędny %1"_s.arg(nazwa_identyfikatora(mikro->rodzaj)),
+        return {u"mikrorachunek z błędnym numerem %1"_s.arg(nazwa_identyfikatora(mikro->rodzaj)),
                 u"Mikrorachunek podatkowy, ale %1 ma błędną cyfrę kontrolną — taka wpłata "
                 u"nie trafi do żadnego podatnika."_s.arg(kto),
                 true};

@@ -24,6 +24,10 @@ QString nazwa_identyfikatora(RodzajIdentyfikatora rodzaj);
 // Hyphens and spaces people write inside a NIP dropped.
 QString bez_lacznikow(const QString& tekst);
 
+// A NIP or PESEL typed with all its digits (hyphens allowed) whose check digit
+// is wrong: marked like an account with wrong check digits.
+bool zla_cyfra_kontrolna(RodzajIdentyfikatora rodzaj, const QString& wpisany);
+
 // The 26 digits of the micro-account of a valid NIP or PESEL, or an empty text.
 QString mikrorachunek(RodzajIdentyfikatora rodzaj, const QString& cyfry);
 

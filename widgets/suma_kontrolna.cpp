@@ -14,6 +14,18 @@ bool czy_pomaranczowe(const QWidget* pole) {
     return pole->palette().color(QPalette::Base) == kolor_bledu_sumy;
 }
 
+void oznacz_pomaranczowo(QWidget* pole, bool bledny, const QString& podpowiedz) {
+    if (bledny) {
+        QPalette paleta = pole->palette();
+        paleta.setColor(QPalette::Base, pomaranczowy);
+        pole->setPalette(paleta);
+        pole->setToolTip(podpowiedz);
+    } else if (czy_pomaranczowe(pole)) {
+        maluj_normalnie(pole);
+        pole->setToolTip({});
+    }
+}
+
 bool oznacz_sume_kontrolna(std::initializer_list<PoleMaskowane*> czesci) {
     QString numer;
     for (const PoleMaskowane* p : czesci) numer += p->tekst() + u' ';

@@ -27,6 +27,9 @@ inline const QColor kolor_bledu_sumy{255, 200, 90};
 bool oznacz_sume_kontrolna(std::initializer_list<PoleMaskowane*> czesci);
 
 bool czy_pomaranczowe(const QWidget* pole);
+// One field that holds a whole number with a wrong check digit (a NIP, a
+// PESEL) painted amber with `podpowiedz` as its hint, or back to normal.
+void oznacz_pomaranczowo(QWidget* pole, bool bledny, const QString& podpowiedz);
 
 // The note under the fields: its text, its colour, shown or hidden.
 void przygotuj_notatke_sumy(QLabel* notatka);

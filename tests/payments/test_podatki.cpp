@@ -125,7 +125,8 @@ class TestPodatki : public QObject {
             << u"27 1010 0071 2221 4405 1401 3590"_s << u"mikrorachunek podatkowy"_s << false;
         // Check digits of the account right, of the NIP inside wrong.
         QTest::newRow("mikrorachunek błędny NIP")
-            << u"72 1010 0071 2222 7831 9163 6700"_s << u"mikrorachunek: błędny NIP"_s << true;
+            << u"72 1010 0071 2222 7831 9163 6700"_s << u"mikrorachunek z błędnym numerem NIP"_s
+            << true;
         QTest::newRow("niepełny mikrorachunek")
             << u"56 1010 0071 2222 7831 9163 66  "_s << QString() << false;
     }
