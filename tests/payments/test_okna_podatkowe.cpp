@@ -198,6 +198,16 @@ class TestOknaPodatkowe : public QObject {
         QCOMPARE(edytor_->tytulem2->text(), u"/INV/FV/1/2026"_s);
     }
 
+    void mpp_wczytana_z_tytulu() {
+        Tpodzielona_platnosc okno;
+        okno.pokaz_przelew(zlecenie("/VAT/23,00/IDC/7831916366", "/INV/FV/1/2026/TXT/a/b"));
+        QCOMPARE(okno.e_vat->text(), u"23,00"_s);
+        QCOMPARE(okno.e_nip->text(), u"7831916366"_s);
+        QCOMPARE(okno.e_faktura->text(), u"FV/1/2026"_s);
+        QCOMPARE(okno.e_tekst->text(), u"a/b"_s);
+        QVERIFY(okno.b_ok->isEnabled());
+    }
+
     void anulowane_okno_nic_nie_zmienia() {
         edytor_->przygotuj_edycje(zlecenie("Czynsz"));
         pokaz_edytor();
