@@ -60,6 +60,8 @@ Tprzelew_podatkowy::Tprzelew_podatkowy(QWidget* rodzic, QDate dzis) : QDialog(ro
     polacz();
     ustaw_okres(poprzedni_miesiac(dzis_));
     po_zmianie_rodzaju_identyfikatora();
+    // The type is NIP for most payers: the number is what gets typed first.
+    e_identyfikator->setFocus();
 }
 
 void Tprzelew_podatkowy::utworz_pola() {

@@ -5,6 +5,7 @@
 #include "payments/podzielona_platnosc.h"
 #include "payments/przelew_podatkowy.h"
 #include "payments/rodzaj_zlecenia.h"
+#include "payments/zaplac_telefonem.h"
 #include "register/rejestr.h"
 #include "widgets/pole_maskowane.h"
 #include "widgets/suma_kontrolna.h"
@@ -248,6 +249,19 @@ class TestOknaPodatkowe : public QObject {
         // Typing another bank number takes the note away.
         edytor_->nr_banku_odbiorcy->ustaw_tekst(u"1090 1014"_s);
         QVERIFY(!edytor_->l_rodzaj_rachunku->isVisible());
+    }
+
+    // No code for a structure the banking apps' code cannot carry, and the
+    // window says why instead.
+    void bez_kodu_qr_dla_podatku() {
+        Tzaplac_telefonem okno;
+        okno.pokaz_przelew(zlecenie("/TI/N7831916366/OKR/26M11/SFP/VAT-7", "",
+                                    "56 1010 0071 2222 7831 9163 6600"));
+        QVERIFY(okno.i_kod->pixmap().isNull());
+        QVERIFY(okno.i_kod->text().contains(u"przelew podatkowy"_s));
+        QVERIFY(!okno.b_kopiuj_rachunek->isEnabled());
+        sprawdz_czy_nic_nie_uciete(&okno);
+        zrzut(&okno, u"qr_podatek.png"_s);
     }
 
     void znaczniki_listy() {
