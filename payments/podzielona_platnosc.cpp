@@ -1,5 +1,6 @@
 #include "payments/podzielona_platnosc.h"
 
+#include "payments/okna_podatkowe.h"
 #include "payments/oznaczenia.h"
 #include "payments/rodzaj_zlecenia.h"
 #include "register/kwota.h"
@@ -116,4 +117,12 @@ void Tpodzielona_platnosc::odswiez() {
     }
     const LinieTytulu linie = tytul_podzielonej(t);
     l_tytul->setText(podglad_tytulu(linie));
+}
+
+bool wybierz_podzielona_platnosc(QWidget* rodzic, Tprzelew& przelew) {
+    Tpodzielona_platnosc okno(rodzic);
+    okno.pokaz_przelew(przelew);
+    if (okno.exec() != QDialog::Accepted) return false;
+    zastosuj_tytul_podzielonej(przelew, okno.tytul());
+    return true;
 }

@@ -1,5 +1,6 @@
 #include "payments/przelew_podatkowy.h"
 
+#include "payments/okna_podatkowe.h"
 #include "payments/oznaczenia.h"
 #include "payments/rodzaj_zlecenia.h"
 #include "register/konto.h"
@@ -284,4 +285,12 @@ void Tprzelew_podatkowy::odswiez() {
     l_mikrorachunek->setText(na_mikrorachunek() ? rachunek_w_grupach(mikrorachunek(
                                                       t.rodzaj, bez_lacznikow(t.identyfikator)))
                                                 : QString());
+}
+
+bool wybierz_przelew_podatkowy(QWidget* rodzic, Tprzelew& przelew) {
+    Tprzelew_podatkowy okno(rodzic);
+    okno.pokaz_przelew(przelew);
+    if (okno.exec() != QDialog::Accepted) return false;
+    zastosuj_tytul_podatkowy(przelew, okno.tytul(), okno.na_mikrorachunek());
+    return true;
 }
