@@ -16,9 +16,7 @@ bool czy_pomaranczowe(const QWidget* pole) {
 
 void oznacz_pomaranczowo(QWidget* pole, bool bledny, const QString& podpowiedz) {
     if (bledny) {
-        QPalette paleta = pole->palette();
-        paleta.setColor(QPalette::Base, pomaranczowy);
-        pole->setPalette(paleta);
+        maluj(pole, kolor_bledu_sumy);
         pole->setToolTip(podpowiedz);
     } else if (czy_pomaranczowe(pole)) {
         maluj_normalnie(pole);
