@@ -86,6 +86,7 @@ class Tlista_wpisow : public QDialog {
     bool odczyt_niepelny_ = false;  // the book file could not be read to its end
     WynikOdczytu odczyt_;           // the file as read or last written
     TablicaWpisow wczytana_;        // the entries as read: unchanged ones are not written
+    bool zmieniona_ = false;        // an entry was added, edited or removed
 };
 
 // The main window's book commands: the book to manage, over `rodzic`.
