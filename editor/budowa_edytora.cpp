@@ -259,6 +259,16 @@ void Tnowy_edycja_przelewow::uloz() {
     l_suma_kontrolna->setSizePolicy(notatka);
     siatka->addWidget(l_suma_kontrolna, wiersz++, 1, 1, 2);
 
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(8, 8, 8, 8);
+    uklad->addLayout(siatka);
+    uklad->addStretch(1);
+    uklad->addLayout(rzad_przyciskow());
+    // Not resizable, at least the size it was drawn at; a larger font makes it larger.
+    setFixedSize(sizeHint().expandedTo(najmniejsze_okno));
+}
+
+QHBoxLayout* Tnowy_edycja_przelewow::rzad_przyciskow() {
     drukuj_w_edycji_przelew->setMinimumWidth(81);
     podglad_wydruku_w_edycji->setMinimumWidth(113);
     zapisz_edycja->setMinimumWidth(97);
@@ -269,14 +279,7 @@ void Tnowy_edycja_przelewow::uloz() {
         przyciski->addWidget(b);
     przyciski->addWidget(b_zaplac_telefonem, 1);
     for (QPushButton* b : {zapisz_edycja, anuluj_edycja}) przyciski->addWidget(b);
-
-    auto* uklad = new QVBoxLayout(this);
-    uklad->setContentsMargins(8, 8, 8, 8);
-    uklad->addLayout(siatka);
-    uklad->addStretch(1);
-    uklad->addLayout(przyciski);
-    // Not resizable, at least the size it was drawn at; a larger font makes it larger.
-    setFixedSize(sizeHint().expandedTo(najmniejsze_okno));
+    return przyciski;
 }
 
 void Tnowy_edycja_przelewow::umiesc_kalendarz() {

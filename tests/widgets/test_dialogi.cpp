@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +29,41 @@ class TestDialogi : public QObject {
         QVERIFY(wczytaj_tlumaczenia_qt());  // a second call loads nothing twice
         QCOMPARE(QLineEdit::tr("&Paste"), u"&Wklej"_s);
         QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), u"&Otwórz"_s);
+    }
+
+    // A real box, shown: what the user sees is the point.
+    void komunikat_ikona_i_szerokosc_data() {
+        QTest::addColumn<Dialogi::Ikona>("ikona");
+        QTest::addColumn<Dialogi::Przyciski>("przyciski");
+        QTest::addColumn<int>("oczekiwana");
+        QTest::newRow("pytanie z ikoną informacji")
+            << Dialogi::Ikona::Informacja << Dialogi::Przyciski::TakNie
+            << int(QMessageBox::Question);
+        QTest::newRow("pytanie bez ikony")
+            << Dialogi::Ikona::Brak << Dialogi::Przyciski::TakNieAnuluj
+            << int(QMessageBox::Question);
+        QTest::newRow("ostrzeżenie")
+            << Dialogi::Ikona::Ostrzezenie << Dialogi::Przyciski::Ok << int(QMessageBox::Warning);
+        QTest::newRow("informacja") << Dialogi::Ikona::Informacja << Dialogi::Przyciski::Ok
+                                    << int(QMessageBox::Information);
+    }
+    void komunikat_ikona_i_szerokosc() {
+        QFETCH(Dialogi::Ikona, ikona);
+        QFETCH(Dialogi::Przyciski, przyciski);
+        QFETCH(int, oczekiwana);
+        const QString tytul = u"Zamykanie programu — bardzo długi tytuł okna z pytaniem"_s;
+        bool widziane = false;
+        QTimer::singleShot(50, [&] {
+            auto* okno = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(okno);
+            widziane = true;
+            QCOMPARE(int(okno->icon()), oczekiwana);
+            const QFontMetrics miara(QApplication::font("QMdiSubWindowTitleBar"));
+            QVERIFY(okno->width() > miara.horizontalAdvance(tytul));
+            okno->reject();
+        });
+        Dialogi::komunikat(nullptr, u"Porzucić zmiany?"_s, tytul, ikona, przyciski);
+        QVERIFY(widziane);
     }
 
     void katalog_startowy_data() {
