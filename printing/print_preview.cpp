@@ -108,6 +108,7 @@ void Tpodglad_wydruku::zbuduj() {
     podglad_strony = new StronaPodgladu;
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(u"ScrollBox1"_s);
+    ScrollBox1->setAccessibleName(u"Strona wydruku"_s);
     ScrollBox1->setAlignment(Qt::AlignCenter);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     QPalette szare = ScrollBox1->palette();
