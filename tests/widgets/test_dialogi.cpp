@@ -2,11 +2,18 @@
 #include "widgets/tlumaczenia.h"
 #include "wspolne/pomocnicze.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -64,6 +71,48 @@ class TestDialogi : public QObject {
         });
         Dialogi::komunikat(nullptr, u"Porzucić zmiany?"_s, tytul, ikona, przyciski);
         QVERIFY(widziane);
+    }
+
+    // The print dialog and its properties, as a user opens them: none of the
+    // texts Qt's catalogue leaves in English.
+    void okno_drukowania_po_polsku() {
+        QVERIFY(wczytaj_tlumaczenia_qt());
+        QPrinter drukarka;
+        QPrintDialog okno(&drukarka);
+        QStringList teksty;
+        auto zbierz = [&teksty](QWidget* w) {
+            for (QWidget* k : w->findChildren<QWidget*>()) {
+                if (auto* l = qobject_cast<QLabel*>(k)) teksty << l->text();
+                if (auto* b = qobject_cast<QAbstractButton*>(k)) teksty << b->text();
+                if (auto* g = qobject_cast<QGroupBox*>(k)) teksty << g->title();
+                if (auto* t = qobject_cast<QTabWidget*>(k))
+                    for (int i = 0; i < t->count(); ++i) teksty << t->tabText(i);
+            }
+        };
+        bool wlasciwosci = false;
+        QTimer::singleShot(100, [&] {
+            zbierz(&okno);
+            auto* przycisk = okno.findChild<QPushButton*>(u"properties"_s);
+            if (!przycisk || !przycisk->isEnabled()) return okno.reject();
+            QTimer::singleShot(100, [&] {
+                for (QWidget* w : QApplication::topLevelWidgets()) {
+                    if (w == &okno || !w->isVisible()) continue;
+                    wlasciwosci = true;
+                    zbierz(w);
+                    if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+                }
+                okno.reject();
+            });
+            przycisk->click();
+        });
+        okno.exec();
+        QVERIFY(wlasciwosci);
+        for (const QString& angielski :
+             {u"Double Sided Printing"_s, u"Off"_s, u"Long side binding"_s, u"Short side binding"_s,
+              u"Pages"_s, u"Advanced"_s})
+            QVERIFY2(!teksty.contains(angielski), qPrintable(angielski));
+        QVERIFY(teksty.contains(u"Druk dwustronny"_s));
+        QVERIFY(teksty.contains(u"Zaawansowane"_s));
     }
 
     void katalog_startowy_data() {
