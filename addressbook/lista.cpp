@@ -5,6 +5,7 @@
 #include "addressbook/nowy_edycja_wpisu_bazy.h"
 #include "widgets/czcionki.h"
 #include "widgets/ikony.h"
+#include "widgets/pamiec_okien.h"
 #include "widgets/wysrodkuj.h"
 
 #include <QGridLayout>
@@ -121,6 +122,8 @@ void Tlista_wpisow::zbuduj() {
         rozmiar.rwidth() += nazwa + konto - 163;
     }
     resize(rozmiar);
+    // The size the user gave it last; where it stands is over the window that opens it.
+    if (PamiecOkien::przywroc(this, klucz_pamieci())) resize(size().expandedTo(minimumSizeHint()));
     polaczenia();
 }
 
@@ -250,6 +253,16 @@ void Tlista_wpisow::usun_wpisClick() {
 }
 
 void Tlista_wpisow::anulujClick() { reject(); }
+
+// Each book keeps its own size: the titles' list has no account column.
+QString Tlista_wpisow::klucz_pamieci() const {
+    return objectName() + u'_' + QString::number(static_cast<int>(rodzaj_));
+}
+
+void Tlista_wpisow::done(int wynik) {
+    PamiecOkien::zapamietaj(this, klucz_pamieci());
+    QDialog::done(wynik);
+}
 
 void Tlista_wpisow::zapisz_zmianyClick() {
     // A book left as it was read is not written at all: picking an entry

@@ -66,6 +66,9 @@ class Tlista_wpisow : public QDialog {
     void anulujClick();
     void zapisz_zmianyClick();
 
+  public:
+    void done(int wynik) override;  // remembers the window's size
+
   protected:
     bool event(QEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
@@ -78,6 +81,7 @@ class Tlista_wpisow : public QDialog {
     void przypisanie_label();
     void wypelnij_liste();
     QWidget* rodzic_komunikatow();
+    QString klucz_pamieci() const;
 
     const RodzajBazy rodzaj_;
     const bool wybor_;

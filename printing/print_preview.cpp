@@ -258,6 +258,8 @@ void Tpodglad_wydruku::showEvent(QShowEvent* zdarzenie) {
     }
     QDialog::showEvent(zdarzenie);
     if (do_szerokosci_) dopasuj_do_szerokosci();
+    // A form is read from its top.
+    ScrollBox1->verticalScrollBar()->setValue(0);
 }
 
 void Tpodglad_wydruku::hideEvent(QHideEvent* zdarzenie) {
