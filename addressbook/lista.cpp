@@ -110,20 +110,7 @@ void Tlista_wpisow::zbuduj() {
     uklad->setContentsMargins(8, 8, 8, 8);
     uklad->addWidget(lista_z_bazy, 1);
     uklad->addLayout(przyciski);
-    // A larger desktop font makes the window larger in proportion.
-    const qreal skala = std::max<qreal>(1, QFontInfo(font()).pointSizeF() / 8);
-    QSize rozmiar = (QSizeF(296, 271) * skala).toSize();
-    if (z_kontem) {
-        const int konto =
-            lista_z_bazy->fontMetrics().horizontalAdvance(u"00 0000 0000 0000 0000 0000 0000"_s) +
-            24;
-        const int nazwa = lista_z_bazy->fontMetrics().averageCharWidth() * 24;
-        lista_z_bazy->setColumnWidth(0, nazwa);
-        rozmiar.rwidth() += nazwa + konto - 163;
-    }
-    resize(rozmiar);
-    // The size the user gave it last; where it stands is over the window that opens it.
-    if (PamiecOkien::przywroc(this, klucz_pamieci())) resize(size().expandedTo(minimumSizeHint()));
+    ustaw_rozmiar(z_kontem);
     polaczenia();
 }
 
@@ -144,6 +131,23 @@ void Tlista_wpisow::polaczenia() {
         stany_przyciskow();
         wpisy_menu->popup(lista_z_bazy->viewport()->mapToGlobal(gdzie));
     });
+}
+
+void Tlista_wpisow::ustaw_rozmiar(bool z_kontem) {
+    // A larger desktop font makes the window larger in proportion.
+    const qreal skala = std::max<qreal>(1, QFontInfo(font()).pointSizeF() / 8);
+    QSize rozmiar = (QSizeF(296, 271) * skala).toSize();
+    if (z_kontem) {
+        const int konto =
+            lista_z_bazy->fontMetrics().horizontalAdvance(u"00 0000 0000 0000 0000 0000 0000"_s) +
+            24;
+        const int nazwa = lista_z_bazy->fontMetrics().averageCharWidth() * 24;
+        lista_z_bazy->setColumnWidth(0, nazwa);
+        rozmiar.rwidth() += nazwa + konto - 163;
+    }
+    resize(rozmiar);
+    // The size the user gave it last; where it stands is over the window that opens it.
+    if (PamiecOkien::przywroc(this, klucz_pamieci())) resize(size().expandedTo(minimumSizeHint()));
 }
 
 QWidget* Tlista_wpisow::rodzic_komunikatow() {

@@ -82,6 +82,7 @@ class Tlista_wpisow : public QDialog {
     void wypelnij_liste();
     QWidget* rodzic_komunikatow();
     QString klucz_pamieci() const;
+    void ustaw_rozmiar(bool z_kontem);
 
     const RodzajBazy rodzaj_;
     const bool wybor_;
