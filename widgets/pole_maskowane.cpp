@@ -1,6 +1,6 @@
 #include "widgets/pole_maskowane.h"
 
-#include "widgets/sprawdzanie_konta.h"
+#include "widgets/pola_numerow.h"
 #include "widgets/zdarzenia_okien.h"
 
 #include <QAction>
