@@ -5,6 +5,7 @@
 #include "addressbook/nowy_edycja_wpisu_bazy.h"
 #include "widgets/czcionki.h"
 #include "widgets/ikony.h"
+#include "widgets/pamiec_okien.h"
 #include "widgets/wysrodkuj.h"
 
 #include <QGridLayout>
@@ -44,9 +45,13 @@ Tlista_wpisow::Tlista_wpisow(QWidget* rodzic, RodzajBazy rodzaj, bool wybor)
 void Tlista_wpisow::zbuduj() {
     lista_z_bazy = new QTreeWidget(this);
     lista_z_bazy->setObjectName(u"lista_z_bazy"_s);
-    lista_z_bazy->setColumnCount(1);
-    lista_z_bazy->setHeaderHidden(true);
-    // The one column is as wide as the list, whatever the font makes of it.
+    // The account beside the name tells two entries of one name apart.
+    const bool z_kontem = rodzaj_ != RodzajBazy::tytuly;
+    lista_z_bazy->setColumnCount(z_kontem ? 2 : 1);
+    if (z_kontem) lista_z_bazy->setHeaderLabels({u"Nazwa"_s, u"Nr rachunku"_s});
+    lista_z_bazy->setHeaderHidden(!z_kontem);
+    lista_z_bazy->setAccessibleName(tytul_bazy(rodzaj_));
+    // The last column is as wide as the rest of the list, whatever the font makes of it.
     lista_z_bazy->header()->setStretchLastSection(true);
     lista_z_bazy->setRootIsDecorated(false);
     lista_z_bazy->setUniformRowHeights(true);
@@ -66,22 +71,23 @@ void Tlista_wpisow::zbuduj() {
     auto przycisk = [this](const QString& nazwa, const QString& tekst, const QString& obraz) {
         auto* b = new QPushButton(tekst, this);
         b->setObjectName(nazwa);
-        b->setAutoDefault(false);
+        // Enter on a focused button presses it, as everywhere else.
+        b->setAutoDefault(true);
         if (!obraz.isEmpty()) b->setIcon(ikona(obraz));
         b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
         return b;
     };
-    zapisz_zmiany = przycisk(u"zapisz_zmiany"_s, u"OK"_s, {});
-    anuluj = przycisk(u"anuluj"_s, u"Anuluj"_s, {});
-    dodaj_wpis = przycisk(u"dodaj_wpis"_s, u"Dodaj"_s, u"list-add"_s);
-    edytuj_wpis = przycisk(u"edytuj_wpis"_s, u"Edytuj zazn."_s, u"document-edit"_s);
-    usun_wpis = przycisk(u"usun_wpis"_s, u"Usuń zazn."_s, u"edit-delete"_s);
+    zapisz_zmiany = przycisk(u"zapisz_zmiany"_s, u"&OK"_s, {});
+    anuluj = przycisk(u"anuluj"_s, u"&Anuluj"_s, {});
+    dodaj_wpis = przycisk(u"dodaj_wpis"_s, u"&Dodaj"_s, u"list-add"_s);
+    edytuj_wpis = przycisk(u"edytuj_wpis"_s, u"&Edytuj zazn."_s, u"document-edit"_s);
+    usun_wpis = przycisk(u"usun_wpis"_s, u"&Usuń zazn."_s, u"edit-delete"_s);
 
     wpisy_menu = new QMenu(this);
     wpisy_menu->setObjectName(u"wpisy_menu"_s);
-    edytuj_zaznaczony = wpisy_menu->addAction(ikona(u"document-edit"_s), u"Edytuj zaznaczony"_s);
-    usun_zaznaczony = wpisy_menu->addAction(ikona(u"edit-delete"_s), u"Usuń zaznaczony"_s);
-    dodaj_nowy_wpis = wpisy_menu->addAction(ikona(u"list-add"_s), u"Dodaj nowy wpis"_s);
+    edytuj_zaznaczony = wpisy_menu->addAction(ikona(u"document-edit"_s), u"&Edytuj zaznaczony"_s);
+    usun_zaznaczony = wpisy_menu->addAction(ikona(u"edit-delete"_s), u"&Usuń zaznaczony"_s);
+    dodaj_nowy_wpis = wpisy_menu->addAction(ikona(u"list-add"_s), u"&Dodaj nowy wpis"_s);
 
     // The buttons are 97 x 25 or what their captions need, all of one width;
     // minimums of the grid rather than of the buttons, which would let a
@@ -104,9 +110,7 @@ void Tlista_wpisow::zbuduj() {
     uklad->setContentsMargins(8, 8, 8, 8);
     uklad->addWidget(lista_z_bazy, 1);
     uklad->addLayout(przyciski);
-    // A larger desktop font makes the window larger in proportion.
-    const qreal skala = std::max<qreal>(1, QFontInfo(font()).pointSizeF() / 8);
-    resize((QSizeF(296, 271) * skala).toSize());
+    ustaw_rozmiar(z_kontem);
     polaczenia();
 }
 
@@ -127,6 +131,23 @@ void Tlista_wpisow::polaczenia() {
         stany_przyciskow();
         wpisy_menu->popup(lista_z_bazy->viewport()->mapToGlobal(gdzie));
     });
+}
+
+void Tlista_wpisow::ustaw_rozmiar(bool z_kontem) {
+    // A larger desktop font makes the window larger in proportion.
+    const qreal skala = std::max<qreal>(1, QFontInfo(font()).pointSizeF() / 8);
+    QSize rozmiar = (QSizeF(296, 271) * skala).toSize();
+    if (z_kontem) {
+        const int konto =
+            lista_z_bazy->fontMetrics().horizontalAdvance(u"00 0000 0000 0000 0000 0000 0000"_s) +
+            24;
+        const int nazwa = lista_z_bazy->fontMetrics().averageCharWidth() * 24;
+        lista_z_bazy->setColumnWidth(0, nazwa);
+        rozmiar.rwidth() += nazwa + konto - 163;
+    }
+    resize(rozmiar);
+    // The size the user gave it last; where it stands is over the window that opens it.
+    if (PamiecOkien::przywroc(this, klucz_pamieci())) resize(size().expandedTo(minimumSizeHint()));
 }
 
 QWidget* Tlista_wpisow::rodzic_komunikatow() {
@@ -150,8 +171,12 @@ void Tlista_wpisow::wypelnij_liste() {
     const int n = tablica_.ilosc_el_w_bazie();
     QList<QTreeWidgetItem*> pozycje;
     pozycje.reserve(n);
-    for (int i = 1; i <= n; ++i)
-        pozycje.append(new QTreeWidgetItem(QStringList{tablica_[i].nazwa1.na_unicode()}));
+    for (int i = 1; i <= n; ++i) {
+        const Twpis_bazy& w = tablica_[i];
+        QString konto =
+            w.lk.na_unicode() + u' ' + w.nr_banku.na_unicode() + u' ' + w.nr_rach.na_unicode();
+        pozycje.append(new QTreeWidgetItem(QStringList{w.nazwa1.na_unicode(), konto.trimmed()}));
+    }
     lista_z_bazy->addTopLevelItems(pozycje);
 }
 
@@ -184,14 +209,10 @@ void Tlista_wpisow::FormActivate() {
 
 void Tlista_wpisow::lista_z_bazyClick() { stany_przyciskow(); }
 
-// Follows the keyboard too, but leaves "OK" alone: while picking, only a
-// click makes an entry the choice.
+// The keyboard chooses as a click does: "OK" follows it while picking.
 void Tlista_wpisow::lista_z_bazySelectItem() {
     if (lista_z_bazy->selectedItems().isEmpty()) return;
-    edytuj_wpis->setEnabled(true);
-    usun_wpis->setEnabled(true);
-    edytuj_zaznaczony->setEnabled(true);
-    usun_zaznaczony->setEnabled(true);
+    stany_przyciskow();
 }
 
 void Tlista_wpisow::lista_z_bazyDblClick() {
@@ -212,6 +233,7 @@ void Tlista_wpisow::dodaj_wpisClick() {
     wysrodkuj_na(&edytor, this);
     if (edytor.exec() != QDialog::Accepted) return;
     tablica_.dodanie_elementu(edytor.wpis());
+    zmieniona_ = true;
     odswiezenie_listy();
 }
 
@@ -222,6 +244,7 @@ void Tlista_wpisow::edytuj_wpisClick() {
     wysrodkuj_na(&edytor, this);
     if (edytor.exec() != QDialog::Accepted) return;
     tablica_.wyedytowanie_elementu(k, edytor.wpis());
+    zmieniona_ = true;
     odswiezenie_listy();
 }
 
@@ -229,10 +252,21 @@ void Tlista_wpisow::usun_wpisClick() {
     const int k = zaznaczony_el_w_bazie();
     if (k > tablica_.ilosc_el_w_bazie()) return;
     tablica_.usuniecie_elementu(k);
+    zmieniona_ = true;
     odswiezenie_listy();
 }
 
 void Tlista_wpisow::anulujClick() { reject(); }
+
+// Each book keeps its own size: the titles' list has no account column.
+QString Tlista_wpisow::klucz_pamieci() const {
+    return objectName() + u'_' + QString::number(static_cast<int>(rodzaj_));
+}
+
+void Tlista_wpisow::done(int wynik) {
+    PamiecOkien::zapamietaj(this, klucz_pamieci());
+    QDialog::done(wynik);
+}
 
 void Tlista_wpisow::zapisz_zmianyClick() {
     // A book left as it was read is not written at all: picking an entry
@@ -278,8 +312,9 @@ void Tlista_wpisow::showEvent(QShowEvent* zdarzenie) {
     FormActivate();
 }
 
+// Escape is "Anuluj"; changes made to the list go only after "Porzucić zmiany?".
 void Tlista_wpisow::keyPressEvent(QKeyEvent* zdarzenie) {
-    if (!pochlon_escape(zdarzenie)) QDialog::keyPressEvent(zdarzenie);
+    if (!escape_anuluje(zdarzenie, this, zmieniona_)) QDialog::keyPressEvent(zdarzenie);
 }
 
 bool Tlista_wpisow::eventFilter(QObject* obiekt, QEvent* zdarzenie) {

@@ -66,6 +66,9 @@ class Tlista_wpisow : public QDialog {
     void anulujClick();
     void zapisz_zmianyClick();
 
+  public:
+    void done(int wynik) override;  // remembers the window's size
+
   protected:
     bool event(QEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
@@ -78,6 +81,8 @@ class Tlista_wpisow : public QDialog {
     void przypisanie_label();
     void wypelnij_liste();
     QWidget* rodzic_komunikatow();
+    QString klucz_pamieci() const;
+    void ustaw_rozmiar(bool z_kontem);
 
     const RodzajBazy rodzaj_;
     const bool wybor_;
@@ -86,6 +91,7 @@ class Tlista_wpisow : public QDialog {
     bool odczyt_niepelny_ = false;  // the book file could not be read to its end
     WynikOdczytu odczyt_;           // the file as read or last written
     TablicaWpisow wczytana_;        // the entries as read: unchanged ones are not written
+    bool zmieniona_ = false;        // an entry was added, edited or removed
 };
 
 // The main window's book commands: the book to manage, over `rodzic`.

@@ -112,6 +112,12 @@ void Tnowy_wpis::zbuduj() {
     lk_wpis = konto->czesc(PoleKonta::lk);
     nr_banku_odbiorcy_wpis = konto->czesc(PoleKonta::bank);
     nr_rach_odbiorcy_wpis = konto->czesc(PoleKonta::rach);
+    // Each label names its field, for the required-field message and screen readers.
+    Label1->setBuddy(nazwa_odbiorcy1_wpis);
+    Label2->setBuddy(nazwa_odbiorcy2_wpis);
+    Label3->setBuddy(lk_wpis);
+    Label4->setBuddy(nr_banku_odbiorcy_wpis);
+    Label5->setBuddy(nr_rach_odbiorcy_wpis);
     b_zapisz = przycisk(u"b_zapisz"_s, u"&Zapisz"_s);
     b_anuluj = przycisk(u"b_anuluj"_s, u"&Anuluj"_s);
     b_zapisz->setDefault(true);
@@ -249,7 +255,7 @@ void Tnowy_wpis::nazwa_odbiorcy1_wpisExit() {
 void Tnowy_wpis::b_zapiszClick() {
     nazwa_odbiorcy1_wpisExit();
     konto->oznacz_braki();
-    if (czy_puste(this, nazwa_odbiorcy1_wpis->text())) return;
+    if (czy_puste(nazwa_odbiorcy1_wpis)) return;
     if (sprawdz_sume_kontrolna() && !zapisac_mimo_bledu_sumy(this)) return;
     accept();
 }

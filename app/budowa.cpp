@@ -1,7 +1,9 @@
 // Building the main window: its commands, menus, tool bar and list.
 #include "app/glowny.h"
 
+#include "app/filtr_listy.h"
 #include "app/lista_przelewow.h"
+#include "register/rejestr.h"
 #include "widgets/czcionki.h"
 #include "widgets/ikony.h"
 
@@ -11,11 +13,15 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleOptionHeader>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -52,40 +58,57 @@ const OpisAkcji akcje[] = {
     {&Tglowne_okno::ustawienia, u"Ustawienia programu", u"Zmień domyśle ustawienia programu", u"preferences-system", nullptr},
     {&Tglowne_okno::ToolButton8, u"Pomoc", u"Dowiedz się więcej o programie i uzyskaj pomoc!", u"help-contents", nullptr},
     // menu bar
-    {&Tglowne_okno::FileNew1, u"Nowy", u"Nowy|Stwórz nowy zbiór przelewów", u"document-new", u"Ctrl+N"},
-    {&Tglowne_okno::FileOpen1, u"Otwórz", u"Otwórz|Otwórz zbiór przelewów", u"document-open", u"Ctrl+O"},
-    {&Tglowne_okno::FileSaveItem, u"Zapisz", u"Zapisz|Zapisz bieżący plik", u"document-save", u"Ctrl+S"},
-    {&Tglowne_okno::FileSaveAs1, u"Zapisz jako...", u"Zapisz jako|Zapisz zbiór przelewów z inną nazwą", u"document-save-as", nullptr},
-    {&Tglowne_okno::Statystykibazy1, u"Statystyki bazy", nullptr, u"office-chart-bar", nullptr},
-    {&Tglowne_okno::EksportujdoCSV1, u"Eksportuj do CSV", eksport_csv, u"document-export", nullptr},
-    {&Tglowne_okno::podglad_wydruku_menu, u"Podgląd wydruku", u"Podgląd wydruku zaznaczonego przelewu", u"document-print-preview", nullptr},
-    {&Tglowne_okno::Drukuj_menu, u"Drukuj", u"Drukuj zaznaczony przelew", u"document-print", u"Ctrl+P"},
-    {&Tglowne_okno::FileExit1, u"Wyjdź", u"Wyjdź z programu", u"application-exit", nullptr},
-    {&Tglowne_okno::Nowyprzelew1, u"Nowy przelew", u"Stwórz nowy przelew", u"list-add", u"Ctrl+A"},
-    {&Tglowne_okno::Edytujprzelew1, u"Edytuj przelew", u"Edytuj zaznaczony przelew", u"document-edit", u"Ctrl+E"},
-    {&Tglowne_okno::Usuprzelew_menu, u"Usuń przelew", u"Usuń zaznaczony przelew", u"edit-delete", u"Ctrl+U"},
-    {&Tglowne_okno::Bazaodbiorcow1, u"Baza odbiorców", u"Otwórz okno bazy odbiorców", u"x-office-address-book", u"Ctrl+D"},
-    {&Tglowne_okno::Bazanadawcow1, u"Baza nadawców", u"Otwórz okno bazy nadawców", u"system-users", u"Ctrl+F"},
-    {&Tglowne_okno::Bazatytulow1, u"Baza tytułów", u"Otwórz okno bazy tytułów", u"format-justify-left", u"Ctrl+G"},
-    {&Tglowne_okno::Ustawieniaprogramu1, u"Ustawienia programu", u"Zmień domyśle ustawienia programu", u"preferences-system", nullptr},
-    {&Tglowne_okno::Pomoc1, u"Pomoc", nullptr, u"help-contents", u"F1"},
-    {&Tglowne_okno::o_programie, u"O programie...", u"Dowiedz się więcej o programie i uzyskaj pomoc!", u"help-about", u"F2"},
-    {&Tglowne_okno::dodaj_mnie_menu, u"Dodaj do listy przelew do autora programu", nullptr, nullptr, u"F3"},
-    {&Tglowne_okno::aktualizacje, u"Sprawdź, czy są dostępne aktualizacje", u"Sprawdź, czy są dostepne aktualizacje programu, z poprawionymi bugami dodanymi nowymi możliwościami.", nullptr, u"F4"},
+    {&Tglowne_okno::FileNew1, u"&Nowy", u"Nowy|Stwórz nowy zbiór przelewów", u"document-new", u"Ctrl+N"},
+    {&Tglowne_okno::FileOpen1, u"&Otwórz", u"Otwórz|Otwórz zbiór przelewów", u"document-open", u"Ctrl+O"},
+    {&Tglowne_okno::FileSaveItem, u"&Zapisz", u"Zapisz|Zapisz bieżący plik", u"document-save", u"Ctrl+S"},
+    {&Tglowne_okno::FileSaveAs1, u"Zapisz &jako...", u"Zapisz jako|Zapisz zbiór przelewów z inną nazwą", u"document-save-as", nullptr},
+    {&Tglowne_okno::Statystykibazy1, u"&Statystyki bazy", nullptr, u"office-chart-bar", nullptr},
+    {&Tglowne_okno::EksportujdoCSV1, u"&Eksportuj do CSV", eksport_csv, u"document-export", nullptr},
+    {&Tglowne_okno::podglad_wydruku_menu, u"&Podgląd wydruku", u"Podgląd wydruku zaznaczonego przelewu", u"document-print-preview", nullptr},
+    {&Tglowne_okno::Drukuj_menu, u"&Drukuj", u"Drukuj zaznaczony przelew", u"document-print", u"Ctrl+P"},
+    {&Tglowne_okno::FileExit1, u"&Wyjdź", u"Wyjdź z programu", u"application-exit", nullptr},
+    {&Tglowne_okno::Nowyprzelew1, u"&Nowy przelew", u"Stwórz nowy przelew", u"list-add", u"Ctrl+A"},
+    {&Tglowne_okno::Edytujprzelew1, u"&Edytuj przelew", u"Edytuj zaznaczony przelew", u"document-edit", u"Ctrl+E"},
+    {&Tglowne_okno::Usuprzelew_menu, u"&Usuń przelew", u"Usuń zaznaczony przelew", u"edit-delete", u"Ctrl+U"},
+    {&Tglowne_okno::Bazaodbiorcow1, u"Baza &odbiorców", u"Otwórz okno bazy odbiorców", u"x-office-address-book", u"Ctrl+D"},
+    {&Tglowne_okno::Bazanadawcow1, u"Baza &nadawców", u"Otwórz okno bazy nadawców", u"system-users", u"Ctrl+F"},
+    {&Tglowne_okno::Bazatytulow1, u"Baza &tytułów", u"Otwórz okno bazy tytułów", u"format-justify-left", u"Ctrl+G"},
+    {&Tglowne_okno::Ustawieniaprogramu1, u"&Ustawienia programu", u"Zmień domyśle ustawienia programu", u"preferences-system", nullptr},
+    {&Tglowne_okno::Pomoc1, u"&Pomoc", nullptr, u"help-contents", u"F1"},
+    {&Tglowne_okno::o_programie, u"&O programie...", u"Dowiedz się więcej o programie i uzyskaj pomoc!", u"help-about", u"F2"},
+    {&Tglowne_okno::dodaj_mnie_menu, u"&Dodaj do listy przelew do autora programu", nullptr, nullptr, u"F3"},
+    {&Tglowne_okno::aktualizacje, u"&Sprawdź, czy są dostępne aktualizacje", u"Sprawdź, czy są dostepne aktualizacje programu, z poprawionymi bugami dodanymi nowymi możliwościami.", nullptr, u"F4"},
     // pop-up menu of the list
-    {&Tglowne_okno::popup_edytuj, u"Edytuj", u"Otwiera okno pozwalające na edycję przelewu", u"document-edit", nullptr},
-    {&Tglowne_okno::popup_usun, u"Usuń", u"Usuwa aktualnie zaznaczony porzelew", u"edit-delete", nullptr},
-    {&Tglowne_okno::popup_nowy, u"Nowy przelew", u"Otwiera okno pozwalające na stworzenie nowego przelewu", u"list-add", nullptr},
-    {&Tglowne_okno::popup_podglad, u"Podgląd wydruku", u"Pokazuje podgląd wydruku aktualnie zaznaczonego przelewu", u"document-print-preview", nullptr},
-    {&Tglowne_okno::popup_drukuj, u"Drukuj", u"Drukuje aktualnie zaznaczony przelew", u"document-print", nullptr},
+    {&Tglowne_okno::popup_edytuj, u"&Edytuj", u"Otwiera okno pozwalające na edycję przelewu", u"document-edit", nullptr},
+    {&Tglowne_okno::popup_usun, u"&Usuń", u"Usuwa aktualnie zaznaczony porzelew", u"edit-delete", nullptr},
+    {&Tglowne_okno::popup_nowy, u"&Nowy przelew", u"Otwiera okno pozwalające na stworzenie nowego przelewu", u"list-add", nullptr},
+    {&Tglowne_okno::popup_podglad, u"&Podgląd wydruku", u"Pokazuje podgląd wydruku aktualnie zaznaczonego przelewu", u"document-print-preview", nullptr},
+    {&Tglowne_okno::popup_drukuj, u"&Drukuj", u"Drukuje aktualnie zaznaczony przelew", u"document-print", nullptr},
     // paying from a bank
-    {&Tglowne_okno::EksportDoBanku1, u"Eksport do banku...", u"Eksport do banku|Zapisuje przelewy w pliku Elixir-0 (.pli) do importu w bankowości internetowej", nullptr, nullptr},
-    {&Tglowne_okno::Zaplactelefonem1, u"Zapłać telefonem", u"Zapłać telefonem|Pokazuje kod QR zaznaczonego przelewu dla aplikacji banku", nullptr, nullptr},
-    {&Tglowne_okno::Powielprzelew1, u"Powiel przelew", u"Tworzy nowy przelew na wzór zaznaczonego, bez daty", u"edit-copy", u"Ctrl+K"},
-    {&Tglowne_okno::Cofnij1, u"Cofnij usunięcie", u"Przywraca ostatnio usunięte przelewy na ich miejsca", u"edit-undo", u"Ctrl+Z"},
-    {&Tglowne_okno::popup_zaplac, u"Zapłać telefonem", u"Pokazuje kod QR aktualnie zaznaczonego przelewu dla aplikacji banku", nullptr, nullptr},
+    {&Tglowne_okno::EksportDoBanku1, u"Eksport do &banku...", u"Eksport do banku|Zapisuje przelewy w pliku Elixir-0 (.pli) do importu w bankowości internetowej", nullptr, nullptr},
+    {&Tglowne_okno::Zaplactelefonem1, u"Zapłać &telefonem", u"Zapłać telefonem|Pokazuje kod QR zaznaczonego przelewu dla aplikacji banku", nullptr, nullptr},
+    {&Tglowne_okno::Powielprzelew1, u"&Powiel przelew", u"Tworzy nowy przelew na wzór zaznaczonego, bez daty", u"edit-copy", u"Ctrl+K"},
+    {&Tglowne_okno::Cofnij1, u"&Cofnij usunięcie", u"Przywraca ostatnio usunięte przelewy na ich miejsca", u"edit-undo", u"Ctrl+Z"},
+    {&Tglowne_okno::Znajdz1, u"&Znajdź...", u"Znajdź|Pokazuje tylko przelewy, które zawierają wpisany tekst (także klawisz /)", u"edit-find", u"Ctrl+Shift+F"},
+    {&Tglowne_okno::popup_zaplac, u"&Zapłać telefonem", u"Pokazuje kod QR aktualnie zaznaczonego przelewu dla aplikacji banku", nullptr, nullptr},
 };
 // clang-format on
+
+class StylStrzalkiSortu : public QProxyStyle {
+  public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* opcja, QPainter* malarz,
+                       const QWidget* widget) const override {
+        const auto* naglowek = qstyleoption_cast<const QStyleOptionHeader*>(opcja);
+        if (element != PE_IndicatorHeaderArrow || !naglowek)
+            return QProxyStyle::drawPrimitive(element, opcja, malarz, widget);
+        QStyleOptionHeader odwrocona(*naglowek);
+        if (naglowek->sortIndicator == QStyleOptionHeader::SortUp)
+            odwrocona.sortIndicator = QStyleOptionHeader::SortDown;
+        else if (naglowek->sortIndicator == QStyleOptionHeader::SortDown)
+            odwrocona.sortIndicator = QStyleOptionHeader::SortUp;
+        QProxyStyle::drawPrimitive(element, &odwrocona, malarz, widget);
+    }
+};
 
 }  // namespace
 
@@ -117,6 +140,9 @@ void Tglowne_okno::zbuduj_akcje() {
 void Tglowne_okno::zbuduj_menu() {
     QMenu* plik = menuBar()->addMenu(u"&Plik"_s);
     plik->addActions({FileNew1, FileOpen1, FileSaveItem, FileSaveAs1});
+    menu_ostatnich = plik->addMenu(u"Ostatnio otwie&rane"_s);
+    menu_ostatnich->setObjectName(u"menu_ostatnich"_s);
+    connect(menu_ostatnich, &QMenu::aboutToShow, this, &Tglowne_okno::odswiez_menu_ostatnich);
     plik->addSeparator();
     plik->addActions(
         {Statystykibazy1, EksportujdoCSV1, EksportDoBanku1, podglad_wydruku_menu, Drukuj_menu});
@@ -127,6 +153,8 @@ void Tglowne_okno::zbuduj_menu() {
     vandoria->addActions({Nowyprzelew1, Edytujprzelew1, Usuprzelew_menu, Cofnij1});
     vandoria->addSeparator();
     vandoria->addActions({Powielprzelew1, Zaplactelefonem1});
+    vandoria->addSeparator();
+    vandoria->addAction(Znajdz1);
 
     QMenu* baza = menuBar()->addMenu(u"&Baza"_s);
     baza->addActions({Bazaodbiorcow1, Bazanadawcow1, Bazatytulow1});
@@ -180,9 +208,12 @@ void Tglowne_okno::zbuduj_pasek_narzedzi() {
 
 void Tglowne_okno::zbuduj_liste() {
     model_listy = new ModelListyPrzelewow(rejestr, this);
+    filtr_listy = new FiltrListy(rejestr, this);
+    filtr_listy->setSourceModel(model_listy);
     ListView = new QTreeView(this);
     ListView->setObjectName(u"ListView"_s);
-    ListView->setModel(model_listy);
+    ListView->setAccessibleName(u"Lista przelewów"_s);
+    ListView->setModel(filtr_listy);
     ListView->setRootIsDecorated(false);
     ListView->setItemsExpandable(false);
     ListView->setUniformRowHeights(true);
@@ -199,28 +230,78 @@ void Tglowne_okno::zbuduj_liste() {
     // A widened window widens the last column rather than leaving a blank strip.
     ListView->header()->setStretchLastSection(true);
     ListView->header()->setSortIndicatorShown(true);
+    // Qt draws a descending sort as an upward arrow; here the arrow points the
+    // way the amounts and names grow smaller, as the user reads the list.
+    auto* styl = new StylStrzalkiSortu;
+    styl->setParent(ListView->header());
+    ListView->header()->setStyle(styl);
     ListView->header()->setSortIndicator(-1, Qt::AscendingOrder);
-    const int szerokosci[] = {189, 201, 188, 100, 99};
-    for (int i = 0; i < 5; ++i) ListView->setColumnWidth(i, szerokosci[i]);
-    // A whole account number must never be cut, whatever the font.
-    const int konto =
-        ListView->fontMetrics().horizontalAdvance(u"00 0000 0000 0000 0000 0000 0000"_s) + 16;
-    if (konto > szerokosci[2]) ListView->setColumnWidth(2, konto);
-    // The title, then the recipient, give up what the account takes, so that the
-    // five fit the window at its least width without a scroll bar.
-    const int miejsce = szerokosc_najmniejsza - 2 * ListView->frameWidth() -
-                        ListView->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    int nadmiar = szerokosci[0] + szerokosci[1] + std::max(konto, szerokosci[2]) + szerokosci[3] +
-                  szerokosci[4] - miejsce;
+    ListView->installEventFilter(this);
+    ListView->viewport()->installEventFilter(this);
+    ListView->setDragDropMode(QAbstractItemView::NoDragDrop);
+    // A file dropped on the list opens as if dropped on the window.
+    ListView->viewport()->setAcceptDrops(false);
+    setAcceptDrops(true);
+
+    zbuduj_szukanie();
+    auto* srodek = new QWidget(this);
+    auto* uklad = new QVBoxLayout(srodek);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setSpacing(0);
+    uklad->addWidget(pasek_szukania);
+    uklad->addWidget(ListView, 1);
+    setCentralWidget(srodek);
+}
+
+namespace {
+
+// Texts as long as the user's usual ones: a name or title of 40 characters
+// must be read whole in a window that fits a 1280-pixel screen.
+constexpr char16_t wzory_kolumn[5][44] = {
+    u"Miejskie Przedsiębiorstwo Wodociągów Łódź", u"Opłata za energię elektryczną za marzec",
+    u"00 0000 0000 0000 0000 0000 0000", u"999 999,99 zł", u"2024-12-31"};
+
+}  // namespace
+
+void Tglowne_okno::ustaw_pierwszy_rozmiar() {
+    const QFontMetrics miara = ListView->fontMetrics();
+    // Room for the cell's margins and, in the first column, the warning mark.
+    const int zapas = 2 * miara.averageCharWidth() + ListView->iconSize().width();
+    int razem = 0;
+    for (int k = 0; k < 5; ++k) {
+        const QString wzor = QString::fromUtf16(wzory_kolumn[k]);
+        const int naglowek =
+            ListView->header()->fontMetrics().horizontalAdvance(
+                model_listy->headerData(k, Qt::Horizontal, Qt::DisplayRole).toString()) +
+            zapas + 16;  // and the sort arrow
+        const int szerokosc = std::max(miara.horizontalAdvance(wzor) + zapas, naglowek);
+        ListView->setColumnWidth(k, szerokosc);
+        razem += szerokosc;
+    }
+    const int ramka =
+        2 * ListView->frameWidth() + ListView->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    // 646 pixels high at the 9-point font the window was drawn for, more with a larger one.
+    const int wysokosc =
+        646 * std::max(miara.height(), 1) / std::max(QFontMetrics(czcionka_okna(9)).height(), 1);
+    QSize rozmiar(std::max(razem + ramka, szerokosc_najmniejsza), std::max(wysokosc, 646));
+    if (const QScreen* ekran = screen()) {
+        const QRect obszar = ekran->availableGeometry();
+        rozmiar = rozmiar.boundedTo(obszar.size() * 0.95);
+        resize(rozmiar);
+        move(obszar.center() - rect().center());
+    } else {
+        resize(rozmiar);
+    }
+    // On a screen too narrow for all of it, the title and then the recipient
+    // give up room, so that the five columns still fit without a scroll bar.
+    int nadmiar = razem + ramka - width();
     for (const int k : {1, 0}) {
         if (nadmiar <= 0) break;
-        const int oddane = std::min(nadmiar, ListView->columnWidth(k) - 120);
+        const int najmniej = std::min(120, miara.averageCharWidth() * 6);
+        const int oddane = std::min(nadmiar, ListView->columnWidth(k) - najmniej);
         ListView->setColumnWidth(k, ListView->columnWidth(k) - oddane);
         nadmiar -= oddane;
     }
-    ListView->installEventFilter(this);
-    ListView->viewport()->installEventFilter(this);
-    setCentralWidget(ListView);
 }
 
 void Tglowne_okno::polacz_polecenia() {
@@ -278,4 +359,7 @@ void Tglowne_okno::polacz_polecenia() {
     connect(&rejestr, &Rejestr::wiersze_zmienione, this, &Tglowne_okno::odswiezanie);
     for (auto sygnal : {&Rejestr::wiersz_dopisany, &Rejestr::wiersz_zmieniony})
         connect(&rejestr, sygnal, this, &Tglowne_okno::ListViewClick);
+    // An appended or edited order may stand out of the order the arrow claims.
+    for (auto sygnal : {&Rejestr::wiersz_dopisany, &Rejestr::wiersz_zmieniony})
+        connect(&rejestr, sygnal, this, &Tglowne_okno::sortowanie_nieaktualne);
 }

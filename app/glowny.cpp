@@ -1,9 +1,12 @@
 #include "app/glowny.h"
 
+#include "app/filtr_listy.h"
 #include "app/lista_przelewow.h"
+#include "register/ostatnie_pliki.h"
 #include "register/sortowanie.h"
 #include "widgets/czcionki.h"
 #include "widgets/dialogi.h"
+#include "widgets/pamiec_okien.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -33,11 +36,10 @@ Tglowne_okno::Tglowne_okno(QWidget* rodzic)
 
     ustaw_tytul();
     setMinimumSize(szerokosc_najmniejsza, 200);
-    resize(778, 646);
-    if (const QScreen* ekran = QGuiApplication::primaryScreen()) {
-        const QRect obszar = ekran->availableGeometry();
-        move(obszar.center() - rect().center());
-    }
+    ustaw_pierwszy_rozmiar();
+    PamiecOkien::przywroc(this, objectName());
+    PamiecOkien::przywroc_kolumny(ListView->header(), objectName());
+    ostatnie_pliki = OstatniePliki::wczytaj();
     // From here on the register's signals keep "Zapisz" and the caption in step.
     ustaw_zapisz_dostepne(rejestr.zmieniony());
     setWindowModified(rejestr.zmieniony());
@@ -50,6 +52,7 @@ Tglowne_okno::~Tglowne_okno() {
     ListView->viewport()->removeEventFilter(this);
     ListView->removeEventFilter(this);
     delete ListView;
+    delete filtr_listy;
     delete model_listy;
 }
 
@@ -74,6 +77,14 @@ bool Tglowne_okno::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
             edycja();
             return true;
         }
+        if (klawisz == Qt::Key_Slash) {
+            pokaz_szukanie();
+            return true;
+        }
+        if (klawisz == Qt::Key_Escape && pasek_szukania->isVisible()) {
+            ukryj_szukanie();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(obiekt, zdarzenie);
 }
@@ -86,25 +97,33 @@ int Tglowne_okno::zaznaczony_el() {
     // Of several selected orders, the current one (the last clicked) is the one edited.
     const QModelIndex biezacy = ListView->currentIndex();
     if (biezacy.isValid() && ListView->selectionModel()->isRowSelected(biezacy.row()))
-        return biezacy.row() + 1;
+        return wiersz_linii(biezacy.row());
     int pierwszy = wybrane.constFirst().row();
     for (const QModelIndex& i : wybrane) pierwszy = std::min(pierwszy, i.row());
-    return pierwszy + 1;
+    return wiersz_linii(pierwszy);
 }
 
 void Tglowne_okno::odswiezanie() {
     // The arrow shows the last sort only until the list is rebuilt for anything else.
+    kolumna_sortu_ = -1;
     ListView->header()->setSortIndicator(-1, Qt::AscendingOrder);
     ListViewClick();
 }
 
+void Tglowne_okno::sortowanie_nieaktualne(int nr) {
+    if (kolumna_sortu_ < 0 || wiersz_w_kolejnosci(rejestr.tablica(), kolumna_sortu_, malejaco_, nr))
+        return;
+    kolumna_sortu_ = -1;
+    ListView->header()->setSortIndicator(-1, Qt::AscendingOrder);
+}
+
 void Tglowne_okno::zaznacz_wiersz(int nr) {
     ListView->selectionModel()->clear();
-    if (nr >= 1 && nr <= model_listy->rowCount()) {
+    const QModelIndex linia = filtr_listy->index(nr >= 1 ? linia_wiersza(nr) : -1, 0);
+    if (linia.isValid()) {
         ListView->selectionModel()->select(
-            model_listy->index(nr - 1, 0),
-            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        ListView->setCurrentIndex(model_listy->index(nr - 1, 0));
+            linia, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        ListView->setCurrentIndex(linia);
     }
     ListViewClick();
 }
@@ -130,9 +149,12 @@ void Tglowne_okno::ListViewColumnClick(int kolumna) {
     // sort places each order.
     if (!usuniete_.isEmpty() && kolumna >= 0 && kolumna <= 4)
         sort_po_usunieciu_ = {kolumna, malejaco};
-    if (kolumna >= 0 && kolumna <= 4)
+    if (kolumna >= 0 && kolumna <= 4) {
+        kolumna_sortu_ = kolumna;
+        malejaco_ = malejaco;
         ListView->header()->setSortIndicator(kolumna,
                                              malejaco ? Qt::DescendingOrder : Qt::AscendingOrder);
+    }
 }
 
 void Tglowne_okno::Usun() {
@@ -170,8 +192,11 @@ void Tglowne_okno::Cofnij() {
     sort_po_usunieciu_.reset();
     rejestr.ustaw_zmieniony(true);
     QItemSelectionModel* wybor = ListView->selectionModel();
-    for (const auto& u : przywrocone)
-        wybor->select(model_listy->index(std::min(u.first, ilosc_el()) - 1, 0),
-                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    for (const auto& u : przywrocone) {
+        const QModelIndex linia =
+            filtr_listy->index(linia_wiersza(std::min(u.first, ilosc_el())), 0);
+        if (linia.isValid())
+            wybor->select(linia, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
     ListViewClick();
 }

@@ -7,9 +7,11 @@
 #include <optional>
 #include <utility>
 
+class FiltrListy;
 class ModelListyPrzelewow;
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QToolButton;
 class QTreeView;
@@ -38,6 +40,21 @@ class Tglowne_okno : public QMainWindow {
     void Usun();
     void Cofnij();                // Ctrl+Z: the orders of the last "Usuń" back in their places
     void zaznacz_wiersz(int nr);  // selects row nr (from 1) as a click would
+    // Row (from 1) of the register shown at the list's line `linia` (from 0), and back.
+    int wiersz_linii(int linia) const;
+    int linia_wiersza(int nr) const;
+
+    // --- find (filtr_listy.cpp): the list keeps the orders that contain the text
+    void pokaz_szukanie();
+    void ukryj_szukanie();  // clears the text too
+    void szukanie_zmienione(const QString& tekst);
+
+    // --- recent files (ostatnie.cpp)
+    void dodaj_do_ostatnich(const QString& sciezka);
+    void odswiez_menu_ostatnich();
+    void otworz_ostatni(const QString& sciezka);
+    void wyczysc_ostatnie();
+    QStringList ostatnie_pliki;
 
     // --- transfer files (pliki.cpp)
     void FileNew1Execute();
@@ -91,6 +108,11 @@ class Tglowne_okno : public QMainWindow {
     // --- controls, named as the program knows them
     QTreeView* ListView = nullptr;
     ModelListyPrzelewow* model_listy = nullptr;
+    FiltrListy* filtr_listy = nullptr;  // between the model and the view
+    QWidget* pasek_szukania = nullptr;
+    QLineEdit* pole_szukania = nullptr;
+    QLabel* l_znalezione = nullptr;  // "N z M przelewów" in the status bar
+    QMenu* menu_ostatnich = nullptr;
     QMenu* listviewMENU = nullptr;
     QLabel* l_update_info = nullptr;
     QToolButton* btn_update_download = nullptr;
@@ -140,6 +162,7 @@ class Tglowne_okno : public QMainWindow {
     QAction* Zaplactelefonem1 = nullptr;  // "Vandoria": the payment code
     QAction* Powielprzelew1 = nullptr;    // "Vandoria": Ctrl+K
     QAction* Cofnij1 = nullptr;           // "Vandoria": Ctrl+Z
+    QAction* Znajdz1 = nullptr;           // "Vandoria": the find field
 
     // pop-up menu of the list, items 0..4
     QAction* popup_edytuj = nullptr;
@@ -158,10 +181,16 @@ class Tglowne_okno : public QMainWindow {
     void showEvent(QShowEvent* zdarzenie) override;
     void closeEvent(QCloseEvent* zdarzenie) override;
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+    void dragEnterEvent(QDragEnterEvent* zdarzenie) override;
+    void dragMoveEvent(QDragMoveEvent* zdarzenie) override;
+    void dropEvent(QDropEvent* zdarzenie) override;
 
   private:
     static constexpr int szerokosc_najmniejsza = 786;
     void zbuduj_akcje();
+    void zbuduj_szukanie();
+    void ustaw_pierwszy_rozmiar();
+    void sortowanie_nieaktualne(int nr);
     void zbuduj_menu();
     void zbuduj_pasek_narzedzi();
     void zbuduj_liste();
@@ -178,6 +207,8 @@ class Tglowne_okno : public QMainWindow {
     bool zapytaj_o_zapis(const QString& tytul, const QString& tekst);
 
     bool pokazane_ = false;
+    int kolumna_sortu_ = -1;  // what the header's arrow claims, while it still holds
+    bool malejaco_ = false;
     // The last "Usuń": each order with the row (from 1) it had, in ascending rows.
     QList<QPair<int, Tprzelew>> usuniete_;
     // The sort made since that "Usuń" (column, descending), if any.

@@ -23,7 +23,7 @@ QList<int> Tglowne_okno::zaznaczone_el() {
     QList<int> numery;
     const int n = ilosc_el();
     for (const QModelIndex& i : ListView->selectionModel()->selectedRows())
-        if (i.row() + 1 <= n) numery << i.row() + 1;
+        if (const int k = wiersz_linii(i.row()); k >= 1 && k <= n) numery << k;
     std::sort(numery.begin(), numery.end());
     return numery;
 }
@@ -77,8 +77,8 @@ void Tglowne_okno::eksport_do_bankuClick() {
             Ikona::Pytanie, Przyciski::TakNie) != Odpowiedz::Tak)
         return;
 
-    const QString wybrana =
-        Dialogi::zapisz_plik(this, u"Plik dla banku Elixir-0 (*.pli)|*.pli"_s, u"pli"_s);
+    const QString wybrana = Dialogi::zapisz_plik(this, u"Plik dla banku Elixir-0 (*.pli)|*.pli"_s,
+                                                 u"pli"_s, rejestr.sciezka());
     if (wybrana.isEmpty()) return;
     const QString nazwa = nazwa_pliku_elixir(wybrana);
     if (QFileInfo::exists(nazwa) &&

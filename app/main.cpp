@@ -4,6 +4,7 @@
 #include "printing/kalibracja_z_wiersza_polecen.h"
 #include "printing/pdf_z_wiersza_polecen.h"
 #include "widgets/czcionki.h"
+#include "widgets/nazwy_dostepne.h"
 #include "widgets/tlumaczenia.h"
 
 #include <QApplication>
@@ -74,6 +75,7 @@ int main(int argc, char* argv[]) {
     // No display name: Qt would append it to every caption.
     wczytaj_tlumaczenia_qt();
     ustaw_czcionke_aplikacji();
+    nazywaj_okna_przy_pokazaniu();
 
     // Only the main window: every other window is made where it is opened,
     // with what it shows.

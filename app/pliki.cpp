@@ -87,6 +87,7 @@ void Tglowne_okno::otwieranie_pliku(const QString& sciezka) {
     if (o.odczyt.stan == WynikOdczytu::ok) {
         rejestr.ustaw_sciezke(sciezka);
         ustaw_tytul();
+        dodaj_do_ostatnich(sciezka);
     } else {
         Dialogi::komunikat(this, u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_s,
                            u"Błąd odczytu!"_s, Ikona::Blad);
@@ -207,6 +208,7 @@ bool Tglowne_okno::zapis_do_pliku_przelewow() {
         case SesjaPliku::Zapis::zapisano:
             rejestr.sciezka_nieotwarta = false;
             ustaw_tytul();
+            dodaj_do_ostatnich(rejestr.sciezka());
             return true;
         case SesjaPliku::Zapis::blad_zapisu:
             Dialogi::komunikat(this, tekst_bledu_zapisu);

@@ -8,12 +8,14 @@
 #include "register/folder_programu.h"
 #include "register/magazyn_ustawien.h"
 #include "widgets/dialogi.h"
+#include "widgets/pamiec_okien.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QShowEvent>
 #include <QTimer>
+#include <QTreeView>
 
 using namespace Qt::StringLiterals;
 
@@ -133,6 +135,8 @@ void Tglowne_okno::closeEvent(QCloseEvent* zdarzenie) {
     }
     // Closed before the store was read, the path is not known yet: keep the remembered one.
     if (start_zakonczony(*this)) MagazynUstawien::zapisz_tekst(ostatni_plik, rejestr.sciezka());
+    PamiecOkien::zapamietaj(this, objectName());
+    PamiecOkien::zapamietaj_kolumny(ListView->header(), objectName());
     zdarzenie->accept();
 }
 

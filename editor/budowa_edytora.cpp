@@ -103,11 +103,12 @@ void Tnowy_edycja_przelewow::utworz_pola() {
     kwota100->setObjectName(u"kwota100"_s);
     kwota100->setFont(czcionka_pol);
     kwota100->setMaxLength(2);
+    kwota100->setAccessibleName(u"Kwota, grosze"_s);
 
-    rb_przelew = new QRadioButton(u"Przelew"_s, this);
+    rb_przelew = new QRadioButton(u"Prz&elew"_s, this);
     rb_przelew->setObjectName(u"rb_przelew"_s);
     rb_przelew->setChecked(true);
-    rb_wplata = new QRadioButton(u"Wpłata"_s, this);
+    rb_wplata = new QRadioButton(u"&Wpłata"_s, this);
     rb_wplata->setObjectName(u"rb_wplata"_s);
     data_label = new QLabel(this);
     data_label->setObjectName(u"data_label"_s);
@@ -177,7 +178,7 @@ void Tnowy_edycja_przelewow::utworz_przyciski() {
                                          u"Dodaj nadawcę do bazy nadawców"_s, u"list-add"_s);
     b_dodaj_do_bazy_tytulow = obrazkowy(u"b_dodaj_do_bazy_tytulow"_s, {},
                                         u"Dodaj tytuł do bazy tytułów"_s, u"list-add"_s);
-    kalendarz_button = przycisk(u"kalendarz_button"_s, u"Wybierz..."_s,
+    kalendarz_button = przycisk(u"kalendarz_button"_s, u"Wy&bierz..."_s,
                                 u"Ustal date dla tego przelewu"_s, u"x-office-calendar"_s);
     btn_usun_date = obrazkowy(u"btn_usun_date"_s, {}, u"Usuń datę"_s, u"edit-clear"_s);
     drukuj_w_edycji_przelew = obrazkowy(u"drukuj_w_edycji_przelew"_s, u"&Drukuj"_s,
@@ -187,18 +188,20 @@ void Tnowy_edycja_przelewow::utworz_przyciski() {
                   u"Pokaż podgląd wydruku bieżącego przelewu"_s, u"document-print-preview"_s);
     zapisz_edycja = obrazkowy(u"zapisz_edycja"_s, u"&Zapisz"_s, u"Zapisz bieżący przelew"_s, {});
     anuluj_edycja = obrazkowy(u"anuluj_edycja"_s, u"&Anuluj"_s, u"Anuluj tworzenie przelewu"_s, {});
-    b_zaplac_telefonem = obrazkowy(u"b_zaplac_telefonem"_s, u"Zapłać telefonem"_s, {}, {});
-    b_podatki = przycisk(u"b_podatki"_s, u"US/MPP"_s,
+    b_zaplac_telefonem = obrazkowy(u"b_zaplac_telefonem"_s, u"Zapłać &telefonem"_s,
+                                   u"Pokaż kod QR bieżącego przelewu dla aplikacji banku"_s, {});
+    b_podatki = przycisk(u"b_podatki"_s, u"&US/MPP"_s,
                          u"Tytuł przelewu podatkowego albo podzielonej płatności"_s);
     auto* menu = new QMenu(b_podatki);
-    menu->addAction(u"Przelew podatkowy…"_s, this, &Tnowy_edycja_przelewow::przelew_podatkowyClick);
-    menu->addAction(u"Podzielona płatność (MPP)…"_s, this,
+    menu->addAction(u"Przelew &podatkowy…"_s, this,
+                    &Tnowy_edycja_przelewow::przelew_podatkowyClick);
+    menu->addAction(u"Podzielona płatność (&MPP)…"_s, this,
                     &Tnowy_edycja_przelewow::podzielona_platnoscClick);
     b_podatki->setMenu(menu);
     // The bottom row is reached by Tab and by Alt and its letter, yet a click
     // still leaves the focus (and the field being edited) where it was.
-    for (QPushButton* b :
-         {drukuj_w_edycji_przelew, podglad_wydruku_w_edycji, zapisz_edycja, anuluj_edycja}) {
+    for (QPushButton* b : {drukuj_w_edycji_przelew, podglad_wydruku_w_edycji, b_zaplac_telefonem,
+                           zapisz_edycja, anuluj_edycja}) {
         b->setFocusPolicy(Qt::TabFocus);
         b->setAutoDefault(true);
     }
@@ -216,7 +219,9 @@ void Tnowy_edycja_przelewow::uloz() {
     int wiersz = 0;
     auto linia = [&](const QString& tekst, QLineEdit* pole, QPushButton* b) {
         pole->setMinimumWidth(szerokosc_linii);
-        siatka->addWidget(etykieta(tekst, this), wiersz, 0);
+        QLabel* l = etykieta(tekst, this);
+        l->setBuddy(pole);
+        siatka->addWidget(l, wiersz, 0);
         siatka->addWidget(pole, wiersz, 1);
         siatka->addWidget(b, wiersz, 2);
         ++wiersz;
@@ -225,7 +230,15 @@ void Tnowy_edycja_przelewow::uloz() {
     auto rzad = [&](std::initializer_list<QWidget*> kontrolki, int kolumna = 0) {
         auto* r = new QHBoxLayout;
         r->setSpacing(4);
-        for (QWidget* w : kontrolki) r->addWidget(w);
+        QLabel* poprzednia = nullptr;
+        for (QWidget* w : kontrolki) {
+            r->addWidget(w);
+            // A label names the control that follows it, for screen readers too.
+            if (poprzednia && !qobject_cast<QLabel*>(w) &&
+                (poprzednia->text().endsWith(u':') || poprzednia->text().endsWith(u'.')))
+                poprzednia->setBuddy(w);
+            poprzednia = qobject_cast<QLabel*>(w);
+        }
         r->addStretch(1);
         siatka->addLayout(r, wiersz++, kolumna, 1, 3 - kolumna);
     };
@@ -250,7 +263,9 @@ void Tnowy_edycja_przelewow::uloz() {
           etykieta(u"Nr rachunku odbiorcy:"_s, this), nr_rach_odbiorcy});
     rzad({rb_przelew, rb_wplata, etykieta(u"Kwota:"_s, this), kwota, przecinek, kwota100,
           etykieta(u"Data:"_s, this), data_label, kalendarz_button, btn_usun_date});
-    siatka->addWidget(etykieta(u"Nr rachunku nadawcy:"_s, this), wiersz, 0);
+    QLabel* l_nadawcy = etykieta(u"Nr rachunku nadawcy:"_s, this);
+    l_nadawcy->setBuddy(nr_rach_nadawcy);
+    siatka->addWidget(l_nadawcy, wiersz, 0);
     rzad({nr_rach_nadawcy}, 1);
     linia(u"Nazwa nadawcy:"_s, nazwa_nadawcy1, wybierz_wpis_nad);
     linia(u"Nazwa nadawcy cd.:"_s, nazwa_nadawcy2, b_dodaj_do_bazy_nadawcow);
@@ -258,7 +273,9 @@ void Tnowy_edycja_przelewow::uloz() {
     siatka->addLayout(z_przyciskiem(tytulem1, b_podatki), wiersz, 1);
     siatka->addWidget(wybierz_tytul, wiersz++, 2);
     linia(u"Tytułem cd.:"_s, tytulem2, b_dodaj_do_bazy_tytulow);
-    siatka->addWidget(etykieta(u"Dodatkowe informacje:"_s, this), wiersz, 0);
+    QLabel* l_dodatkowe = etykieta(u"Dodatkowe informacje:"_s, this);
+    l_dodatkowe->setBuddy(dodatkowe);
+    siatka->addWidget(l_dodatkowe, wiersz, 0);
     rzad({dodatkowe, etykieta(u"Symbol:"_s, this), symbol}, 1);
     // The note keeps its place while hidden, so that showing it moves nothing.
     QSizePolicy notatka = l_suma_kontrolna->sizePolicy();
@@ -269,6 +286,16 @@ void Tnowy_edycja_przelewow::uloz() {
     siatka->addWidget(l_suma_kontrolna, wiersz, 1, 1, 2);
     siatka->addWidget(l_rodzaj_rachunku, wiersz++, 1, 1, 2);
 
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(8, 8, 8, 8);
+    uklad->addLayout(siatka);
+    uklad->addStretch(1);
+    uklad->addLayout(rzad_przyciskow());
+    // Not resizable, at least the size it was drawn at; a larger font makes it larger.
+    setFixedSize(sizeHint().expandedTo(najmniejsze_okno));
+}
+
+QHBoxLayout* Tnowy_edycja_przelewow::rzad_przyciskow() {
     drukuj_w_edycji_przelew->setMinimumWidth(81);
     podglad_wydruku_w_edycji->setMinimumWidth(113);
     zapisz_edycja->setMinimumWidth(97);
@@ -279,14 +306,7 @@ void Tnowy_edycja_przelewow::uloz() {
         przyciski->addWidget(b);
     przyciski->addWidget(b_zaplac_telefonem, 1);
     for (QPushButton* b : {zapisz_edycja, anuluj_edycja}) przyciski->addWidget(b);
-
-    auto* uklad = new QVBoxLayout(this);
-    uklad->setContentsMargins(8, 8, 8, 8);
-    uklad->addLayout(siatka);
-    uklad->addStretch(1);
-    uklad->addLayout(przyciski);
-    // Not resizable, at least the size it was drawn at; a larger font makes it larger.
-    setFixedSize(sizeHint().expandedTo(najmniejsze_okno));
+    return przyciski;
 }
 
 void Tnowy_edycja_przelewow::umiesc_kalendarz() {
@@ -360,6 +380,7 @@ void Tnowy_edycja_przelewow::ustaw_kolejnosc_tabulacji() {
                                        dodatkowe,
                                        drukuj_w_edycji_przelew,
                                        podglad_wydruku_w_edycji,
+                                       b_zaplac_telefonem,
                                        zapisz_edycja,
                                        anuluj_edycja};
     for (qsizetype i = 0; i + 1 < kolejnosc.size(); ++i)

@@ -1,5 +1,6 @@
 #include "editor/nowy_edycja_przelewu.h"
 
+#include "widgets/wysrodkuj.h"
 #include "widgets/zdarzenia_okien.h"
 
 #include "payments/oznaczenia.h"
@@ -127,7 +128,11 @@ bool Tnowy_edycja_przelewow::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
 }
 
 void Tnowy_edycja_przelewow::showEvent(QShowEvent* zdarzenie) {
-    if (QScreen* ekran = screen()) move(ekran->availableGeometry().topLeft());
+    // Over the window it was opened from; with none, at the screen's top-left.
+    if (parentWidget() && parentWidget()->isVisible())
+        wysrodkuj_na(this, parentWidget()->window());
+    else if (QScreen* ekran = screen())
+        move(ekran->availableGeometry().topLeft());
     przy_otwarciu_ = std::make_unique<Tprzelew>(przelew_z_okna());
     QDialog::showEvent(zdarzenie);
 }

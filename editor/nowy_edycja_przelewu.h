@@ -16,6 +16,7 @@
 class PoleKonta;
 class PoleMaskowane;
 class QCalendarWidget;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -156,6 +157,7 @@ class Tnowy_edycja_przelewow : public QDialog {
     void utworz_pola();
     void utworz_przyciski();
     void uloz();
+    QHBoxLayout* rzad_przyciskow();
     void polacz();
     void ustaw_kolejnosc_tabulacji();
     // The calendar lies over the rows below, under the button that shows it.

@@ -48,14 +48,14 @@ void Tnowy_edycja_przelewow::podglad_wydruku_w_edycjiClick() {
 // Each button requires the first line of the entry it adds: an entry without
 // one would be empty or sort as a blank line.
 void Tnowy_edycja_przelewow::b_dodaj_do_bazy_odbiorcowClick() {
-    if (czy_puste(this, nazwa_odbiorcy1->text())) return;
+    if (czy_puste(nazwa_odbiorcy1)) return;
     if (dopisz_do_bazy(this, RodzajBazy::odbiorcy, nazwa_odbiorcy1->text(), nazwa_odbiorcy2->text(),
                        lk->tekst(), nr_banku_odbiorcy->tekst(), nr_rach_odbiorcy->tekst()))
         Dialogi::komunikat(this, u"Wpis został dodany do bazy odbiorców."_s);
 }
 
 void Tnowy_edycja_przelewow::b_dodaj_do_bazy_nadawcowClick() {
-    if (czy_puste(this, nazwa_nadawcy1->text())) return;
+    if (czy_puste(nazwa_nadawcy1)) return;
     const CzesciKonta konto = podziel_konto(nr_rach_nadawcy->tekst());
     if (dopisz_do_bazy(this, RodzajBazy::nadawcy, nazwa_nadawcy1->text(), nazwa_nadawcy2->text(),
                        konto.lk, konto.bank, konto.rach))
@@ -63,7 +63,7 @@ void Tnowy_edycja_przelewow::b_dodaj_do_bazy_nadawcowClick() {
 }
 
 void Tnowy_edycja_przelewow::b_dodaj_do_bazy_tytulowClick() {
-    if (czy_puste(this, tytulem1->text())) return;
+    if (czy_puste(tytulem1)) return;
     if (dopisz_do_bazy(this, RodzajBazy::tytuly, tytulem1->text(), tytulem2->text()))
         Dialogi::komunikat(this, u"Wpis został dodany do bazy tytułów."_s);
 }

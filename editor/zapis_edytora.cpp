@@ -56,7 +56,7 @@ void Tnowy_edycja_przelewow::zapisz_edycjaClick() {
     kapitalizacja();
     uzupelnij_kwote(Uzupelnianie::Zapis);
     konto_odbiorcy->oznacz_braki();
-    if (czy_puste(this, nazwa_odbiorcy1->text())) return;
+    if (czy_puste(nazwa_odbiorcy1)) return;
     if (sprawdz_sumy_kontrolne() && !zapisac_mimo_bledu_sumy(this)) return;
     // Refused only when the collection is full: the window stays open so
     // that nothing typed is lost.

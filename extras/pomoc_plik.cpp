@@ -36,6 +36,7 @@ Tokno_pomocy::Tokno_pomocy(QWidget* rodzic) : QDialog(rodzic, Qt::Window) {
     ustaw_czcionke_okna(this, 9);
     tresc = new QTextBrowser(this);
     tresc->setObjectName(u"tresc"_s);
+    tresc->setAccessibleName(u"Treść pomocy"_s);
     tresc->setOpenExternalLinks(true);
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(0, 0, 0, 0);

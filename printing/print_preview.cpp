@@ -5,9 +5,12 @@
 #include "printing/raport.h"
 #include "widgets/czcionki.h"
 #include "widgets/ikony.h"
+#include "widgets/pamiec_okien.h"
+#include "widgets/wysrodkuj.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -16,7 +19,9 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -39,6 +44,11 @@ void StronaPodgladu::ustaw(const Dokument* dokument, int strona, int procent) {
 }
 
 double StronaPodgladu::dpi() const { return logicalDpiX() * procent_ / 100.0; }
+
+QSizeF StronaPodgladu::rozmiar_przy(int procent) const {
+    return rozmiar_arkusza(dokument_ ? dokument_->orientacja : Orientacja::pionowa) *
+           (logicalDpiX() * procent / 100.0 / 25.4);
+}
 
 QSize StronaPodgladu::sizeHint() const {
     const QSizeF arkusz =
@@ -84,6 +94,11 @@ Tpodglad_wydruku::Tpodglad_wydruku(QWidget* rodzic, std::function<void()> drukuj
     // Never narrower than the buttons need: a narrower window would cut them.
     setMinimumSize(layout()->minimumSize().expandedTo(QSize(300, 200)));
     resize(850, 600);
+    // The window's place and the zoom chosen last; 0 is "the page's width".
+    wysrodkowane_ = PamiecOkien::przywroc(this, objectName());
+    const int zapamietane = PamiecOkien::czytaj_liczbe(u"Tpodglad_wydruku/powiekszenie"_s, 0);
+    do_szerokosci_ = zapamietane < krok_powiekszenia;
+    if (!do_szerokosci_) powiekszenie_ = zapamietane;
     ustaw_dokument({}, 2, klucze_ustawien::pionowy);
 }
 
@@ -93,6 +108,7 @@ void Tpodglad_wydruku::zbuduj() {
     podglad_strony = new StronaPodgladu;
     ScrollBox1 = new QScrollArea(this);
     ScrollBox1->setObjectName(u"ScrollBox1"_s);
+    ScrollBox1->setAccessibleName(u"Strona wydruku"_s);
     ScrollBox1->setAlignment(Qt::AlignCenter);
     ScrollBox1->setFrameShape(QFrame::NoFrame);
     QPalette szare = ScrollBox1->palette();
@@ -102,6 +118,7 @@ void Tpodglad_wydruku::zbuduj() {
     ScrollBox1->viewport()->setBackgroundRole(QPalette::Window);
     ScrollBox1->viewport()->setAutoFillBackground(true);
     ScrollBox1->setWidget(podglad_strony);
+    ScrollBox1->viewport()->installEventFilter(this);
 
     // Under the page, across the whole width: a long printer name wraps
     // instead of running past the window's edge.
@@ -124,6 +141,7 @@ void Tpodglad_wydruku::zbuduj() {
     connect(b_pomniejsz, &QPushButton::clicked, this, &Tpodglad_wydruku::b_pomniejszClick);
     connect(b_poprz, &QPushButton::clicked, this, &Tpodglad_wydruku::b_poprzClick);
     connect(b_nast, &QPushButton::clicked, this, &Tpodglad_wydruku::b_nastClick);
+    connect(b_szerokosc, &QPushButton::clicked, this, &Tpodglad_wydruku::dopasuj_do_szerokosci);
 }
 
 void Tpodglad_wydruku::zbuduj_panel() {
@@ -139,11 +157,17 @@ void Tpodglad_wydruku::zbuduj_panel() {
         b->setMinimumWidth(std::max(szerokosc, b->sizeHint().width()));
         return b;
     };
-    b_drukuj = przycisk(u"b_drukuj"_s, u"Drukuj"_s, u"document-print"_s, 105);
-    b_powieksz = przycisk(u"b_powieksz"_s, u"Powiększ"_s, u"zoom-in"_s, 97);
-    b_pomniejsz = przycisk(u"b_pomniejsz"_s, u"Pomniejsz"_s, u"zoom-out"_s, 97);
-    b_poprz = przycisk(u"b_poprz"_s, u"poprzednia"_s, u"go-previous"_s, 97);
-    b_nast = przycisk(u"b_nast"_s, u"nastepna"_s, u"go-next"_s, 97);
+    b_drukuj = przycisk(u"b_drukuj"_s, u"&Drukuj"_s, u"document-print"_s, 105);
+    b_powieksz = przycisk(u"b_powieksz"_s, u"Po&większ"_s, u"zoom-in"_s, 97);
+    b_pomniejsz = przycisk(u"b_pomniejsz"_s, u"Po&mniejsz"_s, u"zoom-out"_s, 97);
+    b_szerokosc = przycisk(u"b_szerokosc"_s, u"Do &szerokości"_s, u"zoom-fit-width"_s, 97);
+    b_poprz = przycisk(u"b_poprz"_s, u"&Poprzednia"_s, u"go-previous"_s, 97);
+    b_nast = przycisk(u"b_nast"_s, u"&Następna"_s, u"go-next"_s, 97);
+    b_powieksz->setToolTip(u"Powiększ (Ctrl++, Ctrl i kółko myszy)"_s);
+    b_pomniejsz->setToolTip(u"Pomniejsz (Ctrl+-, Ctrl i kółko myszy)"_s);
+    b_szerokosc->setToolTip(u"Cała szerokość strony w oknie (Ctrl+0)"_s);
+    b_poprz->setToolTip(u"Poprzednia strona (Page Up)"_s);
+    b_nast->setToolTip(u"Następna strona (Page Down)"_s);
 
     auto etykieta = [this](const QString& nazwa, const QString& najszerszy) {
         auto* l = new QLabel(panel);
@@ -157,7 +181,10 @@ void Tpodglad_wydruku::zbuduj_panel() {
     l_strony = etykieta(u"l_strony"_s, u"strona 99 z 99"_s);
     l_biezaca_strona = new QLabel(u"Bieżąca strona:"_s, panel);
     l_biezaca_strona->setObjectName(u"l_biezaca_strona"_s);
+    l_powiekszenie->setAccessibleName(u"Powiększenie"_s);
+    l_strony->setAccessibleName(u"Strona"_s);
     e_ilosc = new QLineEdit(panel);
+    l_biezaca_strona->setBuddy(e_ilosc);
     e_ilosc->setObjectName(u"e_ilosc"_s);
     e_ilosc->setReadOnly(true);
     e_ilosc->setAlignment(Qt::AlignCenter);
@@ -170,8 +197,8 @@ void Tpodglad_wydruku::zbuduj_panel() {
     // Printing stands apart from looking, as far as the width allows.
     uklad->addSpacerItem(new QSpacerItem(43, 0, QSizePolicy::Preferred, QSizePolicy::Minimum));
     for (QWidget* w :
-         std::initializer_list<QWidget*>{b_powieksz, b_pomniejsz, l_powiekszenie, b_poprz, b_nast,
-                                         l_strony, l_biezaca_strona, e_ilosc})
+         std::initializer_list<QWidget*>{b_powieksz, b_pomniejsz, l_powiekszenie, b_szerokosc,
+                                         b_poprz, b_nast, l_strony, l_biezaca_strona, e_ilosc})
         uklad->addWidget(w);
     uklad->addStretch(1);
 }
@@ -182,7 +209,7 @@ void Tpodglad_wydruku::ustaw_dokument(Dokument dokument, int ilosc_odcinkow,
     ilosc_odcinkow_ = ilosc_odcinkow;
     uklad_strony_ = uklad_strony;
     strona_ = 1;
-    powiekszenie_ = 100;
+    if (do_szerokosci_) powiekszenie_ = procent_szerokosci();
     odswiez_strone();
     sprawdz_str();
 }
@@ -224,10 +251,110 @@ void Tpodglad_wydruku::odswiez_strone() {
 void Tpodglad_wydruku::showEvent(QShowEvent* zdarzenie) {
     if (!wysrodkowane_) {
         wysrodkowane_ = true;
-        if (const QScreen* ekran = screen() ? screen() : QGuiApplication::primaryScreen())
+        if (parentWidget() && parentWidget()->isVisible())
+            wysrodkuj_na(this, parentWidget()->window());
+        else if (const QScreen* ekran = screen() ? screen() : QGuiApplication::primaryScreen())
             move(ekran->availableGeometry().center() - QPoint(width() / 2, height() / 2));
     }
     QDialog::showEvent(zdarzenie);
+    if (do_szerokosci_) dopasuj_do_szerokosci();
+    // A form is read from its top.
+    ScrollBox1->verticalScrollBar()->setValue(0);
+}
+
+void Tpodglad_wydruku::hideEvent(QHideEvent* zdarzenie) {
+    PamiecOkien::zapamietaj(this, objectName());
+    QDialog::hideEvent(zdarzenie);
+}
+
+void Tpodglad_wydruku::resizeEvent(QResizeEvent* zdarzenie) {
+    QDialog::resizeEvent(zdarzenie);
+    if (do_szerokosci_ && isVisible()) {
+        powiekszenie_ = procent_szerokosci();
+        odswiez_strone();
+    }
+}
+
+int Tpodglad_wydruku::procent_szerokosci() const {
+    // The page at 100 % against the room the view has beside a vertical scroll bar.
+    const QSizeF strona = podglad_strony->rozmiar_przy(100);
+    const int miejsce =
+        ScrollBox1->viewport()->width() - style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 8;
+    if (strona.width() <= 0 || miejsce <= 0) return 100;
+    return std::max(krok_powiekszenia, static_cast<int>(100.0 * miejsce / strona.width()));
+}
+
+void Tpodglad_wydruku::dopasuj_do_szerokosci() {
+    do_szerokosci_ = true;
+    PamiecOkien::zapisz_liczbe(u"Tpodglad_wydruku/powiekszenie"_s, 0);
+    powiekszenie_ = procent_szerokosci();
+    odswiez_strone();
+}
+
+void Tpodglad_wydruku::ustaw_powiekszenie(int procent) {
+    do_szerokosci_ = false;
+    powiekszenie_ = std::max(krok_powiekszenia, procent);
+    PamiecOkien::zapisz_liczbe(u"Tpodglad_wydruku/powiekszenie"_s, powiekszenie_);
+    odswiez_strone();
+}
+
+void Tpodglad_wydruku::idz_do_strony(int strona) {
+    strona_ = std::clamp(strona, 1, ilosc_stron());
+    odswiez_strone();
+    ScrollBox1->verticalScrollBar()->setValue(0);
+    sprawdz_str();
+}
+
+void Tpodglad_wydruku::keyPressEvent(QKeyEvent* zdarzenie) {
+    QScrollBar* pionowy = ScrollBox1->verticalScrollBar();
+    const bool ctrl = zdarzenie->modifiers() & Qt::ControlModifier;
+    switch (zdarzenie->key()) {
+        case Qt::Key_Plus:
+        case Qt::Key_Equal:
+            if (!ctrl) break;
+            return b_powiekszClick();
+        case Qt::Key_Minus:
+            if (!ctrl) break;
+            return b_pomniejszClick();
+        case Qt::Key_0:
+            if (!ctrl) break;
+            return dopasuj_do_szerokosci();
+        // A page taller than the view is read to its end before the next one comes.
+        case Qt::Key_PageDown:
+            if (pionowy->value() < pionowy->maximum())
+                return pionowy->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            if (strona_ < ilosc_stron()) idz_do_strony(strona_ + 1);
+            return;
+        case Qt::Key_PageUp:
+            if (pionowy->value() > pionowy->minimum())
+                return pionowy->triggerAction(QAbstractSlider::SliderPageStepSub);
+            if (strona_ > 1) {
+                idz_do_strony(strona_ - 1);
+                pionowy->setValue(pionowy->maximum());
+            }
+            return;
+        case Qt::Key_Home:
+            return idz_do_strony(1);
+        case Qt::Key_End:
+            return idz_do_strony(ilosc_stron());
+        default:
+            break;
+    }
+    QDialog::keyPressEvent(zdarzenie);
+}
+
+bool Tpodglad_wydruku::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt == ScrollBox1->viewport() && zdarzenie->type() == QEvent::Wheel) {
+        const auto* kolko = static_cast<QWheelEvent*>(zdarzenie);
+        if (kolko->modifiers() & Qt::ControlModifier) {
+            if (kolko->angleDelta().y() > 0)
+                b_powiekszClick();
+            else if (kolko->angleDelta().y() < 0)
+                b_pomniejszClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(obiekt, zdarzenie);
 }
 
 void Tpodglad_wydruku::b_drukujClick() {
@@ -236,15 +363,14 @@ void Tpodglad_wydruku::b_drukujClick() {
 }
 
 void Tpodglad_wydruku::b_powiekszClick() {
-    // No upper limit: only the visible part is ever rendered.
-    powiekszenie_ += krok_powiekszenia;
-    odswiez_strone();
+    // No upper limit: only the visible part is ever rendered. From the width's
+    // odd percentage the steps land on whole tens again.
+    ustaw_powiekszenie((powiekszenie_ / krok_powiekszenia + 1) * krok_powiekszenia);
 }
 
 void Tpodglad_wydruku::b_pomniejszClick() {
     if (powiekszenie_ <= krok_powiekszenia) return;
-    powiekszenie_ -= krok_powiekszenia;
-    odswiez_strone();
+    ustaw_powiekszenie((powiekszenie_ - 1) / krok_powiekszenia * krok_powiekszenia);
 }
 
 void Tpodglad_wydruku::b_nastClick() {

@@ -26,6 +26,8 @@ class StronaPodgladu : public QWidget {
     int procent() const { return procent_; }
     // The resolution the page is rendered at.
     double dpi() const;
+    // The page's size in pixels at a zoom.
+    QSizeF rozmiar_przy(int procent) const;
 
     QSize sizeHint() const override;
 
@@ -50,10 +52,15 @@ class Tpodglad_wydruku : public QDialog {
 
     // The document to show; the window keeps its own copy, so a print started
     // from here cannot change it. The settings it was made with give the
-    // number of pages. Shows page 1 at 100 %.
+    // number of pages. Shows page 1 at the zoom the user chose last, at
+    // first the page's whole width.
     void ustaw_dokument(Dokument dokument, int ilosc_odcinkow, const QString& uklad_strony);
 
     int powiekszenie() const { return powiekszenie_; }
+    bool do_szerokosci() const { return do_szerokosci_; }
+    // A zoom the user chose, remembered for the next preview.
+    void ustaw_powiekszenie(int procent);
+    void dopasuj_do_szerokosci();
     int biezaca_strona() const { return strona_; }
     int ilosc_stron() const;
     const Dokument& dokument() const { return strumien_podgladu_; }
@@ -64,6 +71,7 @@ class Tpodglad_wydruku : public QDialog {
     QPushButton* b_pomniejsz = nullptr;
     QPushButton* b_poprz = nullptr;
     QPushButton* b_nast = nullptr;
+    QPushButton* b_szerokosc = nullptr;  // "Do szerokości"
     QLabel* l_biezaca_strona = nullptr;
     QLineEdit* e_ilosc = nullptr;
     QLabel* l_powiekszenie = nullptr;  // "100 %"
@@ -89,11 +97,17 @@ class Tpodglad_wydruku : public QDialog {
 
   protected:
     void showEvent(QShowEvent* zdarzenie) override;
+    void hideEvent(QHideEvent* zdarzenie) override;
+    void resizeEvent(QResizeEvent* zdarzenie) override;
+    void keyPressEvent(QKeyEvent* zdarzenie) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
   private:
     void zbuduj();
     void zbuduj_panel();
     void odswiez_strone();
+    int procent_szerokosci() const;
+    void idz_do_strony(int strona);
 
     std::function<void()> drukuj_;
     Dokument strumien_podgladu_;
@@ -102,4 +116,5 @@ class Tpodglad_wydruku : public QDialog {
     int strona_ = 1;
     int powiekszenie_ = 100;
     bool wysrodkowane_ = false;
+    bool do_szerokosci_ = true;
 };

@@ -116,3 +116,21 @@ int miejsce_w_kolejnosci(const TablicaPrzelewow& tablica, const Tprzelew& przele
     }
     return n + 1;
 }
+
+bool wiersz_w_kolejnosci(const TablicaPrzelewow& tablica, int kolumna, bool malejaco, int wiersz) {
+    if (kolumna < 0 || kolumna > 4) return false;
+    const int n = tablica.ilosc_el();
+    auto porzadek = [&](int a, int b) {  // a stands before b
+        int wynik = 0;
+        if (kolumna == 0 || kolumna == 1)
+            wynik = klucz_tekstu(tablica[a], kolumna).compare(klucz_tekstu(tablica[b], kolumna));
+        else
+            wynik = std::is_lt(porownaj(tablica[a], tablica[b], kolumna))   ? -1
+                    : std::is_gt(porownaj(tablica[a], tablica[b], kolumna)) ? 1
+                                                                            : 0;
+        return malejaco ? wynik >= 0 : wynik <= 0;
+    };
+    if (wiersz > 1 && wiersz <= n && !porzadek(wiersz - 1, wiersz)) return false;
+    if (wiersz >= 1 && wiersz < n && !porzadek(wiersz, wiersz + 1)) return false;
+    return true;
+}

@@ -22,3 +22,8 @@ bool sortuj_po_kolumnie(TablicaPrzelewow& tablica, int kolumna);
 // after every row it does not precede, so the rows stay in that order.
 int miejsce_w_kolejnosci(const TablicaPrzelewow& tablica, const Tprzelew& przelew, int kolumna,
                          bool malejaco);
+
+// Whether row `wiersz` (from 1) still stands in the order a sort by column c
+// left, against its neighbours: after an append or an edit the list may keep
+// showing that order only when this holds.
+bool wiersz_w_kolejnosci(const TablicaPrzelewow& tablica, int kolumna, bool malejaco, int wiersz);

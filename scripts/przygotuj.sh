@@ -5,7 +5,7 @@ set -eu
 cd "$(dirname "$0")/.."
 
 PAKIETY="cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libjpeg-dev fonts-liberation
-poppler-utils ccache libqrencode-dev zbar-tools qt6-translations-l10n qt6-svg-dev"
+poppler-utils ccache libqrencode-dev zbar-tools qt6-translations-l10n qt6-svg-dev qt6-l10n-tools"
 
 # The test command adds what only the tests need (a CUPS server for the print queue test).
 PAKIETY="$PAKIETY ${VANDORIA_PAKIETY_TESTOW:-}"

@@ -9,8 +9,9 @@
 set -eu
 cd "$(dirname "$0")/.."
 # cupsd and CUPS's PDF filter for the test that prints through a private print
-# queue; clang-format for the form check.
-export VANDORIA_PAKIETY_TESTOW="cups-daemon cups-client cups-filters clang-format"
+# queue; clang-format for the form check; Xvfb and xdotool for the real drag
+# between two programs.
+export VANDORIA_PAKIETY_TESTOW="cups-daemon cups-client cups-filters clang-format xvfb xdotool"
 ./scripts/przygotuj.sh -DVANDORIA_WERROR=ON -DVANDORIA_BENCH=ON
 
 echo "== clang-format"

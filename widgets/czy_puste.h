@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QString>
+class QLineEdit;
 
-class QWidget;
-
-// The required-field check. Shows "Nie wypełniłeś niezbędnych pól! Uzupełnij
-// pierwsze pole." and returns true when the text, trimmed of blanks and control
-// characters, is empty; the caller then abandons its action.
-bool czy_puste(QWidget* rodzic, const QString& tekst);
+// The required-field check. When the field's text, trimmed of blanks and
+// control characters, is empty: shows "Nie wypełniłeś niezbędnych pól!"
+// naming the field by its label, puts the focus in it and returns true; the
+// caller then abandons its action.
+bool czy_puste(QLineEdit* pole);

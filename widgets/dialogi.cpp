@@ -1,9 +1,11 @@
 #include "widgets/dialogi.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -53,6 +55,8 @@ QMessageBox::Icon ikona_qt(Ikona ikona) {
             return QMessageBox::Information;
         case Ikona::Pytanie:
             return QMessageBox::Question;
+        case Ikona::Ostrzezenie:
+            return QMessageBox::Warning;
         case Ikona::Blad:
             return QMessageBox::Critical;
         case Ikona::Brak:
@@ -61,10 +65,25 @@ QMessageBox::Icon ikona_qt(Ikona ikona) {
     return QMessageBox::NoIcon;
 }
 
+// A box is only as wide as its text, and a short question under a long
+// caption would cut the caption in the title bar.
+void poszerz_dla_tytulu(QMessageBox& okno) {
+    auto* siatka = qobject_cast<QGridLayout*>(okno.layout());
+    if (!siatka) return;
+    const QFontMetrics miara(QApplication::font("QMdiSubWindowTitleBar"));
+    // Room for the title bar's icon and its buttons beside the caption.
+    const int szerokosc = miara.horizontalAdvance(okno.windowTitle()) + 6 * miara.height() + 40;
+    siatka->addItem(new QSpacerItem(szerokosc, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                    siatka->rowCount(), 0, 1, siatka->columnCount());
+}
+
 }  // namespace
 
 Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul, Ikona ikona,
                     Przyciski przyciski) {
+    // A box that asks is a question, not a notice, whatever icon was named.
+    if (przyciski != Przyciski::Ok && (ikona == Ikona::Informacja || ikona == Ikona::Brak))
+        ikona = Ikona::Pytanie;
     if (test().wlaczony) {
         test().historia.append({u"komunikat"_s, tekst, tytul, ikona, przyciski, {}});
         if (przyciski == Przyciski::Ok) return Odpowiedz::Ok;
@@ -89,6 +108,7 @@ Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul,
     if (auto* b = okno.button(QMessageBox::Yes)) b->setText(u"&Tak"_s);
     if (auto* b = okno.button(QMessageBox::No)) b->setText(u"&Nie"_s);
     if (auto* b = okno.button(QMessageBox::Cancel)) b->setText(u"Anuluj"_s);
+    poszerz_dla_tytulu(okno);
     switch (okno.exec()) {
         case QMessageBox::Yes:
             return Odpowiedz::Tak;

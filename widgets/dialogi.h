@@ -13,7 +13,8 @@ class QWidget;
 namespace Dialogi {
 
 enum class Przyciski { Ok, TakNie, TakNieAnuluj };
-enum class Ikona { Brak, Informacja, Pytanie, Blad };
+// A question (Tak/Nie) shows the question icon whatever its caller names.
+enum class Ikona { Brak, Informacja, Pytanie, Ostrzezenie, Blad };
 enum class Odpowiedz { Ok, Tak, Nie, Anuluj };
 
 // A message box. Texts are the program's own: "\r" and "\n" both break lines.

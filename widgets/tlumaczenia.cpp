@@ -19,5 +19,12 @@ bool wczytaj_tlumaczenia_qt() {
     }
     QCoreApplication::installTranslator(nowy);
     tlumacz = nowy;
+    // Installed later, so searched first: the program's own texts for what
+    // Qt's catalogue leaves in English in the print dialog.
+    auto* wlasne = new QTranslator(QCoreApplication::instance());
+    if (wlasne->load(u":/tlumaczenia/vandoria_pl.qm"_s))
+        QCoreApplication::installTranslator(wlasne);
+    else
+        delete wlasne;
     return true;
 }

@@ -31,7 +31,7 @@ namespace {
 
 const QString blad_zapisu = u"Nie udało sie zapisać zmian!"_s;
 const QString blad_odczytu = u"Wystąpił błąd odczytu!\nPlik bazy jest uszkodzony."_s;
-const QString puste_pole = u"Nie wypełniłeś niezbędnych pól! Uzupełnij pierwsze pole."_s;
+const QString puste_pole = u"Nie wypełniłeś niezbędnych pól! Uzupełnij pole „Tytułem”."_s;
 
 // What a newly typed entry holds: the masked fields' blanks.
 QByteArray rekord_nowy(const std::string& nazwa1) {
@@ -140,7 +140,7 @@ class TestOknaBaz : public QObject {
                 QTest::keyClick(lista->lista_z_bazy, Qt::Key_Down);
                 QCOMPARE(lista->zaznaczony_el_w_bazie(), 2);
                 QVERIFY(lista->edytuj_wpis->isEnabled());
-                QVERIFY(!lista->zapisz_zmiany->isEnabled());  // only a click makes the choice
+                QVERIFY(lista->zapisz_zmiany->isEnabled());  // the keyboard chooses too
                 QTest::keyClick(lista->lista_z_bazy, Qt::Key_Return);
             } else if (sposob == u"dwuklik") {
                 // the test's double click brings no press of its own
@@ -294,18 +294,20 @@ class TestOknaBaz : public QObject {
         QCOMPARE(pozycje(ponownie), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
     }
 
-    // Escape never ends the book window, which would silently drop the book's
-    // unsaved changes; in the entry editor it is "Anuluj", asking first when
-    // something was typed.
+    // Escape is "Anuluj" in both windows, asking first when something was
+    // changed, so that the book's unsaved changes never go silently.
     void escape() {
         zapisz_plik(plik(u"baza_tytulow.dat"_s), rekord("A") + rekord("B"));
         Tlista_wpisow lista(nullptr, RodzajBazy::tytuly, false);
         PrzyOknieModalnym<Tlista_wpisow> przy([&](Tlista_wpisow* l) {
             kliknij_pozycje(l, 0);
             QTest::keyClick(l->lista_z_bazy, Qt::Key_Delete);
+            Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Nie);
             QTest::keyClick(l->lista_z_bazy, Qt::Key_Escape);
             QVERIFY(l->isVisible());
             QCOMPARE(pozycje(*l), QStringList{u"B"_s});
+            QCOMPARE(Dialogi::Test::teksty(), QStringList{u"Porzucić zmiany?"_s});
+            Dialogi::Test::wyczysc();
             PrzyOknieModalnym<Tnowy_wpis> wpisane([&](Tnowy_wpis* edytor) {
                 QTest::keyClicks(edytor->nazwa_odbiorcy1_wpis, u"Abc"_s);
                 Dialogi::Test::odpowiedz(Dialogi::Odpowiedz::Nie);

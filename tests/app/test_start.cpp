@@ -323,7 +323,7 @@ class TestStart : public QObject {
         QCOMPARE(pokazane.first().tekst, tekst_pytania);
         QCOMPARE(pokazane.first().tytul, u"Zamykanie programu"_s);
         QCOMPARE(pokazane.first().przyciski, Dialogi::Przyciski::TakNieAnuluj);
-        QCOMPARE(pokazane.first().ikona, Dialogi::Ikona::Informacja);
+        QCOMPARE(pokazane.first().ikona, Dialogi::Ikona::Pytanie);  // a question shows as one
         QCOMPARE(okno.isVisible(), !zamkniete);
         if (zamkniete) {
             QCOMPARE(wartosc(u"LastFilePath"_s).toString(),

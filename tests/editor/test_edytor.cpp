@@ -27,7 +27,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString tekst_pustego = u"Nie wypełniłeś niezbędnych pól! Uzupełnij pierwsze pole."_s;
+const QString tekst_pustego = u"Nie wypełniłeś niezbędnych pól! Uzupełnij pole „Nazwa odbiorcy”."_s;
 
 }  // namespace
 
@@ -132,6 +132,7 @@ class TestEdytor : public QObject, protected EdytorTestowy {
 
         QCOMPARE(Dialogi::Test::teksty(), QStringList{tekst_pustego});
         QVERIFY(edytor_->isVisible());
+        QCOMPARE(QApplication::focusWidget(), edytor_->nazwa_odbiorcy1);  // where it names
         QCOMPARE(edytor_->kwota100->text(), u"05"_s);  // completion ran before the check
         QVERIFY(oddane_.empty());
     }
@@ -516,6 +517,7 @@ class TestEdytor : public QObject, protected EdytorTestowy {
                                             edytor_->dodatkowe,
                                             edytor_->drukuj_w_edycji_przelew,
                                             edytor_->podglad_wydruku_w_edycji,
+                                            edytor_->b_zaplac_telefonem,
                                             edytor_->zapisz_edycja,
                                             edytor_->anuluj_edycja};
         QList<QWidget*> odwiedzone;

@@ -32,7 +32,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString tekst_pustego = u"Nie wypełniłeś niezbędnych pól! Uzupełnij pierwsze pole."_s;
 const QString konto_nadawcy_tekst = u"34 5678 9012 3456 7890 1234 5678"_s;
 
 // A 335-byte book record laid out by hand.
@@ -377,7 +376,11 @@ class TestPrzyciskiEdytora : public QObject {
                                     edytor_->b_dodaj_do_bazy_tytulow};
         QTest::mouseClick(przyciski[przycisk], Qt::LeftButton);
 
-        QCOMPARE(Dialogi::Test::teksty(), QStringList{tekst_pustego});
+        const QString pola[] = {u"Nazwa odbiorcy"_s, u"Nazwa nadawcy"_s, u"Tytułem"_s};
+        QCOMPARE(Dialogi::Test::teksty(),
+                 QStringList{u"Nie wypełniłeś niezbędnych pól! Uzupełnij pole „%1”."_s.arg(
+                     pola[przycisk])});
+        QCOMPARE(QApplication::focusWidget(), pierwsze[przycisk]);
         QVERIFY(QDir(katalog_->path()).entryList({u"baza_*"_s}).isEmpty());
         QVERIFY(edytor_->isVisible());
     }

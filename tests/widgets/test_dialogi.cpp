@@ -2,12 +2,21 @@
 #include "widgets/tlumaczenia.h"
 #include "wspolne/pomocnicze.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -27,6 +36,83 @@ class TestDialogi : public QObject {
         QVERIFY(wczytaj_tlumaczenia_qt());  // a second call loads nothing twice
         QCOMPARE(QLineEdit::tr("&Paste"), u"&Wklej"_s);
         QCOMPARE(QCoreApplication::translate("QFileDialog", "&Open"), u"&Otwórz"_s);
+    }
+
+    // A real box, shown: what the user sees is the point.
+    void komunikat_ikona_i_szerokosc_data() {
+        QTest::addColumn<Dialogi::Ikona>("ikona");
+        QTest::addColumn<Dialogi::Przyciski>("przyciski");
+        QTest::addColumn<int>("oczekiwana");
+        QTest::newRow("pytanie z ikoną informacji")
+            << Dialogi::Ikona::Informacja << Dialogi::Przyciski::TakNie
+            << int(QMessageBox::Question);
+        QTest::newRow("pytanie bez ikony")
+            << Dialogi::Ikona::Brak << Dialogi::Przyciski::TakNieAnuluj
+            << int(QMessageBox::Question);
+        QTest::newRow("ostrzeżenie")
+            << Dialogi::Ikona::Ostrzezenie << Dialogi::Przyciski::Ok << int(QMessageBox::Warning);
+        QTest::newRow("informacja") << Dialogi::Ikona::Informacja << Dialogi::Przyciski::Ok
+                                    << int(QMessageBox::Information);
+    }
+    void komunikat_ikona_i_szerokosc() {
+        QFETCH(Dialogi::Ikona, ikona);
+        QFETCH(Dialogi::Przyciski, przyciski);
+        QFETCH(int, oczekiwana);
+        const QString tytul = u"Zamykanie programu — bardzo długi tytuł okna z pytaniem"_s;
+        bool widziane = false;
+        QTimer::singleShot(50, [&] {
+            auto* okno = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(okno);
+            widziane = true;
+            QCOMPARE(int(okno->icon()), oczekiwana);
+            const QFontMetrics miara(QApplication::font("QMdiSubWindowTitleBar"));
+            QVERIFY(okno->width() > miara.horizontalAdvance(tytul));
+            okno->reject();
+        });
+        Dialogi::komunikat(nullptr, u"Porzucić zmiany?"_s, tytul, ikona, przyciski);
+        QVERIFY(widziane);
+    }
+
+    // The print dialog and its properties, as a user opens them: none of the
+    // texts Qt's catalogue leaves in English.
+    void okno_drukowania_po_polsku() {
+        QVERIFY(wczytaj_tlumaczenia_qt());
+        QPrinter drukarka;
+        QPrintDialog okno(&drukarka);
+        QStringList teksty;
+        auto zbierz = [&teksty](QWidget* w) {
+            for (QWidget* k : w->findChildren<QWidget*>()) {
+                if (auto* l = qobject_cast<QLabel*>(k)) teksty << l->text();
+                if (auto* b = qobject_cast<QAbstractButton*>(k)) teksty << b->text();
+                if (auto* g = qobject_cast<QGroupBox*>(k)) teksty << g->title();
+                if (auto* t = qobject_cast<QTabWidget*>(k))
+                    for (int i = 0; i < t->count(); ++i) teksty << t->tabText(i);
+            }
+        };
+        bool wlasciwosci = false;
+        QTimer::singleShot(100, [&] {
+            zbierz(&okno);
+            auto* przycisk = okno.findChild<QPushButton*>(u"properties"_s);
+            if (!przycisk || !przycisk->isEnabled()) return okno.reject();
+            QTimer::singleShot(100, [&] {
+                for (QWidget* w : QApplication::topLevelWidgets()) {
+                    if (w == &okno || !w->isVisible()) continue;
+                    wlasciwosci = true;
+                    zbierz(w);
+                    if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+                }
+                okno.reject();
+            });
+            przycisk->click();
+        });
+        okno.exec();
+        QVERIFY(wlasciwosci);
+        for (const QString& angielski :
+             {u"Double Sided Printing"_s, u"Off"_s, u"Long side binding"_s, u"Short side binding"_s,
+              u"Pages"_s, u"Advanced"_s})
+            QVERIFY2(!teksty.contains(angielski), qPrintable(angielski));
+        QVERIFY(teksty.contains(u"Druk dwustronny"_s));
+        QVERIFY(teksty.contains(u"Zaawansowane"_s));
     }
 
     void katalog_startowy_data() {

@@ -342,6 +342,7 @@ class TestDrukOkna : public QObject {
         QList<Stan> stany;
         QString tytul;
         QSize rozmiar;
+        int najmniejsza = 0;
         auto zapamietaj = [&](Tpodglad_wydruku* p) {
             stany.append({p->e_ilosc->text(), p->b_poprz->isEnabled(), p->b_nast->isEnabled(),
                           p->podglad_strony->strona(), p->l_strony->text()});
@@ -349,6 +350,7 @@ class TestDrukOkna : public QObject {
         PrzyOknieModalnym<Tpodglad_wydruku> przy([&](Tpodglad_wydruku* p) {
             tytul = p->windowTitle();
             rozmiar = p->size();
+            najmniejsza = p->minimumWidth();
             zapamietaj(p);
             if (p->b_nast->isEnabled()) {
                 QTest::mouseClick(p->b_nast, Qt::LeftButton);
@@ -360,7 +362,7 @@ class TestDrukOkna : public QObject {
         okno.ToolButton6->trigger();
 
         QCOMPARE(tytul, u"Podgląd wydruku"_s);
-        QCOMPARE(rozmiar, QSize(850, 600));
+        QCOMPARE(rozmiar, QSize(std::max(850, najmniejsza), 600));
         QCOMPARE(stany.size(), strony == 2 ? 3 : 1);
         QCOMPARE(stany[0].strona, u"1"_s);
         QCOMPARE(stany[0].strona_z, u"strona 1 z %1"_s.arg(strony));
@@ -381,7 +383,7 @@ class TestDrukOkna : public QObject {
         QTest::addColumn<int>("powieksz");
         QTest::addColumn<int>("pomniejsz");
         QTest::addColumn<int>("procent");
-        QTest::newRow("na poczatku") << 0 << 0 << 100;
+        QTest::newRow("od 100") << 0 << 0 << 100;
         QTest::newRow("powieksz") << 1 << 0 << 110;
         QTest::newRow("do 10") << 0 << 9 << 10;
         QTest::newRow("ponizej 10 nie schodzi") << 0 << 12 << 10;
@@ -396,6 +398,7 @@ class TestDrukOkna : public QObject {
         UstawieniaWydruku u;
         okno.ustaw_dokument(generuj_wydruk(stan_druku(u), {}), u.ilosc_odcinkow, u.uklad_strony);
         okno.show();
+        okno.ustaw_powiekszenie(100);  // the steps counted from 100 %
         for (int i = 0; i < powieksz; ++i) QTest::mouseClick(okno.b_powieksz, Qt::LeftButton);
         for (int i = 0; i < pomniejsz; ++i) QTest::mouseClick(okno.b_pomniejsz, Qt::LeftButton);
         QCOMPARE(okno.powiekszenie(), procent);
@@ -480,6 +483,7 @@ class TestDrukOkna : public QObject {
         Tpodglad_wydruku okno;
         okno.ustaw_dokument(dokument, u.ilosc_odcinkow, u.uklad_strony);
         okno.show();
+        okno.ustaw_powiekszenie(100);  // the steps counted from 100 %
         while (okno.powiekszenie() > procent) QTest::mouseClick(okno.b_pomniejsz, Qt::LeftButton);
         while (okno.biezaca_strona() < strona) QTest::mouseClick(okno.b_nast, Qt::LeftButton);
 

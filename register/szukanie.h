@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+struct Tprzelew;
+
+// Text as the find field compares it: small letters, Polish letters without
+// their marks ("Łódź" -> "lodz"), so that a user typing on a keyboard with no
+// Polish layout still finds the order.
+QString zloz_do_szukania(QStringView tekst);
+
+// What the user typed, made ready once per keystroke rather than once per row.
+struct WzorzecSzukania {
+    explicit WzorzecSzukania(const QString& wpisane);
+    bool pusty() const { return tekst.isEmpty(); }
+
+    QString tekst;  // folded, trimmed
+    QString cyfry;  // the digits alone, when nothing but digits and blanks was typed
+    QString kwota;  // with a decimal point typed as a comma, as the list shows amounts
+};
+
+// Whether the order's recipient, title, account digits or amount contain the text.
+bool pasuje_do_wzorca(const Tprzelew& przelew, const WzorzecSzukania& wzorzec);

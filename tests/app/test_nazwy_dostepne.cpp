@@ -1,0 +1,119 @@
+// Every window read by a screen reader: each control the keyboard reaches has
+// a name (its label's text, its caption or its tool tip), never just "edit".
+#include "addressbook/lista.h"
+#include "addressbook/nowy_edycja_wpisu_bazy.h"
+#include "app/glowny.h"
+#include "app/start.h"
+#include "editor/nowy_edycja_przelewu.h"
+#include "extras/first_run_form.h"
+#include "extras/pomoc.h"
+#include "extras/pomoc_plik.h"
+#include "extras/statystyki.h"
+#include "payments/zaplac_telefonem.h"
+#include "printing/print_preview.h"
+#include "printing/ustawienia_programu.h"
+#include "widgets/dialogi.h"
+#include "widgets/nazwy_dostepne.h"
+#include "wspolne/pomocnicze.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+using Budowa = std::function<std::unique_ptr<QWidget>()>;
+Q_DECLARE_METATYPE(Budowa)
+
+namespace {
+
+// The letter after a single "&", or nothing.
+QChar mnemonik(const QString& tekst) {
+    for (qsizetype i = 0; i + 1 < tekst.size(); ++i) {
+        if (tekst[i] != u'&') continue;
+        if (tekst[i + 1] != u'&') return tekst[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+}  // namespace
+
+class TestNazwyDostepne : public QObject {
+    Q_OBJECT
+    QTemporaryDir katalog_;
+    std::unique_ptr<TablicaPrzelewow> tablica_ = std::make_unique<TablicaPrzelewow>();
+
+  private slots:
+    void initTestCase() {
+        QVERIFY(katalog_.isValid());
+        qputenv("VANDORIA_DIR", katalog_.path().toUtf8());
+        QStandardPaths::setTestModeEnabled(true);
+        sprawdzaj_aktualizacje_przy_starcie(false);
+        Dialogi::Test::wlacz();
+        nazywaj_okna_przy_pokazaniu();
+    }
+
+    void kazda_kontrolka_ma_nazwe_data() {
+        QTest::addColumn<Budowa>("budowa");
+        auto dodaj = [](const char* nazwa, Budowa b) { QTest::newRow(nazwa) << b; };
+        dodaj("główne okno", [] { return std::make_unique<Tglowne_okno>(); });
+        dodaj("edytor przelewu", [] {
+            return std::make_unique<Tnowy_edycja_przelewow>(nullptr,
+                                                            [](const Tprzelew&) { return true; });
+        });
+        dodaj("baza odbiorców",
+              [] { return std::make_unique<Tlista_wpisow>(nullptr, RodzajBazy::odbiorcy, true); });
+        dodaj("wpis bazy",
+              [] { return std::make_unique<Tnowy_wpis>(nullptr, RodzajBazy::odbiorcy); });
+        dodaj("podgląd wydruku", [] { return std::make_unique<Tpodglad_wydruku>(); });
+        dodaj("preferencje", [] { return std::make_unique<Tpreferencje>(); });
+        dodaj("statystyki", [this] { return std::make_unique<TFstatystyki>(*tablica_); });
+        dodaj("o programie", [] { return std::make_unique<Tpomoc_okno>(); });
+        dodaj("pierwsze uruchomienie", [] { return std::make_unique<Tmonolit_first_run>(); });
+        dodaj("pomoc", [] { return std::make_unique<Tokno_pomocy>(); });
+        dodaj("zapłać telefonem", [] { return std::make_unique<Tzaplac_telefonem>(); });
+    }
+    void kazda_kontrolka_ma_nazwe() {
+        QFETCH(Budowa, budowa);
+        const auto okno = budowa();
+        okno->show();
+        QVERIFY(QTest::qWaitForWindowExposed(okno.get()));
+        QStringList bez_nazwy;
+        QSet<QChar> litery;
+        for (QWidget* w : okno->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(okno.get()) || !w->isEnabled()) continue;
+            if (w->focusPolicy() == Qt::NoFocus && !qobject_cast<QAbstractButton*>(w)) continue;
+            QAccessibleInterface* dostep = QAccessible::queryAccessibleInterface(w);
+            QVERIFY(dostep);
+            if (dostep->text(QAccessible::Name).trimmed().isEmpty())
+                bez_nazwy << QString::fromLatin1(w->metaObject()->className()) + u' ' +
+                                 w->objectName();
+            // No two buttons of one window answer to the same Alt letter.
+            if (auto* b = qobject_cast<QAbstractButton*>(w); b && !mnemonik(b->text()).isNull()) {
+                const QChar m = mnemonik(b->text());
+                QVERIFY2(!litery.contains(m), qPrintable(b->text()));
+                litery.insert(m);
+            }
+        }
+        QVERIFY2(bez_nazwy.isEmpty(), qPrintable(bez_nazwy.join(u", "_s)));
+    }
+
+    // A label beside a field is its buddy: Alt and the label's letter reach it.
+    void pole_czyta_swoja_etykiete() {
+        Tnowy_edycja_przelewow edytor(nullptr, [](const Tprzelew&) { return true; });
+        edytor.show();
+        QAccessibleInterface* dostep =
+            QAccessible::queryAccessibleInterface(edytor.nazwa_odbiorcy1);
+        QCOMPARE(dostep->text(QAccessible::Name), u"Nazwa odbiorcy:"_s);
+    }
+};
+
+QTEST_MAIN(TestNazwyDostepne)
+#include "test_nazwy_dostepne.moc"
