@@ -12,26 +12,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Quotes end a field and "|" starts a new line of it, so neither may stay in a text.
-QString czesc_tekstu(const QString& tekst, bool& przycieto) {
-    QString t = tekst.trimmed();
-    t.replace(u'"', u'\'');
-    t.replace(u'|', u'/');
-    if (t.size() > elixir_dlugosc_czesci) {
-        przycieto = true;
-        t = t.left(elixir_dlugosc_czesci).trimmed();
-    }
-    return t;
+// Each of the order's two lines cleaned, then cut into parts joined by "|".
+QString tekst_wieloliniowy(const QString& linia1, const QString& linia2, KodowanieBanku k,
+                           bool& przycieto) {
+    const Czesci c = podziel_na_czesci({oczysc_linie(linia1, k), oczysc_linie(linia2, k)});
+    przycieto = przycieto || c.uciete;
+    return u'"' + c.czesci.join(u'|') + u'"';
 }
 
-// Empty lines are left out, so a one-line name gives no trailing "|".
-QString tekst_wieloliniowy(const QStringList& linie, bool& przycieto) {
-    QStringList czesci;
-    for (const QString& l : linie) {
-        const QString c = czesc_tekstu(l, przycieto);
-        if (!c.isEmpty()) czesci << c;
-    }
-    return u'"' + czesci.join(u'|') + u'"';
+bool pusty_po_oczyszczeniu(const QString& linia1, const QString& linia2, KodowanieBanku k) {
+    return oczysc_linie(linia1, k).isEmpty() && oczysc_linie(linia2, k).isEmpty();
 }
 
 QString konto_nadawcy(const Tprzelew& p) { return cyfry_konta(p.nr_rach_nadawcy.na_unicode()); }
@@ -39,32 +29,42 @@ QString konto_odbiorcy(const Tprzelew& p) {
     return cyfry_konta(cp1250::na_unicode(p.konto_odbiorcy()));
 }
 
+QString powod_konta(const QString& konto, const QString& czyje) {
+    switch (stan_konta(konto)) {
+        case StanKonta::niepelny:
+            return u"niepełny numer rachunku "_s + czyje;
+        case StanKonta::bledny:
+            return u"błędna suma kontrolna rachunku "_s + czyje;
+        case StanKonta::poprawny:
+            break;
+    }
+    return {};
+}
+
 }  // namespace
 
-QString powod_pominiecia_elixir(const Tprzelew& p) {
+QString powod_pominiecia_elixir(const Tprzelew& p, KodowanieBanku k) {
     if (p.czy_przelew != 1) return u"wpłata gotówkowa"_s;
-    switch (stan_konta(cp1250::na_unicode(p.konto_odbiorcy()))) {
-        case StanKonta::niepelny:
-            return u"niepełny numer rachunku odbiorcy"_s;
-        case StanKonta::bledny:
-            return u"błędna suma kontrolna rachunku odbiorcy"_s;
-        case StanKonta::poprawny:
-            break;
-    }
-    switch (stan_konta(p.nr_rach_nadawcy.na_unicode())) {
-        case StanKonta::niepelny:
-            return u"niepełny numer rachunku nadawcy"_s;
-        case StanKonta::bledny:
-            return u"błędna suma kontrolna rachunku nadawcy"_s;
-        case StanKonta::poprawny:
-            break;
-    }
-    const std::optional<std::int64_t> grosze = kwota_w_groszach(p);
+    if (QString powod = powod_konta(cp1250::na_unicode(p.konto_odbiorcy()), u"odbiorcy"_s);
+        !powod.isEmpty())
+        return powod;
+    if (QString powod = powod_konta(p.nr_rach_nadawcy.na_unicode(), u"nadawcy"_s); !powod.isEmpty())
+        return powod;
+    if (const std::optional<QString> kwota = kwota_nie_liczba(p))
+        return u"kwota „%1” nie jest liczbą"_s.arg(*kwota);
+    const std::optional<std::int64_t> grosze = kwota_w_groszach_liczbowo(p);
     if (!grosze || *grosze <= 0) return u"brak kwoty"_s;
+    // A date that cannot be read must never become "today" without a word.
+    if (const QString data = przytnij(p.data.na_unicode()); !data.isEmpty() && !czytaj_date(data))
+        return u"data „%1” nie jest prawdziwym dniem"_s.arg(data);
+    if (pusty_po_oczyszczeniu(p.nazwa_odbiorcy1.na_unicode(), p.nazwa_odbiorcy2.na_unicode(), k))
+        return u"brak nazwy odbiorcy"_s;
+    if (pusty_po_oczyszczeniu(p.tytulem1.na_unicode(), p.tytulem2.na_unicode(), k))
+        return u"brak tytułu"_s;
     return blad_budowy_tytulu(p);
 }
 
-QByteArray linia_elixir(const Tprzelew& p, QDate dzis, bool* przycieto) {
+QByteArray linia_elixir(const Tprzelew& p, QDate dzis, bool* przycieto, KodowanieBanku k) {
     bool ciete = false;
     QDate wykonanie = dzis;
     if (const std::optional<QDate> data = czytaj_date(przytnij(p.data.na_unicode()));
@@ -75,35 +75,36 @@ QByteArray linia_elixir(const Tprzelew& p, QDate dzis, bool* przycieto) {
     const QStringList pola{
         u"110"_s,
         wykonanie.toString(u"yyyyMMdd"_s),
-        QString::number(kwota_w_groszach(p).value_or(0)),
+        QString::number(kwota_w_groszach_liczbowo(p).value_or(0)),
         nadawca.mid(2, 8),
         u"0"_s,
         u'"' + nadawca + u'"',
         u'"' + odbiorca + u'"',
-        tekst_wieloliniowy({p.nazwa_nadawcy1.na_unicode(), p.nazwa_nadawcy2.na_unicode()}, ciete),
-        tekst_wieloliniowy({p.nazwa_odbiorcy1.na_unicode(), p.nazwa_odbiorcy2.na_unicode()}, ciete),
+        tekst_wieloliniowy(p.nazwa_nadawcy1.na_unicode(), p.nazwa_nadawcy2.na_unicode(), k, ciete),
+        tekst_wieloliniowy(p.nazwa_odbiorcy1.na_unicode(), p.nazwa_odbiorcy2.na_unicode(), k,
+                           ciete),
         u"0"_s,
         odbiorca.mid(2, 8),
-        tekst_wieloliniowy({p.tytulem1.na_unicode(), p.tytulem2.na_unicode()}, ciete),
+        tekst_wieloliniowy(p.tytulem1.na_unicode(), p.tytulem2.na_unicode(), k, ciete),
         u"\"\""_s,
         u"\"\""_s,
         u'"' + kod_elixir(rodzaj_zlecenia(p)) + u'"',
     };
     if (przycieto) *przycieto = ciete;
-    const std::string bajty = cp1250::z_unicode(pola.join(u',') + u"\r\n"_s);
-    return QByteArray(bajty.data(), static_cast<qsizetype>(bajty.size()));
+    return zakoduj(pola.join(u',') + u"\r\n"_s, k);
 }
 
-PlikElixir przygotuj_elixir(const TablicaPrzelewow& tablica, const QList<int>& numery, QDate dzis) {
+PlikElixir przygotuj_elixir(const TablicaPrzelewow& tablica, const QList<int>& numery, QDate dzis,
+                            KodowanieBanku k) {
     PlikElixir plik;
     for (const int nr : numery) {
         const Tprzelew& p = tablica[nr];
-        if (const QString powod = powod_pominiecia_elixir(p); !powod.isEmpty()) {
+        if (const QString powod = powod_pominiecia_elixir(p, k); !powod.isEmpty()) {
             plik.pominiete.append({nr, powod});
             continue;
         }
         bool ciete = false;
-        plik.dane += linia_elixir(p, dzis, &ciete);
+        plik.dane += linia_elixir(p, dzis, &ciete, k);
         if (ciete) plik.przyciete.append(nr);
         ++plik.zapisanych;
     }
@@ -124,8 +125,8 @@ QString opis_przycietych(const QList<int>& przyciete) {
     if (przyciete.isEmpty()) return {};
     QStringList numery;
     for (const int nr : przyciete) numery << QString::number(nr);
-    return u"W przelewach nr %1 nazwy lub tytuł dłuższe niż 35 znaków w wierszu zostały "
-           u"obcięte do 35 znaków."_s.arg(numery.join(u", "_s));
+    return u"W przelewach nr %1 nazwa lub tytuł nie mieszczą się w czterech wierszach po "
+           u"35 znaków; dalsza część zostanie pominięta."_s.arg(numery.join(u", "_s));
 }
 
 QString nazwa_pliku_elixir(const QString& wybrana) {

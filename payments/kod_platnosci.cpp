@@ -1,6 +1,7 @@
 #include "payments/kod_platnosci.h"
 
 #include "payments/rodzaj_zlecenia.h"
+#include "payments/tekst_bankowy.h"
 #include "register/konto.h"
 #include "register/kwota.h"
 #include "register/przelew.h"
@@ -15,11 +16,10 @@ constexpr std::int64_t najwieksza_kwota = 999999;
 }  // namespace
 
 QString tekst_kodu(const QString& tekst, int dlugosc) {
-    QString wynik;
-    for (const QChar z : tekst)
-        if (z.isLetterOrNumber() || z == u' ' || z == u',' || z == u'.' || z == u'-' || z == u'/')
-            wynik += z;
-    return wynik.trimmed().left(dlugosc);
+    QString wynik = oczysc_linie(tekst, KodowanieBanku::utf8).left(dlugosc);
+    // Half of a letter outside the basic plane is no letter.
+    if (!wynik.isEmpty() && wynik.back().isHighSurrogate()) wynik.chop(1);
+    return wynik.trimmed();
 }
 
 KodPlatnosci kod_platnosci(const Tprzelew& przelew) {
@@ -51,23 +51,30 @@ KodPlatnosci kod_platnosci(const Tprzelew& przelew) {
         return kod;
     }
 
-    const std::optional<std::int64_t> grosze = kwota_w_groszach(przelew);
+    if (const std::optional<QString> zla = kwota_nie_liczba(przelew)) {
+        kod.powod = opis_kwoty_nie_liczby(*zla) + u" — popraw ją, zanim zapłacisz."_s;
+        return kod;
+    }
+    const QString nazwa = tekst_kodu(przelew.nazwa_odbiorcy1.na_unicode(), 20);
+    const QString tytul =
+        tekst_kodu(przelew.tytulem1.na_unicode() + u' ' + przelew.tytulem2.na_unicode(), 32);
+    if (nazwa.isEmpty()) {
+        kod.powod = u"Brak nazwy odbiorcy — kod płatności wymaga nazwy."_s;
+        return kod;
+    }
+    if (tytul.isEmpty()) {
+        kod.powod = u"Brak tytułu — kod płatności wymaga tytułu przelewu."_s;
+        return kod;
+    }
+
+    const std::optional<std::int64_t> grosze = kwota_w_groszach_liczbowo(przelew);
     QString kwota = u"000000"_s;
     if (grosze && *grosze > 0 && *grosze <= najwieksza_kwota)
         kwota = u"%1"_s.arg(*grosze, 6, 10, QChar(u'0'));
     else
         kod.kwota_do_wpisania = true;
 
-    const QString tytul = przelew.tytulem1.na_unicode() + u' ' + przelew.tytulem2.na_unicode();
-    kod.pola = {QString(),
-                u"PL"_s,
-                konto,
-                kwota,
-                tekst_kodu(przelew.nazwa_odbiorcy1.na_unicode(), 20),
-                tekst_kodu(tytul, 32),
-                QString(),
-                QString(),
-                QString()};
+    kod.pola = {QString(), u"PL"_s, konto, kwota, nazwa, tytul, QString(), QString(), QString()};
     kod.tresc = kod.pola.join(u'|');
     return kod;
 }

@@ -24,6 +24,7 @@ struct KodPlatnosci {
 
 KodPlatnosci kod_platnosci(const Tprzelew& przelew);
 
-// A text as the code carries it: only letters, digits, space and ",.-/" kept,
-// surrounding blanks removed, then cut to `dlugosc` characters.
+// A text as the code carries it: cleaned as for the bank file (letters of any
+// language stay, the code being UTF-8), cut to `dlugosc` characters and
+// trimmed again.
 QString tekst_kodu(const QString& tekst, int dlugosc);

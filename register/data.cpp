@@ -30,7 +30,8 @@ QString tekst_daty(QDate data) { return QLocale::system().toString(data, format_
 std::optional<QDate> czytaj_date(const QString& tekst) {
     const QString t = tekst.trimmed();
     if (t.isEmpty()) return std::nullopt;
-    for (const QString& format : {format_daty(), u"dd.MM.yyyy"_s, u"yyyy-MM-dd"_s}) {
+    for (const QString& format :
+         {format_daty(), u"dd.MM.yyyy"_s, u"d.M.yyyy"_s, u"yyyy-MM-dd"_s, u"ddMMyyyy"_s}) {
         const QDate d = QLocale::system().toDate(t, format);
         if (d.isValid()) return d;
         const QDate c = QDate::fromString(t, format);

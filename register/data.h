@@ -12,6 +12,8 @@ QString format_daty();
 
 QString tekst_daty(QDate data);
 
-// Reads a stored date text: the user's format first, then "dd.MM.yyyy" and
-// "yyyy-MM-dd", so files made on another system keep their dates.
+// Reads a stored or typed date text: the user's format first, then
+// "dd.MM.yyyy" (also "d.M.yyyy"), "yyyy-MM-dd" and eight digits "ddMMyyyy",
+// so files made on another system keep their dates. Nothing for a text that
+// is not a real day ("30.02.2099", "15-01-2027"): never a guess.
 std::optional<QDate> czytaj_date(const QString& tekst);

@@ -2,6 +2,7 @@
 
 #include "register/przelew.h"
 
+#include <algorithm>
 #include <limits>
 #include <type_traits>
 
@@ -110,19 +111,113 @@ QString forma_listy(const Tprzelew& przelew) {
     return forma_listy(przelew.kwota.na_unicode(), przelew.kwota100.na_unicode());
 }
 
-WynikFiltraLiczby filtr_liczby(const QString& tekst) {
-    // An empty text is no integer text either, but there is nothing to take away.
-    if (tekst.isEmpty() || liczba_calkowita(QStringView(tekst))) return {tekst, std::nullopt};
-    // The field is emptied and refilled one character at a time, each addition
-    // itself filtered; a kept text is always an integer text, so re-filtering it
-    // keeps it whole and the net effect is this single pass.
-    QString zostaje;
-    for (qsizetype i = 0; i + 1 < tekst.size(); ++i) {
-        const QString proba = zostaje + tekst.at(i);
-        if (liczba_calkowita(QStringView(proba))) zostaje = proba;
+namespace {
+
+bool cyfra(QChar z) { return z >= u'0' && z <= u'9'; }
+
+bool same_cyfry(QStringView t) {
+    return std::all_of(t.begin(), t.end(), [](QChar z) { return cyfra(z); });
+}
+
+// Blanks that may group thousands: a space, and the no-break spaces a
+// spreadsheet or a bank's page puts there.
+bool odstep(QChar z) { return z == u' ' || z == QChar(0x00A0) || z == QChar(0x202F); }
+
+// "1 234" or "1.234" or "1234": the digits, or nothing when the groups are
+// not one to three digits followed by groups of exactly three.
+std::optional<QString> cyfry_z_grupami(QStringView t, QChar separator_grup) {
+    QString cyfry;
+    qsizetype grupa = 0;
+    qsizetype grup = 0;
+    for (const QChar z : t) {
+        if (cyfra(z)) {
+            cyfry += z;
+            ++grupa;
+            continue;
+        }
+        const bool grupujacy = odstep(z) || (!separator_grup.isNull() && z == separator_grup);
+        if (!grupujacy || grupa == 0 || (grup == 0 ? grupa > 3 : grupa != 3)) return std::nullopt;
+        ++grup;
+        grupa = 0;
     }
-    const qsizetype kursor = qMax<qsizetype>(0, qMin(tekst.size() - 1, zostaje.size()));
-    return {zostaje, kursor};
+    if (grup > 0 && grupa != 3) return std::nullopt;
+    return cyfry;
+}
+
+QString bez_zer_z_przodu(const QString& cyfry) {
+    qsizetype i = 0;
+    while (i + 1 < cyfry.size() && cyfry[i] == u'0') ++i;
+    return cyfry.mid(i);
+}
+
+OdczytKwoty odmowa(const QString& powod) { return {std::nullopt, powod}; }
+
+}  // namespace
+
+OdczytKwoty czytaj_kwote(const QString& tekst) {
+    QString t = tekst.trimmed();
+    for (const QString& waluta : {u"zł"_s, u"zl"_s, u"pln"_s})
+        if (t.endsWith(waluta, Qt::CaseInsensitive)) {
+            t.chop(waluta.size());
+            t = t.trimmed();
+            break;
+        }
+    const QString nie_kwota = u"„%1” nie jest kwotą."_s.arg(tekst.trimmed());
+    if (t.isEmpty()) return odmowa(nie_kwota);
+
+    // The last comma or full stop separates the grosze; the other one of the
+    // two may only group thousands before it.
+    const qsizetype przecinek = std::max(t.lastIndexOf(u','), t.lastIndexOf(u'.'));
+    QStringView calosc(t);
+    QStringView ulamek;
+    QChar separator_grup;
+    const bool z_przecinkiem = przecinek >= 0;
+    if (z_przecinkiem) {
+        separator_grup = t[przecinek] == u',' ? u'.' : u',';
+        calosc = QStringView(t).left(przecinek);
+        ulamek = QStringView(t).mid(przecinek + 1);
+        if (ulamek.size() > 2 || !same_cyfry(ulamek)) return odmowa(nie_kwota);
+    }
+    const std::optional<QString> cyfry = cyfry_z_grupami(calosc, separator_grup);
+    if (!cyfry || (cyfry->isEmpty() && ulamek.isEmpty())) return odmowa(nie_kwota);
+    const QString zlote = cyfry->isEmpty() ? QString() : bez_zer_z_przodu(*cyfry);
+    if (zlote.size() > najwiecej_cyfr_zlotych)
+        return odmowa(u"Kwota „%1” jest za duża: przelew mieści najwyżej 999999,99 zł."_s.arg(
+            tekst.trimmed()));
+    QString grosze = ulamek.toString();
+    if (grosze.size() == 1) grosze += u'0';  // ",5" is fifty grosze, as written
+    return {KwotaTekstem{zlote, grosze, z_przecinkiem}, {}};
+}
+
+bool wpis_zlotych(QStringView tekst) {
+    return tekst.size() <= najwiecej_cyfr_zlotych && same_cyfry(tekst);
+}
+
+bool wpis_groszy(QStringView tekst) { return tekst.size() <= 2 && same_cyfry(tekst); }
+
+bool zwykla_liczba(QStringView tekst) {
+    const QStringView t = tekst.trimmed();
+    return !t.isEmpty() && same_cyfry(t);
+}
+
+std::optional<QString> kwota_nie_liczba(const Tprzelew& p) {
+    const QString zlote = przytnij(p.kwota.na_unicode());
+    const QString grosze = przytnij(p.kwota100.na_unicode());
+    const bool zlote_ok = zlote.isEmpty() || zwykla_liczba(zlote);
+    const bool grosze_ok = grosze.isEmpty() || zwykla_liczba(grosze);
+    if (zlote_ok && grosze_ok) return std::nullopt;
+    return grosze_ok ? zlote : zlote + u',' + grosze;
+}
+
+std::optional<std::int64_t> kwota_w_groszach_liczbowo(const Tprzelew& p) {
+    if (kwota_nie_liczba(p)) return std::nullopt;
+    const QString zlote = przytnij(p.kwota.na_unicode());
+    const QString grosze = przytnij(p.kwota100.na_unicode());
+    return std::int64_t{zlote.toInt()} * 100 + grosze.toInt();
+}
+
+QString opis_kwoty_nie_liczby(const QString& kwota) {
+    return u"Kwota „%1” nie jest liczbą"_s.arg(kwota);
 }
 
 QString uzupelnij_zlote(const QString& zlote) { return zlote.isEmpty() ? u"0"_s : zlote; }

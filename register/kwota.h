@@ -37,16 +37,42 @@ QString forma_listy(const Tprzelew& przelew);
 
 // --- entry of the two amount fields
 
-// The integer filter applied after every change of an amount field. T is the
-// field's new text. When T is an integer text nothing changes (`kursor` is
-// empty). Otherwise the field keeps, in order, those characters of T but its
-// last whose addition leaves an integer text, and the caret goes to
-// length(T) - 1, or to the end when fewer characters were kept.
-struct WynikFiltraLiczby {
-    QString tekst;
-    std::optional<qsizetype> kursor;
+// The whole złote hold at most this many digits: the record's capacity.
+constexpr int najwiecej_cyfr_zlotych = 6;
+
+// An amount read from what the user typed or pasted: "245,67", "245.67",
+// "1 234,56", "1234.56 zł", "1234". `grosze` is two digits, or empty when no
+// grosze were given ("245" or "245,"); `z_przecinkiem` says whether a decimal
+// separator was there. Nothing, with the reason for the user, when the text is
+// no amount or has more złote digits than an order holds: never cut.
+struct KwotaTekstem {
+    QString zlote;
+    QString grosze;
+    bool z_przecinkiem = false;
 };
-WynikFiltraLiczby filtr_liczby(const QString& tekst);
+struct OdczytKwoty {
+    std::optional<KwotaTekstem> kwota;
+    QString powod;
+};
+OdczytKwoty czytaj_kwote(const QString& tekst);
+
+// What each amount field may hold while it is typed into: the złote field
+// only decimal digits (at most 6), the grosze field at most two.
+bool wpis_zlotych(QStringView tekst);
+bool wpis_groszy(QStringView tekst);
+
+// --- stored amounts that are not plain numbers
+
+// A plain number: decimal digits only, surrounding blanks allowed.
+bool zwykla_liczba(QStringView tekst);
+// Nothing when both texts are plain numbers or empty; else the stored amount
+// as it reads ("$10", or "10,x1" when the grosze are at fault) for messages.
+std::optional<QString> kwota_nie_liczba(const Tprzelew& przelew);
+// The amount in grosze when both texts are plain numbers (an empty text is
+// 0); what a bank or payment code may be given, never a hexadecimal reading.
+std::optional<std::int64_t> kwota_w_groszach_liczbowo(const Tprzelew& przelew);
+// "Kwota „$10” nie jest liczbą"
+QString opis_kwoty_nie_liczby(const QString& kwota);
 
 // Where the two texts are completed; each context has its own rules.
 enum class Uzupelnianie {

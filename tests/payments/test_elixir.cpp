@@ -48,7 +48,16 @@ class TestElixir : public QObject {
             << przelew_do_banku("Spółdzielnia \"Zgoda\"", "125", "50", "2027-01-15")
             << "110,20270115,12550,11402004,0," + konta_b +
                    linia(
-                       R"(,"Jan Kowalski|ul. Długa 5, Łódź","Spółdzielnia 'Zgoda'",0,10901014,"Czynsz|grudzień","","","51")") +
+                       R"(,"Jan Kowalski|ul. Długa 5, Łódź","Spółdzielnia Zgoda",0,10901014,"Czynsz|grudzień","","","51")") +
+                   "\r\n"
+            << false;
+        Tprzelew z_obcego_pliku = przelew_do_banku("Jan\r\n110,Nowak", "7", "00", "15012027");
+        z_obcego_pliku.tytulem1 = w1250("Faktura: 12/2026;\tzaliczka");
+        QTest::newRow("złamanie wiersza i znaki zabronione, data z ośmiu cyfr")
+            << z_obcego_pliku
+            << "110,20270115,700,11402004,0," + konta_b +
+                   linia(
+                       R"(,"Jan Kowalski|ul. Długa 5, Łódź","Jan 110,Nowak",0,10901014,"Faktura 12/2026 zaliczka|grudzień","","","51")") +
                    "\r\n"
             << false;
         QTest::newRow("data miniona: dziś")
@@ -72,8 +81,18 @@ class TestElixir : public QObject {
             << dlugi
             << "110,20261210,1000000,11402004,0," + konta_b +
                    linia(
-                       R"(,"Jan Kowalski|ul. Długa 5, Łódź","Przedsiębiorstwo Wodociągów i Kanal|a/b",0,10901014,"Czynsz|grudzień","","","51")") +
+                       R"(,"Jan Kowalski|ul. Długa 5, Łódź","Przedsiębiorstwo Wodociągów i|Kanalizacji|a b",0,10901014,"Czynsz|grudzień","","","51")") +
                    "\r\n"
+            << false;
+        Tprzelew piec_czesci = przelew_do_banku("Gaz", "1", "00");
+        piec_czesci.tytulem1 = std::string(140, 'F');
+        piec_czesci.tytulem2 = "nr 7";
+        QTest::newRow("tytuł ponad cztery części")
+            << piec_czesci
+            << "110,20261210,100,11402004,0," + konta_b +
+                   linia(",\"Jan Kowalski|ul. Długa 5, Łódź\",\"Gaz\",0,10901014,\"") +
+                   QByteArray(35, 'F') + "|" + QByteArray(35, 'F') + "|" + QByteArray(35, 'F') +
+                   "|" + QByteArray(35, 'F') + "\",\"\",\"\",\"51\"\r\n"
             << true;
     }
     void linia_przelewu() {
@@ -106,6 +125,20 @@ class TestElixir : public QObject {
         QTest::newRow("zły nadawca") << nad_zly << u"błędna suma kontrolna rachunku nadawcy"_s;
         QTest::newRow("kwota zero") << przelew_do_banku("Urząd", "0", "00") << u"brak kwoty"_s;
         QTest::newRow("bez kwoty") << przelew_do_banku("Urząd", "", "") << u"brak kwoty"_s;
+        QTest::newRow("kwota szesnastkowa")
+            << przelew_do_banku("Urząd", "$10", "00") << u"kwota „$10” nie jest liczbą"_s;
+        QTest::newRow("kwota ujemna")
+            << przelew_do_banku("Urząd", "-1", "00") << u"kwota „-1” nie jest liczbą"_s;
+        QTest::newRow("data nieczytelna") << przelew_do_banku("Urząd", "10", "00", "15-01-2027")
+                                          << u"data „15-01-2027” nie jest prawdziwym dniem"_s;
+        QTest::newRow("30 lutego") << przelew_do_banku("Urząd", "10", "00", "30.02.2099")
+                                   << u"data „30.02.2099” nie jest prawdziwym dniem"_s;
+        QTest::newRow("nazwa z samych znaków zabronionych")
+            << przelew_do_banku("\"@:;\"", "10", "00") << u"brak nazwy odbiorcy"_s;
+        Tprzelew bez_tytulu = przelew_do_banku("Urząd", "10", "00");
+        bez_tytulu.tytulem1 = " \t ";
+        bez_tytulu.tytulem2.wyczysc();
+        QTest::newRow("bez tytułu") << bez_tytulu << u"brak tytułu"_s;
     }
     void pominiete() {
         QFETCH(Tprzelew, zlecenie);
@@ -134,6 +167,17 @@ class TestElixir : public QObject {
                  u"Tych przelewów nie można wysłać do banku i nie będzie ich w pliku:\n"
                  u"2. Urząd Skarbowy — wpłata gotówkowa\n"
                  u"3. Prąd — błędna suma kontrolna rachunku odbiorcy"_s);
+    }
+
+    // The encoding chosen reaches every text of the line; the rest is ASCII.
+    void linia_w_kodowaniu() {
+        const Tprzelew p = przelew_do_banku("Łąka", "1", "00");
+        const QByteArray utf8 = linia_elixir(p, dzis, nullptr, KodowanieBanku::utf8);
+        QVERIFY(utf8.startsWith("110,"));
+        QVERIFY(utf8.contains(u"\"Łąka\""_s.toUtf8()));
+        for (const OpisKodowania& k : kodowania_banku())
+            QCOMPARE(linia_elixir(p, dzis, nullptr, k.kodowanie),
+                     zakoduj(QString::fromUtf8(utf8), k.kodowanie));
     }
 
     void nazwa_pliku_data() {

@@ -1,5 +1,6 @@
 #include "register/data.h"
 #include "register/kwota.h"
+#include "register/przelew.h"
 
 #include <QTest>
 
@@ -44,32 +45,105 @@ class TestKwota : public QObject {
         QCOMPARE(::liczba_calkowita(tekst.toStdString()), wynik);
     }
 
-    // T is the text right after a change; the caret -1 means "left alone".
-    void filtr_liczby_data() {
+    // Typed and pasted amounts: złote and grosze, or a refusal with a word;
+    // an amount is never cut to fit.
+    void czytanie_kwoty_data() {
         QTest::addColumn<QString>("tekst");
-        QTest::addColumn<QString>("zostaje");
-        QTest::addColumn<int>("kursor");
-        QTest::newRow("liczba zostaje") << u"12"_s << u"12"_s << -1;
-        QTest::newRow("pusty zostaje") << QString() << QString() << -1;
-        QTest::newRow("litera na koncu") << u"12a"_s << u"12"_s << 2;
-        QTest::newRow("x w srodku zabiera ostatnia") << u"1x23"_s << u"12"_s << 2;
-        QTest::newRow("wklejone 1 000") << u"1 000"_s << u"100"_s << 3;
-        QTest::newRow("minus w pustym") << u"-"_s << QString() << 0;
-        QTest::newRow("minus przed cyframi") << u"-5"_s << u"-5"_s << -1;
-        QTest::newRow("spacja przed cyframi") << u" 5"_s << u" 5"_s << -1;
-        QTest::newRow("spacja po cyfrach") << u"5 "_s << u"5"_s << 1;
-        QTest::newRow("przedrostek nie przejdzie pisaniem") << u"0x"_s << u"0"_s << 1;
-        QTest::newRow("znak bez cyfr sie nie utrzyma") << u"-5a"_s << u"5"_s << 1;
-        QTest::newRow("przekroczenie zakresu") << u"21474836470"_s << u"2147483647"_s << 10;
+        QTest::addColumn<QString>("zlote");  // "-": refused
+        QTest::addColumn<QString>("grosze");
+        QTest::addColumn<bool>("z_przecinkiem");
+        QTest::newRow("przecinek") << u"245,67"_s << u"245"_s << u"67"_s << true;
+        QTest::newRow("kropka") << u"245.67"_s << u"245"_s << u"67"_s << true;
+        QTest::newRow("spacja tysięcy") << u"1 234,56"_s << u"1234"_s << u"56"_s << true;
+        QTest::newRow("twarda spacja i zł")
+            << u"1\u00a0234,56 zł"_s << u"1234"_s << u"56"_s << true;
+        QTest::newRow("PLN") << u" 1234.56 PLN "_s << u"1234"_s << u"56"_s << true;
+        QTest::newRow("kropka tysięcy") << u"1.234,56"_s << u"1234"_s << u"56"_s << true;
+        QTest::newRow("przecinek tysięcy") << u"1,234.56"_s << u"1234"_s << u"56"_s << true;
+        QTest::newRow("same złote") << u"1234"_s << u"1234"_s << QString() << false;
+        QTest::newRow("pisany przecinek") << u"245,"_s << u"245"_s << QString() << true;
+        QTest::newRow("jedna cyfra groszy to dziesiątki")
+            << u"12,5"_s << u"12"_s << u"50"_s << true;
+        QTest::newRow("same grosze") << u",50"_s << QString() << u"50"_s << true;
+        QTest::newRow("zera z przodu") << u"007"_s << u"7"_s << QString() << false;
+        QTest::newRow("najwięcej") << u"999 999,99"_s << u"999999"_s << u"99"_s << true;
+        QTest::newRow("siedem cyfr") << u"1234567"_s << u"-"_s << QString() << false;
+        QTest::newRow("siedem cyfr z groszami")
+            << u"1 234 567,00"_s << u"-"_s << QString() << false;
+        QTest::newRow("trzy cyfry po przecinku") << u"1,234"_s << u"-"_s << QString() << false;
+        QTest::newRow("minus") << u"-5"_s << u"-"_s << QString() << false;
+        QTest::newRow("szesnastkowo") << u"x1F"_s << u"-"_s << QString() << false;
+        QTest::newRow("dolar") << u"$10"_s << u"-"_s << QString() << false;
+        QTest::newRow("złe grupy") << u"12 34,00"_s << u"-"_s << QString() << false;
+        QTest::newRow("dwa przecinki") << u"1,2,3"_s << u"-"_s << QString() << false;
+        QTest::newRow("sam przecinek") << u","_s << u"-"_s << QString() << false;
+        QTest::newRow("pusty") << QString() << u"-"_s << QString() << false;
+        QTest::newRow("litery") << u"abc"_s << u"-"_s << QString() << false;
     }
-    void filtr_liczby() {
+    void czytanie_kwoty() {
         QFETCH(QString, tekst);
-        QFETCH(QString, zostaje);
-        QFETCH(int, kursor);
-        const WynikFiltraLiczby wynik = ::filtr_liczby(tekst);
-        QCOMPARE(wynik.tekst, zostaje);
-        QCOMPARE(wynik.kursor.has_value(), kursor >= 0);
-        if (kursor >= 0) QCOMPARE(*wynik.kursor, qsizetype(kursor));
+        QFETCH(QString, zlote);
+        QFETCH(QString, grosze);
+        QFETCH(bool, z_przecinkiem);
+        const OdczytKwoty odczyt = czytaj_kwote(tekst);
+        if (zlote == u"-") {
+            QVERIFY(!odczyt.kwota);
+            QVERIFY(!odczyt.powod.isEmpty());
+            return;
+        }
+        QVERIFY2(odczyt.kwota, qPrintable(odczyt.powod));
+        QCOMPARE(odczyt.kwota->zlote, zlote);
+        QCOMPARE(odczyt.kwota->grosze, grosze);
+        QCOMPARE(odczyt.kwota->z_przecinkiem, z_przecinkiem);
+    }
+
+    void wpis_w_pola_data() {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("zlote");
+        QTest::addColumn<bool>("grosze");
+        QTest::newRow("pusty") << QString() << true << true;
+        QTest::newRow("dwie cyfry") << u"67"_s << true << true;
+        QTest::newRow("trzy cyfry") << u"245"_s << true << false;
+        QTest::newRow("sześć cyfr") << u"999999"_s << true << false;
+        QTest::newRow("siedem cyfr") << u"1000000"_s << false << false;
+        QTest::newRow("minus") << u"-5"_s << false << false;
+        QTest::newRow("spacja") << u" 5"_s << false << false;
+        QTest::newRow("szesnastkowo") << u"x1"_s << false << false;
+    }
+    void wpis_w_pola() {
+        QFETCH(QString, tekst);
+        QFETCH(bool, zlote);
+        QFETCH(bool, grosze);
+        QCOMPARE(wpis_zlotych(tekst), zlote);
+        QCOMPARE(wpis_groszy(tekst), grosze);
+    }
+
+    // Stored texts from elsewhere: a bank or payment code is given only plain
+    // numbers, and the message names the amount as stored.
+    void kwota_zapisana_data() {
+        QTest::addColumn<QByteArray>("zlote");
+        QTest::addColumn<QByteArray>("grosze");
+        QTest::addColumn<QString>("nie_liczba");  // empty: a number
+        QTest::addColumn<qint64>("w_groszach");   // -1: none
+        QTest::newRow("zwykła") << QByteArray("245") << QByteArray("67") << QString() << 24567LL;
+        QTest::newRow("spacje dookoła")
+            << QByteArray(" 12 ") << QByteArray("5") << QString() << 1205LL;
+        QTest::newRow("puste") << QByteArray() << QByteArray() << QString() << 0LL;
+        QTest::newRow("dolar") << QByteArray("$10") << QByteArray("00") << u"$10"_s << -1LL;
+        QTest::newRow("x1F") << QByteArray("x1F") << QByteArray("00") << u"x1F"_s << -1LL;
+        QTest::newRow("minus") << QByteArray("-1") << QByteArray("00") << u"-1"_s << -1LL;
+        QTest::newRow("złe grosze") << QByteArray("10") << QByteArray("x1") << u"10,x1"_s << -1LL;
+    }
+    void kwota_zapisana() {
+        QFETCH(QByteArray, zlote);
+        QFETCH(QByteArray, grosze);
+        QFETCH(QString, nie_liczba);
+        QFETCH(qint64, w_groszach);
+        Tprzelew p;
+        p.kwota = zlote.toStdString();
+        p.kwota100 = grosze.toStdString();
+        QCOMPARE(kwota_nie_liczba(p).value_or(QString()), nie_liczba);
+        QCOMPARE(kwota_w_groszach_liczbowo(p).value_or(-1), w_groszach);
     }
 
     void uzupelnianie_data() {
@@ -143,6 +217,13 @@ class TestKwota : public QObject {
         QTest::newRow("pusty") << QString() << QDate();
         QTest::newRow("jedna spacja") << u" "_s << QDate();
         QTest::newRow("nie data") << u"jutro"_s << QDate();
+        QTest::newRow("bez zer") << u"5.1.2027"_s << QDate(2027, 1, 5);
+        QTest::newRow("osiem cyfr") << u"15012027"_s << QDate(2027, 1, 15);
+        QTest::newRow("ISO wpisane") << u"2027-01-15"_s << QDate(2027, 1, 15);
+        QTest::newRow("myślniki") << u"15-01-2027"_s << QDate();
+        QTest::newRow("30 lutego") << u"30.02.2099"_s << QDate();
+        QTest::newRow("13 miesiąc") << u"01.13.2027"_s << QDate();
+        QTest::newRow("siedem cyfr") << u"1501202"_s << QDate();
     }
     void daty() {
         QFETCH(QString, tekst);
