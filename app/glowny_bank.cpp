@@ -1,9 +1,11 @@
 // The main window's commands for paying from a bank: the payment code, the
 // Elixir-0 file, and repeating an order.
 #include "app/glowny.h"
+#include "payments/eksport_do_banku.h"
 #include "payments/elixir.h"
 #include "payments/zaplac_telefonem.h"
 #include "register/bezpieczny_zapis.h"
+#include "register/magazyn_ustawien.h"
 #include "widgets/dialogi.h"
 
 #include <QFileInfo>
@@ -64,17 +66,32 @@ void Tglowne_okno::eksport_do_bankuClick() {
     QList<int> numery;
     if (!numery_do_eksportu(tytul, numery, 1)) return;
 
-    const PlikElixir plik = przygotuj_elixir(rejestr.tablica(), numery, QDate::currentDate());
-    const QString pominiete = opis_pominietych(rejestr.tablica(), plik.pominiete);
+    // The bank's character set, as chosen last time.
+    const QString klucz_kodowania = u"KodowanieElixir"_s;
+    Teksport_do_banku okno(
+        this,
+        kodowanie_z_nazwy(MagazynUstawien::czytaj_tekst(klucz_kodowania).value_or(QString()))
+            .value_or(KodowanieBanku::cp1250),
+        int(numery.size()));
+    if (okno.exec() != QDialog::Accepted) return;
+    const KodowanieBanku kodowanie = okno.kodowanie();
+    MagazynUstawien::zapisz_tekst(klucz_kodowania, nazwa_kodowania(kodowanie));
+
+    const PlikElixir plik =
+        przygotuj_elixir(rejestr.tablica(), numery, QDate::currentDate(), kodowanie);
+    // Everything left out or cut is said once, before anything is written.
+    QString uwagi = opis_pominietych(rejestr.tablica(), plik.pominiete);
+    if (const QString przyciete = opis_przycietych(plik.przyciete); !przyciete.isEmpty())
+        uwagi += (uwagi.isEmpty() ? QString() : u"\n\n"_s) + przyciete;
     if (plik.zapisanych == 0) {
-        Dialogi::komunikat(this, pominiete + u"\n\nNie ma czego zapisać."_s, tytul,
-                           Ikona::Informacja);
+        Dialogi::komunikat(this, uwagi + u"\n\nNie ma czego zapisać."_s, tytul, Ikona::Informacja);
         return;
     }
-    if (!pominiete.isEmpty() &&
-        Dialogi::komunikat(
-            this, pominiete + u"\n\nZapisać pozostałe przelewy (%1)?"_s.arg(plik.zapisanych), tytul,
-            Ikona::Pytanie, Przyciski::TakNie) != Odpowiedz::Tak)
+    if (!uwagi.isEmpty() &&
+        Dialogi::komunikat(this,
+                           uwagi + u"\n\nZapisać plik z przelewami, które można wysłać (%1)?"_s.arg(
+                                       plik.zapisanych),
+                           tytul, Ikona::Pytanie, Przyciski::TakNie) != Odpowiedz::Tak)
         return;
 
     const QString wybrana = Dialogi::zapisz_plik(this, u"Plik dla banku Elixir-0 (*.pli)|*.pli"_s,
@@ -83,13 +100,11 @@ void Tglowne_okno::eksport_do_bankuClick() {
     const QString nazwa = nazwa_pliku_elixir(wybrana);
     if (QFileInfo::exists(nazwa) &&
         Dialogi::komunikat(this, u"Podany plik już istnieje.\rNadpisać?"_s, u"Zapisz jako..."_s,
-                           Ikona::Pytanie, Przyciski::TakNie) != Odpowiedz::Tak)
+                           Ikona::Pytanie, Przyciski::TakNie, Odpowiedz::Nie) != Odpowiedz::Tak)
         return;
     if (!zapisz_bezpiecznie(nazwa,
                             [&](QIODevice& d) { return d.write(plik.dane) == plik.dane.size(); })) {
         Dialogi::komunikat(this, u"Wystąpił błąd zapisu.\nSpróbuj ponownie."_s);
         return;
     }
-    if (!plik.przyciete.isEmpty())
-        Dialogi::komunikat(this, opis_przycietych(plik.przyciete), tytul, Ikona::Informacja);
 }

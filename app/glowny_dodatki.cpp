@@ -31,7 +31,7 @@ void Tglowne_okno::EksportujdoCSV1Click() {
     const QString nazwa = nazwa_pliku_csv(wybrana);
     if (QFileInfo::exists(nazwa) &&
         Dialogi::komunikat(this, u"Podany plik już istnieje.\rNadpisać?"_s, u"Zapisz jako..."_s,
-                           Ikona::Pytanie, Przyciski::TakNie) != Odpowiedz::Tak)
+                           Ikona::Pytanie, Przyciski::TakNie, Odpowiedz::Nie) != Odpowiedz::Tak)
         return;
     auto wybrane = std::make_unique<TablicaPrzelewow>();
     for (const int k : numery) wybrane->dopisz(rejestr.przelew(k));

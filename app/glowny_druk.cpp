@@ -17,17 +17,25 @@ QList<ZmienneDruku> zmienne_zaznaczonych(Tglowne_okno& okno, const QList<int>& n
     return wynik;
 }
 
+QList<Tprzelew> zlecenia(Tglowne_okno& okno, const QList<int>& numery) {
+    QList<Tprzelew> wynik;
+    for (const int k : numery) wynik.append(okno.rejestr.przelew(k));
+    return wynik;
+}
+
 }  // namespace
 
 void Tglowne_okno::drukowanieClick() {
     if (!zaznaczony(*this)) return;
     const QList<int> numery = zaznaczone_el();
+    if (!drukowac_mimo_kwot(this, zlecenia(*this, numery))) return;
     drukuj_wiele(this, [this, &numery] { return zmienne_zaznaczonych(*this, numery); });
 }
 
 void Tglowne_okno::print_previewClick() {
     if (!zaznaczony(*this)) return;
     const QList<int> numery = zaznaczone_el();
+    if (!drukowac_mimo_kwot(this, zlecenia(*this, numery))) return;
     // The preview's own "Drukuj" prepares the same orders again.
     podglad_wiele(this, [this, &numery] { return zmienne_zaznaczonych(*this, numery); });
 }

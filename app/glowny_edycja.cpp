@@ -18,11 +18,13 @@ void otworz_edytor(Tglowne_okno* glowne, ZapisPrzelewu zapisz, Przygotuj przygot
     edytor.exec();
 }
 
-// A new order goes after the last one; a full collection refuses it.
+// A new order goes after the last one; a full collection refuses it. The new
+// row becomes the only selected one, so that the next print is of it.
 ZapisPrzelewu dopisywanie(Tglowne_okno* glowne) {
     return [glowne](const Tprzelew& nowy) {
         if (!glowne->rejestr.dopisz(nowy)) return false;
         glowne->rejestr.ustaw_zmieniony(true);
+        glowne->zaznacz_wiersz(glowne->rejestr.ilosc());
         return true;
     };
 }

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QStyle>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 const char16_t* const naglowki[] = {u"Odbiorca", u"Tytułem", u"Nr rachunku odbiorcy", u"Kwota",
                                     u"Data"};
@@ -54,9 +56,9 @@ QVariant ModelListyPrzelewow::data(const QModelIndex& indeks, int rola) const {
         return QVariant::fromValue(Qt::AlignVCenter |
                                    (indeks.column() >= 3 ? Qt::AlignRight : Qt::AlignLeft));
     // At the row's start: the account column has no room to spare for a whole number.
-    if (indeks.column() == 0 && (rola == Qt::DecorationRole || rola == Qt::ToolTipRole) &&
-        zla_suma_kontrolna(rejestr_.przelew(indeks.row() + 1))) {
-        if (rola == Qt::ToolTipRole) return tekst_bledu_sumy;
+    if (indeks.column() != 0 || (rola != Qt::DecorationRole && rola != Qt::ToolTipRole)) return {};
+    if (const QString tekst = ostrzezenie(rejestr_.przelew(indeks.row() + 1)); !tekst.isEmpty()) {
+        if (rola == Qt::ToolTipRole) return tekst;
         // Looked up once: the theme lookup would otherwise run for every painted row.
         if (ostrzezenie_.isNull())
             ostrzezenie_ = QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
@@ -72,6 +74,13 @@ QVariant ModelListyPrzelewow::data(const QModelIndex& indeks, int rola) const {
         }
         if (const QPixmap tag = obraz_znacznika(rodzaj); !tag.isNull()) return tag;
     }
+    return {};
+}
+
+QString ModelListyPrzelewow::ostrzezenie(const Tprzelew& p) {
+    if (zla_suma_kontrolna(p)) return tekst_bledu_sumy;
+    if (const std::optional<QString> kwota = kwota_nie_liczba(p))
+        return opis_kwoty_nie_liczby(*kwota) + u" — popraw ją przed wydrukiem i płatnością"_s;
     return {};
 }
 

@@ -21,6 +21,9 @@ class ModelListyPrzelewow : public QAbstractTableModel {
     // A complete account number (the recipient's, or a transfer's sender's)
     // whose check digits are wrong: the list marks the row.
     static bool zla_suma_kontrolna(const Tprzelew& przelew);
+    // What the row's warning sign says: a wrong account or an amount that is
+    // not a number (from a file made elsewhere); empty when there is none.
+    static QString ostrzezenie(const Tprzelew& przelew);
 
   private:
     void przebuduj();

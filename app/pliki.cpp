@@ -139,9 +139,10 @@ void Tglowne_okno::zglos_otwarcie(const SesjaPliku::Otwarcie& o) {
 SesjaPliku::Decyzja Tglowne_okno::pytanie_zapisu(const SesjaPliku::Kwestia& k) {
     using P = SesjaPliku::Pytanie;
     using D = SesjaPliku::Decyzja;
+    // Overwriting a file or cutting texts loses something: Enter answers Nie.
     const auto tak_nie = [this](const QString& tekst, const QString& tytul) {
-        return Dialogi::komunikat(this, tekst, tytul, Ikona::Informacja, Przyciski::TakNie) ==
-                       Odpowiedz::Tak
+        return Dialogi::komunikat(this, tekst, tytul, Ikona::Informacja, Przyciski::TakNie,
+                                  Odpowiedz::Nie) == Odpowiedz::Tak
                    ? D::tak
                    : D::anuluj;
     };
@@ -160,7 +161,8 @@ SesjaPliku::Decyzja Tglowne_okno::pytanie_zapisu(const SesjaPliku::Kwestia& k) {
                        u"\"Dodatkowe informacje\".\r"
                        u"Naciśnij TAK, jeśli nadal chcesz zapisać w tym formacie.\r"
                        u"Naciśnij NIE, aby zapisać dane w nowym formacie."_s,
-                       u"Zapisz jako..."_s, Ikona::Informacja, Przyciski::TakNie) == Odpowiedz::Tak
+                       u"Zapisz jako..."_s, Ikona::Informacja, Przyciski::TakNie,
+                       Odpowiedz::Nie) == Odpowiedz::Tak
                        ? D::tak
                        : D::nie;
         case P::nadpisanie:
@@ -289,7 +291,7 @@ bool Tglowne_okno::zapisz_pod_nazwa(const QString& tekst_nadpisania) {
     if (!nazwa.endsWith(u".vando") && !nazwa.endsWith(u".p2")) nazwa += u".p2"_s;
     if (QFileInfo::exists(nazwa) &&
         Dialogi::komunikat(this, tekst_nadpisania, u"Zapisz jako..."_s, Ikona::Informacja,
-                           Przyciski::TakNie) != Odpowiedz::Tak)
+                           Przyciski::TakNie, Odpowiedz::Nie) != Odpowiedz::Tak)
         return false;
     const QString poprzednia = rejestr.sciezka();
     rejestr.ustaw_sciezke(nazwa);

@@ -95,23 +95,13 @@ void Tnowy_edycja_przelewow::utworz_pola() {
     nr_rach_nadawcy = pole_maski(u"nr_rach_nadawcy"_s, maski::nadawca);
     symbol = pole_maski(u"symbol"_s, maski::symbol);
     symbol->ustaw_tekst(u"06"_s);
-    kwota = new QLineEdit(this);
-    kwota->setObjectName(u"kwota"_s);
-    kwota->setFont(czcionka_pol);
-    kwota->setMaxLength(6);
-    kwota100 = new QLineEdit(this);
-    kwota100->setObjectName(u"kwota100"_s);
-    kwota100->setFont(czcionka_pol);
-    kwota100->setMaxLength(2);
-    kwota100->setAccessibleName(u"Kwota, grosze"_s);
+    utworz_pola_kwoty_i_daty(czcionka_pol);
 
     rb_przelew = new QRadioButton(u"Prz&elew"_s, this);
     rb_przelew->setObjectName(u"rb_przelew"_s);
     rb_przelew->setChecked(true);
     rb_wplata = new QRadioButton(u"&Wpłata"_s, this);
     rb_wplata->setObjectName(u"rb_wplata"_s);
-    data_label = new QLabel(this);
-    data_label->setObjectName(u"data_label"_s);
     l_suma_kontrolna = new QLabel(this);
     l_suma_kontrolna->setObjectName(u"l_suma_kontrolna"_s);
     przygotuj_notatke_sumy(l_suma_kontrolna);
@@ -250,7 +240,7 @@ void Tnowy_edycja_przelewow::uloz() {
     szerokosc_na_cyfry(kwota100, 2, 25);
     szerokosc_na_cyfry(symbol, 2, 24);
     dodatkowe->setFixedWidth(qMax(163, dodatkowe->fontMetrics().averageCharWidth() * 20 + 12));
-    data_label->setFixedWidth(data_label->fontMetrics().horizontalAdvance(u"28.12.2000"_s) + 8);
+    szerokosc_na_cyfry(data_label, 10, 70);
     auto* przecinek = new QLabel(u","_s, this);
     QFont duza = font();
     duza.setPointSizeF(font().pointSizeF() * 5 / 3);
@@ -318,7 +308,8 @@ void Tnowy_edycja_przelewow::umiesc_kalendarz() {
 }
 
 void Tnowy_edycja_przelewow::polacz() {
-    for (QLineEdit* p : {nazwa_odbiorcy1, tytulem1, kwota, kwota100}) p->installEventFilter(this);
+    for (QLineEdit* p : {nazwa_odbiorcy1, tytulem1, kwota, kwota100, data_label})
+        p->installEventFilter(this);
     // Names and titles too long for the form are marked while typing.
     sledz_przepelnienie(nazwa_odbiorcy1, PoleTekstowe::nazwa_odbiorcy1);
     sledz_przepelnienie(nazwa_odbiorcy2, PoleTekstowe::nazwa_odbiorcy2);
@@ -330,7 +321,7 @@ void Tnowy_edycja_przelewow::polacz() {
     using T = Tnowy_edycja_przelewow;
     // Only what the user types is filtered; a stored amount is shown as it stands.
     connect(kwota, &QLineEdit::textEdited, this, &T::kwotaChange);
-    connect(kwota100, &QLineEdit::textEdited, this, &T::kwota100Change);
+    connect(data_label, &QLineEdit::textEdited, this, &T::data_labelChange);
     connect(rb_przelew, &QRadioButton::clicked, this, &T::rb_przelewClick);
     connect(rb_wplata, &QRadioButton::clicked, this, &T::rb_wplataClick);
     connect(kalendarz_button, &QPushButton::clicked, this, &T::kalendarz_buttonClick);
@@ -366,6 +357,7 @@ void Tnowy_edycja_przelewow::ustaw_kolejnosc_tabulacji() {
                                        rb_wplata,
                                        kwota,
                                        kwota100,
+                                       data_label,
                                        kalendarz_button,
                                        nr_rach_nadawcy,
                                        nazwa_nadawcy1,

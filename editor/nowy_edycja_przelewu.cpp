@@ -52,6 +52,7 @@ void Tnowy_edycja_przelewow::przygotuj_nowy() {
     konto_odbiorcy->ustaw({}, {}, {});
     nr_rach_nadawcy->ustaw_tekst({});
     data_label->clear();
+    maluj_normalnie(data_label);
     MonthCalendar1->setSelectedDate(QDate::currentDate());
     MonthCalendar1->hide();
     symbol->ustaw_tekst(u"06"_s);
@@ -71,6 +72,9 @@ void Tnowy_edycja_przelewow::przygotuj_kopie(const Tprzelew& wzor) {
     rb_przelew->setChecked(przelew);
     rb_wplata->setChecked(!przelew);
     ustaw_konto_nadawcy(przelew);
+    // What changes from month to month is the amount: typing replaces it.
+    kwota->setFocus();
+    kwota->selectAll();
 }
 
 void Tnowy_edycja_przelewow::przygotuj_edycje(const Tprzelew& zapisany) {
@@ -86,6 +90,7 @@ void Tnowy_edycja_przelewow::przygotuj_edycje(const Tprzelew& zapisany) {
     else if (const auto odczytana = czytaj_date(wiersz.data.na_unicode()))
         MonthCalendar1->setSelectedDate(*odczytana);
     MonthCalendar1->hide();
+    data_labelChange();
 
     const bool przelew = wiersz.czy_przelew == 1;
     rb_przelew->setChecked(przelew);
@@ -123,6 +128,8 @@ bool Tnowy_edycja_przelewow::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
             kwotaExit();
         else if (obiekt == kwota100)
             kwota100Exit();
+        else if (obiekt == data_label)
+            data_labelExit();
     }
     return QDialog::eventFilter(obiekt, zdarzenie);
 }
@@ -138,6 +145,12 @@ void Tnowy_edycja_przelewow::showEvent(QShowEvent* zdarzenie) {
 }
 
 void Tnowy_edycja_przelewow::keyPressEvent(QKeyEvent* zdarzenie) {
+    // Escape in the open calendar closes only the calendar.
+    if (MonthCalendar1->isVisible() && zdarzenie->matches(QKeySequence::Cancel)) {
+        zamknij_kalendarz(false);
+        zdarzenie->accept();
+        return;
+    }
     const bool zmienione = !przy_otwarciu_ || przelew_z_okna() != *przy_otwarciu_;
     if (!escape_anuluje(zdarzenie, this, zmienione)) QDialog::keyPressEvent(zdarzenie);
 }
@@ -165,27 +178,6 @@ void Tnowy_edycja_przelewow::kapitalizacja() {
     tytulem1Exit();
 }
 
-void Tnowy_edycja_przelewow::filtruj(QLineEdit* pole) {
-    const WynikFiltraLiczby wynik = filtr_liczby(pole->text());
-    if (!wynik.kursor) return;
-    pole->setText(wynik.tekst);
-    pole->setCursorPosition(int(*wynik.kursor));
-}
-
-void Tnowy_edycja_przelewow::kwotaChange() { filtruj(kwota); }
-void Tnowy_edycja_przelewow::kwota100Change() { filtruj(kwota100); }
-
-void Tnowy_edycja_przelewow::kwotaExit() { kwota->setText(uzupelnij_zlote(kwota->text())); }
-
-void Tnowy_edycja_przelewow::kwota100Exit() {
-    kwota100->setText(uzupelnij_grosze(kwota100->text(), Uzupelnianie::Wyjscie));
-}
-
-void Tnowy_edycja_przelewow::uzupelnij_kwote(Uzupelnianie kontekst) {
-    kwota->setText(uzupelnij_zlote(kwota->text()));
-    kwota100->setText(uzupelnij_grosze(kwota100->text(), kontekst));
-}
-
 void Tnowy_edycja_przelewow::rb_przelewClick() {
     if (rb_wplata->isChecked()) {
         ustaw_konto_nadawcy(false);
@@ -198,22 +190,6 @@ void Tnowy_edycja_przelewow::rb_przelewClick() {
 void Tnowy_edycja_przelewow::rb_wplataClick() {
     if (rb_wplata->isChecked()) ustaw_konto_nadawcy(false);
 }
-
-void Tnowy_edycja_przelewow::kalendarz_buttonClick() {
-    if (MonthCalendar1->isVisible()) {
-        MonthCalendar1->hide();
-        return;
-    }
-    umiesc_kalendarz();
-    MonthCalendar1->show();
-}
-
-void Tnowy_edycja_przelewow::MonthCalendar1Click() {
-    data_label->setText(tekst_daty(MonthCalendar1->selectedDate()).left(10));
-    MonthCalendar1->hide();
-}
-
-void Tnowy_edycja_przelewow::btn_usun_dateClick() { data_label->clear(); }
 
 bool Tnowy_edycja_przelewow::sprawdz_sumy_kontrolne() {
     if (!l_suma_kontrolna) return false;

@@ -2,6 +2,7 @@
 
 // The window in which one order is created or changed.
 
+#include <QDate>
 #include <QDialog>
 #include <QString>
 
@@ -16,6 +17,7 @@
 class PoleKonta;
 class PoleMaskowane;
 class QCalendarWidget;
+class QFont;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -68,7 +70,8 @@ class Tnowy_edycja_przelewow : public QDialog {
     QRadioButton* rb_wplata = nullptr;
     QLineEdit* kwota = nullptr;
     QLineEdit* kwota100 = nullptr;
-    QLabel* data_label = nullptr;
+    // The date as text: typed in or set from the calendar.
+    QLineEdit* data_label = nullptr;
     QPushButton* kalendarz_button = nullptr;
     QPushButton* btn_usun_date = nullptr;
     QCalendarWidget* MonthCalendar1 = nullptr;
@@ -110,15 +113,20 @@ class Tnowy_edycja_przelewow : public QDialog {
     void FormActivate();
     void nazwa_odbiorcy1Exit();
     void tytulem1Exit();
+    // A comma or full stop in the złote moves to the grosze; a pasted amount
+    // fills both; anything else is refused with a word, never cut.
     void kwotaChange();
     void kwotaExit();
-    void kwota100Change();
     void kwota100Exit();
     void rb_przelewClick();
     void rb_wplataClick();
     void kalendarz_buttonClick();
     void MonthCalendar1Click();
     void btn_usun_dateClick();
+    // Typing a date: wrong while it is no real day; a real one is written in
+    // the user's format when the field is left, and the calendar follows.
+    void data_labelChange();
+    void data_labelExit();
     void zapisz_edycjaClick();
     void anuluj_edycjaClick();
 
@@ -155,6 +163,7 @@ class Tnowy_edycja_przelewow : public QDialog {
     // Building the window (budowa_edytora.cpp).
     void zbuduj();
     void utworz_pola();
+    void utworz_pola_kwoty_i_daty(const QFont& czcionka_pol);  // pola_kwoty_i_daty.cpp
     void utworz_przyciski();
     void uloz();
     QHBoxLayout* rzad_przyciskow();
@@ -163,7 +172,10 @@ class Tnowy_edycja_przelewow : public QDialog {
     // The calendar lies over the rows below, under the button that shows it.
     void umiesc_kalendarz();
     void ustaw_konto_nadawcy(bool dostepne);
-    void filtruj(QLineEdit* pole);
+    void pokaz_odmowe(QLineEdit* pole, const QString& powod);
+    // The calendar's date when it was shown: Escape puts it back.
+    QDate data_kalendarza_;
+    void zamknij_kalendarz(bool przyjmij);
     // The picked entry into the fields of its book's part of the order.
     void wstaw_wpis(RodzajBazy rodzaj, const Twpis_bazy& wpis);
     void wybierz_z_bazy(RodzajBazy rodzaj);

@@ -30,6 +30,7 @@ ZmienneDruku Tnowy_edycja_przelewow::przypisywanie_zmiennych_w_edycji() {
 // The buttons do not take the focus, so the exit actions the print relies on
 // run here, once the wait window is up.
 void Tnowy_edycja_przelewow::drukuj_w_edycji_przelewClick() {
+    if (!drukowac_mimo_kwot(this, {przelew_z_okna()})) return;
     drukuj(this, [this] {
         kapitalizacja();
         return przypisywanie_zmiennych_w_edycji();
@@ -37,6 +38,7 @@ void Tnowy_edycja_przelewow::drukuj_w_edycji_przelewClick() {
 }
 
 void Tnowy_edycja_przelewow::podglad_wydruku_w_edycjiClick() {
+    if (!drukowac_mimo_kwot(this, {przelew_z_okna()})) return;
     podglad(this, [this] {
         kapitalizacja();
         return przypisywanie_zmiennych_w_edycji();

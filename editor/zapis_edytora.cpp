@@ -7,6 +7,7 @@
 #include "widgets/dialogi.h"
 #include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
+#include "widgets/sprawdzanie_konta.h"
 #include "widgets/suma_kontrolna.h"
 
 #include <QLabel>
@@ -58,6 +59,18 @@ void Tnowy_edycja_przelewow::zapisz_edycjaClick() {
     konto_odbiorcy->oznacz_braki();
     if (czy_puste(nazwa_odbiorcy1)) return;
     if (sprawdz_sumy_kontrolne() && !zapisac_mimo_bledu_sumy(this)) return;
+    // "Zapisz" takes no focus, so the date field may not have been left yet.
+    data_labelExit();
+    if (czy_czerwone(data_label) &&
+        Dialogi::komunikat(
+            this,
+            u"Data „%1” nie jest prawdziwym dniem — taki przelew nie trafi do "
+            u"pliku dla banku.\nZapisać mimo to?"_s.arg(data_label->text().trimmed()),
+            windowTitle(), Dialogi::Ikona::Pytanie, Dialogi::Przyciski::TakNie,
+            Dialogi::Odpowiedz::Nie) != Dialogi::Odpowiedz::Tak) {
+        data_label->setFocus();
+        return;
+    }
     // Refused only when the collection is full: the window stays open so
     // that nothing typed is lost.
     if (zapisz_ && !zapisz_(przelew_z_okna())) {

@@ -7,6 +7,8 @@
 #include "printing/przesuniecie_drukarki.h"
 #include "printing/raport.h"
 #include "printing/wypelnianie.h"
+#include "register/kwota.h"
+#include "register/przelew.h"
 #include "widgets/dialogi.h"
 
 #include <QApplication>
@@ -37,9 +39,29 @@ bool drukowac_mimo_przepelnienia(QWidget* rodzic, const StanDruku& stan,
         lista += sprawdz_przepelnienie(stan, zmienne, szerokosc_tekstu_mm);
     if (lista.isEmpty()) return true;
     return Dialogi::komunikat(rodzic, pytanie_o_przepelnienie(lista), u"Za długi tekst"_s,
-                              Dialogi::Ikona::Pytanie,
-                              Dialogi::Przyciski::TakNie) == Dialogi::Odpowiedz::Tak;
+                              Dialogi::Ikona::Pytanie, Dialogi::Przyciski::TakNie,
+                              Dialogi::Odpowiedz::Nie) == Dialogi::Odpowiedz::Tak;
 }
+
+}  // namespace
+
+bool drukowac_mimo_kwot(QWidget* rodzic, const QList<Tprzelew>& zlecenia) {
+    QStringList zle;
+    for (const Tprzelew& p : zlecenia)
+        if (const std::optional<QString> kwota = kwota_nie_liczba(p)) zle << *kwota;
+    if (zle.isEmpty()) return true;
+    const QString tekst = zle.size() == 1
+                              ? opis_kwoty_nie_liczby(zle.constFirst())
+                              : u"Kwoty „%1” nie są liczbami"_s.arg(zle.join(u"”, „"_s));
+    return Dialogi::komunikat(rodzic,
+                              tekst +
+                                  u" — wydruk pokaże je tak, jak zapisano, a plik dla banku "
+                                  u"i kod QR ich nie przyjmą.\nDrukować mimo to?"_s,
+                              u"Kwota"_s, Dialogi::Ikona::Pytanie, Dialogi::Przyciski::TakNie,
+                              Dialogi::Odpowiedz::Nie) == Dialogi::Odpowiedz::Tak;
+}
+
+namespace {
 
 // The hourglass for the life of the object, whatever way the command ends.
 class KursorCzekania {

@@ -17,6 +17,13 @@ using PrzygotujZmienne = std::function<ZmienneDruku()>;
 
 enum class WynikDruku { wydrukowany, anulowany, nieudany };
 
+struct Tprzelew;
+
+// An order whose stored amount is not a number ("$10" from a file made
+// elsewhere) prints as it stands, though a bank would be given another
+// amount: the user is asked first. True when printing may go on.
+bool drukowac_mimo_kwot(QWidget* rodzic, const QList<Tprzelew>& zlecenia);
+
 // Prints the order the callback prepares on the printer the user picks.
 // Cancelling the print dialog prints nothing; what the preparation did stays.
 WynikDruku drukuj(QWidget* rodzic, const PrzygotujZmienne& przygotuj);

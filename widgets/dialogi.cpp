@@ -80,12 +80,18 @@ void poszerz_dla_tytulu(QMessageBox& okno) {
 }  // namespace
 
 Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul, Ikona ikona,
-                    Przyciski przyciski) {
+                    Przyciski przyciski, Odpowiedz domyslna) {
     // A box that asks is a question, not a notice, whatever icon was named.
     if (przyciski != Przyciski::Ok && (ikona == Ikona::Informacja || ikona == Ikona::Brak))
         ikona = Ikona::Pytanie;
     if (test().wlaczony) {
-        test().historia.append({u"komunikat"_s, tekst, tytul, ikona, przyciski, {}});
+        test().historia.append({u"komunikat"_s,
+                                tekst,
+                                tytul,
+                                ikona,
+                                przyciski,
+                                {},
+                                przyciski == Przyciski::Ok ? Odpowiedz::Ok : domyslna});
         if (przyciski == Przyciski::Ok) return Odpowiedz::Ok;
         if (test().odpowiedzi.isEmpty()) brak_odpowiedzi(tekst);
         return test().odpowiedzi.dequeue();
@@ -108,6 +114,11 @@ Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul,
     if (auto* b = okno.button(QMessageBox::Yes)) b->setText(u"&Tak"_s);
     if (auto* b = okno.button(QMessageBox::No)) b->setText(u"&Nie"_s);
     if (auto* b = okno.button(QMessageBox::Cancel)) b->setText(u"Anuluj"_s);
+    const QMessageBox::StandardButton domyslny = domyslna == Odpowiedz::Nie ? QMessageBox::No
+                                                 : domyslna == Odpowiedz::Anuluj
+                                                     ? QMessageBox::Cancel
+                                                     : QMessageBox::Yes;
+    if (przyciski != Przyciski::Ok && okno.button(domyslny)) okno.setDefaultButton(domyslny);
     poszerz_dla_tytulu(okno);
     switch (okno.exec()) {
         case QMessageBox::Yes:
@@ -130,7 +141,8 @@ Odpowiedz pytanie(QWidget* rodzic, const QString& tekst, const QString& tytul,
                                 tytul,
                                 Ikona::Pytanie,
                                 trzy ? Przyciski::TakNieAnuluj : Przyciski::TakNie,
-                                {}});
+                                {},
+                                domyslna});
         if (test().odpowiedzi.isEmpty()) brak_odpowiedzi(tekst);
         return test().odpowiedzi.dequeue();
     }

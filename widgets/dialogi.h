@@ -18,8 +18,11 @@ enum class Ikona { Brak, Informacja, Pytanie, Ostrzezenie, Blad };
 enum class Odpowiedz { Ok, Tak, Nie, Anuluj };
 
 // A message box. Texts are the program's own: "\r" and "\n" both break lines.
+// `domyslna` is the button Enter presses: a question whose "Tak" throws work
+// away or keeps a wrong value passes Nie (or Anuluj).
 Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul = {},
-                    Ikona ikona = Ikona::Brak, Przyciski przyciski = Przyciski::Ok);
+                    Ikona ikona = Ikona::Brak, Przyciski przyciski = Przyciski::Ok,
+                    Odpowiedz domyslna = Odpowiedz::Tak);
 
 // A question whose buttons say what they do: Tak, Nie and Anuluj stand for
 // the first, second and (when given) third text of `przyciski`. `domyslna` is
@@ -56,6 +59,7 @@ struct Pokazany {
     Ikona ikona = Ikona::Brak;
     Przyciski przyciski = Przyciski::Ok;
     QString katalog;  // the folder a file dialog starts in
+    Odpowiedz domyslna = Odpowiedz::Tak;
 };
 
 void wlacz();

@@ -50,6 +50,6 @@ void przygotuj_notatke_sumy(QLabel* notatka) {
 
 bool zapisac_mimo_bledu_sumy(QWidget* okno) {
     return Dialogi::komunikat(okno, pytanie_o_blad_sumy, okno->windowTitle(),
-                              Dialogi::Ikona::Pytanie,
-                              Dialogi::Przyciski::TakNie) == Dialogi::Odpowiedz::Tak;
+                              Dialogi::Ikona::Pytanie, Dialogi::Przyciski::TakNie,
+                              Dialogi::Odpowiedz::Nie) == Dialogi::Odpowiedz::Tak;
 }

@@ -10,8 +10,8 @@ bool escape_anuluje(QKeyEvent* zdarzenie, QDialog* okno, bool zmienione) {
     if (!zdarzenie->matches(QKeySequence::Cancel)) return false;
     zdarzenie->accept();
     if (zmienione && Dialogi::komunikat(okno, u"Porzucić zmiany?"_s, okno->windowTitle(),
-                                        Dialogi::Ikona::Pytanie,
-                                        Dialogi::Przyciski::TakNie) != Dialogi::Odpowiedz::Tak)
+                                        Dialogi::Ikona::Pytanie, Dialogi::Przyciski::TakNie,
+                                        Dialogi::Odpowiedz::Nie) != Dialogi::Odpowiedz::Tak)
         return true;
     okno->reject();
     return true;

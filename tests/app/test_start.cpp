@@ -3,6 +3,7 @@
 #include "app/start.h"
 #include "extras/darowizna.h"
 #include "extras/first_run_form.h"
+#include "register/konto.h"
 #include "register/magazyn_ustawien.h"
 #include "register/pliki_przelewow.h"
 #include "widgets/dialogi.h"
@@ -144,7 +145,13 @@ class TestStart : public QObject {
                  pierwsze ? QStringList{u"Tmonolit_first_run"_s} : QStringList{});
         QCOMPARE(okno.model_listy->rowCount(), pierwsze ? 1 : 0);
         QCOMPARE(okno.ilosc_el(), pierwsze ? 1 : 0);
-        if (pierwsze) QCOMPARE(okno.rejestr.przelew(1), darowizna::przelew_do_autora());
+        if (pierwsze) {
+            QCOMPARE(okno.rejestr.przelew(1), darowizna::przelew_do_autora());
+            // No warning greets a new user: the order's account passes the check.
+            QCOMPARE(stan_konta(cp1250::na_unicode(okno.rejestr.przelew(1).konto_odbiorcy())),
+                     StanKonta::poprawny);
+            QVERIFY(!okno.model_listy->index(0, 0).data(Qt::DecorationRole).isValid());
+        }
         QCOMPARE(okno.rejestr.zmieniony(), pierwsze);
         QCOMPARE(okno.FileSaveItem->isEnabled(), pierwsze);
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
@@ -363,8 +370,8 @@ class TestStart : public QObject {
             QCOMPARE(w.at(3), u"10,00 zł"_s);
             QCOMPARE(w.at(4), QString());
         }
-        // A made-up number with impossible check digits: no payment can reach anyone.
-        QVERIFY(!poprawny_nrb(wiersz_listy(okno, 2).at(2)));
+        // A made-up number whose check digits pass: the list shows no warning for it.
+        QVERIFY(poprawny_nrb(wiersz_listy(okno, 2).at(2)));
         QVERIFY(okno.rejestr.zmieniony());
         QVERIFY(okno.btn_zapisz_do_pliku->isEnabled() && okno.FileSaveItem->isEnabled());
     }

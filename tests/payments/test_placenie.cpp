@@ -5,6 +5,7 @@
 #include "app/glowny.h"
 #include "app/lista_przelewow.h"
 #include "editor/nowy_edycja_przelewu.h"
+#include "payments/eksport_do_banku.h"
 #include "payments/elixir.h"
 #include "payments/zaplac_telefonem.h"
 #include "printing/print_preview.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPrinter>
@@ -344,17 +346,69 @@ class TestPlacenie : public QObject {
         wplata.czy_przelew = 0;
         z_wierszami({do_banku("Gaz"), wplata});
         const QString plik = katalog_.filePath(u"bank"_s);
+        // The window is answered with its default: Windows-1250.
+        auto zapisz_w = [](int kodowanie) {
+            return [kodowanie](Teksport_do_banku* o) {
+                if (kodowanie >= 0) o->cb_kodowanie->setCurrentIndex(kodowanie);
+                zrzut(o, u"eksport_do_banku.png"_s);
+                QTest::mouseClick(o->b_zapisz, Qt::LeftButton);
+            };
+        };
 
-        Dialogi::Test::odpowiedz(Odpowiedz::Nie);
-        glowne_->eksport_do_bankuClick();
+        {
+            PrzyOknieModalnym<Teksport_do_banku> przy(zapisz_w(-1));
+            Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+            glowne_->eksport_do_bankuClick();
+            QVERIFY(przy.otwarte());
+        }
         QVERIFY(Dialogi::Test::teksty().value(0).contains(u"2. Urząd — wpłata gotówkowa"_s));
         QVERIFY(!QFile::exists(plik + u".pli"_s));
 
-        Dialogi::Test::odpowiedz(Odpowiedz::Tak);
-        Dialogi::Test::wybierz_plik(plik);
-        glowne_->eksport_do_bankuClick();
+        // CP852 chosen: the file is in it, and the next export offers it again.
+        {
+            PrzyOknieModalnym<Teksport_do_banku> przy(zapisz_w(2));
+            Dialogi::Test::odpowiedz(Odpowiedz::Tak);
+            Dialogi::Test::wybierz_plik(plik);
+            glowne_->eksport_do_bankuClick();
+            QVERIFY(przy.otwarte());
+        }
         QCOMPARE(czytaj_plik(plik + u".pli"_s),
-                 linia_elixir(glowne_->rejestr.przelew(1), QDate::currentDate()));
+                 linia_elixir(glowne_->rejestr.przelew(1), QDate::currentDate(), nullptr,
+                              KodowanieBanku::cp852));
+        QVERIFY(
+            czytaj_plik(plik + u".pli"_s).contains(QByteArray::fromHex("224a616e209da9636b6922")));
+        KodowanieBanku zapamietane = KodowanieBanku::cp1250;
+        {
+            PrzyOknieModalnym<Teksport_do_banku> przy([&](Teksport_do_banku* o) {
+                zapamietane = o->kodowanie();
+                QTest::mouseClick(o->b_anuluj, Qt::LeftButton);
+            });
+            glowne_->eksport_do_bankuClick();
+            QVERIFY(przy.otwarte());
+        }
+        QCOMPARE(zapamietane, KodowanieBanku::cp852);
+    }
+
+    // An order from a file made elsewhere whose amount is no number: the list
+    // marks it, and print and preview ask first, with Nie as the default.
+    void kwota_nie_liczba() {
+        SeamDialogow seam;
+        z_wierszami({do_banku("Gaz"), przelew("Prąd", "$10", "00")});
+        const QModelIndex zly = glowne_->model_listy->index(1, 0);
+        QVERIFY(glowne_->model_listy->index(0, 0).data(Qt::ToolTipRole).isNull());
+        QVERIFY(zly.data(Qt::DecorationRole).isValid());
+        QVERIFY(zly.data(Qt::ToolTipRole).toString().startsWith(u"Kwota „$10” nie jest liczbą"_s));
+        zaznacz({2});
+        Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+        glowne_->drukowanieClick();
+        Dialogi::Test::odpowiedz(Odpowiedz::Nie);
+        glowne_->print_previewClick();
+        const QList<Dialogi::Test::Pokazany> pokazane = Dialogi::Test::pokazane();
+        QCOMPARE(pokazane.size(), 2);
+        for (const auto& p : pokazane) {
+            QVERIFY2(p.tekst.startsWith(u"Kwota „$10” nie jest liczbą"_s), qPrintable(p.tekst));
+            QCOMPARE(p.domyslna, Odpowiedz::Nie);
+        }
     }
     // --- several orders at once
 
