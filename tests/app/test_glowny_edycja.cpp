@@ -10,14 +10,25 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTest>
+#include <QTreeView>
 
 #include <memory>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// Where the test's PDF printer writes; the print dialog seam takes a plain function.
+QString wyjscie_drukarki;
+void drukarka_pdf(QPrinter& drukarka) {
+    drukarka.setOutputFormat(QPrinter::PdfFormat);
+    drukarka.setOutputFileName(wyjscie_drukarki);
+}
 
 QStringList wiersz_listy(Tglowne_okno& okno, int nr) {
     QStringList wynik;
@@ -131,6 +142,63 @@ class TestGlownyEdycja : public QObject, protected EdytorTestowy {
         QCOMPARE(glowne.zaznaczony_el(), 2);
         QCOMPARE(glowne.rejestr.zmieniony(), jest);
         QCOMPARE(glowne.FileSaveItem->isEnabled(), jest);
+    }
+
+    // Repeating last month's order takes four keys besides the amount:
+    // Ctrl+K, the amount typed over the old one, Enter, Ctrl+P and the print
+    // dialog's Enter leave one new row, selected, and its print.
+    void powiel_i_drukuj_z_klawiatury() {
+        SeamDialogow seam;
+        Tglowne_okno glowne;
+        glowne.rejestr.dopisz(zapisany("Adam"));
+        glowne.rejestr.dopisz(zapisany());
+        glowne.odswiezanie();
+        glowne.show();
+        glowne.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&glowne));
+        glowne.zaznacz_wiersz(2);
+        glowne.ListView->setFocus();
+        bool zaznaczona_kwota = false;
+        PrzyOknieModalnym<Tnowy_edycja_przelewow> przy([&](Tnowy_edycja_przelewow* e) {
+            // The keys go where the focus is, once the editor has it.
+            if (!QTest::qWaitForWindowActive(e)) return;
+            zaznaczona_kwota = QApplication::focusWidget() == e->kwota &&
+                               e->kwota->selectedText() == e->kwota->text();
+            for (const QChar z : u"245,67"_s) wpisz(QApplication::focusWidget(), QString(z));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        QTest::keyClick(&glowne, Qt::Key_K, Qt::ControlModifier);
+        QVERIFY(przy.otwarte());
+        QVERIFY(zaznaczona_kwota);
+
+        QCOMPARE(glowne.rejestr.ilosc(), 3);
+        Tprzelew oczekiwany = zapisany();
+        oczekiwany.kwota = "245";
+        oczekiwany.kwota100 = "67";
+        oczekiwany.data.wyczysc();
+        QCOMPARE(glowne.rejestr.przelew(3), oczekiwany);
+        QCOMPARE(glowne.rejestr.przelew(2), zapisany());
+        QCOMPARE(glowne.zaznaczone_el(), QList<int>{3});
+        QCOMPARE(glowne.zaznaczony_el(), 3);
+
+        const QString pdf = katalog_.filePath(u"powielony.pdf"_s);
+        wyjscie_drukarki = pdf;
+        Dialogi::Test::potwierdz_druk(true);  // the print dialog's Enter
+        Dialogi::Test::przy_druku(drukarka_pdf);
+        // A window manager gives the main window back its activation; the
+        // offscreen platform needs to be asked.
+        glowne.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&glowne));
+        QTest::keyClick(&glowne, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(QFile::exists(pdf));
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+            QSKIP("pdftotext (poppler-utils) nie jest zainstalowany");
+        QProcess tekst;
+        tekst.start(u"pdftotext"_s, {pdf, u"-"_s});
+        tekst.waitForFinished();
+        const QString wydruk = QString::fromUtf8(tekst.readAllStandardOutput());
+        QVERIFY2(wydruk.contains(u"245,67"_s), qPrintable(wydruk));
+        QVERIFY(!wydruk.contains(u"12,50"_s));
     }
 
     // A full collection refuses a new order: the editor says so and stays

@@ -341,6 +341,7 @@ class TestEdytor : public QObject, protected EdytorTestowy {
             QCOMPARE(pokazane.first().tekst, u"Porzucić zmiany?"_s);
             QCOMPARE(pokazane.first().przyciski, Dialogi::Przyciski::TakNie);
             QCOMPARE(pokazane.first().ikona, Dialogi::Ikona::Pytanie);
+            QCOMPARE(pokazane.first().domyslna, Dialogi::Odpowiedz::Nie);
         }
         // Escape never stores anything.
         QVERIFY(oddane_.empty());

@@ -66,6 +66,9 @@ class TestEksportWierszPolecen : public QObject {
     void init() {
         const auto t = zbior();
         QVERIFY(zapisz_przelewy(sciezka(u"zbior.p2"_s), *t, t->ilosc_el()));
+        auto wplaty = std::make_unique<TablicaPrzelewow>();
+        wplaty->dopisz((*t)[2]);
+        QVERIFY(zapisz_przelewy(sciezka(u"same_wplaty.p2"_s), *wplaty, 1));
     }
 
     void elixir_zapisuje_przelewy_i_wymienia_pominiete() {
@@ -76,6 +79,45 @@ class TestEksportWierszPolecen : public QObject {
         QVERIFY2(w.bledy.contains(u"2. Urząd — wpłata gotówkowa"_s), qPrintable(w.bledy));
         QVERIFY2(w.bledy.contains(u"3. Gaz — niepełny numer rachunku odbiorcy"_s),
                  qPrintable(w.bledy));
+    }
+
+    // The encoding named before the files; every skipped order on standard
+    // error with its reason, the rest written, and success.
+    void elixir_w_kodowaniu_i_powody_data() {
+        QTest::addColumn<QString>("kodowanie");
+        QTest::addColumn<int>("wartosc");  // KodowanieBanku
+        QTest::newRow("domyślne") << QString() << int(KodowanieBanku::cp1250);
+        QTest::newRow("cp1250") << u"cp1250"_s << int(KodowanieBanku::cp1250);
+        QTest::newRow("iso-8859-2") << u"iso-8859-2"_s << int(KodowanieBanku::iso8859_2);
+        QTest::newRow("cp852") << u"cp852"_s << int(KodowanieBanku::cp852);
+        QTest::newRow("utf-8") << u"UTF-8"_s << int(KodowanieBanku::utf8);
+    }
+    void elixir_w_kodowaniu_i_powody() {
+        QFETCH(QString, kodowanie);
+        QFETCH(int, wartosc);
+        auto t = zbior();
+        t->dopisz(do_banku("Prąd", "$10"));
+        Tprzelew nieczytelna = do_banku("Woda", "5");
+        nieczytelna.data = "15-01-2027";
+        t->dopisz(nieczytelna);
+        Tprzelew bez_tytulu = do_banku("Śmieci", "5");
+        bez_tytulu.tytulem1 = "\"@;";
+        t->dopisz(bez_tytulu);
+        QVERIFY(zapisz_przelewy(sciezka(u"obce.p2"_s), *t, t->ilosc_el()));
+
+        QStringList argumenty{u"--elixir"_s};
+        if (!kodowanie.isEmpty()) argumenty << u"--kodowanie"_s << kodowanie;
+        argumenty << sciezka(u"bank.pli"_s) << sciezka(u"obce.p2"_s);
+        const Wynik w = uruchom(argumenty);
+        QCOMPARE(w.kod, 0);
+        QCOMPARE(czytaj_plik(sciezka(u"bank.pli"_s)),
+                 linia_elixir((*t)[1], QDate::currentDate(), nullptr, KodowanieBanku(wartosc)));
+        for (const QString& powod :
+             {u"2. Urząd — wpłata gotówkowa"_s, u"3. Gaz — niepełny numer rachunku odbiorcy"_s,
+              u"4. Prąd — kwota „$10” nie jest liczbą"_s,
+              u"5. Woda — data „15-01-2027” nie jest prawdziwym dniem"_s,
+              u"6. Śmieci — brak tytułu"_s})
+            QVERIFY2(w.bledy.contains(powod), qPrintable(w.bledy));
     }
 
     void elixir_na_standardowe_wyjscie() {
@@ -129,6 +171,17 @@ class TestEksportWierszPolecen : public QObject {
         QTest::newRow("qr na plik przelewów")
             << QStringList{u"--qr"_s, u"{dir}/inny.p2"_s, u"{dir}/zbior.p2"_s} << 2 << u"inny.p2"_s;
         QTest::newRow("elixir bez argumentów") << QStringList{u"--elixir"_s} << 2 << u"b.pli"_s;
+        QTest::newRow("elixir nieznane kodowanie")
+            << QStringList{u"--elixir"_s, u"--kodowanie"_s, u"latin1"_s, u"{dir}/b.pli"_s,
+                           u"{dir}/zbior.p2"_s}
+            << 2 << u"b.pli"_s;
+        QTest::newRow("elixir kodowanie po plikach")
+            << QStringList{u"--elixir"_s, u"{dir}/b.pli"_s, u"{dir}/zbior.p2"_s, u"--kodowanie"_s,
+                           u"cp852"_s}
+            << 2 << u"b.pli"_s;
+        QTest::newRow("elixir nic do wysłania")
+            << QStringList{u"--elixir"_s, u"{dir}/b.pli"_s, u"{dir}/same_wplaty.p2"_s} << 1
+            << u"b.pli"_s;
         QTest::newRow("elixir brak zbioru")
             << QStringList{u"--elixir"_s, u"{dir}/b.pli"_s, u"{dir}/nie_ma.p2"_s} << 1
             << u"b.pli"_s;

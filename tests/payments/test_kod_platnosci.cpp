@@ -87,10 +87,11 @@ class TestKodPlatnosci : public QObject {
         QTest::newRow("znaki spoza dozwolonych")
             << zamowienie("  \"Zgoda\" & Co. | Sp. z o.o.", "7", "50", "Nr 12; \"pilne\"!",
                           "(kopia)")
-            << tresc(u"000750"_s, u"Zgoda  Co.  Sp. z o."_s, u"Nr 12 pilne kopia"_s) << false;
-        QTest::newRow("same niedozwolone znaki")
-            << zamowienie("***", "1", "00", "") << tresc(u"000100"_s, QString(), QString())
-            << false;
+            << tresc(u"000750"_s, u"Zgoda Co. Sp. z o.o."_s, u"Nr 12 pilne (kopia)"_s) << false;
+        // Cut at 20, then trimmed again: no space at the end of a field.
+        QTest::newRow("złamanie wiersza, spacja po cięciu")
+            << zamowienie("Jan Kowalski\r\nSpółka z o.o.", "1", "00", "Opłata")
+            << tresc(u"000100"_s, u"Jan Kowalski Spółka"_s, u"Opłata"_s) << false;
     }
     void tresc_kodu() {
         QFETCH(Tprzelew, zlecenie);
@@ -129,6 +130,32 @@ class TestKodPlatnosci : public QObject {
         QVERIFY(!kod.jest());
         QVERIFY2(kod.powod.contains(w_powodzie), qPrintable(kod.powod));
         QVERIFY(kod.tresc.isEmpty());
+    }
+
+    // The code is UTF-8: letters of any language stay, whatever the record holds.
+    void litery_innych_jezykow() {
+        QCOMPARE(tekst_kodu(u"Ærø Købmand 東京 — «Ltd»"_s, 20), u"Ærø Købmand 東京 Ltd"_s);
+    }
+
+    // No code at all: the app would be handed a payment other than the order.
+    void bez_kodu_z_tresci_data() {
+        QTest::addColumn<Tprzelew>("zlecenie");
+        QTest::addColumn<QString>("powod");
+        QTest::newRow("nazwa z samych niedozwolonych znaków")
+            << zamowienie("***", "1", "00", "Opłata") << u"Brak nazwy odbiorcy"_s;
+        QTest::newRow("tytuł pusty po oczyszczeniu")
+            << zamowienie("Gaz", "1", "00", "\"@;") << u"Brak tytułu"_s;
+        QTest::newRow("kwota szesnastkowa")
+            << zamowienie("Gaz", "$10", "00", "Opłata") << u"Kwota „$10” nie jest liczbą"_s;
+        QTest::newRow("kwota ujemna")
+            << zamowienie("Gaz", "-1", "00", "Opłata") << u"Kwota „-1” nie jest liczbą"_s;
+    }
+    void bez_kodu_z_tresci() {
+        QFETCH(Tprzelew, zlecenie);
+        QFETCH(QString, powod);
+        const KodPlatnosci kod = kod_platnosci(zlecenie);
+        QVERIFY(!kod.jest());
+        QVERIFY2(kod.powod.startsWith(powod), qPrintable(kod.powod));
     }
 
     // The picture a decoder reads must give back exactly the code's text.

@@ -151,6 +151,35 @@ class TestDialogi : public QObject {
         QCOMPARE(pokazane.at(0).katalog, katalog_.path());
         QCOMPARE(pokazane.at(1).katalog, katalog_.path());
     }
+
+    // The real message box: Enter presses the button the caller named, so a
+    // question whose Tak throws work away can be answered safely by Enter.
+    void enter_naciska_domyslny_data() {
+        QTest::addColumn<int>("przyciski");
+        QTest::addColumn<int>("domyslna");
+        QTest::addColumn<int>("odpowiedz");
+        using P = Dialogi::Przyciski;
+        using O = Dialogi::Odpowiedz;
+        QTest::newRow("Tak/Nie, Tak") << int(P::TakNie) << int(O::Tak) << int(O::Tak);
+        QTest::newRow("Tak/Nie, Nie") << int(P::TakNie) << int(O::Nie) << int(O::Nie);
+        QTest::newRow("Tak/Nie/Anuluj, Anuluj")
+            << int(P::TakNieAnuluj) << int(O::Anuluj) << int(O::Anuluj);
+    }
+    void enter_naciska_domyslny() {
+        QFETCH(int, przyciski);
+        QFETCH(int, domyslna);
+        QFETCH(int, odpowiedz);
+        Dialogi::Test::wylacz();  // the real box, answered by the key
+        QTimer::singleShot(0, [] {
+            QWidget* okno = QApplication::activeModalWidget();
+            if (!okno) return;
+            QTest::keyClick(okno, Qt::Key_Return);
+        });
+        const Dialogi::Odpowiedz o =
+            Dialogi::komunikat(nullptr, u"Porzucić zmiany?"_s, {}, Dialogi::Ikona::Pytanie,
+                               Dialogi::Przyciski(przyciski), Dialogi::Odpowiedz(domyslna));
+        QCOMPARE(int(o), odpowiedz);
+    }
 };
 
 QTEST_MAIN(TestDialogi)
