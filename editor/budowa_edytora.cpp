@@ -303,7 +303,9 @@ void Tnowy_edycja_przelewow::umiesc_kalendarz() {
     const QSize rozmiar = rozmiar_kalendarza.expandedTo(MonthCalendar1->minimumSizeHint());
     const QPoint pod = kalendarz_button->mapTo(this, QPoint(0, kalendarz_button->height() + 2));
     const int x = qBound(0, pod.x(), width() - rozmiar.width());
-    MonthCalendar1->setGeometry(QRect(QPoint(x, pod.y()), rozmiar));
+    // Lifted when the window is too short below the button, so no row is cut.
+    const int y = qBound(0, pod.y(), height() - rozmiar.height());
+    MonthCalendar1->setGeometry(QRect(QPoint(x, y), rozmiar));
     MonthCalendar1->raise();
 }
 

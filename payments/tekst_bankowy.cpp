@@ -78,7 +78,7 @@ const QList<OpisKodowania>& kodowania_banku() {
         QList<OpisKodowania> wszystkie{
             {KodowanieBanku::cp1250, u"cp1250"_s, u"Windows-1250 (większość banków)"_s},
             {KodowanieBanku::iso8859_2, u"iso-8859-2"_s, u"ISO-8859-2 (Latin-2)"_s},
-            {KodowanieBanku::cp852, u"cp852"_s, u"CP852 (Mazovia/DOS)"_s},
+            {KodowanieBanku::cp852, u"cp852"_s, u"CP852 (DOS Latin-2)"_s},
             {KodowanieBanku::utf8, u"utf-8"_s, u"UTF-8 (bez BOM)"_s},
         };
         wszystkie.removeIf([](const OpisKodowania& o) {

@@ -389,6 +389,12 @@ class TestPlacenie : public QObject {
         QCOMPARE(zapamietane, KodowanieBanku::cp852);
     }
 
+    void okno_eksportu_nic_nie_uciete() {
+        Teksport_do_banku okno(nullptr, KodowanieBanku::utf8, 1000);
+        QCOMPARE(okno.kodowanie(), KodowanieBanku::utf8);
+        sprawdz_czy_nic_nie_uciete(&okno);
+    }
+
     // An order from a file made elsewhere whose amount is no number: the list
     // marks it, and print and preview ask first, with Nie as the default.
     void kwota_nie_liczba() {
