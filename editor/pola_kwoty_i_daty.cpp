@@ -6,7 +6,6 @@
 #include "register/data.h"
 #include "widgets/sprawdzanie_konta.h"
 
-#include <QApplication>
 #include <QCalendarWidget>
 #include <QLineEdit>
 #include <QPushButton>
@@ -120,7 +119,7 @@ void Tnowy_edycja_przelewow::kalendarz_buttonClick() {
 void Tnowy_edycja_przelewow::zamknij_kalendarz(bool przyjmij) {
     if (!przyjmij) MonthCalendar1->setSelectedDate(data_kalendarza_);
     const bool mial_fokus =
-        MonthCalendar1->isAncestorOf(QApplication::focusWidget()) || MonthCalendar1->hasFocus();
+        focusWidget() == MonthCalendar1 || MonthCalendar1->isAncestorOf(focusWidget());
     MonthCalendar1->hide();
     if (mial_fokus) kalendarz_button->setFocus(Qt::OtherFocusReason);
 }

@@ -160,12 +160,11 @@ class TestGlownyEdycja : public QObject, protected EdytorTestowy {
         glowne.ListView->setFocus();
         bool zaznaczona_kwota = false;
         PrzyOknieModalnym<Tnowy_edycja_przelewow> przy([&](Tnowy_edycja_przelewow* e) {
-            // The keys go where the focus is, once the editor has it.
-            if (!QTest::qWaitForWindowActive(e)) return;
-            zaznaczona_kwota = QApplication::focusWidget() == e->kwota &&
-                               e->kwota->selectedText() == e->kwota->text();
-            for (const QChar z : u"245,67"_s) wpisz(QApplication::focusWidget(), QString(z));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            // The keys go to the editor's focus, as a keyboard's would once it is active.
+            zaznaczona_kwota =
+                e->focusWidget() == e->kwota && e->kwota->selectedText() == e->kwota->text();
+            for (const QChar z : u"245,67"_s) wpisz(e->focusWidget(), QString(z));
+            QTest::keyClick(e->focusWidget(), Qt::Key_Return);
         });
         QTest::keyClick(&glowne, Qt::Key_K, Qt::ControlModifier);
         QVERIFY(przy.otwarte());

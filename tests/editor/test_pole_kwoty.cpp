@@ -72,9 +72,9 @@ class TestPoleKwoty : public QObject, protected EdytorTestowy {
         }
         edytor_->kwota->setFocus();
         edytor_->kwota->selectAll();
-        for (const QChar z : wpisane) wpisz(QApplication::focusWidget(), QString(z));
+        for (const QChar z : wpisane) wpisz(edytor_->focusWidget(), QString(z));
         if (wpisane == u"245,67") zrzut(edytor_.get(), u"edytor_245_67.png"_s);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(edytor_->focusWidget(), Qt::Key_Return);
         QCOMPARE(oddane_.size(), std::size_t(1));
         QCOMPARE(b(oddane_[0].kwota), zlote);
         QCOMPARE(b(oddane_[0].kwota100), grosze);
@@ -214,7 +214,7 @@ class TestPoleKwoty : public QObject, protected EdytorTestowy {
         edytor_->kalendarz_button->setFocus();
         QTest::keyClick(edytor_->kalendarz_button, Qt::Key_Space);
         QVERIFY(edytor_->MonthCalendar1->isVisible());
-        QWidget* w = QApplication::focusWidget();
+        QWidget* w = edytor_->focusWidget();
         QVERIFY(w && edytor_->MonthCalendar1->isAncestorOf(w));
         QTest::keyClick(w, Qt::Key_Right);
         QTest::keyClick(w, Qt::Key_Down);
@@ -225,10 +225,10 @@ class TestPoleKwoty : public QObject, protected EdytorTestowy {
         QCOMPARE(edytor_->data_label->text(), tekst_daty(QDate(2027, 1, 23)));
         QVERIFY(edytor_->isVisible());
         QVERIFY(oddane_.empty());
-        QCOMPARE(QApplication::focusWidget(), edytor_->kalendarz_button);
+        QCOMPARE(edytor_->focusWidget(), edytor_->kalendarz_button);
 
         QTest::keyClick(edytor_->kalendarz_button, Qt::Key_Space);
-        w = QApplication::focusWidget();
+        w = edytor_->focusWidget();
         QVERIFY(edytor_->MonthCalendar1->isAncestorOf(w));
         QTest::keyClick(w, Qt::Key_Left);
         QTest::keyClick(w, Qt::Key_Escape);
