@@ -27,6 +27,8 @@ class WpisKwoty : public QValidator {
     State validate(QString& tekst, int&) const override {
         if (zlote_ ? wpis_zlotych(tekst) : wpis_groszy(tekst)) return Acceptable;
         if (zlote_) {
+            // A separator typed into an empty field goes straight to the grosze.
+            if (tekst == u"," || tekst == u".") return Intermediate;
             const OdczytKwoty odczyt = czytaj_kwote(tekst);
             if (odczyt.kwota) return Intermediate;
             powod_ = odczyt.powod;
@@ -76,7 +78,9 @@ void Tnowy_edycja_przelewow::utworz_pola_kwoty_i_daty(const QFont& czcionka_pol)
 void Tnowy_edycja_przelewow::kwotaChange() {
     const QString tekst = kwota->text();
     if (wpis_zlotych(tekst)) return;
-    const OdczytKwoty odczyt = czytaj_kwote(tekst);
+    const bool sam_przecinek = tekst == u"," || tekst == u".";
+    const OdczytKwoty odczyt =
+        sam_przecinek ? OdczytKwoty{KwotaTekstem{{}, {}, true}, {}} : czytaj_kwote(tekst);
     if (!odczyt.kwota) return;  // the field's validator lets no such text in
     kwota->setText(odczyt.kwota->zlote);
     if (!odczyt.kwota->grosze.isEmpty()) kwota100->setText(odczyt.kwota->grosze);
