@@ -7,6 +7,7 @@
 #include "register/data.h"
 #include "register/konto.h"
 #include "register/przelew.h"
+#include "widgets/pola_numerow.h"
 #include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
 #include "widgets/suma_kontrolna.h"

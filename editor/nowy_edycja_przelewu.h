@@ -127,6 +127,8 @@ class Tnowy_edycja_przelewow : public QDialog {
     // the user's format when the field is left, and the calendar follows.
     void data_labelChange();
     void data_labelExit();
+    // True while the date field holds a text that is no real day.
+    bool data_bledna() const;
     void zapisz_edycjaClick();
     void anuluj_edycjaClick();
 

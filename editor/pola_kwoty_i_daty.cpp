@@ -4,7 +4,7 @@
 #include "editor/nowy_edycja_przelewu.h"
 
 #include "register/data.h"
-#include "widgets/sprawdzanie_konta.h"
+#include "widgets/pola_numerow.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>
@@ -139,9 +139,16 @@ void Tnowy_edycja_przelewow::btn_usun_dateClick() {
     data_labelChange();
 }
 
-void Tnowy_edycja_przelewow::data_labelChange() {
+bool Tnowy_edycja_przelewow::data_bledna() const {
     const QString t = data_label->text().trimmed();
-    gdy_poprawnie_lub_nie(data_label, t.isEmpty() || czytaj_date(t).has_value());
+    return !t.isEmpty() && !czytaj_date(t);
+}
+
+void Tnowy_edycja_przelewow::data_labelChange() {
+    if (data_bledna())
+        maluj_na_czerwono(data_label);
+    else
+        maluj_normalnie(data_label);
 }
 
 void Tnowy_edycja_przelewow::data_labelExit() {

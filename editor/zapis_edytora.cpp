@@ -7,7 +7,6 @@
 #include "widgets/dialogi.h"
 #include "widgets/pole_konta.h"
 #include "widgets/pole_maskowane.h"
-#include "widgets/sprawdzanie_konta.h"
 #include "widgets/suma_kontrolna.h"
 
 #include <QLabel>
@@ -61,7 +60,7 @@ void Tnowy_edycja_przelewow::zapisz_edycjaClick() {
     if (sprawdz_sumy_kontrolne() && !zapisac_mimo_bledu_sumy(this)) return;
     // "Zapisz" takes no focus, so the date field may not have been left yet.
     data_labelExit();
-    if (czy_czerwone(data_label) &&
+    if (data_bledna() &&
         Dialogi::komunikat(
             this,
             u"Data „%1” nie jest prawdziwym dniem — taki przelew nie trafi do "

@@ -3,7 +3,6 @@
 #include "editor/edytor_testowy.h"
 #include "register/data.h"
 #include "widgets/dialogi.h"
-#include "widgets/sprawdzanie_konta.h"
 #include "wspolne/okna.h"
 
 #include <QCalendarWidget>
@@ -175,7 +174,7 @@ class TestPoleKwoty : public QObject, protected EdytorTestowy {
         otworz(p);
         QCOMPARE(edytor_->data_label->text(), etykieta);
         QCOMPARE(edytor_->MonthCalendar1->selectedDate(), kalendarz);
-        QCOMPARE(czy_czerwone(edytor_->data_label), pyta);
+        QCOMPARE(edytor_->data_bledna(), pyta);
         if (pyta) Dialogi::Test::odpowiedz(tak ? Dialogi::Odpowiedz::Tak : Dialogi::Odpowiedz::Nie);
         zapisz();
         QCOMPARE(Dialogi::Test::pokazane().size(), pyta ? 1 : 0);
@@ -203,7 +202,9 @@ class TestPoleKwoty : public QObject, protected EdytorTestowy {
         wpisz(edytor_->data_label, wpisane);
         QTest::keyClick(edytor_->data_label, Qt::Key_Tab);
         QCOMPARE(edytor_->data_label->text(), dzien.isValid() ? tekst_daty(dzien) : wpisane);
-        QCOMPARE(czy_czerwone(edytor_->data_label), !dzien.isValid());
+        QCOMPARE(edytor_->data_bledna(), !dzien.isValid());
+        QCOMPARE(edytor_->data_label->palette().color(QPalette::Base) == QColor(255, 0, 0),
+                 !dzien.isValid());
         if (dzien.isValid()) QCOMPARE(edytor_->MonthCalendar1->selectedDate(), dzien);
     }
 
