@@ -240,7 +240,6 @@ void Tnowy_edycja_przelewow::uloz() {
     szerokosc_na_cyfry(kwota100, 2, 25);
     szerokosc_na_cyfry(symbol, 2, 24);
     dodatkowe->setFixedWidth(qMax(163, dodatkowe->fontMetrics().averageCharWidth() * 20 + 12));
-    szerokosc_na_cyfry(data_label, 10, 70);
     auto* przecinek = new QLabel(u","_s, this);
     QFont duza = font();
     duza.setPointSizeF(font().pointSizeF() * 5 / 3);

@@ -70,6 +70,9 @@ void Tnowy_edycja_przelewow::utworz_pola_kwoty_i_daty(const QFont& czcionka_pol)
     data_label->setObjectName(u"data_label"_s);
     data_label->setFont(czcionka_pol);
     data_label->setMaxLength(10);
+    // Ten digits wide, never narrower than the label it replaced.
+    data_label->setFixedWidth(
+        qMax(70, data_label->fontMetrics().horizontalAdvance(QString(10, u'8')) + 12));
     data_label->setValidator(
         new QRegularExpressionValidator(QRegularExpression(u"[0-9 ./-]*"_s), data_label));
     data_label->setToolTip(u"Data, np. 15.01.2027, 15012027 albo 2027-01-15"_s);
