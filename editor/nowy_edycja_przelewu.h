@@ -103,6 +103,7 @@ class Tnowy_edycja_przelewow : public QDialog {
     void kapitalizacja();
     // Rewrites the two amount fields by the rules of the context.
     void uzupelnij_kwote(Uzupelnianie kontekst);
+    void grosze_jako_ulamek();
     // The order as the controls hold it, every text cut to its capacity.
     Tprzelew przelew_z_okna() const;
     // The print variables from the controls as they stand. The amount is
@@ -156,6 +157,7 @@ class Tnowy_edycja_przelewow : public QDialog {
     ZapisPrzelewu zapisz_;
     WyborWpisu wybor_wpisu_;
     bool edycja_ = false;
+    bool grosze_po_przecinku_ = false;  // the caret came to the grosze by a typed comma
     // What the controls held when the window was shown: Escape asks before
     // throwing away anything that differs from it.
     std::unique_ptr<Tprzelew> przy_otwarciu_;

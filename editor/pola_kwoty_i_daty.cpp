@@ -13,6 +13,8 @@
 #include <QToolTip>
 #include <QValidator>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -89,6 +91,7 @@ void Tnowy_edycja_przelewow::kwotaChange() {
     if (!odczyt.kwota->grosze.isEmpty()) kwota100->setText(odczyt.kwota->grosze);
     if (odczyt.kwota->z_przecinkiem) {
         // Typed over an old amount, the grosze are replaced as well.
+        grosze_po_przecinku_ = true;
         kwota100->setFocus(Qt::TabFocusReason);
         kwota100->selectAll();
     }
@@ -100,11 +103,21 @@ void Tnowy_edycja_przelewow::pokaz_odmowe(QLineEdit* pole, const QString& powod)
 
 void Tnowy_edycja_przelewow::kwotaExit() { kwota->setText(uzupelnij_zlote(kwota->text())); }
 
+// "12,5" typed as a decimal means twelve and a half złote, as a pasted "12,5"
+// does; one digit typed into the grosze field by itself still counts grosze.
+void Tnowy_edycja_przelewow::grosze_jako_ulamek() {
+    const QString g = kwota100->text();
+    if (std::exchange(grosze_po_przecinku_, false) && g.size() == 1 && g[0].isDigit())
+        kwota100->setText(g + u'0');
+}
+
 void Tnowy_edycja_przelewow::kwota100Exit() {
+    grosze_jako_ulamek();
     kwota100->setText(uzupelnij_grosze(kwota100->text(), Uzupelnianie::Wyjscie));
 }
 
 void Tnowy_edycja_przelewow::uzupelnij_kwote(Uzupelnianie kontekst) {
+    grosze_jako_ulamek();
     kwota->setText(uzupelnij_zlote(kwota->text()));
     kwota100->setText(uzupelnij_grosze(kwota100->text(), kontekst));
 }

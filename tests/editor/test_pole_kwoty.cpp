@@ -53,6 +53,8 @@ class TestPoleKwoty : public QObject, protected EdytorTestowy {
             << QString() << u"1234567"_s << QByteArray("123456") << QByteArray("00");
         QTest::newRow("same grosze")
             << QString() << u",75"_s << QByteArray("0") << QByteArray("75");
+        QTest::newRow("jedna cyfra po przecinku to dziesiątki groszy")
+            << QString() << u"12,5"_s << QByteArray("12") << QByteArray("50");
         QTest::newRow("trzecia cyfra groszy odrzucona")
             << QString() << u"1,234"_s << QByteArray("1") << QByteArray("23");
     }
