@@ -55,9 +55,11 @@ QVariant ModelListyPrzelewow::data(const QModelIndex& indeks, int rola) const {
     if (rola == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter |
                                    (indeks.column() >= 3 ? Qt::AlignRight : Qt::AlignLeft));
+    if (rola != Qt::DecorationRole && rola != Qt::ToolTipRole) return {};
     // At the row's start: the account column has no room to spare for a whole number.
-    if (indeks.column() != 0 || (rola != Qt::DecorationRole && rola != Qt::ToolTipRole)) return {};
-    if (const QString tekst = ostrzezenie(rejestr_.przelew(indeks.row() + 1)); !tekst.isEmpty()) {
+    if (const QString tekst =
+            indeks.column() == 0 ? ostrzezenie(rejestr_.przelew(indeks.row() + 1)) : QString();
+        !tekst.isEmpty()) {
         if (rola == Qt::ToolTipRole) return tekst;
         // Looked up once: the theme lookup would otherwise run for every painted row.
         if (ostrzezenie_.isNull())

@@ -42,6 +42,13 @@ void szerokosc_na_cyfry(QLineEdit* pole, int znakow, int zalecana) {
 
 QLabel* etykieta(const QString& tekst, QWidget* rodzic) { return new QLabel(tekst, rodzic); }
 
+// A label whose Alt+letter and screen-reader name lead to its field.
+QLabel* etykieta_pola(const QString& tekst, QWidget* pole, QWidget* rodzic) {
+    QLabel* l = etykieta(tekst, rodzic);
+    l->setBuddy(pole);
+    return l;
+}
+
 // A line with a button inside its column: the line gives up the button's width.
 QHBoxLayout* z_przyciskiem(QLineEdit* pole, QPushButton* b) {
     auto* r = new QHBoxLayout;
@@ -258,13 +265,11 @@ void Tnowy_edycja_przelewow::uloz() {
     rzad({nr_rach_nadawcy}, 1);
     linia(u"Nazwa nadawcy:"_s, nazwa_nadawcy1, wybierz_wpis_nad);
     linia(u"Nazwa nadawcy cd.:"_s, nazwa_nadawcy2, b_dodaj_do_bazy_nadawcow);
-    siatka->addWidget(etykieta(u"Tytułem:"_s, this), wiersz, 0);
+    siatka->addWidget(etykieta_pola(u"Tytułem:"_s, tytulem1, this), wiersz, 0);
     siatka->addLayout(z_przyciskiem(tytulem1, b_podatki), wiersz, 1);
     siatka->addWidget(wybierz_tytul, wiersz++, 2);
     linia(u"Tytułem cd.:"_s, tytulem2, b_dodaj_do_bazy_tytulow);
-    QLabel* l_dodatkowe = etykieta(u"Dodatkowe informacje:"_s, this);
-    l_dodatkowe->setBuddy(dodatkowe);
-    siatka->addWidget(l_dodatkowe, wiersz, 0);
+    siatka->addWidget(etykieta_pola(u"Dodatkowe informacje:"_s, dodatkowe, this), wiersz, 0);
     rzad({dodatkowe, etykieta(u"Symbol:"_s, this), symbol}, 1);
     // The note keeps its place while hidden, so that showing it moves nothing.
     QSizePolicy notatka = l_suma_kontrolna->sizePolicy();
