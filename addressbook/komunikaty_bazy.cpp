@@ -46,13 +46,12 @@ ZapisBazy zapisz_baze(QWidget* rodzic, RodzajBazy rodzaj, const TablicaWpisow& t
         return ZapisBazy::nie_zapisana;
     const QString sciezka = plik_programu(plik_bazy(rodzaj));
     if (zmieniony_od(odczyt.odcisk, sciezka)) {
-        switch (Dialogi::pytanie(
+        switch (Dialogi::pytanie_o_zmiane_z_zewnatrz(
             rodzic,
             u"Plik bazy %1 został zmieniony poza programem od chwili, gdy został otwarty.\n"
             u"Zapisanie go zastąpi tamte zmiany; ponowne otwarcie wczyta go, porzucając zmiany "
             u"wprowadzone w tym oknie."_s.arg(sciezka),
-            u"Zapisywanie bazy"_s, {u"&Zapisz mimo to"_s, u"&Otwórz ponownie"_s, u"Anuluj"_s},
-            Dialogi::Odpowiedz::Anuluj)) {
+            u"Zapisywanie bazy"_s)) {
             case Dialogi::Odpowiedz::Tak:
                 break;
             case Dialogi::Odpowiedz::Nie:

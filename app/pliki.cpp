@@ -187,13 +187,12 @@ SesjaPliku::Decyzja Tglowne_okno::pytanie_zapisu(const SesjaPliku::Kwestia& k) {
         case P::zmiana_z_zewnatrz:
             break;
     }
-    switch (Dialogi::pytanie(
+    switch (Dialogi::pytanie_o_zmiane_z_zewnatrz(
         this,
         u"Plik %1 został zmieniony poza programem od chwili, gdy został otwarty.\n"
         u"Zapisanie go zastąpi tamte zmiany; ponowne otwarcie wczyta go, porzucając zmiany "
         u"wprowadzone tutaj."_s.arg(k.sciezka),
-        u"Zapisz"_s, {u"&Zapisz mimo to"_s, u"&Otwórz ponownie"_s, u"Anuluj"_s},
-        Odpowiedz::Anuluj)) {
+        u"Zapisz"_s)) {
         case Odpowiedz::Tak:
             return D::tak;
         case Odpowiedz::Nie:

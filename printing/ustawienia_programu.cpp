@@ -542,13 +542,12 @@ void Tpreferencje::b_okClick() {
     // Someone else's config.ini (another copy, an editor) is not replaced unasked.
     if (const QString sciezka = plik_programu(klucze_ustawien::plik);
         zmieniony_od(odcisk_, sciezka)) {
-        switch (Dialogi::pytanie(
+        switch (Dialogi::pytanie_o_zmiane_z_zewnatrz(
             this,
             u"Plik %1 został zmieniony poza programem od chwili, gdy to okno go wczytało.\n"
             u"Zapisanie ustawień zastąpi tamte zmiany; ponowne otwarcie pokaże je, porzucając "
             u"zmiany wprowadzone w tym oknie."_s.arg(sciezka),
-            u"Ustawienia programu"_s, {u"&Zapisz mimo to"_s, u"&Otwórz ponownie"_s, u"Anuluj"_s},
-            Dialogi::Odpowiedz::Anuluj)) {
+            u"Ustawienia programu"_s)) {
             case Dialogi::Odpowiedz::Tak:
                 break;
             case Dialogi::Odpowiedz::Nie:

@@ -132,6 +132,11 @@ Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul,
     }
 }
 
+Odpowiedz pytanie_o_zmiane_z_zewnatrz(QWidget* rodzic, const QString& tekst, const QString& tytul) {
+    return pytanie(rodzic, tekst, tytul, {u"&Zapisz mimo to"_s, u"&Otwórz ponownie"_s, u"Anuluj"_s},
+                   Odpowiedz::Anuluj);
+}
+
 Odpowiedz pytanie(QWidget* rodzic, const QString& tekst, const QString& tytul,
                   const QStringList& przyciski, Odpowiedz domyslna) {
     const bool trzy = przyciski.size() > 2;

@@ -31,6 +31,11 @@ Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul 
 Odpowiedz pytanie(QWidget* rodzic, const QString& tekst, const QString& tytul,
                   const QStringList& przyciski, Odpowiedz domyslna);
 
+// A file this window read was changed by someone else since: Tak writes over
+// it ("Zapisz mimo to"), Nie reads it again ("Otwórz ponownie"), Anuluj (the
+// default) does neither.
+Odpowiedz pytanie_o_zmiane_z_zewnatrz(QWidget* rodzic, const QString& tekst, const QString& tytul);
+
 // File dialogs. Filters are written "opis|wzorce|opis|wzorce" with patterns
 // separated by ";". An empty result means the user cancelled. `biezacy` is
 // the file the user works on: the dialog starts in its folder.

@@ -74,14 +74,15 @@ void nazwij_kontrolki(QWidget* okno) {
         }
         const auto* przycisk = qobject_cast<QAbstractButton*>(w);
         if (przycisk && !przycisk->text().isEmpty() && przycisk->text() != u"...") continue;
-        if (!przycisk && !ma_etykiete(okno, w) && w->parentWidget()) {
+        const bool z_etykieta = !przycisk && ma_etykiete(okno, w);
+        if (!przycisk && !z_etykieta && w->parentWidget()) {
             QLabel* l = etykieta_przed(w->parentWidget()->layout(), w);
             if (l && !l->text().isEmpty() && !l->buddy()) {
                 l->setBuddy(w);
                 continue;
             }
         }
-        if (!przycisk && ma_etykiete(okno, w)) continue;
+        if (z_etykieta) continue;
         if (!w->toolTip().isEmpty()) w->setAccessibleName(w->toolTip());
     }
 }
