@@ -32,9 +32,10 @@ class LeniwaIkona : public QIconEngine {
     QPixmap pixmap(const QSize& rozmiar, QIcon::Mode tryb, QIcon::State stan) override {
         return prawdziwa().pixmap(rozmiar, tryb, stan);
     }
+    // The size comes in device pixels already; the icon is asked in logical ones.
     QPixmap scaledPixmap(const QSize& rozmiar, QIcon::Mode tryb, QIcon::State stan,
                          qreal skala) override {
-        return prawdziwa().pixmap(rozmiar, skala, tryb, stan);
+        return prawdziwa().pixmap(rozmiar / skala, skala, tryb, stan);
     }
     QList<QSize> availableSizes(QIcon::Mode tryb, QIcon::State stan) override {
         return prawdziwa().availableSizes(tryb, stan);
@@ -59,17 +60,81 @@ class LeniwaIkona : public QIconEngine {
     std::optional<QIcon> ikona_;
 };
 
+// The program's own drawing at every size it was rendered at, so that a scaled
+// screen takes a sharp one instead of blowing up the smallest. A file is read
+// only when its size is first painted: Qt's own icon reads every file it is
+// given at once, five for each of the tool bar's icons.
+class WlasnaIkona : public QIconEngine {
+  public:
+    explicit WlasnaIkona(QString nazwa) : nazwa_(std::move(nazwa)) {
+        for (const int bok : {16, 24, 32, 48, 64})
+            if (QFile::exists(plik_wlasny(nazwa_, bok))) boki_.append(bok);
+    }
+
+    void paint(QPainter* malarz, const QRect& prostokat, QIcon::Mode tryb,
+               QIcon::State stan) override {
+        const qreal skala = malarz->device() ? malarz->device()->devicePixelRatio() : 1.0;
+        dla(prostokat.size() * skala).paint(malarz, prostokat, Qt::AlignCenter, tryb, stan);
+    }
+    QSize actualSize(const QSize& rozmiar, QIcon::Mode, QIcon::State) override {
+        if (boki_.isEmpty()) return {};
+        const int bok = najlepszy_bok(rozmiar);
+        QSize wlasny(bok, bok);
+        // Never larger than asked, as Qt's own icons.
+        if (bok > rozmiar.width() || bok > rozmiar.height())
+            wlasny.scale(rozmiar, Qt::KeepAspectRatio);
+        return wlasny;
+    }
+    QPixmap pixmap(const QSize& rozmiar, QIcon::Mode tryb, QIcon::State stan) override {
+        return dla(rozmiar).pixmap(rozmiar, 1.0, tryb, stan);
+    }
+    QPixmap scaledPixmap(const QSize& rozmiar, QIcon::Mode tryb, QIcon::State stan,
+                         qreal) override {
+        return pixmap(rozmiar, tryb, stan);
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> rozmiary;
+        for (const int bok : boki_) rozmiary.append(QSize(bok, bok));
+        return rozmiary;
+    }
+    bool isNull() override { return boki_.isEmpty(); }
+    QString iconName() override { return nazwa_; }
+    QString key() const override { return u"WlasnaIkona"_s; }
+    QIconEngine* clone() const override { return new WlasnaIkona(*this); }
+
+  private:
+    // The smallest drawing that fills the size, or the largest there is.
+    int najlepszy_bok(const QSize& rozmiar) const {
+        const int potrzeba = qMax(rozmiar.width(), rozmiar.height());
+        for (const int bok : boki_)
+            if (bok >= potrzeba) return bok;
+        return boki_.last();
+    }
+    const QIcon& dla(const QSize& rozmiar) {
+        if (boki_.isEmpty()) return wczytane_;
+        const int bok = najlepszy_bok(rozmiar);
+        if (!wczytane_boki_.contains(bok)) {
+            wczytane_.addFile(plik_wlasny(nazwa_, bok), QSize(bok, bok));
+            wczytane_boki_.append(bok);
+        }
+        return wczytane_;
+    }
+
+    QString nazwa_;
+    QList<int> boki_;
+    QList<int> wczytane_boki_;
+    QIcon wczytane_;
+};
+
 }  // namespace
 
 QIcon ikona_wlasna(const QString& nazwa_freedesktop) {
-    QIcon wlasna;
-    // Every size given, so that a scaled screen takes a sharp one instead of
-    // blowing up the smallest; each is read only when first painted.
-    for (const int bok : {16, 24, 32, 48, 64}) {
-        const QString plik = plik_wlasny(nazwa_freedesktop, bok);
-        if (QFile::exists(plik)) wlasna.addFile(plik, QSize(bok, bok));
+    auto* wlasna = new WlasnaIkona(nazwa_freedesktop);
+    if (wlasna->isNull()) {
+        delete wlasna;
+        return {};
     }
-    return wlasna;
+    return QIcon(wlasna);
 }
 
 QIcon ikona(const QString& nazwa_freedesktop) { return QIcon(new LeniwaIkona(nazwa_freedesktop)); }

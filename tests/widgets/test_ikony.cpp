@@ -108,6 +108,36 @@ class TestIkony : public QObject {
         }
     }
 
+    // A doubled screen gets a drawing of twice the pixels, marked as such, and
+    // not one blown up from the smallest or made four times too large.
+    void skalowany_ekran_data() {
+        QTest::addColumn<int>("bok");
+        QTest::addColumn<qreal>("skala");
+        QTest::newRow("16 px, skala 1") << 16 << 1.0;
+        QTest::newRow("16 px, skala 2") << 16 << 2.0;
+        QTest::newRow("24 px, skala 2") << 24 << 2.0;
+        QTest::newRow("32 px, skala 1,5") << 32 << 1.5;
+    }
+    void skalowany_ekran() {
+        QFETCH(int, bok);
+        QFETCH(qreal, skala);
+        for (const QIcon& i : {ikona(u"document-print"_s), ikona_wlasna(u"document-print"_s)}) {
+            const QPixmap p = i.pixmap(QSize(bok, bok), skala);
+            QCOMPARE(p.size(), QSize(bok, bok) * skala);
+            QCOMPARE(p.devicePixelRatio(), skala);
+            QVERIFY(pokrycie(p.toImage().convertToFormat(QImage::Format_ARGB32)) > 0.15);
+        }
+    }
+
+    // A disabled command's icon is drawn greyed, from the same drawing.
+    void wylaczona() {
+        const QIcon i = ikona(u"document-save"_s);
+        const QImage zwykla = i.pixmap(QSize(24, 24), 1.0, QIcon::Normal).toImage();
+        const QImage szara = i.pixmap(QSize(24, 24), 1.0, QIcon::Disabled).toImage();
+        QCOMPARE(szara.size(), zwykla.size());
+        QVERIFY(szara != zwykla);
+    }
+
     void nieznana_nazwa() { QVERIFY(ikona(u"nie-ma-takiej-ikony"_s).isNull()); }
 
     void motyw_ma_pierwszenstwo_data() {
