@@ -85,7 +85,6 @@ void Tglowne_okno::zbuduj_szukanie() {
     auto* etykieta = new QLabel(u"&Szukaj:"_s, pasek_szukania);
     pole_szukania = new QLineEdit(pasek_szukania);
     pole_szukania->setObjectName(u"pole_szukania"_s);
-    pole_szukania->setClearButtonEnabled(true);
     pole_szukania->setPlaceholderText(u"odbiorca, tytuł, nr rachunku lub kwota"_s);
     pole_szukania->setToolTip(
         u"Pokazuje tylko przelewy, których odbiorca, tytuł, numer rachunku lub kwota "
@@ -95,7 +94,6 @@ void Tglowne_okno::zbuduj_szukanie() {
     auto* zamknij = new QToolButton(pasek_szukania);
     zamknij->setObjectName(u"zamknij_szukanie"_s);
     zamknij->setAutoRaise(true);
-    zamknij->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     zamknij->setToolTip(u"Zamknij wyszukiwanie i pokaż wszystkie przelewy"_s);
     zamknij->setAccessibleName(zamknij->toolTip());
     zamknij->setFocusPolicy(Qt::NoFocus);
@@ -123,6 +121,12 @@ void Tglowne_okno::zbuduj_szukanie() {
 }
 
 void Tglowne_okno::pokaz_szukanie() {
+    // The style's pictures are read when the bar is first wanted, not at start.
+    if (!pole_szukania->isClearButtonEnabled()) {
+        pole_szukania->setClearButtonEnabled(true);
+        pasek_szukania->findChild<QToolButton*>(u"zamknij_szukanie"_s)
+            ->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    }
     pasek_szukania->show();
     pole_szukania->setFocus(Qt::ShortcutFocusReason);
     pole_szukania->selectAll();
