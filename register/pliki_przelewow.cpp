@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QFile>
 
+#include <algorithm>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -193,14 +194,21 @@ WynikOdczytu czytaj_przelewy(const QString& sciezka, TablicaPrzelewow& tablica) 
             // are remembered, to tell later whether someone else changed it.
             const qint64 limit = qint64(TablicaPrzelewow::pojemnosc + 1) * rozmiar_rekordu_v1 + 1;
             QByteArray bajty;
+            // Read in place, into room for the whole file: growing by pieces
+            // would copy a large file several times over.
+            bajty.reserve(std::clamp<qint64>(plik.size(), 0, limit));
             bool blad = false;
             while (bajty.size() < limit) {
-                const QByteArray kawalek = plik.read(std::min<qint64>(limit - bajty.size(), 65536));
-                if (kawalek.isEmpty()) {
-                    blad = plik.error() != QFileDevice::NoError || bajty.size() < plik.size();
+                const qint64 bylo = bajty.size();
+                const qint64 kawalek = std::min<qint64>(limit - bylo, 65536);
+                bajty.resize(bylo + kawalek);
+                const qint64 przeczytane = plik.read(bajty.data() + bylo, kawalek);
+                bajty.resize(bylo + std::max<qint64>(przeczytane, 0));
+                if (przeczytane <= 0) {
+                    blad = przeczytane < 0 || plik.error() != QFileDevice::NoError ||
+                           bajty.size() < plik.size();
                     break;
                 }
-                bajty += kawalek;
             }
             bool niepewna = false;
             const int wersja = blad ? wersja_pliku(sciezka, plik.size())
