@@ -20,6 +20,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 using Dialogi::Odpowiedz;
@@ -232,6 +234,32 @@ class TestStart : public QObject {
         QVERIFY(!okno.isVisible());
         QVERIFY(Dialogi::Test::pokazane().isEmpty());
         QCOMPARE(wartosc(u"LastFilePath"_s).toString(), sciezka(u"ostatni.p2"_s));
+    }
+
+    // A start that changes nothing leaves the store untouched: every rewrite is
+    // a synced write of the whole file, and a start would otherwise make several.
+    void start_bez_zmian_nie_przepisuje_ustawien() {
+        zapisz_zbior(u"ostatni.p2"_s, {przelew("Adam", "12", "50")});
+        MagazynUstawien::zapisz_logiczna(u"FirstRun"_s, false);
+        SeamDialogow seam;
+        const auto i_wezel = [this] {
+            struct stat s {};
+            return ::stat(QFile::encodeName(plik_ustawien()).constData(), &s) == 0 ? s.st_ino
+                                                                                   : ino_t(0);
+        };
+        for (int start = 1; start <= 2; ++start) {
+            const ino_t przed = i_wezel();
+            const QByteArray tresc_przed = czytaj_plik(plik_ustawien());
+            Tglowne_okno& okno = uruchom(sciezka(u"ostatni.p2"_s));
+            okno.FileExit1->trigger();
+            QVERIFY(!okno.isVisible());
+            QCOMPARE(wartosc(u"LastFilePath"_s).toString(), sciezka(u"ostatni.p2"_s));
+            // The first start stores the file and the window; the second has nothing new.
+            if (start == 2) {
+                QCOMPARE(czytaj_plik(plik_ustawien()), tresc_przed);
+                QCOMPARE(i_wezel(), przed);
+            }
+        }
     }
 
     void plik_z_wiersza_polecen_data() {
