@@ -4,13 +4,17 @@
 # bare Qt main window (bench/goly_program.cpp). Prints the medians of CPU time
 # (user + sys) and peak memory and the program's ratio to the bare window.
 #
-#   bench/start_programu.sh BUILD_FOLDER [PAIRS]
+#   bench/start_programu.sh BUILD_FOLDER [PAIRS] [zle-konta]
+#
+# The orders have valid account numbers, as a user's have; with "zle-konta"
+# every one is wrong, and every row of the list carries the warning mark.
 #
 # The build folder must hold a build with -DVANDORIA_BENCH=ON; nothing is built here.
 set -euo pipefail
 
 budowa=$(realpath "${1:?folder budowy}")
 pary=${2:-11}
+konta=${3:-}
 program=$budowa/vandoria
 goly=$budowa/bench/goly_program
 generator=$budowa/bench/generuj_przelewy
@@ -34,7 +38,7 @@ trap sprzatanie EXIT
 export HOME=$tmp/dom XDG_CONFIG_HOME=$tmp/dom/.config VANDORIA_DIR=$tmp/program
 mkdir -p "$XDG_CONFIG_HOME/Vandoria" "$VANDORIA_DIR"
 printf '[General]\nFirstRun=false\n' >"$XDG_CONFIG_HOME/Vandoria/Vandoria.ini"
-"$generator" "$tmp/tysiac.p2" 1000
+"$generator" "$tmp/tysiac.p2" 1000 $konta
 
 # One X server for the whole run, on the first free display number.
 for n in $(seq 90 140); do
