@@ -37,16 +37,19 @@ QPixmap narysuj(const QString& tekst, QColor tlo) {
 }  // namespace
 
 QPixmap obraz_znacznika(RodzajZlecenia rodzaj) {
-    // Drawn once: a list repaints its decorations on every scroll.
-    static const QPixmap podatek =
-        narysuj(znacznik_zlecenia(RodzajZlecenia::podatek), QColor(150, 40, 40));
-    static const QPixmap podzielona =
-        narysuj(znacznik_zlecenia(RodzajZlecenia::podzielona), QColor(30, 80, 150));
+    // Each drawn once, when a list first shows one: it repaints its
+    // decorations on every scroll, and most lists show neither.
     switch (rodzaj) {
-        case RodzajZlecenia::podatek:
+        case RodzajZlecenia::podatek: {
+            static const QPixmap podatek =
+                narysuj(znacznik_zlecenia(RodzajZlecenia::podatek), QColor(150, 40, 40));
             return podatek;
-        case RodzajZlecenia::podzielona:
+        }
+        case RodzajZlecenia::podzielona: {
+            static const QPixmap podzielona =
+                narysuj(znacznik_zlecenia(RodzajZlecenia::podzielona), QColor(30, 80, 150));
             return podzielona;
+        }
         case RodzajZlecenia::zwykle:
         case RodzajZlecenia::skladka_zus:
             break;
