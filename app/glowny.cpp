@@ -6,6 +6,7 @@
 #include "register/sortowanie.h"
 #include "widgets/czcionki.h"
 #include "widgets/dialogi.h"
+#include "widgets/ikony.h"
 #include "widgets/pamiec_okien.h"
 
 #include <QAction>
@@ -25,7 +26,7 @@ Tglowne_okno::Tglowne_okno(QWidget* rodzic)
       filtr_zapisu(filtr_otwierania) {
     setObjectName(u"Tglowne_okno"_s);
     ustaw_czcionke_okna(this, 9);
-    setWindowIcon(QIcon(u":/zasoby/vandoria.png"_s));
+    setWindowIcon(ikona_wlasna(u"vandoria"_s));
 
     zbuduj_akcje();
     zbuduj_menu();

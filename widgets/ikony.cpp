@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QIconEngine>
 #include <QPainter>
+#include <QResource>
+
+#include <cstring>
 
 #include <optional>
 
@@ -11,7 +14,17 @@ using namespace Qt::StringLiterals;
 namespace {
 
 QString plik_wlasny(const QString& nazwa, int bok) {
-    return u":/ikony/%1-%2.png"_s.arg(nazwa).arg(bok);
+    return u":/ikony/%1-%2.rgba"_s.arg(nazwa).arg(bok);
+}
+
+// A drawing rendered at build time: bok × bok pixels of premultiplied RGBA.
+QPixmap czytaj_rysunek(const QString& plik, int bok) {
+    const QByteArray dane = QResource(plik).uncompressedData();
+    if (dane.size() != qsizetype(bok) * bok * 4) return {};
+    QImage obraz(bok, bok, QImage::Format_RGBA8888_Premultiplied);
+    for (int y = 0; y < bok; ++y)
+        std::memcpy(obraz.scanLine(y), dane.constData() + qsizetype(y) * bok * 4, bok * 4);
+    return QPixmap::fromImage(std::move(obraz));
 }
 
 // Looks the icon up in the theme and reads its files only when it is first
@@ -51,7 +64,11 @@ class LeniwaIkona : public QIconEngine {
   private:
     const QIcon& prawdziwa() {
         if (!ikona_) {
-            ikona_ = QIcon::hasThemeIcon(nazwa_) ? QIcon::fromTheme(nazwa_) : ikona_wlasna(nazwa_);
+            // One lookup: asking hasThemeIcon first would search the theme twice.
+            // An icon found under a shorter name ("document-print" for
+            // "document-print-preview") means something else: ours is used.
+            QIcon z_motywu = QIcon::fromTheme(nazwa_);
+            ikona_ = z_motywu.name() == nazwa_ ? std::move(z_motywu) : ikona_wlasna(nazwa_);
         }
         return *ikona_;
     }
@@ -61,9 +78,9 @@ class LeniwaIkona : public QIconEngine {
 };
 
 // The program's own drawing at every size it was rendered at, so that a scaled
-// screen takes a sharp one instead of blowing up the smallest. A file is read
-// only when its size is first painted: Qt's own icon reads every file it is
-// given at once, five for each of the tool bar's icons.
+// screen takes a sharp one instead of blowing up the smallest. A size is read
+// only when first painted: Qt's own file icon reads every file it is given at
+// once, five for each of the tool bar's icons.
 class WlasnaIkona : public QIconEngine {
   public:
     explicit WlasnaIkona(QString nazwa) : nazwa_(std::move(nazwa)) {
@@ -114,7 +131,7 @@ class WlasnaIkona : public QIconEngine {
         if (boki_.isEmpty()) return wczytane_;
         const int bok = najlepszy_bok(rozmiar);
         if (!wczytane_boki_.contains(bok)) {
-            wczytane_.addFile(plik_wlasny(nazwa_, bok), QSize(bok, bok));
+            wczytane_.addPixmap(czytaj_rysunek(plik_wlasny(nazwa_, bok), bok));
             wczytane_boki_.append(bok);
         }
         return wczytane_;

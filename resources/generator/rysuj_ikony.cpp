@@ -1,7 +1,10 @@
-// Renders the bundled icon drawings to PNG at the sizes tool bars and menus
-// ask for, so that the program shows them without Qt's SVG plugins.
+// Renders the bundled icon drawings at the sizes tool bars and menus ask for,
+// as raw premultiplied RGBA bytes (<name>-<size>.rgba, size × size × 4): the
+// program shows them without Qt's SVG plugins, and without decoding a PNG or
+// looking through the image plugins at start.
 // Usage: rysuj_ikony <output folder> <drawing.svg>...
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
@@ -33,8 +36,15 @@ int main(int argc, char* argv[]) {
             rysunek.render(&p);
             p.end();
             const QString cel = folder.filePath(QFileInfo(plik).completeBaseName() +
-                                                QStringLiteral("-%1.png").arg(bok));
-            if (!obraz.save(cel)) {
+                                                QStringLiteral("-%1.rgba").arg(bok));
+            // Bytes in R, G, B, A order whatever the machine's endianness.
+            const QImage rgba = obraz.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+            QFile wyjscie(cel);
+            bool zapisano = wyjscie.open(QIODevice::WriteOnly);
+            for (int y = 0; zapisano && y < bok; ++y)
+                zapisano = wyjscie.write(reinterpret_cast<const char*>(rgba.constScanLine(y)),
+                                         bok * 4) == bok * 4;
+            if (!zapisano || !wyjscie.flush()) {
                 std::fprintf(stderr, "rysuj_ikony: nie można zapisać %s\n", qPrintable(cel));
                 return 1;
             }

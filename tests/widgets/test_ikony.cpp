@@ -35,7 +35,7 @@ class TestIkony : public QObject {
     QTemporaryDir bez_motywow_;
     QTemporaryDir motywy_;
 
-    // A one-icon theme: "document-new" in plain magenta, nothing else.
+    // A small theme: "document-new" and "document-print" in plain magenta.
     void zrob_motyw() {
         QDir katalog(motywy_.path());
         QVERIFY(katalog.mkpath(u"probny/24x24/actions"_s));
@@ -48,6 +48,7 @@ class TestIkony : public QObject {
         QImage wypelniony(24, 24, QImage::Format_ARGB32);
         wypelniony.fill(kolor_motywu);
         QVERIFY(wypelniony.save(katalog.filePath(u"probny/24x24/actions/document-new.png"_s)));
+        QVERIFY(wypelniony.save(katalog.filePath(u"probny/24x24/actions/document-print.png"_s)));
     }
 
     void bez_motywu() {
@@ -90,7 +91,8 @@ class TestIkony : public QObject {
                               "zoom-in",
                               "zoom-out",
                               "go-previous",
-                              "go-next"})
+                              "go-next",
+                              "vandoria"})
             QTest::newRow(n) << QString::fromLatin1(n);
     }
     // With no theme every name still gives a drawing, sharp at every size a
@@ -145,6 +147,8 @@ class TestIkony : public QObject {
         QTest::addColumn<bool>("z_motywu");
         QTest::newRow("jest w motywie") << u"document-new"_s << true;
         QTest::newRow("brak w motywie") << u"edit-delete"_s << false;
+        // The theme would give "document-print" for it, which means printing, not the preview.
+        QTest::newRow("w motywie tylko krótsza nazwa") << u"document-print-preview"_s << false;
     }
     void motyw_ma_pierwszenstwo() {
         QFETCH(QString, nazwa);
