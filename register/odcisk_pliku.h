@@ -12,7 +12,7 @@ struct OdciskPliku {
     bool istnieje = false;
     qint64 rozmiar = 0;
     QDateTime zmiana;  // modification time, kept for the user's message
-    QByteArray skrot;  // BLAKE2b-256 of the bytes
+    QByteArray skrot;  // a 128-bit hash of the bytes
 
     friend bool operator==(const OdciskPliku&, const OdciskPliku&) = default;
 };

@@ -138,17 +138,24 @@ class TestSesjaPliku : public QObject {
     // sync tool touching the file) ask nothing.
     void zmiana_z_zewnatrz_data() {
         QTest::addColumn<bool>("inne_bajty");
+        QTest::addColumn<bool>("ten_sam_rozmiar");
         QTest::addColumn<Decyzja>("odpowiedz");
         QTest::addColumn<int>("stan");
-        QTest::newRow("anuluj") << true << Decyzja::anuluj << int(SesjaPliku::Zapis::anulowano);
+        QTest::newRow("anuluj") << true << false << Decyzja::anuluj
+                                << int(SesjaPliku::Zapis::anulowano);
         QTest::newRow("otwórz ponownie")
-            << true << Decyzja::otworz_ponownie << int(SesjaPliku::Zapis::otworz_ponownie);
-        QTest::newRow("zapisz mimo to") << true << Decyzja::tak << int(SesjaPliku::Zapis::zapisano);
+            << true << false << Decyzja::otworz_ponownie << int(SesjaPliku::Zapis::otworz_ponownie);
+        QTest::newRow("zapisz mimo to")
+            << true << false << Decyzja::tak << int(SesjaPliku::Zapis::zapisano);
+        // Only the bytes can tell: one amount's digit changed, the size the same.
+        QTest::newRow("jeden bajt inny, rozmiar ten sam")
+            << true << true << Decyzja::anuluj << int(SesjaPliku::Zapis::anulowano);
         QTest::newRow("te same bajty")
-            << false << Decyzja::anuluj << int(SesjaPliku::Zapis::zapisano);
+            << false << false << Decyzja::anuluj << int(SesjaPliku::Zapis::zapisano);
     }
     void zmiana_z_zewnatrz() {
         QFETCH(bool, inne_bajty);
+        QFETCH(bool, ten_sam_rozmiar);
         QFETCH(Decyzja, odpowiedz);
         QFETCH(int, stan);
         QTemporaryDir folder;
@@ -160,8 +167,11 @@ class TestSesjaPliku : public QObject {
         moje->dopisz(przelew("Moje"));
 
         // Another writer, with a time stamp of its own.
-        const QByteArray obce =
-            inne_bajty ? czytaj_plik(sciezka) + czytaj_plik(sciezka) : czytaj_plik(sciezka);
+        QByteArray obce = czytaj_plik(sciezka);
+        if (inne_bajty && ten_sam_rozmiar)
+            obce[obce.size() / 2] = char(obce.at(obce.size() / 2) ^ 1);
+        else if (inne_bajty)
+            obce += obce;
         QFile::remove(sciezka);
         zapisz_plik(sciezka, obce);
 
