@@ -3,6 +3,7 @@
 
 #include "app/filtr_listy.h"
 #include "app/lista_przelewow.h"
+#include "app/malarz_wierszy.h"
 #include "register/rejestr.h"
 #include "widgets/czcionki.h"
 #include "widgets/ikony.h"
@@ -214,6 +215,7 @@ void Tglowne_okno::zbuduj_liste() {
     ListView->setObjectName(u"ListView"_s);
     ListView->setAccessibleName(u"Lista przelewów"_s);
     ListView->setModel(filtr_listy);
+    ListView->setItemDelegate(new MalarzWierszy(ListView));
     ListView->setRootIsDecorated(false);
     ListView->setItemsExpandable(false);
     ListView->setUniformRowHeights(true);
