@@ -219,6 +219,13 @@ void Tglowne_okno::zbuduj_liste() {
     ListView->setRootIsDecorated(false);
     ListView->setItemsExpandable(false);
     ListView->setUniformRowHeights(true);
+    // Names and titles are Latin text: shaping them adds nothing visible, yet
+    // it is most of what painting a screenful of rows costs as the find field
+    // filters them. Only the strategy is set, so the list still follows the
+    // window's font.
+    QFont bez_ksztaltowania;
+    bez_ksztaltowania.setStyleStrategy(QFont::PreferNoShaping);
+    ListView->setFont(bez_ksztaltowania);
     ListView->setIconSize(QSize(12, 12));  // the warning mark of a wrong account number
     ListView->setAllColumnsShowFocus(true);
     ListView->setSelectionBehavior(QAbstractItemView::SelectRows);
