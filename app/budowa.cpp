@@ -200,7 +200,7 @@ void Tglowne_okno::zbuduj_pasek_narzedzi() {
 
     btn_update_download = new QToolButton(pasek);
     btn_update_download->setObjectName(u"btn_update_download"_s);
-    btn_update_download->setText(u"Pobierz!"_s);
+    btn_update_download->setText(u"Pobie&rz!"_s);
     btn_update_download->setToolButtonStyle(Qt::ToolButtonTextOnly);
     btn_update_download->setMinimumWidth(89);
     akcja_update_download = pasek->addWidget(btn_update_download);

@@ -50,10 +50,10 @@ Tpodzielona_platnosc::Tpodzielona_platnosc(QWidget* rodzic) : QDialog(rodzic) {
     QPalette paleta = l_uwaga->palette();
     paleta.setColor(QPalette::WindowText, QColor(160, 70, 0));
     l_uwaga->setPalette(paleta);
-    b_ok = new QPushButton(u"OK"_s, this);
+    b_ok = new QPushButton(u"&OK"_s, this);
     b_ok->setObjectName(u"b_ok"_s);
     b_ok->setDefault(true);
-    b_anuluj = new QPushButton(u"Anuluj"_s, this);
+    b_anuluj = new QPushButton(u"&Anuluj"_s, this);
     b_anuluj->setObjectName(u"b_anuluj"_s);
     b_anuluj->setAutoDefault(false);
 

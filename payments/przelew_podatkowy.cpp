@@ -97,10 +97,10 @@ void Tprzelew_podatkowy::utworz_pola() {
         b->setAutoDefault(false);
         return b;
     };
-    b_ten_miesiac = przycisk(u"b_ten_miesiac"_s, u"Ten miesiąc"_s);
-    b_poprzedni_miesiac = przycisk(u"b_poprzedni_miesiac"_s, u"Poprzedni miesiąc"_s);
-    b_ten_kwartal = przycisk(u"b_ten_kwartal"_s, u"Ten kwartał"_s);
-    b_ten_rok = przycisk(u"b_ten_rok"_s, u"Ten rok"_s);
+    b_ten_miesiac = przycisk(u"b_ten_miesiac"_s, u"&Ten miesiąc"_s);
+    b_poprzedni_miesiac = przycisk(u"b_poprzedni_miesiac"_s, u"&Poprzedni miesiąc"_s);
+    b_ten_kwartal = przycisk(u"b_ten_kwartal"_s, u"Ten &kwartał"_s);
+    b_ten_rok = przycisk(u"b_ten_rok"_s, u"Ten &rok"_s);
 
     cb_symbol = new QComboBox(this);
     cb_symbol->setObjectName(u"cb_symbol"_s);
@@ -127,10 +127,10 @@ void Tprzelew_podatkowy::utworz_pola() {
     QPalette paleta = l_uwaga->palette();
     paleta.setColor(QPalette::WindowText, kolor_uwagi());
     l_uwaga->setPalette(paleta);
-    b_ok = new QPushButton(u"OK"_s, this);
+    b_ok = new QPushButton(u"&OK"_s, this);
     b_ok->setObjectName(u"b_ok"_s);
     b_ok->setDefault(true);
-    b_anuluj = przycisk(u"b_anuluj"_s, u"Anuluj"_s);
+    b_anuluj = przycisk(u"b_anuluj"_s, u"&Anuluj"_s);
 }
 
 void Tprzelew_podatkowy::uloz() {

@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTreeView>
@@ -51,19 +52,6 @@ QStringList pozycje_ostatnich(Tglowne_okno& okno) {
         if (!a->isSeparator())
             wynik << (a->isEnabled() ? u""_s : u"(szary) "_s) + a->text().section(u"  ("_s, 0, 0);
     return wynik;
-}
-
-// The letter after a single "&", or nothing.
-QChar mnemonik(const QString& tekst) {
-    for (qsizetype i = 0; i + 1 < tekst.size(); ++i) {
-        if (tekst[i] != u'&') continue;
-        if (tekst[i + 1] == u'&') {
-            ++i;
-            continue;
-        }
-        return tekst[i + 1].toLower();
-    }
-    return {};
 }
 
 std::unique_ptr<QMimeData> plik_do_upuszczenia(const QStringList& sciezki) {
@@ -102,7 +90,7 @@ class TestNawykiOkna : public QObject {
         {
             Tglowne_okno okno;
             QCOMPARE(pozycje_ostatnich(okno),
-                     (QStringList{u"(szary) (brak)"_s, u"(szary) &Wyczyść listę"_s}));
+                     (QStringList{u"(szary) (&brak)"_s, u"(szary) &Wyczyść listę"_s}));
             for (const QString& n : {u"a.p2"_s, u"z & ampersandem.p2"_s, u"b.p2"_s}) {
                 Dialogi::Test::wybierz_plik(sciezka(n));
                 okno.FileOpen1->trigger();
@@ -336,7 +324,11 @@ class TestNawykiOkna : public QObject {
         for (QMenu* m : menu) {
             QSet<QChar> litery;
             for (QAction* a : m->actions()) {
-                if (a->isSeparator() || !a->isVisible() || !a->isEnabled()) continue;
+                // Greyed items too: the letter is found before the item is needed.
+                if (a->isSeparator() || !a->isVisible()) continue;
+                if (m == okno.menu_ostatnich &&
+                    a->text().contains(QRegularExpression(u"^&\\d  "_s)))
+                    continue;
                 const QChar litera = mnemonik(a->text());
                 QVERIFY2(!litera.isNull(), qPrintable(a->text()));
                 QVERIFY2(!litery.contains(litera), qPrintable(a->text()));
