@@ -62,7 +62,9 @@ Tpodzielona_platnosc::Tpodzielona_platnosc(QWidget* rodzic) : QDialog(rodzic) {
     vat->addWidget(new QLabel(u"zł"_s, this));
     vat->addWidget(l_brutto, 1);
     auto* formularz = new QFormLayout;
-    formularz->addRow(u"Kwota VAT:"_s, vat);
+    auto* l_vat = new QLabel(u"Kwota VAT:"_s, this);
+    l_vat->setBuddy(e_vat);  // the row holds a layout, which a form cannot name
+    formularz->addRow(l_vat, vat);
     formularz->addRow(u"NIP dostawcy:"_s, e_nip);
     formularz->addRow(u"Numer faktury:"_s, e_faktura);
     formularz->addRow(u"Tekst:"_s, e_tekst);

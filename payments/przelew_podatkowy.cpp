@@ -136,8 +136,13 @@ void Tprzelew_podatkowy::utworz_pola() {
 void Tprzelew_podatkowy::uloz() {
     auto* siatka = new QGridLayout;
     int w = 0;
+    // A row's label leads to the control after it, for screen readers too;
+    // the identifier's label to the number, which is what gets typed.
     auto wiersz = [&](const QString& etykieta, QLayout* pola) {
         auto* l = new QLabel(etykieta, this);
+        QWidget* pierwsza = pola->itemAt(0)->widget();
+        if (!etykieta.isEmpty() && pierwsza)
+            l->setBuddy(pierwsza == cb_rodzaj_identyfikatora ? e_identyfikator : pierwsza);
         siatka->addWidget(l, w, 0);
         siatka->addLayout(pola, w++, 1);
     };
@@ -156,6 +161,8 @@ void Tprzelew_podatkowy::uloz() {
     wiersz({}, rzad({chb_mikrorachunek, l_mikrorachunek}));
     wiersz(u"Tytułem:"_s, rzad({l_tytul}));
     siatka->addWidget(l_uwaga, w++, 0, 1, 2);
+    cb_rodzaj_identyfikatora->setAccessibleName(u"Rodzaj identyfikatora"_s);
+    l_mikrorachunek->setAccessibleName(u"Numer mikrorachunku"_s);
     przygotuj_podglad_tytulu(l_tytul, u"/TI/N7831916366/OKR/24D0205/SFP/PIT-8AR"_s);
     l_mikrorachunek->setMinimumWidth(
         l_mikrorachunek->fontMetrics().horizontalAdvance(u"00 0000 0000 0000 0000 0000 0000"_s) +

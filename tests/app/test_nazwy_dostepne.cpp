@@ -69,6 +69,11 @@ class TestNazwyDostepne : public QObject {
         dodaj("pierwsze uruchomienie", [] { return std::make_unique<Tmonolit_first_run>(); });
         dodaj("pomoc", [] { return std::make_unique<Tokno_pomocy>(); });
         dodaj("zapłać telefonem", [] { return std::make_unique<Tzaplac_telefonem>(); });
+        dodaj("przelew podatkowy", [] { return std::make_unique<Tprzelew_podatkowy>(); });
+        dodaj("podzielona płatność", [] { return std::make_unique<Tpodzielona_platnosc>(); });
+        dodaj("eksport do banku", [] {
+            return std::make_unique<Teksport_do_banku>(nullptr, KodowanieBanku::cp1250, 3);
+        });
     }
     void kazda_kontrolka_ma_nazwe() {
         QFETCH(Budowa, budowa);
@@ -90,15 +95,7 @@ class TestNazwyDostepne : public QObject {
 
     // Alt and a letter reach every button, check box and radio button, and
     // every menu item; no letter answers twice in one window or one menu.
-    void mnemoniki_w_oknie_data() {
-        kazda_kontrolka_ma_nazwe_data();
-        auto dodaj = [](const char* nazwa, Budowa b) { QTest::newRow(nazwa) << b; };
-        dodaj("przelew podatkowy", [] { return std::make_unique<Tprzelew_podatkowy>(); });
-        dodaj("podzielona płatność", [] { return std::make_unique<Tpodzielona_platnosc>(); });
-        dodaj("eksport do banku", [] {
-            return std::make_unique<Teksport_do_banku>(nullptr, KodowanieBanku::cp1250, 3);
-        });
-    }
+    void mnemoniki_w_oknie_data() { kazda_kontrolka_ma_nazwe_data(); }
     void mnemoniki_w_oknie() {
         QFETCH(Budowa, budowa);
         const auto okno = budowa();
@@ -108,13 +105,43 @@ class TestNazwyDostepne : public QObject {
         QVERIFY2(bledy.isEmpty(), qPrintable(bledy.join(u"; "_s)));
     }
 
-    // A label beside a field is its buddy: Alt and the label's letter reach it.
+    // A label beside a field is its buddy: Alt and the label's letter reach
+    // it, and a screen reader reads the label. The field inside a spin box or
+    // an editable list, which is what takes the keys, reads its owner's label.
+    void pole_czyta_swoja_etykiete_data() {
+        QTest::addColumn<Budowa>("budowa");
+        QTest::addColumn<QString>("pole");
+        QTest::addColumn<QString>("nazwa");
+        auto dodaj = [](const char* wiersz, Budowa b, const QString& pole, const QString& nazwa) {
+            QTest::newRow(wiersz) << b << pole << nazwa;
+        };
+        dodaj(
+            "edytor: nazwa odbiorcy",
+            [] {
+                return std::make_unique<Tnowy_edycja_przelewow>(
+                    nullptr, [](const Tprzelew&) { return true; });
+            },
+            u"nazwa_odbiorcy1"_s, u"Nazwa odbiorcy:"_s);
+        const Budowa podatkowy = [] { return std::make_unique<Tprzelew_podatkowy>(); };
+        dodaj("podatkowy: numer identyfikatora", podatkowy, u"e_identyfikator"_s,
+              u"Identyfikator:"_s);
+        dodaj("podatkowy: pole roku", podatkowy, u"sb_rok/"_s, u"rok"_s);
+        dodaj("podatkowy: symbol", podatkowy, u"cb_symbol/"_s, u"Symbol formularza"_s);
+        dodaj(
+            "MPP: kwota VAT", [] { return std::make_unique<Tpodzielona_platnosc>(); }, u"e_vat"_s,
+            u"Kwota VAT:"_s);
+    }
     void pole_czyta_swoja_etykiete() {
-        Tnowy_edycja_przelewow edytor(nullptr, [](const Tprzelew&) { return true; });
-        edytor.show();
-        QAccessibleInterface* dostep =
-            QAccessible::queryAccessibleInterface(edytor.nazwa_odbiorcy1);
-        QCOMPARE(dostep->text(QAccessible::Name), u"Nazwa odbiorcy:"_s);
+        QFETCH(Budowa, budowa);
+        QFETCH(QString, pole);  // "name/": the text field inside that control
+        QFETCH(QString, nazwa);
+        const auto okno = budowa();
+        okno->show();
+        auto* w = okno->findChild<QWidget*>(pole.section(u'/', 0, 0));
+        QVERIFY(w);
+        if (pole.endsWith(u'/')) w = w->findChild<QLineEdit*>();
+        QVERIFY(w);
+        QCOMPARE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name), nazwa);
     }
 };
 
