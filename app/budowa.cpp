@@ -200,7 +200,7 @@ void Tglowne_okno::zbuduj_pasek_narzedzi() {
 
     btn_update_download = new QToolButton(pasek);
     btn_update_download->setObjectName(u"btn_update_download"_s);
-    btn_update_download->setText(u"Pobierz!"_s);
+    btn_update_download->setText(u"Pobie&rz!"_s);
     btn_update_download->setToolButtonStyle(Qt::ToolButtonTextOnly);
     btn_update_download->setMinimumWidth(89);
     akcja_update_download = pasek->addWidget(btn_update_download);
@@ -219,6 +219,13 @@ void Tglowne_okno::zbuduj_liste() {
     ListView->setRootIsDecorated(false);
     ListView->setItemsExpandable(false);
     ListView->setUniformRowHeights(true);
+    // Names and titles are Latin text: shaping them adds nothing visible, yet
+    // it is most of what painting a screenful of rows costs as the find field
+    // filters them. Only the strategy is set, so the list still follows the
+    // window's font.
+    QFont bez_ksztaltowania;
+    bez_ksztaltowania.setStyleStrategy(QFont::PreferNoShaping);
+    ListView->setFont(bez_ksztaltowania);
     ListView->setIconSize(QSize(12, 12));  // the warning mark of a wrong account number
     ListView->setAllColumnsShowFocus(true);
     ListView->setSelectionBehavior(QAbstractItemView::SelectRows);

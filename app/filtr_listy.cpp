@@ -26,14 +26,60 @@ FiltrListy::FiltrListy(const Rejestr& rejestr, QObject* rodzic)
 void FiltrListy::ustaw_tekst(const QString& tekst) {
     WzorzecSzukania nowy(tekst);
     if (nowy.tekst == wzorzec_.tekst) return;
+    // A longer text hides rows but never shows one that was hidden: those are
+    // not compared again. Any other change forgets the earlier answers.
+    if (!zaweza(wzorzec_, nowy))
+        for (Wiersz& w : wiersze_) w.wynik = Wynik::nieznany;
     wzorzec_ = std::move(nowy);
     invalidateRowsFilter();
 }
 
+void FiltrListy::setSourceModel(QAbstractItemModel* model) {
+    if (sourceModel()) disconnect(sourceModel(), nullptr, this, nullptr);
+    zapomnij_wszystko();
+    // Connected before the proxy's own handlers, which filter the changed
+    // rows at once and must not meet their old text.
+    if (model) {
+        connect(model, &QAbstractItemModel::dataChanged, this,
+                [this](const QModelIndex& od, const QModelIndex& do_) {
+                    zapomnij(od.row(), do_.row());
+                });
+        const auto wszystko = [this] { zapomnij_wszystko(); };
+        connect(model, &QAbstractItemModel::rowsInserted, this, wszystko);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, wszystko);
+        connect(model, &QAbstractItemModel::rowsMoved, this, wszystko);
+        connect(model, &QAbstractItemModel::modelReset, this, wszystko);
+        connect(model, &QAbstractItemModel::layoutChanged, this, wszystko);
+    }
+    QSortFilterProxyModel::setSourceModel(model);
+}
+
+void FiltrListy::zapomnij(int od, int do_) {
+    for (int i = std::max(od, 0); i <= do_ && i < static_cast<int>(wiersze_.size()); ++i)
+        wiersze_[static_cast<size_t>(i)] = Wiersz();
+}
+
+const StogSzukania& FiltrListy::stog(int wiersz) const {
+    if (wiersze_.size() <= static_cast<size_t>(wiersz))
+        wiersze_.resize(static_cast<size_t>(sourceModel()->rowCount()));
+    Wiersz& w = wiersze_[static_cast<size_t>(wiersz)];
+    if (!w.aktualny) {
+        w.stog = StogSzukania(rejestr_.przelew(wiersz + 1));
+        w.aktualny = true;
+    }
+    return w.stog;
+}
+
 bool FiltrListy::filterAcceptsRow(int wiersz, const QModelIndex& rodzic) const {
     if (rodzic.isValid() || wzorzec_.pusty()) return true;
-    if (wiersz + 1 > rejestr_.ilosc()) return true;
-    return pasuje_do_wzorca(rejestr_.przelew(wiersz + 1), wzorzec_);
+    // The model's count, not the register's: that one walks the whole table.
+    if (wiersz < 0 || wiersz >= sourceModel()->rowCount()) return true;
+    const StogSzukania& s = stog(wiersz);
+    Wiersz& w = wiersze_[static_cast<size_t>(wiersz)];
+    if (w.wynik == Wynik::odrzucony) return false;
+    const bool pasuje = pasuje_do_wzorca(s, wzorzec_);
+    w.wynik = pasuje ? Wynik::przyjety : Wynik::odrzucony;
+    return pasuje;
 }
 
 namespace {

@@ -4,6 +4,8 @@
 
 #include <QSortFilterProxyModel>
 
+#include <vector>
+
 class Rejestr;
 
 // Between the main list's model and its view: keeps the orders whose
@@ -17,10 +19,25 @@ class FiltrListy : public QSortFilterProxyModel {
     void ustaw_tekst(const QString& tekst);
     bool aktywny() const { return !wzorzec_.pusty(); }
 
+    void setSourceModel(QAbstractItemModel* model) override;
+
   protected:
     bool filterAcceptsRow(int wiersz, const QModelIndex& rodzic) const override;
 
   private:
+    enum class Wynik : char { nieznany, odrzucony, przyjety };
+    struct Wiersz {
+        bool aktualny = false;
+        Wynik wynik = Wynik::nieznany;  // under the current text
+        StogSzukania stog;
+    };
+    const StogSzukania& stog(int wiersz) const;
+    void zapomnij(int od, int do_);
+    void zapomnij_wszystko() { wiersze_.clear(); }
+
     const Rejestr& rejestr_;
     WzorzecSzukania wzorzec_{QString()};
+    // One per row of the register, filled as rows are first compared and
+    // dropped when the source says they changed.
+    mutable std::vector<Wiersz> wiersze_;
 };

@@ -49,7 +49,7 @@ void Tglowne_okno::odswiez_menu_ostatnich() {
         a->setEnabled(plik.isFile());
         connect(a, &QAction::triggered, this, [this, sciezka] { otworz_ostatni(sciezka); });
     }
-    if (nr == 0) menu_ostatnich->addAction(u"(brak)"_s)->setEnabled(false);
+    if (nr == 0) menu_ostatnich->addAction(u"(&brak)"_s)->setEnabled(false);
     menu_ostatnich->addSeparator();
     QAction* wyczysc = menu_ostatnich->addAction(u"&Wyczyść listę"_s);
     wyczysc->setStatusTip(u"Usuwa wszystkie pliki z listy ostatnio otwieranych"_s);

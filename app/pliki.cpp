@@ -55,7 +55,7 @@ bool Tglowne_okno::zapytaj_o_druga_kopie(const QString& sciezka, bool& tylko_do_
         u"Jeśli obie kopie zapiszą zmiany, zmiany jednej z nich mogą zostać utracone.\n"
         u"Otworzyć plik tylko do odczytu? Zapisanie go będzie wtedy wymagało podania nazwy."_s.arg(
             sciezka, kim),
-        u"Otwieranie pliku"_s, {u"Tylko do &odczytu"_s, u"Otwórz &mimo to"_s, u"Anuluj"_s},
+        u"Otwieranie pliku"_s, {u"Tylko do &odczytu"_s, u"Otwórz &mimo to"_s, u"&Anuluj"_s},
         Odpowiedz::Tak)) {
         case Odpowiedz::Tak:
             tylko_do_odczytu = true;

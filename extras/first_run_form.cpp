@@ -31,7 +31,7 @@ Tmonolit_first_run::Tmonolit_first_run(QWidget* rodzic)
     // The designed width in characters: a larger font widens the window too.
     l_tekst->setMinimumWidth(qMax(346, l_tekst->fontMetrics().averageCharWidth() * 56));
 
-    b_ok = new QPushButton(u"OK"_s, this);
+    b_ok = new QPushButton(u"&OK"_s, this);
     b_ok->setObjectName(u"b_ok"_s);
     b_ok->setDefault(true);
     b_ok->setMinimumWidth(75);

@@ -129,10 +129,11 @@ Tpomoc_okno::Tpomoc_okno(QWidget* rodzic)
         u"wykonaj przelew "
         u"na moje konto -  naciśnij poniższy przycisk, aby dodać formularz tego przelewu do listy :)"_s);
 
-    Button1 = new QPushButton(u"Dodaj do listy formularz przelewu do autora programu! :))"_s, this);
+    Button1 =
+        new QPushButton(u"&Dodaj do listy formularz przelewu do autora programu! :))"_s, this);
     Button1->setObjectName(u"Button1"_s);
     Button1->setAutoDefault(false);
-    b_ok = new QPushButton(u"OK"_s, this);
+    b_ok = new QPushButton(u"&OK"_s, this);
     b_ok->setObjectName(u"b_ok"_s);
     b_ok->setDefault(true);
     b_ok->setMinimumWidth(75);

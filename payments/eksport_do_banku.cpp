@@ -45,7 +45,7 @@ Teksport_do_banku::Teksport_do_banku(QWidget* rodzic, KodowanieBanku kodowanie, 
     b_zapisz = new QPushButton(u"&Zapisz plik..."_s, this);
     b_zapisz->setObjectName(u"b_zapisz"_s);
     b_zapisz->setDefault(true);
-    b_anuluj = new QPushButton(u"Anuluj"_s, this);
+    b_anuluj = new QPushButton(u"&Anuluj"_s, this);
     b_anuluj->setObjectName(u"b_anuluj"_s);
     auto* przyciski = new QHBoxLayout;
     przyciski->addStretch(1);

@@ -50,10 +50,10 @@ Tpodzielona_platnosc::Tpodzielona_platnosc(QWidget* rodzic) : QDialog(rodzic) {
     QPalette paleta = l_uwaga->palette();
     paleta.setColor(QPalette::WindowText, QColor(160, 70, 0));
     l_uwaga->setPalette(paleta);
-    b_ok = new QPushButton(u"OK"_s, this);
+    b_ok = new QPushButton(u"&OK"_s, this);
     b_ok->setObjectName(u"b_ok"_s);
     b_ok->setDefault(true);
-    b_anuluj = new QPushButton(u"Anuluj"_s, this);
+    b_anuluj = new QPushButton(u"&Anuluj"_s, this);
     b_anuluj->setObjectName(u"b_anuluj"_s);
     b_anuluj->setAutoDefault(false);
 
@@ -62,7 +62,9 @@ Tpodzielona_platnosc::Tpodzielona_platnosc(QWidget* rodzic) : QDialog(rodzic) {
     vat->addWidget(new QLabel(u"zł"_s, this));
     vat->addWidget(l_brutto, 1);
     auto* formularz = new QFormLayout;
-    formularz->addRow(u"Kwota VAT:"_s, vat);
+    auto* l_vat = new QLabel(u"Kwota VAT:"_s, this);
+    l_vat->setBuddy(e_vat);  // the row holds a layout, which a form cannot name
+    formularz->addRow(l_vat, vat);
     formularz->addRow(u"NIP dostawcy:"_s, e_nip);
     formularz->addRow(u"Numer faktury:"_s, e_faktura);
     formularz->addRow(u"Tekst:"_s, e_tekst);

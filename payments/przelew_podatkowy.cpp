@@ -97,10 +97,10 @@ void Tprzelew_podatkowy::utworz_pola() {
         b->setAutoDefault(false);
         return b;
     };
-    b_ten_miesiac = przycisk(u"b_ten_miesiac"_s, u"Ten miesiąc"_s);
-    b_poprzedni_miesiac = przycisk(u"b_poprzedni_miesiac"_s, u"Poprzedni miesiąc"_s);
-    b_ten_kwartal = przycisk(u"b_ten_kwartal"_s, u"Ten kwartał"_s);
-    b_ten_rok = przycisk(u"b_ten_rok"_s, u"Ten rok"_s);
+    b_ten_miesiac = przycisk(u"b_ten_miesiac"_s, u"&Ten miesiąc"_s);
+    b_poprzedni_miesiac = przycisk(u"b_poprzedni_miesiac"_s, u"&Poprzedni miesiąc"_s);
+    b_ten_kwartal = przycisk(u"b_ten_kwartal"_s, u"Ten &kwartał"_s);
+    b_ten_rok = przycisk(u"b_ten_rok"_s, u"Ten &rok"_s);
 
     cb_symbol = new QComboBox(this);
     cb_symbol->setObjectName(u"cb_symbol"_s);
@@ -127,17 +127,22 @@ void Tprzelew_podatkowy::utworz_pola() {
     QPalette paleta = l_uwaga->palette();
     paleta.setColor(QPalette::WindowText, kolor_uwagi());
     l_uwaga->setPalette(paleta);
-    b_ok = new QPushButton(u"OK"_s, this);
+    b_ok = new QPushButton(u"&OK"_s, this);
     b_ok->setObjectName(u"b_ok"_s);
     b_ok->setDefault(true);
-    b_anuluj = przycisk(u"b_anuluj"_s, u"Anuluj"_s);
+    b_anuluj = przycisk(u"b_anuluj"_s, u"&Anuluj"_s);
 }
 
 void Tprzelew_podatkowy::uloz() {
     auto* siatka = new QGridLayout;
     int w = 0;
+    // A row's label leads to the control after it, for screen readers too;
+    // the identifier's label to the number, which is what gets typed.
     auto wiersz = [&](const QString& etykieta, QLayout* pola) {
         auto* l = new QLabel(etykieta, this);
+        QWidget* pierwsza = pola->itemAt(0)->widget();
+        if (!etykieta.isEmpty() && pierwsza)
+            l->setBuddy(pierwsza == cb_rodzaj_identyfikatora ? e_identyfikator : pierwsza);
         siatka->addWidget(l, w, 0);
         siatka->addLayout(pola, w++, 1);
     };
@@ -156,6 +161,8 @@ void Tprzelew_podatkowy::uloz() {
     wiersz({}, rzad({chb_mikrorachunek, l_mikrorachunek}));
     wiersz(u"Tytułem:"_s, rzad({l_tytul}));
     siatka->addWidget(l_uwaga, w++, 0, 1, 2);
+    cb_rodzaj_identyfikatora->setAccessibleName(u"Rodzaj identyfikatora"_s);
+    l_mikrorachunek->setAccessibleName(u"Numer mikrorachunku"_s);
     przygotuj_podglad_tytulu(l_tytul, u"/TI/N7831916366/OKR/24D0205/SFP/PIT-8AR"_s);
     l_mikrorachunek->setMinimumWidth(
         l_mikrorachunek->fontMetrics().horizontalAdvance(u"00 0000 0000 0000 0000 0000 0000"_s) +

@@ -52,9 +52,9 @@ Tzaplac_telefonem::Tzaplac_telefonem(QWidget* rodzic) : QDialog(rodzic) {
     l_rachunek = wartosc(u"l_rachunek"_s);
     l_kwota = wartosc(u"l_kwota"_s);
     l_tytul = wartosc(u"l_tytul"_s);
-    b_kopiuj_rachunek = new QPushButton(u"Kopiuj"_s, this);
+    b_kopiuj_rachunek = new QPushButton(u"&Kopiuj"_s, this);
     b_kopiuj_rachunek->setObjectName(u"b_kopiuj_rachunek"_s);
-    b_kopiuj_tytul = new QPushButton(u"Kopiuj"_s, this);
+    b_kopiuj_tytul = new QPushButton(u"Kop&iuj"_s, this);
     b_kopiuj_tytul->setObjectName(u"b_kopiuj_tytul"_s);
 
     auto* pola = new QGridLayout;
@@ -80,7 +80,7 @@ Tzaplac_telefonem::Tzaplac_telefonem(QWidget* rodzic) : QDialog(rodzic) {
     paleta.setColor(QPalette::WindowText, QColor(160, 70, 0));
     l_uwaga->setPalette(paleta);
 
-    b_zamknij = new QPushButton(u"Zamknij"_s, this);
+    b_zamknij = new QPushButton(u"&Zamknij"_s, this);
     b_zamknij->setObjectName(u"b_zamknij"_s);
 
     auto* uklad = new QVBoxLayout(this);

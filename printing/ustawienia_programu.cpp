@@ -154,10 +154,10 @@ void Tpreferencje::zbuduj() {
     grupy->addWidget(zbuduj_inne(), 3, 0);
     grupy->addWidget(zbuduj_przesuniecie(), 4, 0, 1, 2);
 
-    b_ok = new QPushButton(u"OK"_s, this);
+    b_ok = new QPushButton(u"&OK"_s, this);
     b_ok->setObjectName(u"b_ok"_s);
     b_ok->setDefault(true);
-    b_anuluj = new QPushButton(u"Anuluj"_s, this);
+    b_anuluj = new QPushButton(u"&Anuluj"_s, this);
     b_anuluj->setObjectName(u"b_anuluj"_s);
     b_anuluj->setAutoDefault(false);
     auto* przyciski = new QHBoxLayout;
@@ -194,9 +194,9 @@ QGroupBox* Tpreferencje::zbuduj_typ_formularza() {
         uklad->setColumnStretch(kolumna, 1);
         return i;
     };
-    i_kolorowy = wzor(u"i_kolorowy"_s, u"kolorowy"_s, u"Kolorowy"_s, 0, kolorowy);
-    i_czarnobialy = wzor(u"i_czarnobialy"_s, u"czarnobialy"_s, u"Czarno-biały"_s, 1, czarnobialy);
-    i_brak = wzor(u"i_brak"_s, u"brak"_s, u"Oryginalny"_s, 2, brak);
+    i_kolorowy = wzor(u"i_kolorowy"_s, u"kolorowy"_s, u"&Kolorowy"_s, 0, kolorowy);
+    i_czarnobialy = wzor(u"i_czarnobialy"_s, u"czarnobialy"_s, u"&Czarno-biały"_s, 1, czarnobialy);
+    i_brak = wzor(u"i_brak"_s, u"brak"_s, u"O&ryginalny"_s, 2, brak);
     return gb_typ_formularza;
 }
 
@@ -236,8 +236,8 @@ QGroupBox* Tpreferencje::zbuduj_marginesy() {
 QGroupBox* Tpreferencje::zbuduj_uklad_strony() {
     orinetacja = grupa(this, u"orinetacja"_s, u"Układ strony"_s);
     auto* uklad = new QVBoxLayout(orinetacja);
-    pionowy = radio(orinetacja, u"pionowy"_s, u"pionowy"_s);
-    poziomy = radio(orinetacja, u"poziomy"_s, u"poziomy"_s);
+    pionowy = radio(orinetacja, u"pionowy"_s, u"&pionowy"_s);
+    poziomy = radio(orinetacja, u"poziomy"_s, u"po&ziomy"_s);
     uklad->addWidget(pionowy);
     uklad->addWidget(poziomy);
     uklad->addStretch(1);
@@ -247,16 +247,16 @@ QGroupBox* Tpreferencje::zbuduj_uklad_strony() {
 QGroupBox* Tpreferencje::zbuduj_ilosc_odcinkow() {
     gb_ilosc_odcinkow = grupa(this, u"gb_ilosc_odcinkow"_s, u"Ilość odcinków"_s);
     auto* uklad = new QHBoxLayout(gb_ilosc_odcinkow);
-    odc1 = radio(gb_ilosc_odcinkow, u"odc1"_s, u"1"_s);
-    odc2 = radio(gb_ilosc_odcinkow, u"odc2"_s, u"2"_s);
-    odc4 = radio(gb_ilosc_odcinkow, u"odc4"_s, u"4"_s);
+    odc1 = radio(gb_ilosc_odcinkow, u"odc1"_s, u"&1"_s);
+    odc2 = radio(gb_ilosc_odcinkow, u"odc2"_s, u"&2"_s);
+    odc4 = radio(gb_ilosc_odcinkow, u"odc4"_s, u"&4"_s);
     for (QRadioButton* r : {odc1, odc2, odc4}) uklad->addWidget(r, 1);
     return gb_ilosc_odcinkow;
 }
 
 QGroupBox* Tpreferencje::zbuduj_oplate() {
     gb_oplata = grupa(this, u"gb_oplata"_s, u"Opłata"_s);
-    chb_oplata = new QCheckBox(u"Drukuj opłatę"_s, gb_oplata);
+    chb_oplata = new QCheckBox(u"&Drukuj opłatę"_s, gb_oplata);
     chb_oplata->setObjectName(u"chb_oplata"_s);
     oplata1 = new QLineEdit(u"0"_s, gb_oplata);
     oplata1->setObjectName(u"oplata1"_s);
@@ -298,9 +298,9 @@ QGroupBox* Tpreferencje::zbuduj_oplate() {
 
 QGroupBox* Tpreferencje::zbuduj_inne() {
     gb_inne = grupa(this, u"gb_inne"_s, u"Inne ustawienia:"_s);
-    chb_capitals = new QCheckBox(u"Na wydruku używaj dużych liter"_s, gb_inne);
+    chb_capitals = new QCheckBox(u"&Na wydruku używaj dużych liter"_s, gb_inne);
     chb_capitals->setObjectName(u"chb_capitals"_s);
-    chb_boxes = new QCheckBox(u"Drukuj w kratkach"_s, gb_inne);
+    chb_boxes = new QCheckBox(u"Drukuj &w kratkach"_s, gb_inne);
     chb_boxes->setObjectName(u"chb_boxes"_s);
     auto* uklad = new QVBoxLayout(gb_inne);
     uklad->addWidget(chb_capitals);
@@ -327,7 +327,7 @@ QGroupBox* Tpreferencje::zbuduj_przesuniecie() {
     };
     przesuniecie_w_prawo = milimetry(u"przesuniecie_w_prawo"_s);
     przesuniecie_w_dol = milimetry(u"przesuniecie_w_dol"_s);
-    b_kalibracja = new QPushButton(u"Wydruk kalibracyjny"_s, gb_przesuniecie);
+    b_kalibracja = new QPushButton(u"Wydruk ka&libracyjny"_s, gb_przesuniecie);
     b_kalibracja->setObjectName(u"b_kalibracja"_s);
     b_kalibracja->setAutoDefault(false);
 

@@ -44,10 +44,6 @@ char16_t bez_znakow(char16_t z) {
     return QChar(podstawa).toLower().unicode();
 }
 
-bool zawiera(const QString& gdzie, const WzorzecSzukania& w) {
-    return zloz_do_szukania(gdzie).contains(w.tekst);
-}
-
 }  // namespace
 
 QString zloz_do_szukania(QStringView tekst) {
@@ -76,18 +72,34 @@ WzorzecSzukania::WzorzecSzukania(const QString& wpisane)
     kwota = QString(tekst).replace(u'.', u',');
 }
 
-bool pasuje_do_wzorca(const Tprzelew& p, const WzorzecSzukania& w) {
+StogSzukania::StogSzukania(const Tprzelew& p)
+    : nazwa1(zloz_do_szukania(p.nazwa_odbiorcy1.na_unicode())),
+      nazwa2(zloz_do_szukania(p.nazwa_odbiorcy2.na_unicode())),
+      tytul1(zloz_do_szukania(p.tytulem1.na_unicode())),
+      tytul2(zloz_do_szukania(p.tytulem2.na_unicode())),
+      kwota(forma_eksportu(p.kwota.na_unicode(), p.kwota100.na_unicode())) {
+    for (const char c : p.konto_odbiorcy())
+        if (c >= '0' && c <= '9') cyfry_konta += QLatin1Char(c);
+}
+
+bool pasuje_do_wzorca(const StogSzukania& s, const WzorzecSzukania& w) {
     if (w.pusty()) return true;
-    if (zawiera(p.nazwa_odbiorcy1.na_unicode(), w) || zawiera(p.nazwa_odbiorcy2.na_unicode(), w) ||
-        zawiera(p.tytulem1.na_unicode(), w) || zawiera(p.tytulem2.na_unicode(), w))
+    if (s.nazwa1.contains(w.tekst) || s.nazwa2.contains(w.tekst) || s.tytul1.contains(w.tekst) ||
+        s.tytul2.contains(w.tekst))
         return true;
     // Account numbers are compared by their digits: the user may type them
     // grouped as on paper, or in one run.
-    if (!w.cyfry.isEmpty()) {
-        QString konto;
-        for (const char c : p.konto_odbiorcy())
-            if (c >= '0' && c <= '9') konto += QLatin1Char(c);
-        if (konto.contains(w.cyfry)) return true;
-    }
-    return forma_eksportu(p.kwota.na_unicode(), p.kwota100.na_unicode()).contains(w.kwota);
+    if (!w.cyfry.isEmpty() && s.cyfry_konta.contains(w.cyfry)) return true;
+    return s.kwota.contains(w.kwota);
+}
+
+bool pasuje_do_wzorca(const Tprzelew& p, const WzorzecSzukania& w) {
+    return w.pusty() || pasuje_do_wzorca(StogSzukania(p), w);
+}
+
+bool zaweza(const WzorzecSzukania& poprzedni, const WzorzecSzukania& nowy) {
+    // Each part of the match only narrows with a longer text: the digits of
+    // a digits-only text, and the amount with its point made a comma, grow
+    // along with it.
+    return !poprzedni.pusty() && nowy.tekst.contains(poprzedni.tekst);
 }

@@ -19,5 +19,21 @@ struct WzorzecSzukania {
     QString kwota;  // with a decimal point typed as a comma, as the list shows amounts
 };
 
+// An order's text as the find field searches it, folded once: the list keeps
+// one per row, so a keystroke compares instead of folding 1000 orders again.
+struct StogSzukania {
+    StogSzukania() = default;
+    explicit StogSzukania(const Tprzelew& przelew);
+
+    QString nazwa1, nazwa2, tytul1, tytul2;  // folded
+    QString cyfry_konta;
+    QString kwota;  // as the export writes it: 120,50
+};
+
 // Whether the order's recipient, title, account digits or amount contain the text.
+bool pasuje_do_wzorca(const StogSzukania& stog, const WzorzecSzukania& wzorzec);
 bool pasuje_do_wzorca(const Tprzelew& przelew, const WzorzecSzukania& wzorzec);
+
+// Whether every order matching `nowy` also matched `poprzedni`: the text only
+// grew, so rows hidden before stay hidden.
+bool zaweza(const WzorzecSzukania& poprzedni, const WzorzecSzukania& nowy);

@@ -111,9 +111,10 @@ Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul,
             okno.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
             break;
     }
+    if (auto* b = okno.button(QMessageBox::Ok)) b->setText(u"&OK"_s);
     if (auto* b = okno.button(QMessageBox::Yes)) b->setText(u"&Tak"_s);
     if (auto* b = okno.button(QMessageBox::No)) b->setText(u"&Nie"_s);
-    if (auto* b = okno.button(QMessageBox::Cancel)) b->setText(u"Anuluj"_s);
+    if (auto* b = okno.button(QMessageBox::Cancel)) b->setText(u"&Anuluj"_s);
     const QMessageBox::StandardButton domyslny = domyslna == Odpowiedz::Nie ? QMessageBox::No
                                                  : domyslna == Odpowiedz::Anuluj
                                                      ? QMessageBox::Cancel
@@ -133,8 +134,8 @@ Odpowiedz komunikat(QWidget* rodzic, const QString& tekst, const QString& tytul,
 }
 
 Odpowiedz pytanie_o_zmiane_z_zewnatrz(QWidget* rodzic, const QString& tekst, const QString& tytul) {
-    return pytanie(rodzic, tekst, tytul, {u"&Zapisz mimo to"_s, u"&Otwórz ponownie"_s, u"Anuluj"_s},
-                   Odpowiedz::Anuluj);
+    return pytanie(rodzic, tekst, tytul,
+                   {u"&Zapisz mimo to"_s, u"&Otwórz ponownie"_s, u"&Anuluj"_s}, Odpowiedz::Anuluj);
 }
 
 Odpowiedz pytanie(QWidget* rodzic, const QString& tekst, const QString& tytul,

@@ -1,11 +1,14 @@
 #include "widgets/nazwy_dostepne.h"
 
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 
 using namespace Qt::StringLiterals;
@@ -39,10 +42,16 @@ QLabel* etykieta_przed(QLayout* uklad, QWidget* w) {
     return nullptr;
 }
 
-bool ma_etykiete(const QWidget* okno, const QWidget* w) {
+const QLabel* etykieta_dla(const QWidget* okno, const QWidget* w) {
     for (const QLabel* l : okno->findChildren<QLabel*>())
-        if (l->buddy() == w) return true;
-    return false;
+        if (l->buddy() == w) return l;
+    return nullptr;
+}
+
+bool ma_etykiete(const QWidget* okno, const QWidget* w) { return etykieta_dla(okno, w); }
+
+QString bez_ozdob(const QString& tekst) {
+    return QString(tekst).remove(u'&').remove(u':').trimmed();
 }
 
 class NazywanieOkien : public QObject {
@@ -69,7 +78,7 @@ void nazwij_kontrolki(QWidget* okno) {
         if (qobject_cast<QLabel*>(w)) {
             const QLabel* l =
                 w->parentWidget() ? etykieta_przed(w->parentWidget()->layout(), w) : nullptr;
-            if (l) w->setAccessibleName(QString(l->text()).remove(u'&').remove(u':').trimmed());
+            if (l) w->setAccessibleName(bez_ozdob(l->text()));
             continue;
         }
         const auto* przycisk = qobject_cast<QAbstractButton*>(w);
@@ -84,6 +93,18 @@ void nazwij_kontrolki(QWidget* okno) {
         }
         if (z_etykieta) continue;
         if (!w->toolTip().isEmpty()) w->setAccessibleName(w->toolTip());
+    }
+    // The text field inside a spin box or an editable list is what takes the
+    // keys: it is read under its owner's name, once the owners have theirs.
+    for (auto* pole : okno->findChildren<QLineEdit*>()) {
+        QWidget* wlasciciel = pole->parentWidget();
+        if (!pole->accessibleName().isEmpty() ||
+            !(qobject_cast<QAbstractSpinBox*>(wlasciciel) || qobject_cast<QComboBox*>(wlasciciel)))
+            continue;
+        if (!wlasciciel->accessibleName().isEmpty())
+            pole->setAccessibleName(wlasciciel->accessibleName());
+        else if (const QLabel* l = etykieta_dla(okno, wlasciciel))
+            pole->setAccessibleName(bez_ozdob(l->text()));
     }
 }
 

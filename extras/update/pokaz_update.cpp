@@ -57,8 +57,10 @@ extern "C" Q_DECL_EXPORT void pokaz_update() {
     uklad->addWidget(napis);
     auto* przyciski = new QDialogButtonBox(QDialogButtonBox::Ok, &okno);
     przyciski->setCenterButtons(true);
+    // Qt's own caption has no letter to reach it with Alt.
+    przyciski->button(QDialogButtonBox::Ok)->setText(u"&OK"_s);
     if (wynik.stan == WynikSprawdzania::inna_wersja && !wynik.adres_pobierania.isEmpty()) {
-        QPushButton* pobierz = przyciski->addButton(u"Pobierz!"_s, QDialogButtonBox::ActionRole);
+        QPushButton* pobierz = przyciski->addButton(u"&Pobierz!"_s, QDialogButtonBox::ActionRole);
         pobierz->setObjectName(u"pobierz"_s);
         const QUrl adres(wynik.adres_pobierania);
         QObject::connect(pobierz, &QPushButton::clicked, &okno, [adres, &okno] {

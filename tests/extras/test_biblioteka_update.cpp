@@ -45,6 +45,8 @@ class TestBibliotekaUpdate : public QObject {
             pobierz = okno->findChild<QPushButton*>(u"pobierz"_s) != nullptr;
             sprawdz_czy_nic_nie_uciete(okno);
             sprawdz_przyciski_na_srodku(okno);
+            const QStringList bledy = bledy_mnemonikow(okno);
+            QVERIFY2(bledy.isEmpty(), qPrintable(bledy.join(u"; "_s)));
             okno->reject();
         });
         if (!wywolaj_z_biblioteki(QStringLiteral(BIBLIOTEKA_UPDATE), "pokaz_update"))

@@ -1,5 +1,6 @@
 #include "widgets/dialogi.h"
 #include "widgets/tlumaczenia.h"
+#include "wspolne/okna.h"
 #include "wspolne/pomocnicze.h"
 
 #include <QAbstractButton>
@@ -71,6 +72,35 @@ class TestDialogi : public QObject {
         });
         Dialogi::komunikat(nullptr, u"Porzucić zmiany?"_s, tytul, ikona, przyciski);
         QVERIFY(widziane);
+    }
+
+    // Alt and a letter answer every box, whichever buttons it has.
+    void komunikat_z_literami_data() {
+        QTest::addColumn<int>("przyciski");
+        QTest::addColumn<bool>("z_zewnatrz");  // the box with buttons of its own
+        using P = Dialogi::Przyciski;
+        QTest::newRow("OK") << int(P::Ok) << false;
+        QTest::newRow("Tak/Nie") << int(P::TakNie) << false;
+        QTest::newRow("Tak/Nie/Anuluj") << int(P::TakNieAnuluj) << false;
+        QTest::newRow("zmiana z zewnątrz") << 0 << true;
+    }
+    void komunikat_z_literami() {
+        QFETCH(int, przyciski);
+        QFETCH(bool, z_zewnatrz);
+        Dialogi::Test::wylacz();
+        QStringList bledy{u"nie pokazano"_s};
+        QTimer::singleShot(50, [&] {
+            QWidget* okno = QApplication::activeModalWidget();
+            if (!okno) return;
+            bledy = bledy_mnemonikow(okno);
+            okno->close();
+        });
+        if (z_zewnatrz)
+            Dialogi::pytanie_o_zmiane_z_zewnatrz(nullptr, u"Plik zmienił inny program."_s, {});
+        else
+            Dialogi::komunikat(nullptr, u"Porzucić zmiany?"_s, {}, Dialogi::Ikona::Pytanie,
+                               Dialogi::Przyciski(przyciski));
+        QVERIFY2(bledy.isEmpty(), qPrintable(bledy.join(u"; "_s)));
     }
 
     // The print dialog and its properties, as a user opens them: none of the

@@ -3,8 +3,14 @@
 #include "addressbook/lista.h"
 
 #include <QAbstractButton>
+#include <QHash>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
@@ -75,4 +81,51 @@ void kliknij_pozycje(Tlista_wpisow* lista, int wiersz) {
     QTreeWidget* l = lista->lista_z_bazy;
     QTest::mouseClick(l->viewport(), Qt::LeftButton, {},
                       l->visualItemRect(l->topLevelItem(wiersz)).center());
+}
+
+QChar mnemonik(const QString& tekst) {
+    for (qsizetype i = 0; i + 1 < tekst.size(); ++i) {
+        if (tekst[i] != u'&') continue;
+        if (tekst[i + 1] != u'&') return tekst[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+QStringList bledy_mnemonikow(QWidget* okno) {
+    QStringList bledy;
+    auto zajmij = [&](QHash<QChar, QString>& zajete, const QString& tekst) {
+        const QChar m = mnemonik(tekst);
+        if (m.isNull())
+            bledy << u"bez litery: "_s + tekst;
+        else if (zajete.contains(m))
+            bledy << u"„%1” i „%2”"_s.arg(zajete[m], tekst);
+        else
+            zajete.insert(m, tekst);
+    };
+    QHash<QChar, QString> litery;
+    for (QWidget* w : okno->findChildren<QWidget*>()) {
+        if (!widoczny(w, okno) || wewnatrz_qt(w)) continue;
+        // Tool-bar buttons show their action's picture; its menu item has the letter.
+        if (auto* b = qobject_cast<QAbstractButton*>(w); b && !qobject_cast<QToolButton*>(w)) {
+            // "..." beside a field: nothing to underline, the field's label leads there.
+            if (b->text().contains(QRegularExpression(u"\\w"_s))) zajmij(litery, b->text());
+        } else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy()) {
+            if (!mnemonik(l->text()).isNull()) zajmij(litery, l->text());
+        }
+    }
+    if (auto* glowne = qobject_cast<QMainWindow*>(okno)) {
+        QHash<QChar, QString> pasek;
+        for (QAction* a : glowne->menuBar()->actions()) zajmij(pasek, a->text());
+    }
+    const QRegularExpression numer(u"^&[1-9]  "_s);
+    for (QMenu* m : okno->findChildren<QMenu*>()) {
+        // Qt's own, such as the calendar's list of months.
+        if (m->parent()->objectName().startsWith(u"qt_"_s)) continue;
+        QHash<QChar, QString> pozycje;
+        for (QAction* a : m->actions())
+            if (!a->isSeparator() && a->isVisible() && !a->text().contains(numer))
+                zajmij(pozycje, a->text());
+    }
+    return bledy;
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
@@ -47,6 +48,16 @@ void wpisz(QWidget* pole, const QString& tekst);
 // button with no caption has a tool tip), nothing lies outside its parent,
 // and no label overlaps a control beside it.
 void sprawdz_czy_nic_nie_uciete(QWidget* okno);
+
+// The letter after a single "&" (lower case), or nothing.
+QChar mnemonik(const QString& tekst);
+
+// What keeps Alt and a letter from reaching everything in the shown window:
+// each visible button, check box and radio button with a word in its caption
+// and each menu item (not the numbered recent files) needs a letter, and no
+// letter may answer twice in the window (buttons and labels leading to a
+// field) or in one menu. Empty when all is well.
+QStringList bledy_mnemonikow(QWidget* okno);
 
 // A left click on row `wiersz` (from 0) of the address-book window's list, as
 // the user makes it: the selection moves and the window hears the click.
