@@ -137,20 +137,20 @@ void Tglowne_okno::zbuduj_szukanie() {
         u"zawierają wpisany tekst (Esc: pokaż wszystkie)"_s);
     pole_szukania->setAccessibleName(u"Szukaj"_s);
     etykieta->setBuddy(pole_szukania);
-    auto* zamknij = new QToolButton(pasek_szukania);
-    zamknij->setObjectName(u"zamknij_szukanie"_s);
-    zamknij->setAutoRaise(true);
-    zamknij->setToolTip(u"Zamknij wyszukiwanie i pokaż wszystkie przelewy"_s);
-    zamknij->setAccessibleName(zamknij->toolTip());
-    zamknij->setFocusPolicy(Qt::NoFocus);
+    zamknij_szukanie = new QToolButton(pasek_szukania);
+    zamknij_szukanie->setObjectName(u"zamknij_szukanie"_s);
+    zamknij_szukanie->setAutoRaise(true);
+    zamknij_szukanie->setToolTip(u"Zamknij wyszukiwanie i pokaż wszystkie przelewy"_s);
+    zamknij_szukanie->setAccessibleName(zamknij_szukanie->toolTip());
+    zamknij_szukanie->setFocusPolicy(Qt::NoFocus);
     uklad->addWidget(etykieta);
     uklad->addWidget(pole_szukania, 1);
-    uklad->addWidget(zamknij);
+    uklad->addWidget(zamknij_szukanie);
     pasek_szukania->hide();
 
     pole_szukania->installEventFilter(new KlawiszeSzukania(this));
     connect(pole_szukania, &QLineEdit::textChanged, this, &Tglowne_okno::szukanie_zmienione);
-    connect(zamknij, &QToolButton::clicked, this, &Tglowne_okno::ukryj_szukanie);
+    connect(zamknij_szukanie, &QToolButton::clicked, this, &Tglowne_okno::ukryj_szukanie);
     connect(Znajdz1, &QAction::triggered, this, &Tglowne_okno::pokaz_szukanie);
 
     l_znalezione = new QLabel(this);
@@ -170,8 +170,7 @@ void Tglowne_okno::pokaz_szukanie() {
     // The style's pictures are read when the bar is first wanted, not at start.
     if (!pole_szukania->isClearButtonEnabled()) {
         pole_szukania->setClearButtonEnabled(true);
-        pasek_szukania->findChild<QToolButton*>(u"zamknij_szukanie"_s)
-            ->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+        zamknij_szukanie->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     }
     pasek_szukania->show();
     pole_szukania->setFocus(Qt::ShortcutFocusReason);

@@ -111,6 +111,7 @@ class Tglowne_okno : public QMainWindow {
     FiltrListy* filtr_listy = nullptr;  // between the model and the view
     QWidget* pasek_szukania = nullptr;
     QLineEdit* pole_szukania = nullptr;
+    QToolButton* zamknij_szukanie = nullptr;
     QLabel* l_znalezione = nullptr;  // "N z M przelewów" in the status bar
     QMenu* menu_ostatnich = nullptr;
     QMenu* listviewMENU = nullptr;

@@ -39,12 +39,18 @@ std::unique_ptr<QSettings> otworz() {
     return otworz_zawsze();
 }
 
-// Rewriting a value already there would cost a synced write of the whole
-// store for nothing, and a start rewrites several (the file, the recent list,
-// the window's place).
-bool juz_zapisane(const QSettings& ustawienia, const QString& wartosc, const QString& tekst) {
-    return ustawienia.status() == QSettings::NoError && ustawienia.contains(wartosc) &&
-           ustawienia.value(wartosc).toString() == tekst;
+// A value already there is not written again: each write is a synced rewrite
+// of the whole store, and a start would make several (the file, the recent
+// list, the window's place).
+bool zapisz(const QString& wartosc, const QVariant& nowa) {
+    const auto ustawienia = otworz();
+    if (!ustawienia) return false;
+    if (ustawienia->status() == QSettings::NoError && ustawienia->contains(wartosc) &&
+        ustawienia->value(wartosc).toString() == nowa.toString())
+        return true;
+    ustawienia->setValue(wartosc, nowa);
+    ustawienia->sync();
+    return ustawienia->status() == QSettings::NoError;
 }
 
 }  // namespace
@@ -99,21 +105,11 @@ std::optional<bool> MagazynUstawien::czytaj_logiczna(const QString& wartosc) {
 }
 
 bool MagazynUstawien::zapisz_tekst(const QString& wartosc, const QString& tekst) {
-    const auto ustawienia = otworz();
-    if (!ustawienia) return false;
-    if (juz_zapisane(*ustawienia, wartosc, tekst)) return true;
-    ustawienia->setValue(wartosc, tekst);
-    ustawienia->sync();
-    return ustawienia->status() == QSettings::NoError;
+    return zapisz(wartosc, tekst);
 }
 
 bool MagazynUstawien::zapisz_logiczna(const QString& wartosc, bool tak) {
-    const auto ustawienia = otworz();
-    if (!ustawienia) return false;
-    if (juz_zapisane(*ustawienia, wartosc, tak ? u"1"_s : u"0"_s)) return true;
-    ustawienia->setValue(wartosc, tak ? 1 : 0);
-    ustawienia->sync();
-    return ustawienia->status() == QSettings::NoError;
+    return zapisz(wartosc, tak ? 1 : 0);
 }
 
 bool MagazynUstawien::usun(const QString& wartosc) {
