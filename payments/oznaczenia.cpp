@@ -1,6 +1,7 @@
 #include "payments/oznaczenia.h"
 
 #include "payments/identyfikatory.h"
+#include "widgets/suma_kontrolna.h"
 
 #include <QApplication>
 #include <QFont>
@@ -75,9 +76,9 @@ void pokaz_opis_rachunku(QLabel* etykieta, const QString& konto) {
     etykieta->setText(opis.tekst.isEmpty() ? QString() : u"Rachunek odbiorcy: "_s + opis.tekst);
     etykieta->setToolTip(opis.podpowiedz);
     QPalette paleta = etykieta->palette();
-    paleta.setColor(QPalette::WindowText,
-                    opis.ostrzezenie ? QColor(160, 70, 0)
-                                     : QApplication::palette().color(QPalette::WindowText));
+    paleta.setColor(
+        QPalette::WindowText,
+        opis.ostrzezenie ? kolor_uwagi : QApplication::palette().color(QPalette::WindowText));
     etykieta->setPalette(paleta);
     etykieta->setVisible(!opis.tekst.isEmpty());
 }

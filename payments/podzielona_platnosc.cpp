@@ -47,9 +47,7 @@ Tpodzielona_platnosc::Tpodzielona_platnosc(QWidget* rodzic) : QDialog(rodzic) {
     l_uwaga = new QLabel(this);
     l_uwaga->setObjectName(u"l_uwaga"_s);
     l_uwaga->setWordWrap(true);
-    QPalette paleta = l_uwaga->palette();
-    paleta.setColor(QPalette::WindowText, QColor(160, 70, 0));
-    l_uwaga->setPalette(paleta);
+    pokoloruj_uwage(l_uwaga);
     b_ok = new QPushButton(u"&OK"_s, this);
     b_ok->setObjectName(u"b_ok"_s);
     b_ok->setDefault(true);

@@ -47,8 +47,6 @@ const char16_t* const symbole[] = {u"PIT-4R", u"PIT-8AR", u"PIT-28", u"PIT-36", 
                                    u"PIT-37", u"PIT-38",  u"PPE",    u"PPL",    u"VAT-7",
                                    u"VAT-7K", u"VAT-8",   u"VAT-9M", u"CIT-8",  u"PCC-3"};
 
-QColor kolor_uwagi() { return {160, 70, 0}; }
-
 }  // namespace
 
 Tprzelew_podatkowy::Tprzelew_podatkowy(QWidget* rodzic, QDate dzis) : QDialog(rodzic), dzis_(dzis) {
@@ -124,9 +122,7 @@ void Tprzelew_podatkowy::utworz_pola() {
     l_uwaga = new QLabel(this);
     l_uwaga->setObjectName(u"l_uwaga"_s);
     l_uwaga->setWordWrap(true);
-    QPalette paleta = l_uwaga->palette();
-    paleta.setColor(QPalette::WindowText, kolor_uwagi());
-    l_uwaga->setPalette(paleta);
+    pokoloruj_uwage(l_uwaga);
     b_ok = new QPushButton(u"&OK"_s, this);
     b_ok->setObjectName(u"b_ok"_s);
     b_ok->setDefault(true);

@@ -5,6 +5,7 @@
 #include "payments/okna_platnosci.h"
 #include "register/przelew.h"
 #include "widgets/czcionki.h"
+#include "widgets/suma_kontrolna.h"
 
 #include <QClipboard>
 #include <QGridLayout>
@@ -76,9 +77,7 @@ Tzaplac_telefonem::Tzaplac_telefonem(QWidget* rodzic) : QDialog(rodzic) {
         this);
     l_uwaga->setObjectName(u"l_uwaga"_s);
     l_uwaga->setWordWrap(true);
-    QPalette paleta = l_uwaga->palette();
-    paleta.setColor(QPalette::WindowText, QColor(160, 70, 0));
-    l_uwaga->setPalette(paleta);
+    pokoloruj_uwage(l_uwaga);
 
     b_zamknij = new QPushButton(u"&Zamknij"_s, this);
     b_zamknij->setObjectName(u"b_zamknij"_s);

@@ -40,11 +40,15 @@ bool oznacz_sume_kontrolna(std::initializer_list<PoleMaskowane*> czesci) {
     return bledny;
 }
 
+void pokoloruj_uwage(QLabel* etykieta) {
+    QPalette paleta = etykieta->palette();
+    paleta.setColor(QPalette::WindowText, kolor_uwagi);
+    etykieta->setPalette(paleta);
+}
+
 void przygotuj_notatke_sumy(QLabel* notatka) {
     notatka->setText(tekst_bledu_sumy);
-    QPalette paleta = notatka->palette();
-    paleta.setColor(QPalette::WindowText, QColor(160, 70, 0));
-    notatka->setPalette(paleta);
+    pokoloruj_uwage(notatka);
     notatka->hide();
 }
 

@@ -31,6 +31,11 @@ bool czy_pomaranczowe(const QWidget* pole);
 // PESEL) painted amber with `podpowiedz` as its hint, or back to normal.
 void oznacz_pomaranczowo(QWidget* pole, bool bledny, const QString& podpowiedz);
 
+// The amber-brown of a note that warns without stopping anything.
+inline const QColor kolor_uwagi{160, 70, 0};
+// Paints a label's text in kolor_uwagi.
+void pokoloruj_uwage(QLabel* etykieta);
+
 // The note under the fields: its text, its colour, shown or hidden.
 void przygotuj_notatke_sumy(QLabel* notatka);
 
